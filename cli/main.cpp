@@ -1,0 +1,39 @@
+// zenta: the ZENTA User Programmer's command line. It drives the same main window model
+// as the desktop program, headless.
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "cli/Commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta COMMAND [ARGS]\n"
+    "\n"
+    "commands:\n"
+    "  script FILE|-   run a script against the headless programmer and a simulated unit\n"
+    "  sim ...         show or change the simulated unit on the bench\n"
+    "\n"
+    "Run 'zenta COMMAND --help' for a command's own options.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+        std::fputs(kUsage, argc < 2 ? stderr : stdout);
+        return argc < 2 ? 2 : 0;
+    }
+    const std::string command = argv[1];
+    const cli::TArgs args(argv + 2, argv + argc);
+    try {
+        if (command == "script") return cli::RunScriptCommand(args);
+        if (command == "sim") return cli::RunSimCommand(args);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zenta %s: %s\n", command.c_str(), error.what());
+        return 2;
+    }
+    std::fprintf(stderr, "zenta: unknown command '%s'\n%s", command.c_str(), kUsage);
+    return 2;
+}

@@ -1,0 +1,38 @@
+#include "ui/UpDown.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace ui {
+
+void TUpDown::Associate(TStaticText& box) {
+    box_ = &box;
+    box.OnTextWritten = [this] { TakeBoxText(); };
+    SetPosition(position_);
+}
+
+void TUpDown::SetPosition(int position) {
+    position_ = static_cast<std::int16_t>(std::max(min_, std::min(position, max_)));
+    if (box_ == nullptr) return;
+    writingBox_ = true;
+    box_->SetText(std::to_string(position_));
+    writingBox_ = false;
+}
+
+// Text that is not a whole number leaves the position as it was.
+void TUpDown::TakeBoxText() {
+    if (writingBox_) return;
+    const std::string& text = box_->Text();
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return;
+    SetPosition(value);
+}
+
+void TUpDown::UserClick(bool up) {
+    SetPosition(Position() + (up ? increment_ : -increment_));
+    if (OnClick) OnClick();
+}
+
+}  // namespace ui

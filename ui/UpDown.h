@@ -1,0 +1,46 @@
+#pragma once
+// A spin: Min, Max, a step and a signed 16-bit position. With a text box as its
+// associate, the box is the spin's value: setting the position writes the number into
+// the box, the position is the number the box shows, and writing a number into the box
+// sets the position. Positions outside Min..Max are clamped to the range.
+
+#include <cstdint>
+#include <functional>
+
+#include "ui/Control.h"
+#include "ui/Text.h"
+
+namespace ui {
+
+class TUpDown : public TControl {
+public:
+    using TControl::TControl;
+    std::function<void()> OnClick;
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Increment() const { return increment_; }
+    void SetMin(int min) { min_ = min; }
+    void SetMax(int max) { max_ = max; }
+    void SetIncrement(int increment) { increment_ = increment; }
+
+    void Associate(TStaticText& box);
+    TStaticText* AssociatedBox() const { return box_; }
+
+    std::int16_t Position() const { return position_; }
+    void SetPosition(int position);
+    // An arrow click: one step up or down, stopping at Min and Max, then the handler.
+    void UserClick(bool up);
+
+private:
+    void TakeBoxText();
+
+    int min_ = 0;
+    int max_ = 100;
+    int increment_ = 1;
+    std::int16_t position_ = 0;
+    TStaticText* box_ = nullptr;
+    bool writingBox_ = false;
+};
+
+}  // namespace ui
