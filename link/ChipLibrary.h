@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace link {
+namespace devlink {
 
 class IChipLibrary {
 public:
@@ -39,4 +39,4 @@ public:
                                            char* transports, std::uint16_t* count) = 0;
 };
 
-}  // namespace link
+}  // namespace devlink

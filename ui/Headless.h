@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/PortableServices.h"
 #include "ui/Services.h"
 
 namespace ui {
@@ -76,6 +77,20 @@ public:
     bool Execute(TFileDialog& dialog) override;
     std::deque<std::string> Answers;
     std::vector<TFileDialog> Shown;  // as each dialog was opened
+};
+
+// Every service the main window needs, headless, bundled for the driver and the tests.
+struct THeadlessServices {
+    THeadlessClock Clock;
+    THeadlessSleep Sleeper{Clock};
+    THeadlessKeyboard Keyboard;
+    THeadlessPrompts Prompts;
+    THeadlessMessageBox Messages;
+    THeadlessFileDialogs Dialogs;
+    TIniFileReader Ini;
+    TLocalFileSystem Files;
+    TApplication Application;
+    TServices Services{Prompts, Messages, Dialogs, Clock, Sleeper, Keyboard, Ini, Files, Application};
 };
 
 }  // namespace ui

@@ -1,0 +1,86 @@
+#pragma once
+// The main window: every control of the editor as a named member, the window's own
+// handlers, and the state that lives as long as the window.
+
+#include <string>
+
+#include "app/Prompt.h"
+#include "editor/SettingsEditor.h"
+#include "link/ChipLibrary.h"
+#include "link/Transports.h"
+#include "ui/Buttons.h"
+#include "ui/Services.h"
+#include "ui/Text.h"
+#include "ui/Timer.h"
+
+namespace app {
+
+inline constexpr const char* kProgramVersion = "v2.05A";
+inline constexpr const char* kFormCaption = "ZENTA User Programmer";
+
+// Holds the prompter so that it exists before the settings editor that uses it.
+struct TPrompterHolder {
+    explicit TPrompterHolder(ui::IPromptService& service) : FormPrompter(service) {}
+    TPrompter FormPrompter;
+};
+
+class TMajorForm : private TPrompterHolder, public editor::TSettingsEditor {
+public:
+    TMajorForm(ui::TServices& services, devlink::IChipLibrary& library, std::string executablePath);
+
+    // Window handlers.
+    void FormCreate();
+    void FormShow();
+    void Timer1Timer();
+    void MasterPageControlChange() { RefreshDependentControls(); }
+    void ExitButtonClick() { Close(); }
+    void MainImageClick();
+    void FactoryButtonClick();
+
+    // Appends one time-stamped line to the activity log.
+    void AddLogLine(const std::string& text);
+    // Closes the window, which ends the program.
+    void Close() { Closed = true; }
+
+    // Every control of the window, for lookup by name and for renderers.
+    std::vector<ui::TControl*> AllControls();
+    ui::TControl* FindControl(const std::string& name);
+
+    // The window itself.
+    std::string Caption = kFormCaption;
+    int ClientWidth = 769;
+    int ClientHeight = 629;
+    bool Closed = false;
+
+    // Top-level controls.
+    ui::TImage MainImage{"MainImage"};
+    ui::TMemo InfoMemo{"InfoMemo"};
+    ui::TButton LoadFileButton{"LoadFileButton"};
+    ui::TButton SaveFileButton{"SaveFileButton"};
+    ui::TButton FactoryButton{"FactoryButton"};
+    ui::TButton ExitButton{"ExitButton"};
+    ui::TButton ReadDeviceButton{"ReadDeviceButton"};
+    ui::TButton ProgramDeviceButton{"ProgramDeviceButton"};
+    ui::TButton RestartButton{"RestartButton"};
+    ui::TLabel HSSwVersionLabel{"HSSwVersionLabel"};
+    ui::TLabel GWSwVersionLabel{"GWSwVersionLabel"};
+    ui::TLabel Label1{"Label1"};
+    ui::TLabel Label2{"Label2"};
+    ui::TTimer Timer1{"Timer1"};
+
+    std::string ProgramSettingsFilePath;
+    devlink::TTransportTable Transports;
+
+protected:
+    ui::TServices& Services;
+    devlink::IChipLibrary& Library;
+
+private:
+    void BuildTopLevelControls();
+    void CheckProgramSettingsFile();
+
+    const std::string executablePath_;
+    bool firstShow_ = true;
+};
+
+}  // namespace app

@@ -1,0 +1,93 @@
+// The enabling rules, the volts display, the Find-Me warning and the two editions.
+
+#include <cstdio>
+
+#include "editor/KeyPressMaps.h"
+#include "editor/ListText.h"
+#include "editor/SettingsEditor.h"
+#include "editor/SettingsTables.h"
+
+namespace editor {
+
+void TSettingsEditor::RefreshDependentControls() {
+    const bool fixedVolume = FixedAlertToneVolumeCheckBox.Checked();
+    AlertToneVolumeStaticText.Enabled = fixedVolume;
+    AlertToneVolumeUpDown.Enabled = fixedVolume;
+    AlertToneVolumeLabel.Enabled = fixedVolume;
+
+    // A button with a press-and-hold action has no short or long press.
+    for (const TButtonRow& row : ButtonRows()) {
+        const bool holdAction = MapComboBoxToHSKeyPress(this->*row.PressAndHold, Prompter) != 0;
+        for (ui::TComboBox* other : {&(this->*row.ShortPress), &(this->*row.LongPress)}) {
+            if (holdAction) SelectItemContaining(*other, "Disabled");
+            other->Enabled = !holdAction;
+        }
+    }
+    // The "Right 1" button is never edited; its values still travel in records and files.
+    Right1PressAndHoldComboBox.Enabled = false;
+    Right1ShortPressComboBox.Enabled = false;
+    Right1LongPressComboBox.Enabled = false;
+
+    const bool vox = GWVOXEnabledCORCheckBox.Checked();
+    GWVOXTriggerLevelStaticText.Enabled = vox;
+    GWVOXTriggerLevelUpDown.Enabled = vox;
+    GWVOXTriggerLevelLabel.Enabled = vox;
+
+    for (const TGatewayLine& line : GatewayLines()) {
+        if (line.Fixed) continue;
+        const bool output = SelectedItemContains(this->*line.IO, "Output");
+        (this->*line.PulseBox).Enabled = output;
+        (this->*line.Pulse).Enabled = output;
+    }
+}
+
+void TSettingsEditor::ShowLowBatteryVoltage() {
+    char volts[32];
+    std::snprintf(volts, sizeof volts, "%.1f", LowBatteryBeepVoltageUpDown.Position() * 0.001);
+    LowBatteryBeepVoltageStaticText.SetText(volts);
+}
+
+void TSettingsEditor::GWFindMeFunctionCheckBoxClick() {
+    if (!GWFindMeFunctionCheckBox.Checked()) return;
+    Prompter.ShowPrompt(
+        "The Handset Earpiece Jack should not be used when this feature is enabled\n"
+        "as it may cause hearing damage.",
+        "Warning", app::mtWarning, app::ButtonSet({app::bkOK}), 1);
+}
+
+// Selecting the button from code runs its click handler, and so this rule once more,
+// when the selection changes: the rule is then applied twice with the same result.
+void TSettingsEditor::ApplyArdexEdition() {
+    butModelArdex.SetChecked(true);
+    for (ui::TControl* c : std::initializer_list<ui::TControl*>{
+             &GWEmergencyAlertToneCheckBox, &GWFindMeFunctionCheckBox, &GWMultiOperationalMicsCheckBox,
+             &GWPublicAddressModeCheckBox, &TransmitAudibleEmergencyToneCheckBox, &TransmitTimeStaticText,
+             &TransmitTimeLabel, &ReceiveTimeStaticText, &ReceiveTimeLabel, &EmergencyRepeatCyclesStaticText,
+             &EmergencyRepeatCyclesLabel})
+        c->Enabled = true;
+}
+
+void TSettingsEditor::ApplyKestoEdition() {
+    butModelKesto.SetChecked(true);
+    GWEmergencyAlertToneCheckBox.SetChecked(false);
+    GWEmergencyAlertToneCheckBox.Enabled = false;
+    GWFindMeFunctionCheckBox.Enabled = true;
+    GWMultiOperationalMicsCheckBox.SetChecked(false);
+    GWMultiOperationalMicsCheckBox.Enabled = false;
+    GWPublicAddressModeCheckBox.SetChecked(false);
+    GWPublicAddressModeCheckBox.Enabled = false;
+    TransmitAudibleEmergencyToneCheckBox.Enabled = true;
+    // The boxes are the spins' values: these set the transmit and receive times to 0 and
+    // the repeat cycles to 1. The spins themselves stay enabled.
+    TransmitTimeStaticText.SetText("0");
+    TransmitTimeStaticText.Enabled = false;
+    TransmitTimeLabel.Enabled = false;
+    ReceiveTimeStaticText.SetText("0");
+    ReceiveTimeStaticText.Enabled = false;
+    ReceiveTimeLabel.Enabled = false;
+    EmergencyRepeatCyclesStaticText.SetText("1");
+    EmergencyRepeatCyclesStaticText.Enabled = false;
+    EmergencyRepeatCyclesLabel.Enabled = false;
+}
+
+}  // namespace editor

@@ -1,0 +1,63 @@
+#pragma once
+// The simulated chip maker's libraries: devlink::IChipLibrary answered by a simulated unit
+// on a bench, as the hardware would answer. A failed open gives the handle 0, and every
+// call given the handle 0, a closed handle or a handle to a unit that has since been
+// unplugged fails without touching the caller's buffers. A read copies at most the
+// capacity it is given. PS keys live in store 1; other stores fail.
+//
+// The bench is either the caller's own, in memory, or the shared one in a state file,
+// which is then loaded before every call and saved after every call that changed it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "link/ChipLibrary.h"
+#include "sim/SimBench.h"
+#include "sim/SimStateFile.h"
+
+namespace sim {
+
+inline constexpr std::uint16_t kPsStore = 1;
+
+class TSimLibrary final : public devlink::IChipLibrary {
+public:
+    // Answers from `bench`, which the caller keeps alive and may change between calls.
+    explicit TSimLibrary(TSimBench& bench);
+    // Answers from the bench in the state file. An unreadable file leaves nothing on
+    // the link (every open fails) and is not overwritten; LastError says why.
+    explicit TSimLibrary(TSimStateFile stateFile);
+
+    std::int32_t EngineVersion(char* text) override;
+    std::uint32_t EngineOpenTransport(std::int32_t transport, const char* devicePath,
+                                      std::int32_t flags, std::int32_t timeout,
+                                      std::int32_t retryTimeout) override;
+    std::uint32_t EngineOpenSpi(const char* transport, std::int32_t flags) override;
+    std::int32_t EngineClose(std::uint32_t handle) override;
+    std::int32_t EngineReadKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
+                               std::uint16_t capacity, std::uint16_t* words,
+                               std::uint16_t* length) override;
+    std::int32_t EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
+                                std::uint16_t length, const std::uint16_t* words) override;
+    std::int32_t EngineRestart(std::uint32_t handle, std::int32_t flags) override;
+    std::int32_t EngineChipName(std::uint32_t handle, std::int32_t capacity, char* text) override;
+    std::int32_t FlashListSpiPorts(std::uint16_t* capacity, char* portNames, char* transports,
+                                   std::uint16_t* count) override;
+
+    // The last problem with the state file (empty when none, and always for an
+    // in-memory bench).
+    const std::string& LastError() const { return lastError_; }
+
+private:
+    template <typename TCall>
+    auto Use(bool changes, TCall call);
+
+    TSimBench* bench_ = nullptr;
+    std::optional<TSimStateFile> stateFile_;
+    std::string lastError_;
+};
+
+// Size of the version text buffer the program hands to EngineVersion.
+inline constexpr std::size_t kEngineVersionBuffer = 512;
+
+}  // namespace sim
