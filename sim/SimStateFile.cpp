@@ -1,0 +1,407 @@
+#include "sim/SimStateFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace sim {
+
+namespace {
+
+constexpr int kFormatVersion = 1;
+constexpr const char* kFileName = "sim-unit.txt";
+
+std::string Hex(unsigned value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        switch (c) {
+            case '"': quoted += "\\\""; break;
+            case '\\': quoted += "\\\\"; break;
+            case '\n': quoted += "\\n"; break;
+            case '\r': quoted += "\\r"; break;
+            case '\t': quoted += "\\t"; break;
+            default: quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string KeyOption(const std::optional<std::uint16_t>& key) {
+    return key ? " key=" + Hex(*key, 4) : "";
+}
+
+// One line split into blank-separated tokens; a token in double quotes may hold blanks
+// and the escapes written by Quoted.
+bool Tokenize(const std::string& line, std::vector<std::string>& tokens, std::string& error) {
+    std::size_t at = 0;
+    while (true) {
+        while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+        if (at >= line.size()) return true;
+        std::string token;
+        if (line[at] == '"') {
+            ++at;
+            bool closed = false;
+            while (at < line.size()) {
+                const char c = line[at++];
+                if (c == '"') {
+                    closed = true;
+                    break;
+                }
+                if (c != '\\') {
+                    token += c;
+                    continue;
+                }
+                if (at >= line.size()) break;
+                const char escaped = line[at++];
+                switch (escaped) {
+                    case 'n': token += '\n'; break;
+                    case 'r': token += '\r'; break;
+                    case 't': token += '\t'; break;
+                    case '"': token += '"'; break;
+                    case '\\': token += '\\'; break;
+                    default: error = std::string("unknown escape \\") + escaped; return false;
+                }
+            }
+            if (!closed) {
+                error = "unterminated quoted text";
+                return false;
+            }
+        } else {
+            while (at < line.size() && line[at] != ' ' && line[at] != '\t') token += line[at++];
+        }
+        tokens.push_back(std::move(token));
+    }
+}
+
+class TLineParser {
+public:
+    TLineParser(TSimBench& bench) : bench_(bench) {}
+
+    bool Line(const std::vector<std::string>& tokens, std::string& error);
+    void Finish() { bench_.RestoreConnections(nextHandle_, generation_, connections_); }
+
+private:
+    bool Fail(std::string& error, const std::string& message) {
+        error = message;
+        return false;
+    }
+    bool Options(const std::vector<std::string>& tokens, std::size_t from,
+                 std::map<std::string, std::string>& options, std::string& error);
+
+    TSimBench& bench_;
+    std::uint32_t nextHandle_ = 0x1001;
+    std::uint32_t generation_ = 1;
+    std::map<std::uint32_t, std::uint32_t> connections_;
+};
+
+bool TLineParser::Options(const std::vector<std::string>& tokens, std::size_t from,
+                          std::map<std::string, std::string>& options, std::string& error) {
+    for (std::size_t i = from; i < tokens.size(); ++i) {
+        const std::size_t equals = tokens[i].find('=');
+        if (equals == std::string::npos || equals == 0) {
+            return Fail(error, "expected NAME=VALUE, found '" + tokens[i] + "'");
+        }
+        options[tokens[i].substr(0, equals)] = tokens[i].substr(equals + 1);
+    }
+    return true;
+}
+
+bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& error) {
+    const std::string& what = tokens[0];
+    const std::size_t args = tokens.size() - 1;
+    std::map<std::string, std::string> options;
+    auto number = [&](const std::string& text, std::uint32_t max, std::uint32_t& out) {
+        const auto value = ParseNumber(text, max);
+        if (!value) {
+            error = "bad number '" + text + "'";
+            return false;
+        }
+        out = *value;
+        return true;
+    };
+    auto option = [&](const char* name, std::uint32_t max, std::uint32_t& out) {
+        const auto found = options.find(name);
+        if (found == options.end()) return true;
+        const bool ok = number(found->second, max, out);
+        options.erase(found);
+        return ok;
+    };
+    auto noOtherOptions = [&]() {
+        if (options.empty()) return true;
+        return Fail(error, "unknown option '" + options.begin()->first + "'");
+    };
+
+    if (what == "format") {
+        std::uint32_t version = 0;
+        if (args != 1 || !number(tokens[1], 0xFFFF, version)) return Fail(error, "expected: format 1");
+        if (version != kFormatVersion) return Fail(error, "format " + tokens[1] + " is not supported");
+        return true;
+    }
+    if (what == "unit") {
+        const auto kind = args == 1 ? ParseKind(tokens[1]) : std::nullopt;
+        if (!kind) return Fail(error, "expected: unit handset|gateway|tavin|unknown|none");
+        bench_.Unit().SetKind(*kind);
+        return true;
+    }
+    if (what == "chip") {
+        if (args != 1) return Fail(error, "expected: chip \"NAME\"");
+        bench_.Unit().SetChipName(tokens[1]);
+        return true;
+    }
+    if (what == "restarts") {
+        std::uint32_t count = 0;
+        if (args != 1 || !number(tokens[1], 0xFFFFFFFF, count)) return Fail(error, "expected: restarts N");
+        bench_.Unit().SetRestarts(count);
+        return true;
+    }
+    if (what == "key") {
+        std::uint32_t key = 0;
+        if (args < 1 || !number(tokens[1], 0xFFFF, key)) return Fail(error, "expected: key 0xKEY WORD...");
+        std::vector<std::uint16_t> words;
+        for (std::size_t i = 2; i < tokens.size(); ++i) {
+            const std::string& text = tokens[i];
+            const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+            const auto word = ParseNumber(prefixed ? text : "0x" + text, 0xFFFF);
+            if (!word) return Fail(error, "bad word '" + text + "' (4 hex digits expected)");
+            words.push_back(static_cast<std::uint16_t>(*word));
+        }
+        bench_.Unit().SetKey(static_cast<std::uint16_t>(key), std::move(words));
+        return true;
+    }
+    if (what == "fail" || what == "read-length") {
+        const bool isFail = what == "fail";
+        const std::size_t countAt = isFail ? 2 : 1;
+        const auto call = isFail && args >= 1 ? ParseCall(tokens[1]) : std::optional(TSimCall::Read);
+        std::uint32_t count = 0;
+        std::uint32_t key = 0;
+        if (!call || tokens.size() <= countAt || !number(tokens[countAt], isFail ? 0xFFFFFFFF : 0xFFFF, count)) {
+            return Fail(error, isFail ? "expected: fail open|read|write N [key=0xKEY]"
+                                      : "expected: read-length N [key=0xKEY]");
+        }
+        if (!Options(tokens, countAt + 1, options, error)) return false;
+        const bool keyed = options.count("key") != 0;
+        if (!option("key", 0xFFFF, key) || !noOtherOptions()) return false;
+        const auto forKey = keyed ? std::optional(static_cast<std::uint16_t>(key)) : std::nullopt;
+        if (isFail) {
+            if (*call == TSimCall::Open && forKey) return Fail(error, "an open fault has no key");
+            bench_.Faults.FailNext(*call, count, forKey);
+        } else {
+            bench_.Faults.MisreportNextRead(static_cast<std::uint16_t>(count), forKey);
+        }
+        return true;
+    }
+    if (what == "engine-version") {
+        if (args != 1) return Fail(error, "expected: engine-version \"TEXT\"");
+        bench_.EngineVersion = tokens[1];
+        return true;
+    }
+    if (what == "spi-ports") {
+        if (args < 2) return Fail(error, "expected: spi-ports \"NAMES\" \"TRANSPORTS\" [result=N] [need=N] [pending=0|1]");
+        TSimSpiListing listing{tokens[1], tokens[2], 0, 0};
+        std::uint32_t result = 0;
+        std::uint32_t need = 0;
+        std::uint32_t pending = 0;
+        if (!Options(tokens, 3, options, error)) return false;
+        if (!option("result", 0xFFFFFFFF, result) || !option("need", 0xFFFF, need) ||
+            !option("pending", 1, pending) || !noOtherOptions()) {
+            return false;
+        }
+        listing.Result = static_cast<std::int32_t>(result);
+        listing.Need = static_cast<std::uint16_t>(need);
+        bench_.SetSpiListing(listing);
+        bench_.SetSpiNeedPending(pending != 0);
+        return true;
+    }
+    if (what == "counters") {
+        if (!Options(tokens, 1, options, error)) return false;
+        TSimCounters& counters = bench_.Counters;
+        return option("opens", 0xFFFFFFFF, counters.Opens) && option("closes", 0xFFFFFFFF, counters.Closes) &&
+               option("reads", 0xFFFFFFFF, counters.Reads) && option("writes", 0xFFFFFFFF, counters.Writes) &&
+               option("restarts", 0xFFFFFFFF, counters.Restarts) && noOtherOptions();
+    }
+    if (what == "last-open") {
+        if (args != 2 || (tokens[1] != "transport" && tokens[1] != "spi")) {
+            return Fail(error, "expected: last-open transport|spi \"TEXT\"");
+        }
+        bench_.LastOpen = TSimOpenRequest{tokens[1] == "spi" ? TSimOpenKind::Spi : TSimOpenKind::Transport, tokens[2]};
+        return true;
+    }
+    if (what == "handles") {
+        if (!Options(tokens, 1, options, error)) return false;
+        return option("next", 0xFFFFFFFF, nextHandle_) && option("generation", 0xFFFFFFFF, generation_) &&
+               noOtherOptions();
+    }
+    if (what == "connection") {
+        std::uint32_t handle = 0;
+        std::uint32_t generation = 0;
+        if (args < 1 || !number(tokens[1], 0xFFFFFFFF, handle) || handle == 0) {
+            return Fail(error, "expected: connection HANDLE generation=N");
+        }
+        if (!Options(tokens, 2, options, error) || !option("generation", 0xFFFFFFFF, generation) ||
+            !noOtherOptions()) {
+            return false;
+        }
+        connections_[handle] = generation;
+        return true;
+    }
+    return Fail(error, "unknown entry '" + what + "'");
+}
+
+}  // namespace
+
+std::string FormatBenchState(const TSimBench& bench) {
+    std::ostringstream out;
+    const TSimUnit& unit = bench.Unit();
+    out << "# ZENTA simulated bench: the unit on the programming link and the bench around it.\n"
+        << "# Kept by the simulator and `zenta sim`; see docs/simulator.md.\n"
+        << "format " << kFormatVersion << "\n"
+        << "\n# the unit\n"
+        << "unit " << KindName(unit.Kind()) << "\n"
+        << "chip " << Quoted(unit.ChipName()) << "\n"
+        << "restarts " << unit.Restarts() << "\n";
+    for (const auto& [key, words] : unit.Store()) {
+        out << "key " << Hex(key, 4);
+        if (!words.empty()) out << ' ' << FormatWords(words);
+        out << "\n";
+    }
+    out << "\n# faults waiting for the next calls\n";
+    for (const auto& entry : bench.Faults.Entries()) {
+        out << "fail " << CallName(entry.Call) << ' ' << entry.Count << KeyOption(entry.Key) << "\n";
+    }
+    for (const auto& entry : bench.Faults.Misreports()) {
+        out << "read-length " << entry.Length << KeyOption(entry.Key) << "\n";
+    }
+    const TSimSpiListing& spi = bench.Spi();
+    const TSimCounters& counters = bench.Counters;
+    out << "\n# the host side\n"
+        << "engine-version " << Quoted(bench.EngineVersion) << "\n"
+        << "spi-ports " << Quoted(spi.PortNames) << ' ' << Quoted(spi.Transports)
+        << " result=" << spi.Result << " need=" << spi.Need
+        << " pending=" << (bench.SpiNeedPending() ? 1 : 0) << "\n"
+        << "counters opens=" << counters.Opens << " closes=" << counters.Closes
+        << " reads=" << counters.Reads << " writes=" << counters.Writes
+        << " restarts=" << counters.Restarts << "\n";
+    if (bench.LastOpen) {
+        out << "last-open " << (bench.LastOpen->Kind == TSimOpenKind::Spi ? "spi " : "transport ")
+            << Quoted(bench.LastOpen->Target) << "\n";
+    }
+    out << "handles next=" << Hex(bench.NextHandle(), 8) << " generation=" << bench.Generation() << "\n";
+    for (const auto& [handle, generation] : bench.Connections()) {
+        out << "connection " << Hex(handle, 8) << " generation=" << generation << "\n";
+    }
+    return out.str();
+}
+
+bool ParseBenchState(std::string_view text, TSimBench& bench, std::string* error) {
+    TSimBench parsed = TSimBench::Empty();
+    TLineParser parser(parsed);
+    std::size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string line(text.substr(start, end - start));
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::vector<std::string> tokens;
+        std::string problem;
+        const bool ok = Tokenize(line, tokens, problem) &&
+                        (tokens.empty() || tokens[0].front() == '#' || parser.Line(tokens, problem));
+        if (!ok) {
+            if (error) *error = "line " + std::to_string(number) + ": " + problem;
+            return false;
+        }
+    }
+    parser.Finish();
+    bench = std::move(parsed);
+    return true;
+}
+
+std::filesystem::path TSimStateFile::DefaultPath() {
+    if (const char* chosen = std::getenv("ZENTA_SIM_STATE"); chosen && *chosen) return chosen;
+#ifdef _WIN32
+    if (const char* local = std::getenv("LOCALAPPDATA"); local && *local) {
+        return std::filesystem::path(local) / "ZENTA" / kFileName;
+    }
+#else
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return std::filesystem::path(home) / ".zenta" / kFileName;
+    }
+#endif
+    std::error_code ignored;
+    return std::filesystem::temp_directory_path(ignored) / (std::string("zenta-") + kFileName);
+}
+
+bool TSimStateFile::Exists() const {
+    std::error_code ignored;
+    return std::filesystem::exists(path_, ignored);
+}
+
+bool TSimStateFile::Load(TSimBench& bench, std::string* error) const {
+    std::error_code status;
+    if (!std::filesystem::exists(path_, status)) {
+        if (status) {
+            if (error) *error = path_.string() + ": " + status.message();
+            return false;
+        }
+        bench = TSimBench();
+        return true;
+    }
+    std::ifstream in(path_, std::ios::binary);
+    std::ostringstream text;
+    if (in) text << in.rdbuf();
+    if (!in || in.bad()) {
+        if (error) *error = path_.string() + ": cannot be read";
+        return false;
+    }
+    std::string problem;
+    if (!ParseBenchState(text.str(), bench, &problem)) {
+        if (error) *error = path_.string() + ": " + problem;
+        return false;
+    }
+    return true;
+}
+
+bool TSimStateFile::Save(const TSimBench& bench, std::string* error) const {
+    namespace fs = std::filesystem;
+    auto fail = [&](const std::string& message) {
+        if (error) *error = path_.string() + ": " + message;
+        return false;
+    };
+    std::error_code status;
+    const fs::path folder = path_.has_parent_path() ? path_.parent_path() : fs::path(".");
+    fs::create_directories(folder, status);
+    if (status) return fail("cannot create the folder: " + status.message());
+
+    static std::mt19937 random{std::random_device{}()};
+    const fs::path temporary =
+        folder / (path_.filename().string() + ".tmp" + std::to_string(random() % 1000000));
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << FormatBenchState(bench);
+        out.close();
+        if (!out) {
+            fs::remove(temporary, status);
+            return fail("cannot be written");
+        }
+    }
+    fs::rename(temporary, path_, status);
+    if (status) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return fail("cannot be replaced: " + status.message());
+    }
+    return true;
+}
+
+}  // namespace sim

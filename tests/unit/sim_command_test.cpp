@@ -1,0 +1,207 @@
+// `zenta sim`: what each command does to the bench in the state file, what `show`
+// prints, and the refusal of bad command lines.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "sim/SimCommandLine.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using sim::TSimBench;
+using sim::TSimCall;
+using sim::TSimStateFile;
+using sim::TUnitKind;
+
+class SimCommandTest : public ::testing::Test {
+protected:
+    SimCommandTest() { fs::create_directories(folder); }
+    ~SimCommandTest() override {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    int Run(const std::vector<std::string>& args) {
+        out.str("");
+        err.str("");
+        return sim::RunSimCommandLine(args, file, out, err);
+    }
+
+    TSimBench Load() {
+        TSimBench bench;
+        std::string error;
+        EXPECT_TRUE(file.Load(bench, &error)) << error;
+        return bench;
+    }
+
+    static fs::path FreshFolder() {
+        std::random_device random;
+        return fs::temp_directory_path() / ("zenta-sim-cmd-" + std::to_string(random()) + std::to_string(random()));
+    }
+
+    const fs::path folder = FreshFolder();
+    const TSimStateFile file{folder / "sim-unit.txt"};
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(SimCommandTest, BadUsageExitsTwoWithOneLineAndChangesNothing) {
+    const std::vector<std::vector<std::string>> lines = {
+        {},
+        {"bogus"},
+        {"show", "extra"},
+        {"attach"},
+        {"attach", "robot"},
+        {"attach", "handset", "--edition", "gold"},
+        {"attach", "handset", "--edition"},
+        {"attach", "handset", "--version", "0x10000"},
+        {"attach", "handset", "--version", "12x"},
+        {"attach", "handset", "--colour", "red"},
+        {"attach", "handset", "kesto"},
+        {"attach", "handset", "--edition", "kesto", "--edition", "ardex"},
+        {"attach", "none", "--edition", "kesto"},
+        {"fail"},
+        {"fail", "read"},
+        {"fail", "jump", "1"},
+        {"fail", "read", "many"},
+        {"fail", "read", "-1"},
+        {"fail", "open", "1", "--key", "0x02AB"},
+        {"fail", "read", "1", "--key", "0x1FFFF"},
+        {"reset", "now"},
+    };
+    for (const auto& line : lines) {
+        std::string joined;
+        for (const auto& arg : line) joined += arg + " ";
+        SCOPED_TRACE(joined);
+        EXPECT_EQ(Run(line), 2);
+        const std::string message = err.str();
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(message.find('\n'), message.size() - 1) << "more than one line: " << message;
+        EXPECT_FALSE(file.Exists());
+    }
+}
+
+TEST_F(SimCommandTest, HelpDescribesTheCommands) {
+    EXPECT_EQ(Run({"--help"}), 0);
+    for (const char* word : {"show", "attach", "fail", "reset", "--edition", "--version", "--key"}) {
+        EXPECT_NE(out.str().find(word), std::string::npos) << word;
+    }
+    EXPECT_FALSE(file.Exists());
+}
+
+TEST_F(SimCommandTest, AttachPutsAFactoryUnitOnTheLinkAndKeepsTheCounters) {
+    struct TCase {
+        std::vector<std::string> Args;
+        TUnitKind Kind;
+        std::uint16_t Type;
+        std::uint16_t Version;
+        std::optional<std::uint16_t> RecordKey;
+    };
+    const TCase cases[] = {
+        {{"attach", "gateway"}, TUnitKind::Gateway, 0xFE02, 0x0205, sim::kKeyGatewayRecord},
+        {{"attach", "gateway", "--edition", "kesto", "--version", "0x0310"}, TUnitKind::Gateway, 0xFE01, 0x0310,
+         sim::kKeyGatewayRecord},
+        {{"attach", "handset", "--edition=kesto"}, TUnitKind::Handset, 0xAB01, 0x0205, sim::kKeyHandsetRecord},
+        {{"attach", "tavin"}, TUnitKind::Tavin, 0xAC02, 0x0205, std::nullopt},
+        {{"attach", "unknown", "--edition", "kesto"}, TUnitKind::Unknown, 0x5A01, 0x0205, std::nullopt},
+    };
+    TSimBench start;
+    start.Counters.Opens = 5;
+    start.Faults.FailNext(TSimCall::Write, 1);
+    ASSERT_TRUE(file.Save(start));
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Args[1]);
+        ASSERT_EQ(Run(c.Args), 0) << err.str();
+        const TSimBench bench = Load();
+        EXPECT_EQ(bench.Unit().Kind(), c.Kind);
+        EXPECT_EQ(bench.Unit().TypeWord(), c.Type);
+        EXPECT_EQ(bench.Unit().VersionWord(), c.Version);
+        EXPECT_EQ(bench.Unit().Store().size(), c.RecordKey ? 3u : 2u);
+        if (c.RecordKey == sim::kKeyGatewayRecord) {
+            const sim::TRecord record =
+                sim::FactoryGatewayRecord(c.Type == 0xFE01 ? sim::TEdition::Kesto : sim::TEdition::Ardex);
+            EXPECT_EQ(*bench.Unit().Find(sim::kKeyGatewayRecord),
+                      std::vector<std::uint16_t>(record.begin(), record.end()));
+        }
+        EXPECT_EQ(bench.Counters.Opens, 5u);
+        EXPECT_EQ(bench.Faults.Pending(TSimCall::Write), 1u);
+    }
+    ASSERT_EQ(Run({"attach", "none"}), 0);
+    EXPECT_FALSE(Load().Unit().Answers());
+}
+
+TEST_F(SimCommandTest, FailSetsTheCountForACallOrOneKey) {
+    ASSERT_EQ(Run({"fail", "read", "2", "--key", "0x02AB"}), 0);
+    ASSERT_EQ(Run({"fail", "open", "1"}), 0);
+    ASSERT_EQ(Run({"fail", "write", "3"}), 0);
+    TSimBench bench = Load();
+    EXPECT_EQ(bench.Faults.Pending(TSimCall::Read, sim::kKeyHandsetRecord), 2u);
+    EXPECT_EQ(bench.Faults.Pending(TSimCall::Read), 0u);
+    EXPECT_EQ(bench.Faults.Pending(TSimCall::Open), 1u);
+    EXPECT_EQ(bench.Faults.Pending(TSimCall::Write), 3u);
+    ASSERT_EQ(Run({"fail", "write", "0"}), 0);
+    EXPECT_EQ(Load().Faults.Pending(TSimCall::Write), 0u);
+}
+
+TEST_F(SimCommandTest, ResetBringsBackAFactoryHandsetWithNothingPending) {
+    TSimBench busy;
+    busy.AttachUnit(sim::TSimUnit::Factory(TUnitKind::Gateway));
+    busy.Counters = {4, 4, 8, 1, 1};
+    busy.Faults.FailNext(TSimCall::Read, 2);
+    busy.EngineVersion = "custom";
+    ASSERT_TRUE(file.Save(busy));
+    ASSERT_EQ(Run({"reset"}), 0);
+    const TSimBench bench = Load();
+    EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset);
+    EXPECT_EQ(bench.Unit().Store(), TSimBench().Unit().Store());
+    EXPECT_EQ(bench.Counters.Opens + bench.Counters.Closes + bench.Counters.Reads + bench.Counters.Writes +
+                  bench.Counters.Restarts,
+              0u);
+    EXPECT_TRUE(bench.Faults.Empty());
+    EXPECT_EQ(bench.EngineVersion, sim::kDefaultEngineVersion);
+}
+
+TEST_F(SimCommandTest, ShowListsUnitKeysFaultsAndCounters) {
+    TSimBench bench;
+    bench.Unit().SetKey(0x0600, {0x00ab});
+    bench.Faults.FailNext(TSimCall::Read, 2, sim::kKeyHandsetRecord);
+    bench.Counters = {3, 2, 7, 1, 0};
+    bench.OpenConnection();
+    ASSERT_TRUE(file.Save(bench));
+    ASSERT_EQ(Run({"show"}), 0);
+    const std::string text = out.str();
+    for (const char* part : {"unit: handset", "0xAB02", "0x0205", "CSR8670", "0x02AB (25 words): A700 0008 0DAC",
+                             "0x0600 (1 word): 00AB", "0x02AD (1 word): 0205", "2 read call(s) for key 0x02AB",
+                             "opens 3, closes 2, open now 1, reads 7, writes 1, restarts 0"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << "missing '" << part << "' in\n" << text;
+    }
+}
+
+TEST_F(SimCommandTest, ShowWithoutAFileShowsTheFactoryHandsetAndWritesNothing) {
+    ASSERT_EQ(Run({"show"}), 0);
+    EXPECT_NE(out.str().find("unit: handset"), std::string::npos);
+    EXPECT_NE(out.str().find("pending faults: none"), std::string::npos);
+    EXPECT_FALSE(file.Exists());
+}
+
+TEST_F(SimCommandTest, UnreadableStateFileIsReportedAndResetRepairsIt) {
+    {
+        std::ofstream broken(file.Path());
+        broken << "unit handset\nnonsense\n";
+    }
+    EXPECT_EQ(Run({"show"}), 1);
+    EXPECT_NE(err.str().find("line 2"), std::string::npos) << err.str();
+    EXPECT_EQ(Run({"fail", "read", "1"}), 1);
+    EXPECT_EQ(Run({"reset"}), 0);
+    EXPECT_EQ(Run({"show"}), 0);
+}
+
+}  // namespace

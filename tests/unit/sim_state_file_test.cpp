@@ -1,0 +1,255 @@
+// The bench kept in a state file: round trip, the missing file, malformed files, the
+// safe replace, and a library and a second writer sharing one file.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "sim/SimLibrary.h"
+#include "sim/SimStateFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using sim::TSimBench;
+using sim::TSimCall;
+using sim::TSimLibrary;
+using sim::TSimStateFile;
+using sim::TSimUnit;
+using sim::TUnitKind;
+
+// A fresh folder under the system's temporary folder, removed at the end of the test.
+class TTempFolder {
+public:
+    TTempFolder() {
+        std::random_device random;
+        path_ = fs::temp_directory_path() / ("zenta-sim-test-" + std::to_string(random()) + std::to_string(random()));
+        fs::create_directories(path_);
+    }
+    ~TTempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+// A bench with every part away from its default.
+TSimBench BusyBench(std::uint32_t& live, std::uint32_t& stale) {
+    TSimBench bench;
+    stale = bench.OpenConnection();
+    TSimUnit unit = TSimUnit::Factory(TUnitKind::Gateway, sim::TEdition::Kesto, 0x1A3C);
+    unit.SetChipName("CSR8670 \"B\" \\ rev\t2");
+    unit.SetKey(0x0500, {});
+    unit.SetKey(0x0501, {0x0000, 0xFFFF});
+    unit.SetRestarts(3);
+    bench.AttachUnit(unit);
+    live = bench.OpenConnection();
+    bench.Faults.FailNext(TSimCall::Open, 1);
+    bench.Faults.FailNext(TSimCall::Read, 2);
+    bench.Faults.FailNext(TSimCall::Read, 1, sim::kKeyGatewayRecord);
+    bench.Faults.FailNext(TSimCall::Write, 4, sim::kKeyGatewayRecord);
+    bench.Faults.MisreportNextRead(40);
+    bench.Faults.MisreportNextRead(3, sim::kKeyUnitType);
+    bench.EngineVersion = "TestEngine \"lab\"\nbuild 7";
+    bench.SetSpiListing({"LPT1,USB SPI", "SPITRANS=LPT,SPITRANS=USB", 0, 600});
+    bench.Counters = {11, 9, 20, 3, 2};
+    bench.LastOpen = sim::TSimOpenRequest{sim::TSimOpenKind::Spi, "SPITRANS=USB SPIPORT=1"};
+    return bench;
+}
+
+TEST(SimStateFile, RoundTripKeepsTheWholeBench) {
+    TTempFolder folder;
+    const TSimStateFile file(folder.Path() / "nested" / "sim-unit.txt");
+    std::uint32_t live = 0;
+    std::uint32_t stale = 0;
+    const TSimBench saved = BusyBench(live, stale);
+    std::string error;
+    ASSERT_TRUE(file.Save(saved, &error)) << error;
+
+    TSimBench loaded;
+    ASSERT_TRUE(file.Load(loaded, &error)) << error;
+    EXPECT_EQ(sim::FormatBenchState(loaded), sim::FormatBenchState(saved));
+
+    const TSimUnit& unit = loaded.Unit();
+    EXPECT_EQ(unit.Kind(), TUnitKind::Gateway);
+    EXPECT_EQ(unit.ChipName(), "CSR8670 \"B\" \\ rev\t2");
+    EXPECT_EQ(unit.Restarts(), 3u);
+    EXPECT_EQ(unit.Store(), saved.Unit().Store());
+    EXPECT_EQ(unit.KeyText(0x0500), "");
+    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Open), 1u);
+    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read), 2u);
+    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read, sim::kKeyGatewayRecord), 1u);
+    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Write, sim::kKeyGatewayRecord), 4u);
+    EXPECT_EQ(loaded.Faults.PendingMisreport(), 40);
+    EXPECT_EQ(loaded.Faults.PendingMisreport(sim::kKeyUnitType), 3);
+    EXPECT_EQ(loaded.EngineVersion, "TestEngine \"lab\"\nbuild 7");
+    EXPECT_EQ(loaded.Spi().Transports, "SPITRANS=LPT,SPITRANS=USB");
+    EXPECT_EQ(loaded.Spi().Need, 600);
+    EXPECT_TRUE(loaded.SpiNeedPending());
+    EXPECT_EQ(loaded.Counters.Opens, 11u);
+    EXPECT_EQ(loaded.Counters.Restarts, 2u);
+    ASSERT_TRUE(loaded.LastOpen.has_value());
+    EXPECT_EQ(loaded.LastOpen->Target, "SPITRANS=USB SPIPORT=1");
+    EXPECT_EQ(loaded.OpenConnections(), 2u);
+    EXPECT_TRUE(loaded.IsLive(live));
+    EXPECT_FALSE(loaded.IsLive(stale));
+    const std::uint32_t next = loaded.OpenConnection();
+    EXPECT_NE(next, live);
+    EXPECT_NE(next, stale);
+}
+
+TEST(SimStateFile, NoFileYetIsAFactoryHandsetAndCreatesNothing) {
+    TTempFolder folder;
+    const TSimStateFile file(folder.Path() / "sim-unit.txt");
+    TSimBench bench = TSimBench::Empty();
+    ASSERT_TRUE(file.Load(bench));
+    EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset);
+    EXPECT_EQ(bench.Unit().TypeWord(), 0xAB02);
+    EXPECT_NE(bench.Unit().Find(sim::kKeyHandsetRecord), nullptr);
+    EXPECT_FALSE(file.Exists());
+}
+
+TEST(SimStateFile, HandWrittenFileNeedsOnlyWhatDiffersFromAnEmptyBench) {
+    TSimBench bench;
+    ASSERT_TRUE(sim::ParseBenchState("unit tavin\r\nkey 0x02A9 ac02\n   # a comment\n\nkey 0x02ad 0x0301\n", bench));
+    EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Tavin);
+    EXPECT_EQ(bench.Unit().Store().size(), 2u);
+    EXPECT_EQ(bench.Unit().TypeWord(), 0xAC02);
+    EXPECT_EQ(bench.Unit().VersionWord(), 0x0301);
+    EXPECT_EQ(bench.Unit().ChipName(), "CSR8670");
+    EXPECT_EQ(bench.EngineVersion, sim::kDefaultEngineVersion);
+    EXPECT_TRUE(bench.Faults.Empty());
+}
+
+TEST(SimStateFile, MalformedFilesAreRefusedWithTheirLine) {
+    struct TCase {
+        const char* Text;
+        const char* Line;
+    };
+    const TCase cases[] = {
+        {"format 2\n", "line 1"},
+        {"unit handset\nunit robot\n", "line 2"},
+        {"key 0x02A9 AB02 12345\n", "line 1"},
+        {"key 0x10000 AB02\n", "line 1"},
+        {"key\n", "line 1"},
+        {"fail jump 2\n", "line 1"},
+        {"fail read two\n", "line 1"},
+        {"fail open 1 key=0x02AB\n", "line 1"},
+        {"fail read 1 colour=red\n", "line 1"},
+        {"chip \"CSR8670\n", "line 1"},
+        {"chip \"bad \\q escape\"\n", "line 1"},
+        {"\n\ncounters opens=x\n", "line 3"},
+        {"connection 0 generation=1\n", "line 1"},
+        {"spi-ports \"only one\"\n", "line 1"},
+        {"volume 11\n", "line 1"},
+    };
+    TTempFolder folder;
+    const TSimStateFile file(folder.Path() / "sim-unit.txt");
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Text);
+        WriteAll(file.Path(), c.Text);
+        TSimBench bench;
+        std::string error;
+        EXPECT_FALSE(file.Load(bench, &error));
+        EXPECT_NE(error.find(c.Line), std::string::npos) << error;
+        EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset) << "a refused file changed the bench";
+    }
+}
+
+TEST(SimStateFile, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
+    TTempFolder folder;
+    const TSimStateFile file(folder.Path() / "sim-unit.txt");
+    WriteAll(file.Path(), "old content that is not a bench\n");
+    TSimBench bench;
+    ASSERT_TRUE(file.Save(bench));
+    ASSERT_TRUE(file.Save(bench));
+    int entries = 0;
+    for (const auto& entry : fs::directory_iterator(folder.Path())) {
+        ++entries;
+        EXPECT_EQ(entry.path().filename(), "sim-unit.txt");
+    }
+    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(ReadAll(file.Path()), sim::FormatBenchState(bench));
+}
+
+TEST(SimStateFile, SaveIntoAnImpossibleFolderFailsWithAReason) {
+    TTempFolder folder;
+    WriteAll(folder.Path() / "plain-file", "x");
+    const TSimStateFile file(folder.Path() / "plain-file" / "sim-unit.txt");
+    std::string error;
+    EXPECT_FALSE(file.Save(TSimBench(), &error));
+    EXPECT_NE(error.find("sim-unit.txt"), std::string::npos);
+}
+
+TEST(SimStateFileLibrary, SharesTheUnitWithAnotherWriterOfTheFile) {
+    TTempFolder folder;
+    const fs::path path = folder.Path() / "sim-unit.txt";
+    TSimLibrary library{TSimStateFile(path)};
+
+    const std::uint32_t handle = library.EngineOpenTransport(2, "\\\\.\\CSR0", 0, 1000, 1000);
+    ASSERT_NE(handle, 0u) << "no state file yet should mean a factory handset";
+    EXPECT_TRUE(TSimStateFile(path).Exists());
+
+    // Someone plugs in a gateway meanwhile, as `zenta sim attach gateway` does.
+    TSimBench other;
+    ASSERT_TRUE(TSimStateFile(path).Load(other));
+    EXPECT_EQ(other.Counters.Opens, 1u);
+    EXPECT_EQ(other.OpenConnections(), 1u);
+    other.AttachUnit(TSimUnit::Factory(TUnitKind::Gateway));
+    other.Faults.FailNext(TSimCall::Read, 1);
+    ASSERT_TRUE(TSimStateFile(path).Save(other));
+
+    std::uint16_t words[36] = {};
+    std::uint16_t length = 0;
+    EXPECT_NE(library.EngineReadKey(handle, sim::kKeyUnitType, 1, 36, words, &length), 1);
+    library.EngineClose(handle);
+    const std::uint32_t again = library.EngineOpenTransport(2, "\\\\.\\CSR0", 0, 1000, 1000);
+    EXPECT_NE(library.EngineReadKey(again, sim::kKeyUnitType, 1, 36, words, &length), 1);  // injected
+    ASSERT_EQ(library.EngineReadKey(again, sim::kKeyUnitType, 1, 36, words, &length), 1);
+    EXPECT_EQ(words[0], 0xFE02);
+    library.EngineClose(again);
+
+    TSimBench after;
+    ASSERT_TRUE(TSimStateFile(path).Load(after));
+    EXPECT_EQ(after.Counters.Opens, 2u);
+    EXPECT_EQ(after.Counters.Closes, 2u);
+    EXPECT_EQ(after.Counters.Reads, 3u);
+    EXPECT_EQ(after.OpenConnections(), 0u);
+    EXPECT_TRUE(after.Faults.Empty());
+    EXPECT_TRUE(library.LastError().empty());
+}
+
+TEST(SimStateFileLibrary, UnreadableFileLeavesNothingOnTheLinkAndIsKept) {
+    TTempFolder folder;
+    const fs::path path = folder.Path() / "sim-unit.txt";
+    const std::string broken = "unit handset\nthis is not a bench line\n";
+    WriteAll(path, broken);
+    TSimLibrary library{TSimStateFile(path)};
+    EXPECT_EQ(library.EngineOpenTransport(2, "\\\\.\\CSR0", 0, 1000, 1000), 0u);
+    EXPECT_NE(library.LastError().find("line 2"), std::string::npos) << library.LastError();
+    char version[sim::kEngineVersionBuffer];
+    library.EngineVersion(version);
+    EXPECT_NE(std::string(version).find("unreadable"), std::string::npos);
+    EXPECT_EQ(ReadAll(path), broken);
+}
+
+}  // namespace
