@@ -48,7 +48,7 @@ public:
     bool TakeFailure(TSimCall call, std::optional<std::uint16_t> key = std::nullopt);
 
     // The next successful read (of `key`, or of any key) reports `length` words whatever
-    // the unit holds. A key-specific report wins over one for any key; both are used up.
+    // the unit holds. A report for the key wins over one for any key; both are used up.
     void MisreportNextRead(std::uint16_t length, std::optional<std::uint16_t> key = std::nullopt);
     std::optional<std::uint16_t> PendingMisreport(std::optional<std::uint16_t> key = std::nullopt) const;
     std::optional<std::uint16_t> TakeMisreport(std::uint16_t key);

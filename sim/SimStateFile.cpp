@@ -357,6 +357,10 @@ bool TSimStateFile::Load(TSimBench& bench, std::string* error) const {
         bench = TSimBench();
         return true;
     }
+    if (!std::filesystem::is_regular_file(path_, status)) {
+        if (error) *error = path_.string() + ": not a file";
+        return false;
+    }
     std::ifstream in(path_, std::ios::binary);
     std::ostringstream text;
     if (in) text << in.rdbuf();

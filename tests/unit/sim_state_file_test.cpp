@@ -175,6 +175,16 @@ TEST(SimStateFile, MalformedFilesAreRefusedWithTheirLine) {
     }
 }
 
+TEST(SimStateFile, AFolderInPlaceOfTheFileIsRefused) {
+    TTempFolder folder;
+    fs::create_directories(folder.Path() / "sim-unit.txt");
+    TSimBench bench;
+    std::string error;
+    EXPECT_FALSE(TSimStateFile(folder.Path() / "sim-unit.txt").Load(bench, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset);
+}
+
 TEST(SimStateFile, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
     TTempFolder folder;
     const TSimStateFile file(folder.Path() / "sim-unit.txt");
