@@ -7,3 +7,10 @@ bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
+
+# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any report
+# fails the run.
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZENTA_SANITIZE=ON
+cmake --build build/sanitize -j2
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/sanitize --output-on-failure -j2
