@@ -1,0 +1,20 @@
+#pragma once
+// The settings file: both units' settings and the edition as "key=value" lines.
+
+#include <iosfwd>
+
+#include "editor/SettingsEditor.h"
+
+namespace files {
+
+// Writes the 105 lines of the file key table, each "%04d=%d" and CR LF. The stream gets
+// the bytes as they are, so open it in binary mode: the file is the same on every
+// platform.
+void WriteSettingsFile(const editor::TSettingsEditor& settings, std::ostream& out);
+
+// Applies every line of the file, in file order, each at once with the reactions of its
+// setting; whatever the content, every line gives a key or is skipped. The caller runs
+// the final RefreshDependentControls.
+void ApplySettingsFile(editor::TSettingsEditor& settings, std::istream& in);
+
+}  // namespace files
