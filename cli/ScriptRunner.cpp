@@ -1,0 +1,74 @@
+#include "cli/ScriptRunner.h"
+
+#include <ostream>
+
+#include "cli/ScriptError.h"
+#include "cli/ScriptLexer.h"
+#include "cli/ScriptParser.h"
+
+namespace cli {
+
+TScriptResult TScriptRunner::Run(std::string_view source) {
+    bool stopped = false;
+    try {
+        for (const TScriptStep& step : ParseScript(source)) {
+            line_ = step.Line;
+            step.Run(*this);
+            ReportPromptProblems();
+        }
+        line_ = 0;
+        CheckNothingLeftQueued();
+    } catch (const TScriptError& error) {
+        err_ << "line " << (error.Line != 0 ? error.Line : line_) << ": " << error.what() << '\n';
+        stopped = true;
+    } catch (const std::exception& error) {
+        // A fault outside the script's control (a file the driver cannot write, an
+        // exception escaping the window): the script cannot go on.
+        err_ << "line " << line_ << ": " << error.what() << '\n';
+        stopped = true;
+    }
+    out_ << passed_ << " passed, " << failed_ << " failed\n";
+    return {stopped ? 2 : failed_ > 0 ? 1 : 0, passed_, failed_};
+}
+
+void TScriptRunner::Check(bool held, const std::string& what, const std::string& found) {
+    if (held) {
+        ++passed_;
+        return;
+    }
+    Fail(found.empty() ? what : what + ", found " + found);
+}
+
+void TScriptRunner::Fail(const std::string& what) {
+    ++failed_;
+    if (line_ == 0)
+        out_ << "end of script: " << what << '\n';
+    else
+        out_ << "line " << line_ << ": " << what << '\n';
+}
+
+// An answer that names no button of its prompt is a failed check of the line whose
+// action raised the prompt.
+void TScriptRunner::ReportPromptProblems() {
+    const std::vector<std::string>& problems = session_.Env.Prompts.Problems;
+    for (; problemsReported_ < problems.size(); ++problemsReported_) Fail(problems[problemsReported_]);
+}
+
+void TScriptRunner::CheckNothingLeftQueued() {
+    std::string left;
+    for (const ui::TPromptAnswer& answer : session_.Env.Prompts.Answers) {
+        switch (answer.Kind) {
+        case ui::TPromptAnswer::TKind::Result: left += " " + std::to_string(answer.Result); break;
+        case ui::TPromptAnswer::TKind::Close: left += " close"; break;
+        case ui::TPromptAnswer::TKind::Enter: left += " enter"; break;
+        case ui::TPromptAnswer::TKind::Escape: left += " escape"; break;
+        }
+    }
+    for (const std::string& path : session_.Env.Dialogs.Answers)
+        left += path.empty() ? " dialog cancel" : " dialog " + QuoteText(path);
+    if (!left.empty()) Fail("answers left unused:" + left);
+}
+
+std::string TScriptRunner::Resolve(const std::string& path) const { return session_.Folder.Resolve(path).string(); }
+
+}  // namespace cli
