@@ -18,6 +18,7 @@ bool Held(ui::IKeyboard& keyboard, int key) { return (keyboard.KeyState(key) & 0
 TMajorForm::TMajorForm(ui::TServices& services, devlink::IChipLibrary& library, std::string executablePath)
     : TPrompterHolder(services.Prompts),
       editor::TSettingsEditor(FormPrompter),
+      Connection(library, Transports, services.Sleeper),
       Services(services),
       Library(library),
       executablePath_(std::move(executablePath)) {
@@ -51,6 +52,9 @@ void TMajorForm::BuildTopLevelControls() {
     MasterPageControl.OnChange = [this] { MasterPageControlChange(); };
     ExitButton.OnClick = [this] { ExitButtonClick(); };
     FactoryButton.OnClick = [this] { FactoryButtonClick(); };
+    ReadDeviceButton.OnClick = [this] { ReadDeviceButtonClick(); };
+    ProgramDeviceButton.OnClick = [this] { ProgramDeviceButtonClick(); };
+    RestartButton.OnClick = [this] { RestartButtonClick(); };
     MainImage.OnClick = [this] { MainImageClick(); };
     Timer1.OnTimer = [this] { Timer1Timer(); };
 }

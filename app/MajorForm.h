@@ -7,7 +7,9 @@
 #include "app/Prompt.h"
 #include "editor/SettingsEditor.h"
 #include "link/ChipLibrary.h"
+#include "link/Connection.h"
 #include "link/Transports.h"
+#include "records/SettingsRecords.h"
 #include "ui/Buttons.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
@@ -36,6 +38,13 @@ public:
     void ExitButtonClick() { Close(); }
     void MainImageClick();
     void FactoryButtonClick();
+
+    // Device actions: each opens its own connection and closes it before returning.
+    // True when a unit with the right chip answered; a foreign chip closes the window.
+    bool DetectDevice();
+    void ReadDeviceButtonClick();
+    void ProgramDeviceButtonClick();
+    void RestartButtonClick();
 
     // Appends one time-stamped line to the activity log.
     void AddLogLine(const std::string& text);
@@ -70,6 +79,12 @@ public:
 
     std::string ProgramSettingsFilePath;
     devlink::TTransportTable Transports;
+    devlink::TConnection Connection;
+    // Working copies of the records last read or built.
+    records::hs_xsettings_t HSRecord{};
+    records::gw_xsettings_t GWRecord{};
+    // The edition code of the last gateway identified.
+    std::uint16_t GatewayEdition = 0;
 
 protected:
     ui::TServices& Services;
