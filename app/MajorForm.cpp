@@ -52,6 +52,8 @@ void TMajorForm::BuildTopLevelControls() {
     MasterPageControl.OnChange = [this] { MasterPageControlChange(); };
     ExitButton.OnClick = [this] { ExitButtonClick(); };
     FactoryButton.OnClick = [this] { FactoryButtonClick(); };
+    SaveFileButton.OnClick = [this] { SaveFileButtonClick(); };
+    LoadFileButton.OnClick = [this] { LoadFileButtonClick(); };
     ReadDeviceButton.OnClick = [this] { ReadDeviceButtonClick(); };
     ProgramDeviceButton.OnClick = [this] { ProgramDeviceButtonClick(); };
     RestartButton.OnClick = [this] { RestartButtonClick(); };

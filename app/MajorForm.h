@@ -38,6 +38,9 @@ public:
     void ExitButtonClick() { Close(); }
     void MainImageClick();
     void FactoryButtonClick();
+    // SAVE FILE and LOAD FILE: both units' settings and the edition, to and from a file.
+    void SaveFileButtonClick();
+    void LoadFileButtonClick();
 
     // Device actions: each opens its own connection and closes it before returning.
     // True when a unit with the right chip answered; a foreign chip closes the window.
@@ -76,6 +79,14 @@ public:
     ui::TLabel Label1{"Label1"};
     ui::TLabel Label2{"Label2"};
     ui::TTimer Timer1{"Timer1"};
+
+    // The settings file dialogs; each keeps its own last file name from use to use.
+    ui::TFileDialog OpenSettingsDialog{.Kind = ui::TFileDialog::TKind::Open, .Name = "OpenSettingsDialog",
+                                       .DefaultExt = "*.wpx", .Filter = "ZENTA Files (*.wpx)|*.wpx|All Files",
+                                       .FilterIndex = 1, .FileName = ""};
+    ui::TFileDialog SaveSettingsDialog{.Kind = ui::TFileDialog::TKind::Save, .Name = "SaveSettingsDialog",
+                                       .DefaultExt = "*.wpx", .Filter = "ZENTA Files (*.wpx)|*.wpx|All Files",
+                                       .FilterIndex = 1, .FileName = ""};
 
     std::string ProgramSettingsFilePath;
     devlink::TTransportTable Transports;

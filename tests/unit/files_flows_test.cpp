@@ -1,0 +1,188 @@
+// SAVE FILE and LOAD FILE: the dialogs, the two plain messages, and what each flow
+// leaves behind on disk and in the window.
+
+#include <gtest/gtest.h>
+
+#include "FilesTestForm.h"
+
+namespace files_test {
+namespace {
+
+constexpr const char* kFilter = "ZENTA Files (*.wpx)|*.wpx|All Files";
+constexpr const char* kTitle = "ZENTA User Programmer, v2.05A";
+
+class Flows : public FilesForm {
+protected:
+    void ExpectOneMessage(const char* text) {
+        ASSERT_EQ(env.Messages.Shown.size(), 1u);
+        EXPECT_EQ(env.Messages.Shown[0].Text, text);
+        EXPECT_EQ(env.Messages.Shown[0].Caption, kTitle);
+        EXPECT_TRUE(env.Prompts.Shown.empty());
+    }
+};
+
+TEST_F(Flows, EachButtonRunsItsOwnSettingsDialog) {
+    SaveThrough("");
+    LoadThrough("");
+    ASSERT_EQ(env.Dialogs.Shown.size(), 2u);
+    const ui::TFileDialog& save = env.Dialogs.Shown[0];
+    const ui::TFileDialog& open = env.Dialogs.Shown[1];
+    EXPECT_EQ(save.Kind, ui::TFileDialog::TKind::Save);
+    EXPECT_EQ(save.Name, "SaveSettingsDialog");
+    EXPECT_EQ(open.Kind, ui::TFileDialog::TKind::Open);
+    EXPECT_EQ(open.Name, "OpenSettingsDialog");
+    for (const ui::TFileDialog& dialog : {save, open}) {
+        EXPECT_EQ(dialog.DefaultExt, "*.wpx");
+        EXPECT_EQ(dialog.Filter, kFilter);
+        EXPECT_EQ(dialog.FilterIndex, 1);
+        EXPECT_EQ(dialog.FileName, "");
+    }
+}
+
+TEST_F(Flows, EachDialogStartsWithItsOwnLastName) {
+    const std::string saved = (folder / "saved.wpx").string();
+    const std::string loaded = (folder / "loaded.wpx").string();
+    WriteBytes(loaded, "");
+    SaveThrough(saved);
+    LoadThrough(loaded);
+    SaveThrough("");
+    LoadThrough("");
+    ASSERT_EQ(env.Dialogs.Shown.size(), 4u);
+    EXPECT_EQ(env.Dialogs.Shown[1].FileName, "");
+    EXPECT_EQ(env.Dialogs.Shown[2].FileName, saved);
+    EXPECT_EQ(env.Dialogs.Shown[3].FileName, loaded);
+}
+
+TEST_F(Flows, ACancelledDialogChangesNothingAndShowsNothing) {
+    form->AutoTurnOffTimerUpDown.SetPosition(3);
+    const std::string path = (folder / "x.wpx").string();
+    WriteBytes(path, "0012=7\r\n");
+    const TSnapshot before = Snapshot(*form);
+    SaveThrough("");
+    LoadThrough("");
+    EXPECT_EQ(Snapshot(*form), before);
+    EXPECT_EQ(ReadBytes(path), "0012=7\r\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"x.wpx"});
+    EXPECT_TRUE(env.Messages.Shown.empty());
+    EXPECT_TRUE(env.Prompts.Shown.empty());
+}
+
+TEST_F(Flows, SavingReplacesAnExistingFileWithoutAQuestionAndLeavesNothingElse) {
+    const std::string path = (folder / "x.wpx").string();
+    WriteBytes(path, "old content");
+    SaveThrough(path);
+    EXPECT_EQ(ReadBytes(path), Saved());
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"x.wpx"});
+    EXPECT_TRUE(env.Messages.Shown.empty());
+    EXPECT_TRUE(env.Prompts.Shown.empty());
+}
+
+TEST_F(Flows, AFailedSaveKeepsWhatWasThereAndLeavesNoTemporaryFile) {
+    const struct {
+        const char* Name;
+        const char* Target;   // inside the test folder
+        const char* Existing; // content of a file there before, or nullptr
+        bool ReadOnly;
+        bool Folder;          // the target is a folder
+    } cases[] = {
+        {"missing folder", "missing/x.wpx", nullptr, false, false},
+        {"read-only file", "x.wpx", "old content", true, false},
+        {"target is a folder", "x.wpx", nullptr, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        env.Messages.Shown.clear();
+        const fs::path target = folder / c.Target;
+        if (c.Folder) fs::create_directory(target);
+        if (c.Existing != nullptr) WriteBytes(target, c.Existing);
+        if (c.ReadOnly) {
+            fs::permissions(target, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            fs::perm_options::remove);
+        }
+        const std::vector<std::string> entries = FolderEntries();
+
+        SaveThrough(target.string());
+        ExpectOneMessage("The file could not be saved");
+        EXPECT_EQ(FolderEntries(), entries);
+        if (c.Existing != nullptr) {
+            EXPECT_EQ(ReadBytes(target), c.Existing);
+        }
+        EXPECT_EQ(fs::is_directory(target), c.Folder);
+        if (c.ReadOnly) fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
+    }
+}
+
+TEST_F(Flows, SavingIntoAFolderWithoutWritePermissionFails) {
+    const fs::path locked = folder / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
+    if (std::ofstream(locked / "probe").is_open()) {
+        fs::remove(locked / "probe");
+        GTEST_SKIP() << "this user writes into folders without write permission";
+    }
+    SaveThrough((locked / "x.wpx").string());
+    ExpectOneMessage("The file could not be saved");
+    EXPECT_TRUE(fs::is_empty(locked));
+}
+
+TEST_F(Flows, AFileThatCannotBeOpenedChangesNothing) {
+    fs::create_directory(folder / "sub");
+    for (const char* name : {"missing.wpx", "sub"}) {
+        SCOPED_TRACE(name);
+        env.Messages.Shown.clear();
+        const TSnapshot before = Snapshot(*form);
+        LoadThrough((folder / name).string());
+        ExpectOneMessage("The file could not be opened");
+        EXPECT_EQ(Snapshot(*form), before);
+    }
+}
+
+TEST_F(Flows, AnEmptyFileChangesNoSettingButTheControlsAreRefreshed) {
+    const std::string path = (folder / "empty.wpx").string();
+    WriteBytes(path, "");
+    const TSnapshot before = Snapshot(*form);
+    form->AlertToneVolumeUpDown.Enabled = true;  // out of line with its unticked box
+    LoadThrough(path);
+    EXPECT_EQ(Snapshot(*form), before);
+    EXPECT_FALSE(form->AlertToneVolumeUpDown.Enabled);
+    EXPECT_TRUE(env.Messages.Shown.empty());
+}
+
+TEST_F(Flows, BothUnitsMoveWhicheverPagesAreShownAndThePagesStay) {
+    form->MasterPageControl.SetActivePage(form->CradleTabSheet);
+    form->CradlePageControl.SetActivePage(form->GWHardwareTabSheet);
+    form->AutoTurnOffTimerUpDown.SetPosition(3);
+    form->GWRadioFunction1IOComboBox.UserSelect(1);
+    form->GWRadioFunction1FunctionComboBox.UserSelect(4);  // "Aux 1"
+    form->GWVOXTriggerLevelUpDown.SetPosition(40);
+    const std::string path = (folder / "both.wpx").string();
+    SaveThrough(path);
+    const TSnapshot saved = Snapshot(*form);
+
+    form->ApplyHandsetDefaults();
+    form->ApplyGatewayDefaults();
+    form->MasterPageControl.SetActivePage(form->HandsetTabSheet);
+    form->HandsetPageControl.SetActivePage(form->EmergencyTabSheet);
+    LoadThrough(path);
+    EXPECT_EQ(Snapshot(*form), saved);
+    EXPECT_EQ(form->MasterPageControl.ActivePage(), &form->HandsetTabSheet);
+    EXPECT_EQ(form->HandsetPageControl.ActivePage(), &form->EmergencyTabSheet);
+    EXPECT_EQ(form->CradlePageControl.ActivePage(), &form->GWHardwareTabSheet);
+}
+
+TEST_F(Flows, APressAndHoldIndexOutsideItsListIsReportedByTheFinalRefresh) {
+    const std::string path = (folder / "hold.wpx").string();
+    WriteBytes(path, "0015=9\r\n");
+    LoadThrough(path);
+    EXPECT_EQ(form->PTTPressAndHoldComboBox.ItemIndex(), -1);
+    ASSERT_EQ(env.Prompts.Shown.size(), 1u);
+    EXPECT_EQ(env.Prompts.Shown[0].Caption, "ERROR");
+    EXPECT_EQ(env.Prompts.Shown[0].Text, "Text '' is not matched in MapComboBoxToHSKeyPress()!");
+    EXPECT_TRUE(form->PTTShortPressComboBox.Enabled);
+    EXPECT_TRUE(form->PTTLongPressComboBox.Enabled);
+}
+
+}  // namespace
+}  // namespace files_test
