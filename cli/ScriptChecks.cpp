@@ -49,7 +49,7 @@ std::optional<std::string> FileContent(const std::filesystem::path& path) {
 
 void TScriptRunner::Expect(const std::string& target, const std::string& value) {
     const std::optional<std::string> found = ReadTarget(session_, target);
-    Check(found == value, "expect " + target + ": expected " + QuoteText(value), Described(found));
+    Check(found == value, "expect " + target + " " + QuoteText(value), Described(found));
 }
 
 void TScriptRunner::ExpectPrompt(const TPromptExpectation& expected) {
@@ -89,7 +89,7 @@ void TScriptRunner::ExpectNoPrompt() {
 
 void TScriptRunner::ExpectFile(const std::string& path, const std::string& content) {
     const std::optional<std::string> found = FileContent(Resolve(path));
-    Check(found == content, "expect-file " + QuoteText(path) + ": expected " + QuoteText(content),
+    Check(found == content, "expect-file " + QuoteText(path) + " " + QuoteText(content),
           found ? QuoteText(*found) : "no such file");
 }
 

@@ -11,10 +11,11 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zenta script FILE|-\n"
+    "usage: zenta script [-v] FILE|-\n"
     "Runs the script FILE (- reads standard input) against the headless programmer and a\n"
-    "simulated unit. Exit status: 0 every check held, 1 a check failed, 2 the script\n"
-    "could not be run. See docs/scripting.md.\n";
+    "simulated unit. -v (--verbose) reports every check that held as well as those that\n"
+    "failed. Exit status: 0 every check held, 1 a check failed, 2 the script could not be\n"
+    "run. See docs/scripting.md.\n";
 
 }  // namespace
 
@@ -23,22 +24,24 @@ int RunScriptCommand(const TArgs& args) {
         std::cout << kUsage;
         return 0;
     }
-    if (args.size() != 1) {
+    const bool verbose = args.size() == 2 && (args[0] == "-v" || args[0] == "--verbose");
+    if (args.size() != (verbose ? 2u : 1u)) {
         std::cerr << kUsage;
         return 2;
     }
+    const std::string& path = args.back();
     std::ostringstream source;
-    if (args[0] == "-") {
+    if (path == "-") {
         source << std::cin.rdbuf();
     } else {
-        std::ifstream file(args[0], std::ios::binary);
+        std::ifstream file(path, std::ios::binary);
         if (!file) {
-            std::cerr << "zenta script: cannot read " << args[0] << '\n';
+            std::cerr << "zenta script: cannot read " << path << '\n';
             return 2;
         }
         source << file.rdbuf();
     }
-    TScriptRunner runner(std::cout, std::cerr);
+    TScriptRunner runner(std::cout, std::cerr, verbose);
     return runner.Run(source.str()).ExitCode;
 }
 

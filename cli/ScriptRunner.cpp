@@ -32,15 +32,20 @@ TScriptResult TScriptRunner::Run(std::string_view source) {
 }
 
 void TScriptRunner::Check(bool held, const std::string& what, const std::string& found) {
-    if (held) {
-        ++passed_;
+    if (!held) {
+        Fail(found.empty() ? what : what + ", found " + found);
         return;
     }
-    Fail(found.empty() ? what : what + ", found " + found);
+    ++passed_;
+    if (reportHeld_) Report("held: " + what);
 }
 
 void TScriptRunner::Fail(const std::string& what) {
     ++failed_;
+    Report(what);
+}
+
+void TScriptRunner::Report(const std::string& what) {
     if (line_ == 0)
         out_ << "end of script: " << what << '\n';
     else

@@ -34,9 +34,10 @@ struct TPromptExpectation {
 
 class TScriptRunner {
 public:
-    // Failures go to `out`, as does the closing "N passed, M failed"; errors that stop
-    // the script go to `err`.
-    TScriptRunner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    // Failures go to `out`, as does the closing "N passed, M failed", and with
+    // `reportHeld` every check that held too; errors that stop the script go to `err`.
+    TScriptRunner(std::ostream& out, std::ostream& err, bool reportHeld = false)
+        : out_(out), err_(err), reportHeld_(reportHeld) {}
 
     TScriptResult Run(std::string_view source);
 
@@ -86,6 +87,7 @@ public:
 private:
     void Check(bool held, const std::string& what, const std::string& found = {});
     void Fail(const std::string& what);
+    void Report(const std::string& what);
     void RequireSetUp(const char* command) const;
     // False, counted as a failed check, when the window refuses the user action.
     bool UserCanReach(const ui::TControl& control, const std::string& action);
@@ -97,6 +99,7 @@ private:
 
     std::ostream& out_;
     std::ostream& err_;
+    const bool reportHeld_;
     TScriptSession session_;
     int line_ = 0;
     int passed_ = 0;

@@ -49,8 +49,18 @@ TEST(ScriptRunner, EndsWithTheCountOfChecksAndExitsZeroWhenAllHeld) {
 TEST(ScriptRunner, AFailedCheckIsReportedWithItsLineAndTheScriptGoesOn) {
     const TRun run = RunScript("start\n\n# comment\nexpect Window.closed 1\nclick ExitButton\nexpect Window.closed 1\n");
     EXPECT_EQ(run.Result.ExitCode, 1);
-    EXPECT_NE(run.Out.find("line 4: expect Window.closed: expected \"1\", found \"0\""), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("line 4: expect Window.closed \"1\", found \"0\""), std::string::npos) << run.Out;
     EXPECT_EQ(LastLine(run.Out), "1 passed, 1 failed");
+}
+
+TEST(ScriptRunner, ReportsTheChecksThatHeldWhenAskedTo) {
+    std::ostringstream out, err;
+    cli::TScriptRunner runner(out, err, true);
+    runner.Run("start\nexpect Window.closed 0\nexpect Window.closed 1\n");
+    EXPECT_EQ(out.str(),
+              "line 2: held: expect Window.closed \"0\"\n"
+              "line 3: expect Window.closed \"1\", found \"0\"\n"
+              "1 passed, 1 failed\n");
 }
 
 struct TErrorCase {
@@ -212,7 +222,7 @@ TEST(ScriptRunner, TheClockSetsTheLogStampsAndWaitsMoveIt) {
     const TRun run = RunScript(
         "clock 23:59:59.990\nstart\nexpect Log.1 \"<23:59:59.99>| TestEngine version = TestEngine (simulated) 1.0\"\n"
         "expect Log.4 x\nexpect Log.count 3\n");
-    EXPECT_NE(run.Out.find("line 4: expect Log.4: expected \"x\", found nothing"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("line 4: expect Log.4 \"x\", found nothing"), std::string::npos) << run.Out;
     EXPECT_EQ(LastLine(run.Out), "2 passed, 1 failed");
 }
 
