@@ -7,6 +7,23 @@
 #include "cli/ScriptParser.h"
 
 namespace cli {
+namespace {
+
+// A report takes one line: line breaks inside a prompt's text are shown as escapes.
+std::string OnOneLine(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        switch (c) {
+        case '\n': line += "\\n"; break;
+        case '\r': line += "\\r"; break;
+        case '\t': line += "\\t"; break;
+        default: line += c;
+        }
+    }
+    return line;
+}
+
+}  // namespace
 
 TScriptResult TScriptRunner::Run(std::string_view source) {
     bool stopped = false;
@@ -56,7 +73,7 @@ void TScriptRunner::Report(const std::string& what) {
 // action raised the prompt.
 void TScriptRunner::ReportPromptProblems() {
     const std::vector<std::string>& problems = session_.Env.Prompts.Problems;
-    for (; problemsReported_ < problems.size(); ++problemsReported_) Fail(problems[problemsReported_]);
+    for (; problemsReported_ < problems.size(); ++problemsReported_) Fail(OnOneLine(problems[problemsReported_]));
 }
 
 void TScriptRunner::CheckNothingLeftQueued() {

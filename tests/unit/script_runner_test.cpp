@@ -191,7 +191,11 @@ TEST(ScriptRunner, AnAnswerNamingNoButtonOfThePromptIsAFailedCheckOfTheLineThatR
     const TRun run = RunScript(std::string("start\nanswer Yes\nclick GWFindMeFunctionCheckBox\nexpect-prompt ") +
                                kFindMeWarning + "\nexpect GWFindMeFunctionCheckBox.checked 1\n");
     EXPECT_EQ(run.Result.ExitCode, 1);
-    EXPECT_NE(run.Out.find("line 3: answer 6 is not a button of the prompt"), std::string::npos) << run.Out;
+    // One line, the prompt's line break written as an escape.
+    EXPECT_NE(run.Out.find("line 3: answer 6 is not a button of the prompt \"The Handset Earpiece Jack should not be "
+                           "used when this feature is enabled\\nas it may cause hearing damage.\"\n"),
+              std::string::npos)
+        << run.Out;
     EXPECT_EQ(LastLine(run.Out), "2 passed, 1 failed");
 }
 
