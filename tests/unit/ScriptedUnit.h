@@ -25,8 +25,8 @@ public:
     std::map<std::uint16_t, std::vector<std::uint16_t>> Keys;
     // The next N reads or writes of a key fail (after reaching the unit).
     std::map<std::uint16_t, int> FailReads, FailWrites;
-    // The next read reports this many words, whatever it copied.
-    std::optional<std::uint16_t> MisreportedLength;
+    // Every read of a key reports this many words, whatever it copied.
+    std::map<std::uint16_t, std::uint16_t> MisreportedLengths;
     // A failing read still fills the buffer with this word and reports its capacity.
     std::optional<std::uint16_t> FailedReadFill;
 
@@ -70,13 +70,13 @@ public:
         if (Take(FailReads, key) || stored == Keys.end()) {
             if (FailedReadFill) {
                 for (std::uint16_t i = 0; i < capacity; ++i) words[i] = *FailedReadFill;
-                *length = Reported(capacity);
+                *length = Reported(key, capacity);
             }
             return 0;
         }
         const std::size_t n = std::min<std::size_t>(stored->second.size(), capacity);
         std::copy_n(stored->second.begin(), n, words);
-        *length = Reported(static_cast<std::uint16_t>(n));
+        *length = Reported(key, static_cast<std::uint16_t>(n));
         return 1;
     }
     std::int32_t EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store, std::uint16_t length,
@@ -112,10 +112,9 @@ public:
     }
 
 private:
-    std::uint16_t Reported(std::uint16_t copied) {
-        const std::uint16_t length = MisreportedLength.value_or(copied);
-        MisreportedLength.reset();
-        return length;
+    std::uint16_t Reported(std::uint16_t key, std::uint16_t copied) const {
+        const auto misreport = MisreportedLengths.find(key);
+        return misreport == MisreportedLengths.end() ? copied : misreport->second;
     }
     std::uint32_t NewHandle() {
         if (!Attached) return 0;

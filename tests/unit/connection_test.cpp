@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Connection, AReportedLengthBeyondTheCapacityIsCutToTheCapacity) {
     unit.Keys[0x02AB] = std::vector<std::uint16_t>(40, 0x1111);
-    unit.MisreportedLength = 60;
+    unit.MisreportedLengths[0x02AB] = 60;
     connection.OpenConnection();
     std::array<std::uint16_t, 36> words{};
     std::uint16_t length = 0;
@@ -103,7 +103,7 @@ TEST_F(Connection, AReportedLengthBeyondTheCapacityIsCutToTheCapacity) {
 TEST_F(Connection, AFailedReadThatReportsTooMuchIsCutToo) {
     unit.FailReads[0x02AB] = 3;
     unit.FailedReadFill = 0xEEEE;
-    unit.MisreportedLength = 50;
+    unit.MisreportedLengths[0x02AB] = 50;
     connection.OpenConnection();
     std::array<std::uint16_t, 8> words{};
     std::uint16_t length = 0;
