@@ -19,6 +19,9 @@ struct TTokenCase {
     std::vector<std::string> Tokens;
 };
 
+// Test names show the line, on one line.
+void PrintTo(const TTokenCase& c, std::ostream* os) { *os << cli::QuoteText(c.Line); }
+
 class ScriptLexerTokens : public ::testing::TestWithParam<TTokenCase> {};
 
 TEST_P(ScriptLexerTokens, SplitsOneLine) {
@@ -67,6 +70,8 @@ struct TBadLine {
     int Line;
 };
 
+void PrintTo(const TBadLine& c, std::ostream* os) { *os << cli::QuoteText(c.Source); }
+
 class ScriptLexerErrors : public ::testing::TestWithParam<TBadLine> {};
 
 TEST_P(ScriptLexerErrors, NameTheLine) {
@@ -87,6 +92,8 @@ struct TNumberCase {
     const char* Text;
     std::optional<std::int64_t> Value;
 };
+
+void PrintTo(const TNumberCase& c, std::ostream* os) { *os << cli::QuoteText(c.Text); }
 
 class ScriptNumbers : public ::testing::TestWithParam<TNumberCase> {};
 

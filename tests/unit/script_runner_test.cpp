@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/ScratchFolder.h"
+#include "cli/ScriptLexer.h"
 #include "cli/ScriptRunner.h"
 #include "cli/ScriptTargets.h"
 #include "ui/Buttons.h"
@@ -68,6 +69,9 @@ struct TErrorCase {
     int Line;
     const char* Message;  // part of the error report
 };
+
+// Test names show the script, on one line.
+void PrintTo(const TErrorCase& c, std::ostream* os) { *os << cli::QuoteText(c.Script); }
 
 class ScriptErrors : public ::testing::TestWithParam<TErrorCase> {};
 
@@ -134,6 +138,8 @@ struct TRefusalCase {
     const char* Unchanged;  // a check that holds because the action changed nothing
 };
 
+void PrintTo(const TRefusalCase& c, std::ostream* os) { *os << cli::QuoteText(c.Action); }
+
 class RefusedActions : public ::testing::TestWithParam<TRefusalCase> {};
 
 TEST_P(RefusedActions, CountAsFailedChecksAndChangeNothing) {
@@ -149,16 +155,20 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusalCase{"select Right1ShortPressComboBox 1",
                      "select Right1ShortPressComboBox 1 refused: Right1ShortPressComboBox is disabled",
                      "expect Right1ShortPressComboBox.index 0"},
-        TRefusalCase{"spin AudioIntegrityUpDown up", "refused: AudioIntegrityUpDown is hidden",
+        TRefusalCase{"spin AudioIntegrityUpDown up", "spin AudioIntegrityUpDown up refused: AudioIntegrityUpDown is hidden",
                      "expect AudioIntegrityUpDown.position 200"},
-        TRefusalCase{"spin AlertToneVolumeUpDown down 3", "refused: AlertToneVolumeUpDown is disabled",
+        TRefusalCase{"spin AlertToneVolumeUpDown down 3",
+                     "spin AlertToneVolumeUpDown down refused: AlertToneVolumeUpDown is disabled",
                      "expect AlertToneVolumeUpDown.position 5"},
-        TRefusalCase{"select HirosePin2FunctionComboBox 2", "refused: the list holds 2 items",
+        TRefusalCase{"select HirosePin2FunctionComboBox 2",
+                     "select HirosePin2FunctionComboBox 2 refused: the list holds 2 items",
                      "expect HirosePin2FunctionComboBox.index 0"},
-        TRefusalCase{"select HirosePin2FunctionComboBox -1", "refused: the list holds 2 items",
+        TRefusalCase{"select HirosePin2FunctionComboBox -1",
+                     "select HirosePin2FunctionComboBox -1 refused: the list holds 2 items",
                      "expect HirosePin2FunctionComboBox.index 0"},
         TRefusalCase{"select HirosePin2FunctionComboBox \"battery +ve\"",
-                     "refused: the list holds no such item, only \"Speaker -ve|Battery +ve\"",
+                     "select HirosePin2FunctionComboBox \"battery +ve\" refused: the list holds no such item, only "
+                     "\"Speaker -ve|Battery +ve\"",
                      "expect HirosePin2FunctionComboBox.index 0"}));
 
 TEST(ScriptRunner, AClickOnAControlThatIsNoButtonIsAnError) {
