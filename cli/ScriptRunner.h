@@ -1,7 +1,8 @@
 #pragma once
 // Runs a script against the headless main window: each command in turn, every check
 // counted, every failure reported with its line, what was expected and what was found.
-// The commands themselves are methods here; ScriptParser.cpp turns lines into calls.
+// The commands themselves are methods here; the grammar files turn lines into calls.
+// A runner runs one script: its session (folder, clock, unit, window) is that run's.
 
 #include <cstdint>
 #include <iosfwd>
@@ -9,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/ScriptSession.h"
 #include "sim/SimBench.h"
