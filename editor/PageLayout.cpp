@@ -31,13 +31,13 @@ void LayOutHandsetPages(TSettingsEditor& e) {
     int y = 12;
     for (const TTickSetting& tick : TickSettings()) {
         if (tick.Page != TPage::UserExperience) continue;
-        (e.*tick.Box).Place(&e.UserExperienceTabSheet, {16, y, 230, 17});
+        (e.*tick.Box).Place(&e.UserExperienceTabSheet, {16, y, 200, 17});
         y += 24;
     }
     y = 14;
     for (auto upDown : {&E::AutoTurnOffTimerUpDown, &E::LowBatteryBeepVoltageUpDown,
                         &E::LowBatteryBeepIntervalTimerUpDown}) {
-        PlaceSpin(e, Spin(upDown), &e.UserExperienceTabSheet, 256, y, 210);
+        PlaceSpin(e, Spin(upDown), &e.UserExperienceTabSheet, 226, y, 228);
         y += 40;
     }
 
@@ -98,9 +98,11 @@ void LayOutGatewayPages(TSettingsEditor& e) {
 
     ui::TTabSheet& sheet = e.GWHardwareTabSheet;
     constexpr int kCaption = 12, kIO = 112, kActive = 192, kFunction = 262, kPulse = 432, kTop = 28;
+    // Each heading as wide as its column, so that no heading covers the next one.
     const int columns[] = {kIO, kActive, kFunction, kPulse};
+    const int widths[] = {72, 62, 162, 90};
     for (std::size_t c = 0; c < kLineColumns.size(); ++c)
-        e.AddCaption(&sheet, {columns[c], 8, 90, 13}, kLineColumns[c]);
+        e.AddCaption(&sheet, {columns[c], 8, widths[c], 13}, kLineColumns[c]);
     y = kTop;
     for (const TGatewayLine& line : GatewayLines()) {
         e.AddCaption(&sheet, {kCaption, y + 4, 96, 13}, line.Caption);

@@ -1,0 +1,70 @@
+// The Windows program: binds the chip maker's libraries beside the executable, makes the
+// main window, runs start-up and the message loop. An exception that escapes start-up or
+// the message loop is shown in a message box, and the program ends.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <exception>
+#include <string>
+
+#include "app/MajorForm.h"
+#include "link/win32/LibraryBinding.h"
+#include "ui/win32/FormRenderer.h"
+#include "ui/win32/PromptWindow.h"
+#include "ui/win32/Win32Services.h"
+
+namespace {
+
+std::string ExecutablePath() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, length);
+}
+
+int RunProgram(ui::TApplication& application) {
+    devlink::win32::TLibraryBinding library(devlink::win32::ExecutableFolder());
+
+    ui::win32::TModalOwner owner;
+    ui::win32::TWin32Prompts prompts(owner);
+    ui::win32::TWin32MessageBox messages(owner);
+    ui::win32::TWin32FileDialogs dialogs(owner);
+    ui::win32::TWin32Clock clock;
+    ui::win32::TWin32Sleep sleeper;
+    ui::win32::TWin32Keyboard keyboard;
+    ui::win32::TWin32IniFile ini;
+    ui::win32::TWin32FileSystem files;
+    ui::TServices services{prompts, messages, dialogs, clock, sleeper, keyboard, ini, files, application};
+
+    app::TMajorForm form(services, library, ExecutablePath());
+    ui::win32::TFormRenderer renderer(form, owner);
+    renderer.Create();
+    form.FormCreate();
+    renderer.Show();
+
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (IsWindow(renderer.Handle()) && IsDialogMessageA(renderer.Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    renderer.RethrowPending();
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    ui::TApplication application{app::kFormCaption};
+    try {
+        return RunProgram(application);
+    } catch (const std::exception& error) {
+        MessageBoxA(nullptr, error.what(), application.Title.c_str(), MB_OK | MB_ICONERROR);
+    } catch (...) {
+        MessageBoxA(nullptr, "An unknown error ended the program.", application.Title.c_str(), MB_OK | MB_ICONERROR);
+    }
+    return 1;
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The chip maker's TESTENGINE.DLL and TESTFLASH.DLL, loaded from the program's own folder
+// and bound by ordinal, offered as a devlink::IChipLibrary. Binding is all or nothing: a
+// library or an ordinal that is missing throws TLibraryBindingError naming the library and
+// the folder that was looked in.
+
+#include <stdexcept>
+#include <string>
+
+#include <windows.h>
+
+#include "link/ChipLibrary.h"
+
+namespace devlink::win32 {
+
+class TLibraryBindingError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TLibraryBinding final : public IChipLibrary {
+public:
+    // `folder` ends in a path separator.
+    explicit TLibraryBinding(const std::string& folder);
+    ~TLibraryBinding() override;
+    TLibraryBinding(const TLibraryBinding&) = delete;
+    TLibraryBinding& operator=(const TLibraryBinding&) = delete;
+
+    std::int32_t EngineVersion(char* text) override;
+    std::uint32_t EngineOpenTransport(std::int32_t transport, const char* devicePath, std::int32_t flags,
+                                      std::int32_t timeout, std::int32_t retryTimeout) override;
+    std::uint32_t EngineOpenSpi(const char* transport, std::int32_t flags) override;
+    std::int32_t EngineClose(std::uint32_t handle) override;
+    std::int32_t EngineReadKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store, std::uint16_t capacity,
+                               std::uint16_t* words, std::uint16_t* length) override;
+    std::int32_t EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store, std::uint16_t length,
+                                const std::uint16_t* words) override;
+    std::int32_t EngineRestart(std::uint32_t handle, std::int32_t flags) override;
+    std::int32_t EngineChipName(std::uint32_t handle, std::int32_t capacity, char* text) override;
+    std::int32_t FlashListSpiPorts(std::uint16_t* capacity, char* portNames, char* transports,
+                                   std::uint16_t* count) override;
+
+private:
+    // The calls as the libraries export them.
+    using TEngineVersion = std::int32_t(__stdcall*)(char*);
+    using TEngineOpenTransport = std::uint32_t(__stdcall*)(std::int32_t, const char*, std::int32_t, std::int32_t,
+                                                           std::int32_t);
+    using TEngineOpenSpi = std::uint32_t(__stdcall*)(const char*, std::int32_t);
+    using TEngineClose = std::int32_t(__stdcall*)(std::uint32_t);
+    using TEngineReadKey = std::int32_t(__stdcall*)(std::uint32_t, std::uint16_t, std::uint16_t, std::uint16_t,
+                                                    std::uint16_t*, std::uint16_t*);
+    using TEngineWriteKey = std::int32_t(__stdcall*)(std::uint32_t, std::uint16_t, std::uint16_t, std::uint16_t,
+                                                     const std::uint16_t*);
+    using TEngineRestart = std::int32_t(__stdcall*)(std::uint32_t, std::int32_t);
+    using TEngineChipName = std::int32_t(__stdcall*)(std::uint32_t, std::int32_t, char*);
+    using TFlashListSpiPorts = std::int32_t(__stdcall*)(std::uint16_t*, char*, char*, std::uint16_t*);
+
+    HMODULE engine_ = nullptr;
+    HMODULE flash_ = nullptr;
+    TEngineVersion engineVersion_ = nullptr;
+    TEngineOpenTransport engineOpenTransport_ = nullptr;
+    TEngineOpenSpi engineOpenSpi_ = nullptr;
+    TEngineClose engineClose_ = nullptr;
+    TEngineReadKey engineReadKey_ = nullptr;
+    TEngineWriteKey engineWriteKey_ = nullptr;
+    TEngineRestart engineRestart_ = nullptr;
+    TEngineChipName engineChipName_ = nullptr;
+    TFlashListSpiPorts flashListSpiPorts_ = nullptr;
+};
+
+// The folder of the running executable, ending in a path separator.
+std::string ExecutableFolder();
+
+}  // namespace devlink::win32

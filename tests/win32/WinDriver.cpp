@@ -1,0 +1,231 @@
+// zenta-windriver: drives the running Windows program from outside, as a person would,
+// with real window messages. It finds the main window by its class, a control by the name
+// it has in the control model (through the control identifiers the renderer gives) or by
+// its window text, and a prompt by its caption. One command per run; the exit code is 0
+// on success and 1 when the command cannot be carried out.
+//
+//   wait-caption TEXT SECONDS      wait until the main window's caption is TEXT
+//   rect                           print the main window's place: WIDTHxHEIGHT+X+Y
+//   click NAME                     press a push button (posted: the press may open a prompt)
+//   toggle NAME                    click a tick box or radio button
+//   select NAME ITEM               choose the list item with that text
+//   tab NAME INDEX                 switch a tab set to the page INDEX with the arrow keys
+//   get NAME                       print a control's state: tick, selected item or text
+//   answer CAPTION BUTTON SECONDS  wait for the prompt, print its text, press the button
+//   no-prompt CAPTION SECONDS      check that no prompt with that caption opens
+//   close                          close the main window
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MajorForm.h"
+#include "sim/SimLibrary.h"
+#include "ui/Headless.h"
+#include "ui/win32/ControlIds.h"
+
+namespace {
+
+constexpr const char* kPromptClass = "#32770";
+
+struct TFailure {
+    std::string Message;
+};
+
+std::string WindowText(HWND window) {
+    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+HWND MainWindow() {
+    HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
+    if (window == nullptr) throw TFailure{"the program's main window is not open"};
+    return window;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The control identifier of each name, from a control model of the same build.
+int IdOf(const std::string& name) {
+    static ui::THeadlessServices services;
+    static sim::TSimBench bench;
+    static sim::TSimLibrary library(bench);
+    static app::TMajorForm form(services.Services, library, "C:\\ZENTAUserProgrammer.exe");
+    const int id = ui::win32::ControlIdOf(form, name);
+    if (id == 0) throw TFailure{"the window has no control named " + name};
+    return id;
+}
+
+HWND Control(const std::string& name) {
+    const int id = IdOf(name);
+    for (HWND child : Descendants(MainWindow()))
+        if (GetDlgCtrlID(child) == id) return child;
+    throw TFailure{"no window stands for the control " + name};
+}
+
+// Returns once the program's thread is back in a message loop, done with what came before.
+void WaitIdle() {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
+}
+
+template <typename TFind>
+std::optional<HWND> WaitFor(double seconds, TFind find) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    do {
+        if (HWND window = find()) return window;
+        Sleep(100);
+    } while (GetTickCount64() < end);
+    return std::nullopt;
+}
+
+HWND VisiblePrompt(const std::string& caption) {
+    HWND window = FindWindowA(kPromptClass, caption.c_str());
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+std::string PromptText(HWND prompt) {
+    for (HWND child : Descendants(prompt))
+        if (ClassOf(child) == "Static" && !WindowText(child).empty()) return WindowText(child);
+    return {};
+}
+
+int WaitCaption(const std::string& caption, double seconds) {
+    const auto found = WaitFor(seconds, [&]() -> HWND {
+        HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
+        return window && IsWindowVisible(window) && WindowText(window) == caption ? window : nullptr;
+    });
+    HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
+    if (!found) throw TFailure{"the caption reads \"" + (window ? WindowText(window) : std::string("(no window)")) + "\""};
+    return 0;
+}
+
+int Rect() {
+    RECT r{};
+    GetWindowRect(MainWindow(), &r);
+    std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+    return 0;
+}
+
+int Select(const std::string& name, const std::string& item) {
+    HWND list = Control(name);
+    const LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(item.c_str()));
+    if (index == CB_ERR) throw TFailure{"the list " + name + " has no item \"" + item + "\""};
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return 0;
+}
+
+int Tab(const std::string& name, int index) {
+    HWND tabs = Control(name);
+    for (int step = 0; step < 16; ++step) {
+        const auto current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+        if (current == index) return 0;
+        const WPARAM key = current < index ? VK_RIGHT : VK_LEFT;
+        SendMessageA(tabs, WM_KEYDOWN, key, 1);
+        SendMessageA(tabs, WM_KEYUP, key, 0xC0000001);
+    }
+    throw TFailure{"the tab set " + name + " does not reach page " + std::to_string(index)};
+}
+
+int Get(const std::string& name) {
+    HWND control = Control(name);
+    const std::string cls = ClassOf(control);
+    const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
+    if (cls == "Button" && ((style & BS_TYPEMASK) == BS_CHECKBOX || (style & BS_TYPEMASK) == BS_RADIOBUTTON)) {
+        std::puts(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "ticked" : "unticked");
+    } else if (cls == "ComboBox") {
+        const LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
+        if (index == CB_ERR) {
+            std::puts("");
+        } else {
+            // Asked in UTF-16, which every version of the list control answers across processes.
+            std::wstring item(static_cast<std::size_t>(SendMessageW(control, CB_GETLBTEXTLEN, index, 0)) + 1, L'\0');
+            SendMessageW(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+            char text[512] = {};
+            WideCharToMultiByte(CP_ACP, 0, item.c_str(), -1, text, sizeof text - 1, nullptr, nullptr);
+            std::puts(text);
+        }
+    } else {
+        std::puts(WindowText(control).c_str());
+    }
+    return 0;
+}
+
+int Answer(const std::string& caption, const std::string& buttonText, double seconds) {
+    const auto prompt = WaitFor(seconds, [&] { return VisiblePrompt(caption); });
+    if (!prompt) throw TFailure{"no prompt \"" + caption + "\" opened"};
+    std::printf("%s: %s\n", caption.c_str(), PromptText(*prompt).c_str());
+    HWND button = nullptr;
+    for (HWND child : Descendants(*prompt))
+        if (ClassOf(child) == "Button" && WindowText(child) == buttonText) button = child;
+    if (button == nullptr) throw TFailure{"the prompt \"" + caption + "\" has no button " + buttonText};
+    PostMessageA(button, BM_CLICK, 0, 0);
+    const HWND closed = *prompt;
+    if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(closed) ? nullptr : MainWindow(); }))
+        throw TFailure{"the prompt \"" + caption + "\" stays open after " + buttonText};
+    WaitIdle();
+    return 0;
+}
+
+int NoPrompt(const std::string& caption, double seconds) {
+    if (const auto prompt = WaitFor(seconds, [&] { return VisiblePrompt(caption); }))
+        throw TFailure{"a prompt \"" + caption + "\" opened: " + PromptText(*prompt)};
+    return 0;
+}
+
+int Run(const std::vector<std::string>& args) {
+    auto need = [&](std::size_t count) {
+        if (args.size() != count + 1) throw TFailure{"usage: see the head of tests/win32/WinDriver.cpp"};
+    };
+    if (args.empty()) need(1);
+    const std::string& command = args[0];
+    if (command == "wait-caption") return need(2), WaitCaption(args[1], std::atof(args[2].c_str()));
+    if (command == "rect") return need(0), Rect();
+    if (command == "click") return need(1), PostMessageA(Control(args[1]), BM_CLICK, 0, 0), 0;
+    if (command == "toggle") return need(1), SendMessageA(Control(args[1]), BM_CLICK, 0, 0), WaitIdle(), 0;
+    if (command == "select") return need(2), Select(args[1], args[2]);
+    if (command == "tab") return need(2), Tab(args[1], std::atoi(args[2].c_str()));
+    if (command == "get") return need(1), Get(args[1]);
+    if (command == "answer") return need(3), Answer(args[1], args[2], std::atof(args[3].c_str()));
+    if (command == "no-prompt") return need(2), NoPrompt(args[1], std::atof(args[2].c_str()));
+    if (command == "close") return need(0), PostMessageA(MainWindow(), WM_CLOSE, 0, 0), 0;
+    throw TFailure{"unknown command " + command};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const TFailure& failure) {
+        std::fprintf(stderr, "zenta-windriver: %s\n", failure.Message.c_str());
+        return 1;
+    }
+}

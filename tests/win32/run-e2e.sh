@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# End-to-end test of the Windows program under Wine and Xvfb, with the simulated chip
+# libraries beside it and a simulated handset on the bench:
+#
+#   start the program and wait for the transport in its caption; READ DEVICE and answer
+#   the NOTE; check that a value of the unit's record shows in its control; tick a box
+#   and choose a list item through real window messages; PROGRAM DEVICE and answer Yes;
+#   check the record the simulated unit now stores and that it was restarted once.
+#
+# The window is driven by zenta-windriver.exe (WinDriver.cpp). With --screenshots DIR,
+# a picture of every settings page is saved there as well.
+#
+#   bash tests/win32/run-e2e.sh [--screenshots docs/screenshots]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root="$PWD"
+shots=""
+if [ "${1:-}" = "--screenshots" ]; then shots="$root/${2:?--screenshots needs a folder}"; fi
+
+bash tools/install-packages.sh wine wine64 xvfb imagemagick
+bash tools/build-windows.sh
+
+work="$root/build/e2e-windows"
+run="$work/run"
+rm -rf "$run" && mkdir -p "$run"
+cp build/bin/windows/ZENTAUserProgrammer.exe build/bin/windows/zenta.exe \
+   build/bin/windows/zenta-windriver.exe build/bin/windows/sim/TESTENGINE.DLL \
+   build/bin/windows/sim/TESTFLASH.DLL "$run/"
+
+export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver -k >/dev/null 2>&1 || true
+state="$work/sim-unit.txt"
+rm -f "$state"
+
+display=""
+for n in $(seq 91 130); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "e2e: no free X display" >&2; exit 1; }
+Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$display"
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  kill "$xvfb_pid" >/dev/null 2>&1 || true
+  wait "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+check() {  # check WHAT EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then
+    echo "ok    $1: $3"; passed=$((passed + 1))
+  else
+    echo "FAIL  $1: expected '$2', got '$3'"; failed=$((failed + 1))
+  fi
+}
+finish() {
+  echo "windows e2e: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}
+
+echo "e2e: preparing the Wine prefix $WINEPREFIX"
+wineboot -i >/dev/null 2>&1
+# One virtual desktop for the program and the driver, so that they see each other's windows.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x800 /f >/dev/null 2>&1
+ZENTA_SIM_STATE="$(winepath -w "$state")"
+export ZENTA_SIM_STATE
+
+cd "$run"
+drive() { wine zenta-windriver.exe "$@" | tr -d '\r'; }
+# Word N (0-based) of a PS key in the state file, as 4 hex digits.
+key_word() { awk -v key="$1" -v n="$2" '$1 == "key" && $2 == key { print $(3 + n) }' "$state"; }
+unit_restarts() { awk '$1 == "restarts" { print $2 }' "$state"; }
+
+wine zenta.exe sim attach handset | tr -d '\r'
+# The unit's Out of Range Auto Turn Off Timer: 12 hours, not the factory 8.
+awk '$1 == "key" && $2 == "0x02AB" { $4 = "000C" } { print }' "$state" > "$state.new" && mv "$state.new" "$state"
+check "handset record word 1 before the read" "000C" "$(key_word 0x02AB 1)"
+word0_before="$(key_word 0x02AB 0)"
+
+echo "e2e: starting the desktop and the programmer"
+wine explorer /desktop=Default,1024x800 >/dev/null 2>&1 &
+sleep 3  # the desktop first, as a person's session has it; a window made meanwhile lacks its frame
+wine ZENTAUserProgrammer.exe >/dev/null 2>&1 &
+caption='ZENTA User Programmer, v2.05A, Transport = \\.\CSR0'
+if drive wait-caption "$caption" 90; then check "caption" "$caption" "$caption"; else check "caption" "$caption" "(not reached)"; finish; fi
+
+if [ -n "$shots" ]; then
+  mkdir -p "$shots"
+  place="$(drive rect)"
+  shoot() { sleep 1.5; import -window root -crop "$place" +repage "$shots/$1.png"; echo "e2e: screenshot $shots/$1.png"; }
+  pages=(handset-user-experience handset-audio-levels handset-emergency handset-hardware)
+  drive tab MasterPageControl 0
+  for i in 0 1 2 3; do drive tab HandsetPageControl "$i"; shoot "${pages[$i]}"; done
+  drive tab MasterPageControl 1
+  drive tab CradlePageControl 0; shoot gateway-audio-levels
+  drive tab CradlePageControl 1; shoot gateway-hardware
+  drive tab MasterPageControl 0
+  drive tab HandsetPageControl 0
+fi
+
+echo "e2e: READ DEVICE"
+drive click ReadDeviceButton
+drive answer NOTE "&OK" 60 || check "read prompt" "NOTE" "(none)"
+check "Out of Range Auto Turn Off Timer after the read" "12" "$(drive get AutoTurnOffTimerStaticText)"
+check "Mute Speaker On PTT after the read" "unticked" "$(drive get MuteSpeakerOnPTTCheckBox)"
+
+echo "e2e: editing"
+drive tab HandsetPageControl 0
+drive toggle MuteSpeakerOnPTTCheckBox
+check "Mute Speaker On PTT after the click" "ticked" "$(drive get MuteSpeakerOnPTTCheckBox)"
+drive tab HandsetPageControl 3
+drive select HirosePin2FunctionComboBox "Battery +ve"
+check "Hirose Pin 2 Function after the choice" "Battery +ve" "$(drive get HirosePin2FunctionComboBox)"
+
+echo "e2e: PROGRAM DEVICE"
+drive click ProgramDeviceButton
+drive answer NOTE "&Yes" 60 || check "program prompt" "NOTE" "(none)"
+expected_word0="$(printf '%04X' $((0x$word0_before | 0x0820)))"
+check "handset record word 0 (Mute Speaker On PTT, Battery +ve)" "$expected_word0" "$(key_word 0x02AB 0)"
+check "handset record word 1 (Auto Turn Off Timer)" "000C" "$(key_word 0x02AB 1)"
+check "restarts of the unit" "1" "$(unit_restarts)"
+
+drive close
+finish

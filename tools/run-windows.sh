@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The main job with the real window: builds the Windows program, puts the simulated chip
+# libraries beside it, attaches a simulated handset at factory settings and starts the
+# program under Wine on this display. Installs mingw-w64 and Wine when missing.
+#
+# The simulated libraries and `zenta sim` share the bench state file: the one named by
+# ZENTA_SIM_STATE, or else the Linux default $HOME/.zenta/sim-unit.txt, so that the
+# native `build/bin/zenta sim show` sees what the Windows program did to the unit.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${DISPLAY:-}" ]; then
+  echo "run-windows: no display (DISPLAY is not set); run it on a desktop, or under xvfb-run" >&2
+  exit 1
+fi
+bash tools/install-packages.sh wine wine64
+bash tools/build-windows.sh
+
+bin=build/bin/windows
+cp "$bin/sim/TESTENGINE.DLL" "$bin/sim/TESTFLASH.DLL" "$bin/"
+
+export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+state="${ZENTA_SIM_STATE:-$HOME/.zenta/sim-unit.txt}"
+mkdir -p "$(dirname "$state")"
+ZENTA_SIM_STATE="$(winepath -w "$state")"
+export ZENTA_SIM_STATE
+
+wine "$bin/zenta.exe" sim attach handset
+echo "run-windows: simulated unit in $state; starting the programmer"
+exec wine "$bin/ZENTAUserProgrammer.exe"

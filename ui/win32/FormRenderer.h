@@ -1,0 +1,68 @@
+#pragma once
+// Draws the main window with real Windows controls. It makes one native window for every
+// control of the model, hands each user action to the model's User* method, and after
+// every action (and before every modal window) brings all native windows in line with the
+// model. Every rule lives in the model.
+
+#include <exception>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include <windows.h>
+
+#include "app/MajorForm.h"
+#include "ui/win32/ModalOwner.h"
+#include "ui/win32/NativeControl.h"
+
+namespace ui::win32 {
+
+class TFormRenderer {
+public:
+    // Makes `owner` point at the main window and sync through this renderer.
+    TFormRenderer(app::TMajorForm& form, TModalOwner& owner);
+    ~TFormRenderer();
+    TFormRenderer(const TFormRenderer&) = delete;
+    TFormRenderer& operator=(const TFormRenderer&) = delete;
+
+    // Makes the window and every control, all hidden.
+    void Create();
+    // Shows the window; from then on the timer runs.
+    void Show();
+    // Brings every native window in line with the model.
+    void Sync();
+
+    HWND Handle() const { return window_; }
+    // An exception that a handler let escape ends the message loop; this throws it again.
+    void RethrowPending();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Command(WPARAM wParam);
+    bool Notify(const NMHDR& header, LRESULT& result);
+    LRESULT ControlColour(HWND window, HDC dc, HWND control);
+    void SyncWindow();
+    void SyncTimer();
+    POINT NativeOrigin(const TControl& control, HWND& parent) const;
+    TNativeControl* Native(WPARAM id);
+    bool PageShown(const TControl& control) const;
+
+    app::TMajorForm& form_;
+    TModalOwner& owner_;
+    HWND window_ = nullptr;
+    TFonts fonts_;
+    HBITMAP picture_ = nullptr;
+    HBRUSH pageBrush_ = nullptr;
+    COLORREF pageColour_ = 0;
+    std::vector<TNativeControl> controls_;
+    std::unordered_map<const TControl*, std::size_t> index_;
+    bool shown_ = false;
+    bool timerArmed_ = false;
+    bool destroyed_ = false;
+    std::string caption_;
+    int clientHeight_ = 0;
+    std::exception_ptr pending_;
+};
+
+}  // namespace ui::win32

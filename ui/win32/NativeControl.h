@@ -1,0 +1,57 @@
+#pragma once
+// One control of the model and the native window that draws it, with what that window was
+// last given, so that bringing it in line with the model touches only what changed.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "ui/Control.h"
+
+namespace ui::win32 {
+
+// The window class of tab pages, registered by the renderer.
+inline constexpr const char* kPageClass = "ZentaPage";
+
+enum class TNativeKind { Button, CheckBox, RadioButton, ComboBox, UpDown, ValueBox, Label, GroupBox, Memo, Picture,
+                         TabSet, Page };
+
+// The native kind of a model control; throws for a kind no native control stands for.
+TNativeKind NativeKindOf(const TControl& control);
+
+// The fonts of the window: the form's own, the big bold one of the push buttons, and the
+// fixed-pitch one of the log.
+struct TFonts {
+    TFonts();
+    ~TFonts();
+    TFonts(const TFonts&) = delete;
+    TFonts& operator=(const TFonts&) = delete;
+    HFONT Form;
+    HFONT Button;
+    HFONT Log;
+};
+
+struct TNativeControl {
+    TControl* Model = nullptr;
+    TNativeKind Kind = TNativeKind::Label;
+    HWND Handle = nullptr;
+
+    // As last given to the native window.
+    bool Visible = false;
+    bool Enabled = true;
+    bool MultiLine = false;
+    std::string Text;
+    std::vector<std::string> Items;
+    std::size_t Lines = 0;
+
+    // Creates the native window inside `parent` at `origin` (the model's bounds moved by
+    // the frames the control stands in); `owner` reaches the window procedure of pages.
+    void Create(HWND parent, POINT origin, int id, const TFonts& fonts, HBITMAP picture, void* owner);
+    // Brings the native window in line with the model; `shown` says whether a page is the
+    // active one of its tab set.
+    void Sync(bool shown);
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,60 @@
+#pragma once
+// The platform services of ui/Services.h on Windows: the plain message box, the file
+// dialogs, the clock, sleeping, the keyboard state, INI reading and file delete and move.
+
+#include <windows.h>
+
+#include "ui/Services.h"
+#include "ui/win32/ModalOwner.h"
+
+namespace ui::win32 {
+
+class TWin32MessageBox : public IMessageBox {
+public:
+    explicit TWin32MessageBox(const TModalOwner& owner) : owner_(owner) {}
+    void Show(const std::string& text, const std::string& caption) override;
+
+private:
+    const TModalOwner& owner_;
+};
+
+class TWin32FileDialogs : public IFileDialogs {
+public:
+    explicit TWin32FileDialogs(const TModalOwner& owner) : owner_(owner) {}
+    bool Execute(TFileDialog& dialog) override;
+
+private:
+    const TModalOwner& owner_;
+};
+
+class TWin32Clock : public IClock {
+public:
+    TLocalTime Now() override;
+};
+
+class TWin32Sleep : public ISleep {
+public:
+    void Sleep(unsigned milliseconds) override { ::Sleep(milliseconds); }
+};
+
+// The state of the keyboard as the message being handled saw it.
+class TWin32Keyboard : public IKeyboard {
+public:
+    unsigned char KeyState(int virtualKey) override;
+};
+
+class TWin32IniFile : public IIniFile {
+public:
+    std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
+                           const std::string& fallback) override;
+};
+
+class TWin32FileSystem : public IFileSystem {
+public:
+    bool DeleteFile(const std::string& path) override { return ::DeleteFileA(path.c_str()) != 0; }
+    bool RenameFile(const std::string& from, const std::string& to) override {
+        return ::MoveFileA(from.c_str(), to.c_str()) != 0;
+    }
+};
+
+}  // namespace ui::win32
