@@ -9,6 +9,7 @@
 #include "editor/SettingsTables.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"
+#include "sim/SimUnit.h"
 #include "ui/Headless.h"
 
 namespace {
@@ -386,6 +387,15 @@ TEST_F(Records, SpinValuesInRangePassThroughBothWays) {
         for (const editor::TSpinSetting& spin : editor::SpinSettings())
             EXPECT_EQ((editor.*spin.UpDown).Position(), atMax ? spin.Max : spin.Min) << (editor.*spin.UpDown).Name;
     }
+}
+
+// The simulated unit's factory records claim to be what the defaults write.
+TEST_F(Records, TheDefaultsWriteTheSimulatedFactoryRecords) {
+    EXPECT_EQ(HandsetWords(), sim::FactoryHandsetRecord());
+    EXPECT_EQ(GatewayWords(), sim::FactoryGatewayRecord(sim::TEdition::Ardex));
+    editor.ApplyKestoEdition();
+    editor.ApplyGatewayDefaults();
+    EXPECT_EQ(GatewayWords(), sim::FactoryGatewayRecord(sim::TEdition::Kesto));
 }
 
 }  // namespace
