@@ -11,7 +11,15 @@
 //   select NAME ITEM               choose the list item with that text
 //   tab NAME INDEX                 switch a tab set to the page INDEX with the arrow keys
 //   get NAME                       print a control's state: tick, selected item or text
+//   shown NAME                     print "shown" or "hidden": the control's own visibility
+//   client-height                  print the height of the main window's client area
+//   spin NAME up|down              click an arrow of a spin with the mouse buttons' messages
+//   held-click KEY NAME            click a control low in its middle with the mouse while
+//                                  holding KEY (lshift, rshift, lctrl or rctrl), as real input
+//   escape CAPTION                 press Escape in the prompt, which must stay open
+//   focused CAPTION                print the text of the prompt's focused button
 //   answer CAPTION BUTTON SECONDS  wait for the prompt, print its text, press the button
+//   wait-prompt CAPTION SECONDS    wait until a prompt with that caption is open
 //   no-prompt CAPTION SECONDS      check that no prompt with that caption opens
 //   close                          close the main window
 
@@ -178,6 +186,114 @@ int Get(const std::string& name) {
     return 0;
 }
 
+int Shown(const std::string& name) {
+    std::puts((GetWindowLongPtrA(Control(name), GWL_STYLE) & WS_VISIBLE) ? "shown" : "hidden");
+    return 0;
+}
+
+int ClientHeight() {
+    RECT r{};
+    GetClientRect(MainWindow(), &r);
+    std::printf("%ld\n", r.bottom - r.top);
+    return 0;
+}
+
+int Spin(const std::string& name, const std::string& direction) {
+    if (direction != "up" && direction != "down") throw TFailure{"a spin goes up or down"};
+    HWND spin = Control(name);
+    RECT r{};
+    GetClientRect(spin, &r);
+    const LPARAM at = MAKELPARAM((r.right - r.left) / 2, direction == "up" ? r.bottom / 4 : r.bottom * 3 / 4);
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(spin, WM_LBUTTONUP, 0, at);
+    WaitIdle();
+    return 0;
+}
+
+// A modifier key as a keyboard reports it: its generic key code, its scan code, and the
+// extended flag for the right Control key.
+INPUT Key(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    const bool control = key == VK_LCONTROL || key == VK_RCONTROL;
+    input.ki.wVk = control ? VK_CONTROL : VK_SHIFT;
+    input.ki.wScan = control ? 0x1D : key == VK_LSHIFT ? 0x2A : 0x36;
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (key == VK_RCONTROL ? KEYEVENTF_EXTENDEDKEY : 0);
+    return input;
+}
+
+INPUT Mouse(DWORD flags, LONG x = 0, LONG y = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x;
+    input.mi.dy = y;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+int HeldClick(const std::string& keyName, const std::string& name) {
+    const WORD key = keyName == "lshift" ? VK_LSHIFT : keyName == "rshift" ? VK_RSHIFT
+                   : keyName == "lctrl"  ? VK_LCONTROL : keyName == "rctrl" ? VK_RCONTROL : 0;
+    if (key == 0) throw TFailure{"unknown key " + keyName};
+    HWND target = Control(name);
+    // Keys reach the thread of the foreground window only.
+    const HWND main = MainWindow();
+    auto ready = [&]() -> HWND {
+        SetForegroundWindow(main);
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
+        return GetForegroundWindow() == main && thread.hwndActive == main && thread.hwndFocus ? main : nullptr;
+    };
+    if (!WaitFor(5, ready)) throw TFailure{"the main window does not come to the foreground with the focus"};
+    RECT r{};
+    GetWindowRect(target, &r);
+    // Low in the control, clear of the log box that may lie over the picture's upper part.
+    const POINT point{(r.left + r.right) / 2, r.bottom - (r.bottom - r.top) / 8};
+    INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1),
+                       point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1));
+    // The pointer first, until it stays where it was sent.
+    if (!WaitFor(5, [&]() -> HWND {
+            SendInput(1, &move, sizeof move);
+            Sleep(100);
+            POINT at{};
+            GetCursorPos(&at);
+            return std::abs(at.x - point.x) <= 1 && std::abs(at.y - point.y) <= 1 ? main : nullptr;
+        }))
+        throw TFailure{"the mouse pointer does not reach the control " + name};
+    INPUT inputs[] = {Key(key, false), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP), Key(key, true)};
+    for (INPUT& input : inputs) {  // one at a time, as a hand would
+        SendInput(1, &input, sizeof input);
+        Sleep(100);
+    }
+    Sleep(300);
+    WaitIdle();
+    return 0;
+}
+
+int Escape(const std::string& caption) {
+    HWND prompt = VisiblePrompt(caption);
+    if (prompt == nullptr) throw TFailure{"no prompt \"" + caption + "\" is open"};
+    HWND focus = nullptr;
+    for (HWND child : Descendants(prompt))
+        if (ClassOf(child) == "Button" && (GetWindowLongPtrA(child, GWL_STYLE) & BS_DEFPUSHBUTTON)) focus = child;
+    PostMessageA(focus ? focus : prompt, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(focus ? focus : prompt, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    Sleep(500);
+    if (!IsWindow(prompt)) throw TFailure{"Escape closed the prompt \"" + caption + "\""};
+    return 0;
+}
+
+int Focused(const std::string& caption) {
+    HWND prompt = VisiblePrompt(caption);
+    if (prompt == nullptr) throw TFailure{"no prompt \"" + caption + "\" is open"};
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(prompt, nullptr), &thread);
+    std::puts(thread.hwndFocus ? WindowText(thread.hwndFocus).c_str() : "");
+    return 0;
+}
+
 int Answer(const std::string& caption, const std::string& buttonText, double seconds) {
     const auto prompt = WaitFor(seconds, [&] { return VisiblePrompt(caption); });
     if (!prompt) throw TFailure{"no prompt \"" + caption + "\" opened"};
@@ -213,7 +329,15 @@ int Run(const std::vector<std::string>& args) {
     if (command == "select") return need(2), Select(args[1], args[2]);
     if (command == "tab") return need(2), Tab(args[1], std::atoi(args[2].c_str()));
     if (command == "get") return need(1), Get(args[1]);
+    if (command == "shown") return need(1), Shown(args[1]);
+    if (command == "client-height") return need(0), ClientHeight();
+    if (command == "spin") return need(2), Spin(args[1], args[2]);
+    if (command == "held-click") return need(2), HeldClick(args[1], args[2]);
+    if (command == "escape") return need(1), Escape(args[1]);
+    if (command == "focused") return need(1), Focused(args[1]);
     if (command == "answer") return need(3), Answer(args[1], args[2], std::atof(args[3].c_str()));
+    if (command == "wait-prompt")
+        return need(2), WaitFor(std::atof(args[2].c_str()), [&] { return VisiblePrompt(args[1]); }) ? 0 : 1;
     if (command == "no-prompt") return need(2), NoPrompt(args[1], std::atof(args[2].c_str()));
     if (command == "close") return need(0), PostMessageA(MainWindow(), WM_CLOSE, 0, 0), 0;
     throw TFailure{"unknown command " + command};

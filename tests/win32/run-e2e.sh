@@ -108,20 +108,39 @@ drive answer NOTE "&OK" 60 || check "read prompt" "NOTE" "(none)"
 check "Out of Range Auto Turn Off Timer after the read" "12" "$(drive get AutoTurnOffTimerStaticText)"
 check "Mute Speaker On PTT after the read" "unticked" "$(drive get MuteSpeakerOnPTTCheckBox)"
 
+echo "e2e: the developer view: Ctrl-click and Shift-click on the picture"
+check "log before" "hidden" "$(drive shown InfoMemo)"
+drive held-click rctrl MainImage
+check "log after a right-Ctrl click" "shown" "$(drive shown InfoMemo)"
+check "client height with the log" "744" "$(drive client-height)"
+check "first log line" "TestEngine version = " "$(drive get InfoMemo | head -1 | sed 's/^<[0-9:.]*>| //' | cut -c1-21)"
+drive held-click lctrl MainImage
+check "log after a left-Ctrl click" "hidden" "$(drive shown InfoMemo)"
+check "client height without the log" "650" "$(drive client-height)"
+drive held-click lshift MainImage
+check "Audio Integrity after a left-Shift click" "shown" "$(drive shown AudioIntegrityStaticText)"
+
 echo "e2e: editing"
 drive tab HandsetPageControl 0
 drive toggle MuteSpeakerOnPTTCheckBox
 check "Mute Speaker On PTT after the click" "ticked" "$(drive get MuteSpeakerOnPTTCheckBox)"
+drive spin AutoTurnOffTimerUpDown up
+check "Out of Range Auto Turn Off Timer after the up arrow" "13" "$(drive get AutoTurnOffTimerStaticText)"
 drive tab HandsetPageControl 3
 drive select HirosePin2FunctionComboBox "Battery +ve"
 check "Hirose Pin 2 Function after the choice" "Battery +ve" "$(drive get HirosePin2FunctionComboBox)"
 
 echo "e2e: PROGRAM DEVICE"
 drive click ProgramDeviceButton
+if drive wait-prompt NOTE 60; then
+  check "focused button of the restart question" "&No" "$(drive focused NOTE)"
+  drive escape NOTE && check "Escape leaves the restart question open" "open" "open" \
+    || check "Escape leaves the restart question open" "open" "closed"
+fi
 drive answer NOTE "&Yes" 60 || check "program prompt" "NOTE" "(none)"
 expected_word0="$(printf '%04X' $((0x$word0_before | 0x0820)))"
 check "handset record word 0 (Mute Speaker On PTT, Battery +ve)" "$expected_word0" "$(key_word 0x02AB 0)"
-check "handset record word 1 (Auto Turn Off Timer)" "000C" "$(key_word 0x02AB 1)"
+check "handset record word 1 (Auto Turn Off Timer)" "000D" "$(key_word 0x02AB 1)"
 check "restarts of the unit" "1" "$(unit_restarts)"
 
 drive close
