@@ -7,4 +7,4 @@ bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target zenta
-build/bin/zenta script examples/demo.zs
+build/bin/zenta script -v examples/demo.zs
