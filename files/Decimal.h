@@ -11,5 +11,8 @@ namespace files {
 // first character that is not one; no digits give 0. Digits beyond the 32-bit range
 // wrap around instead of overflowing.
 std::int32_t DecimalValue(std::string_view text);
+// Whether DecimalValue finds any digit in the text, so that a 0 it gives is one the text
+// holds and not one made up for a text without a number.
+bool HasDecimalDigits(std::string_view text);
 
 }  // namespace files

@@ -1,67 +1,15 @@
 #include "files/SettingsFile.h"
 
 #include <cstdio>
-#include <istream>
 #include <ostream>
-#include <string>
-#include <string_view>
 
 #include "editor/SettingsTables.h"
 #include "files/Decimal.h"
 #include "files/FileKeys.h"
+#include "files/SettingsLines.h"
 
 namespace files {
 namespace {
-
-// The reader's line buffer holds 100 characters with the terminating zero, so a longer
-// line comes in pieces of 99 characters, each handled as a line of its own.
-constexpr std::size_t kPieceLength = 99;
-constexpr char kEndOfFile = 26;  // Ctrl-Z
-
-// Reads the file as a text stream does: CR bytes are dropped, so CR LF and LF read
-// alike, and Ctrl-Z ends the file.
-class TPieceReader {
-public:
-    explicit TPieceReader(std::istream& in) : in_(in) {}
-
-    bool Next(std::string& piece) {
-        piece.clear();
-        char c = 0;
-        while (!ended_ && piece.size() < kPieceLength) {
-            if (!in_.get(c) || c == kEndOfFile) {
-                ended_ = true;
-                break;
-            }
-            if (c == '\r') continue;
-            piece.push_back(c);
-            if (c == '\n') break;
-        }
-        return !piece.empty();
-    }
-
-private:
-    std::istream& in_;
-    bool ended_ = false;
-};
-
-struct TKeyValue {
-    std::string_view Key, Value;
-};
-
-// The key text is the first run of characters other than "=", the value text the next
-// one. A line whose value is missing, or is nothing but the line feed, is no setting.
-bool SplitAtEquals(std::string_view line, TKeyValue& out) {
-    const auto keyStart = line.find_first_not_of('=');
-    if (keyStart == std::string_view::npos) return false;
-    const auto keyEnd = line.find('=', keyStart);
-    if (keyEnd == std::string_view::npos) return false;
-    const auto valueStart = line.find_first_not_of('=', keyEnd);
-    if (valueStart == std::string_view::npos) return false;
-    const auto valueEnd = line.find('=', valueStart);
-    out.Key = line.substr(keyStart, keyEnd - keyStart);
-    out.Value = line.substr(valueStart, valueEnd == std::string_view::npos ? valueEnd : valueEnd - valueStart);
-    return out.Value != "\n";
-}
 
 // A line's I/O key that changes its direction gives the line the function list of the
 // new direction, so that the Function key that follows indexes the list it was saved
@@ -88,12 +36,11 @@ void ApplyKey(editor::TSettingsEditor& settings, const TFileKey& key, std::int32
     }
 }
 
-void ApplyLine(editor::TSettingsEditor& settings, std::string_view line) {
-    TKeyValue text;
-    if (!SplitAtEquals(line, text)) return;
-    const TFileKey* key = FindFileKey(DecimalValue(text.Key));
+void ApplyLine(editor::TSettingsEditor& settings, const TSettingsLine& line) {
+    if (!line.HoldsSetting) return;
+    const TFileKey* key = FindFileKey(DecimalValue(line.Key));
     if (key == nullptr || key->Kind() == TKeyKind::Reserved) return;
-    ApplyKey(settings, *key, key->FixedOnLoad.value_or(DecimalValue(text.Value)));
+    ApplyKey(settings, *key, key->FixedOnLoad.value_or(DecimalValue(line.Value)));
 }
 
 }  // namespace
@@ -107,9 +54,9 @@ void WriteSettingsFile(const editor::TSettingsEditor& settings, std::ostream& ou
 }
 
 void ApplySettingsFile(editor::TSettingsEditor& settings, std::istream& in) {
-    TPieceReader reader(in);
-    std::string piece;
-    while (reader.Next(piece)) ApplyLine(settings, piece);
+    TSettingsLineReader reader(in);
+    TSettingsLine line;
+    while (reader.Next(line)) ApplyLine(settings, line);
     // The lists now hold the loaded selections, with function lists and pulse ranges to match.
     settings.RememberGatewayIndices();
 }
