@@ -14,3 +14,6 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DZENTA_SANITIZE=ON
 cmake --build build/sanitize -j2
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j2
+
+# Each fuzz target for a short bounded time (tools/fuzz.sh; docs/robustness.md).
+bash tools/fuzz.sh 10 build/fuzz
