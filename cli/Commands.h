@@ -11,5 +11,12 @@ using TArgs = std::vector<std::string>;
 
 int RunScriptCommand(const TArgs& args);
 int RunSimCommand(const TArgs& args);
+// The installers' commands (docs/cli.md); CommandContext.h has them for tests.
+int RunShowCommand(const TArgs& args);
+int RunDiffCommand(const TArgs& args);
+int RunCheckCommand(const TArgs& args);
+int RunReadCommand(const TArgs& args);
+int RunProgramCommand(const TArgs& args);
+int RunRestartCommand(const TArgs& args);
 
 }  // namespace cli

@@ -13,6 +13,12 @@ constexpr const char* kUsage =
     "usage: zenta COMMAND [ARGS]\n"
     "\n"
     "commands:\n"
+    "  show FILE       every setting of a settings file as the window shows it\n"
+    "  diff A B        the settings two files give differently\n"
+    "  check FILE      what loading a file would skip, clamp or leave unselected\n"
+    "  read            READ DEVICE on the attached unit\n"
+    "  program FILE    LOAD FILE and PROGRAM DEVICE; --count N for a production run\n"
+    "  restart         RESTART DEVICE on the attached unit\n"
     "  script FILE|-   run a script against the headless programmer and a simulated unit\n"
     "  sim ...         show or change the simulated unit on the bench\n"
     "\n"
@@ -30,6 +36,12 @@ int main(int argc, char** argv) {
     try {
         if (command == "script") return cli::RunScriptCommand(args);
         if (command == "sim") return cli::RunSimCommand(args);
+        if (command == "show") return cli::RunShowCommand(args);
+        if (command == "diff") return cli::RunDiffCommand(args);
+        if (command == "check") return cli::RunCheckCommand(args);
+        if (command == "read") return cli::RunReadCommand(args);
+        if (command == "program") return cli::RunProgramCommand(args);
+        if (command == "restart") return cli::RunRestartCommand(args);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zenta %s: %s\n", command.c_str(), error.what());
         return 2;

@@ -1,0 +1,17 @@
+#pragma once
+// The exit codes of the commands, as docs/cli.md lists them.
+
+namespace cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFindings = 1;      // diff: the files differ; check: something to report
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFileError = 3;     // a settings file cannot be read or saved
+inline constexpr int kExitNoUnit = 4;        // no unit answers on the link
+inline constexpr int kExitRefused = 5;       // a unit this programmer does not serve, or not of the kind asked for
+inline constexpr int kExitReadFailed = 6;    // a PS key of the unit cannot be read
+inline constexpr int kExitWriteFailed = 7;   // the record write failed, or the unit holds other words afterwards
+inline constexpr int kExitUnitsFailed = 8;   // a production run in which at least one unit failed
+inline constexpr int kExitInterrupted = 130; // a production run ended by Ctrl-C
+
+}  // namespace cli

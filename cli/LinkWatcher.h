@@ -1,0 +1,26 @@
+#pragma once
+// Whether a unit answers on the link: an open on the transport the window would choose,
+// closed again at once. A production run looks this way for each next unit to appear
+// and for the programmed one to go.
+
+#include "link/ChipLibrary.h"
+#include "link/Connection.h"
+#include "link/Transports.h"
+#include "ui/Services.h"
+
+namespace cli {
+
+class TLinkWatcher {
+public:
+    TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper);
+    TLinkWatcher(const TLinkWatcher&) = delete;
+    TLinkWatcher& operator=(const TLinkWatcher&) = delete;
+
+    bool UnitPresent();
+
+private:
+    devlink::TTransportTable transports_;
+    devlink::TConnection connection_;
+};
+
+}  // namespace cli

@@ -1,0 +1,41 @@
+#pragma once
+// Every setting as the window shows it: the page it stands on, its caption, and its value
+// as the user sees it, read from the controls; and the file values that its control takes
+// as they are, without clamping them or losing the list selection.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "editor/SettingsEditor.h"
+#include "files/FileKeys.h"
+
+namespace cli {
+
+// Which unit a setting belongs to; the edition belongs to both.
+enum class TSettingOwner { Both, Handset, Gateway };
+
+struct TShownSetting {
+    const files::TFileKey* Key = nullptr;
+    TSettingOwner Owner = TSettingOwner::Both;
+    std::string Page;     // "Handset / User Experience", ...; "Model" for the edition
+    std::string Caption;  // the label's text; "row: column" in the two grids
+    std::string Value;    // item text, volts, "ticked", "Ardex", ...
+};
+
+// Every setting of the file key table (reserved keys have none), page by page in the
+// order of the window's tabs, in key order within a page.
+std::vector<TShownSetting> ShownSettings(const editor::TSettingsEditor& settings);
+TShownSetting ShowSetting(const editor::TSettingsEditor& settings, const files::TFileKey& key);
+
+// The file values a setting's control takes unchanged, as its control stands now: 0 and 1
+// for a tick and the edition, the item indices of a list, the range of a spin.
+struct TAcceptedValues {
+    std::int32_t Min = 0;
+    std::int32_t Max = 0;
+    bool Accepts(std::int32_t value) const { return value >= Min && value <= Max; }
+    std::string Text() const;  // "0..24"
+};
+TAcceptedValues AcceptedValues(const editor::TSettingsEditor& settings, const files::TFileKey& key);
+
+}  // namespace cli

@@ -1,0 +1,19 @@
+#pragma once
+// A unit in a few words for the command line's reports: its kind, and its version and
+// edition as the window's version text gives them ("HS: V2.05 Ardex").
+
+#include <string>
+
+#include "records/UnitIdentity.h"
+
+namespace cli {
+
+struct TUnitText {
+    std::string Kind;     // "handset", "gateway", "Tavin unit", "unknown unit"
+    std::string Version;  // "V2.05"
+    std::string Edition;  // "Ardex" or "Kesto"
+};
+
+TUnitText DescribeUnit(const records::TUnitIdentity& unit);
+
+}  // namespace cli
