@@ -3,11 +3,16 @@
 #include "app/ActivityLog.h"
 #include "app/ProgramSettingsFile.h"
 #include "editor/SettingsTables.h"
+#include "records/SettingsRecords.h"
 
 namespace app {
 namespace {
 
-constexpr int kRecordWords = 25;  // hs_xsettings_t and gw_xsettings_t, in 16-bit words
+// The record sizes in 16-bit words, as the unit's firmware must agree on them.
+template <typename TRecord>
+std::string WordsOf() {
+    return std::to_string(sizeof(TRecord) / sizeof(std::int16_t));
+}
 constexpr int kLogVisibleHeight = 744;
 constexpr int kLogHiddenHeight = 650;
 
@@ -68,8 +73,8 @@ void TMajorForm::FormCreate() {
     Library.EngineVersion(version);
     version[sizeof version - 1] = '\0';
     AddLogLine(std::string("TestEngine version = ") + version);
-    AddLogLine("sizeof(hs_xsettings_t)/int16 = " + std::to_string(kRecordWords));
-    AddLogLine("sizeof(gw_xsettings_t)/int16 = " + std::to_string(kRecordWords));
+    AddLogLine("sizeof(hs_xsettings_t)/int16 = " + WordsOf<records::hs_xsettings_t>());
+    AddLogLine("sizeof(gw_xsettings_t)/int16 = " + WordsOf<records::gw_xsettings_t>());
 
     ProgramSettingsFilePath = ProgramSettingsPath(executablePath_);
     Caption = std::string(kFormCaption) + ", " + kProgramVersion;
