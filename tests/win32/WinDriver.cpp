@@ -304,9 +304,9 @@ int Answer(const std::string& caption, const std::string& buttonText, double sec
     if (button == nullptr) throw TFailure{"the prompt \"" + caption + "\" has no button " + buttonText};
     PostMessageA(button, BM_CLICK, 0, 0);
     const HWND closed = *prompt;
-    if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(closed) ? nullptr : MainWindow(); }))
+    if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(closed) ? nullptr : GetDesktopWindow(); }))
         throw TFailure{"the prompt \"" + caption + "\" stays open after " + buttonText};
-    WaitIdle();
+    if (FindWindowA(ui::win32::kFormClass, nullptr)) WaitIdle();
     return 0;
 }
 

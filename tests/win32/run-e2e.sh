@@ -144,4 +144,15 @@ check "handset record word 1 (Auto Turn Off Timer)" "000D" "$(key_word 0x02AB 1)
 check "restarts of the unit" "1" "$(unit_restarts)"
 
 drive close
+
+echo "e2e: without the chip libraries beside it"
+mkdir -p "$work/alone"
+cp ZENTAUserProgrammer.exe "$work/alone/"
+(cd "$work/alone" && { wine ZENTAUserProgrammer.exe >/dev/null 2>&1 && code=0 || code=$?; echo "$code" > exit-code; }) &
+alone_pid=$!
+message="$(drive answer "ZENTA User Programmer" OK 60 || true)"
+check "missing library named" "yes" "$(echo "$message" | grep -q 'TESTENGINE.DLL could not be loaded' && echo yes || echo no)"
+check "folder looked in named" "yes" "$(echo "$message" | grep -qF "$(winepath -w "$work/alone" 2>/dev/null)" && echo yes || echo no)"
+wait "$alone_pid"
+check "exit code without the libraries" "1" "$(cat "$work/alone/exit-code" 2>/dev/null)"
 finish
