@@ -21,6 +21,7 @@
 //   answer CAPTION BUTTON SECONDS  wait for the prompt, print its text, press the button
 //   wait-prompt CAPTION SECONDS    wait until a prompt with that caption is open
 //   no-prompt CAPTION SECONDS      check that no prompt with that caption opens
+//   file-dialog CAPTION PATH SECONDS  type PATH into the file dialog's name box and accept
 //   close                          close the main window
 
 #include <windows.h>
@@ -316,6 +317,23 @@ int NoPrompt(const std::string& caption, double seconds) {
     return 0;
 }
 
+int FileDialog(const std::string& caption, const std::string& path, double seconds) {
+    const auto dialog = WaitFor(seconds, [&] { return VisiblePrompt(caption); });
+    if (!dialog) throw TFailure{"no file dialog \"" + caption + "\" opened"};
+    HWND nameBox = nullptr;
+    for (HWND child : Descendants(*dialog))
+        if (!nameBox && ClassOf(child) == "Edit" && IsWindowVisible(child)) nameBox = child;
+    HWND accept = GetDlgItem(*dialog, IDOK);
+    if (nameBox == nullptr || accept == nullptr) throw TFailure{"the file dialog has no name box or no OK button"};
+    SendMessageA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(accept, BM_CLICK, 0, 0);
+    const HWND closed = *dialog;
+    if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(closed) ? nullptr : GetDesktopWindow(); }))
+        throw TFailure{"the file dialog \"" + caption + "\" stays open"};
+    if (FindWindowA(ui::win32::kFormClass, nullptr)) WaitIdle();
+    return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
     auto need = [&](std::size_t count) {
         if (args.size() != count + 1) throw TFailure{"usage: see the head of tests/win32/WinDriver.cpp"};
@@ -339,6 +357,7 @@ int Run(const std::vector<std::string>& args) {
     if (command == "wait-prompt")
         return need(2), WaitFor(std::atof(args[2].c_str()), [&] { return VisiblePrompt(args[1]); }) ? 0 : 1;
     if (command == "no-prompt") return need(2), NoPrompt(args[1], std::atof(args[2].c_str()));
+    if (command == "file-dialog") return need(3), FileDialog(args[1], args[2], std::atof(args[3].c_str()));
     if (command == "close") return need(0), PostMessageA(MainWindow(), WM_CLOSE, 0, 0), 0;
     throw TFailure{"unknown command " + command};
 }

@@ -143,7 +143,20 @@ check "handset record word 0 (Mute Speaker On PTT, Battery +ve)" "$expected_word
 check "handset record word 1 (Auto Turn Off Timer)" "000D" "$(key_word 0x02AB 1)"
 check "restarts of the unit" "1" "$(unit_restarts)"
 
-drive close
+echo "e2e: SAVE FILE and LOAD FILE"
+saved="$work/saved.wpx"
+rm -f "$saved"
+drive click SaveFileButton
+drive file-dialog "Save As" "$(winepath -w "$saved")" 30
+check "lines in the saved settings file" "105" "$(tr -d '\r' < "$saved" 2>/dev/null | grep -c '=' || true)"
+drive click LoadFileButton
+drive file-dialog "Open" "$(winepath -w "$work/no-such-file.wpx")" 30
+check "message for a file that is not there" \
+  "ZENTA User Programmer, v2.05A: The file could not be opened" "$(drive answer "ZENTA User Programmer, v2.05A" OK 30)"
+
+drive click ExitButton
+sleep 2
+check "main window after E&XIT" "closed" "$(drive rect >/dev/null 2>&1 && echo open || echo closed)"
 
 echo "e2e: without the chip libraries beside it"
 mkdir -p "$work/alone"
