@@ -1,0 +1,153 @@
+// A production run over several simulated units that the test swaps onto the bench
+// whenever the run pauses to look at the link: each unit is programmed and verified
+// with a window of its own, a failed unit does not stop the run, Ctrl-C ends it between
+// units, and a file with findings is refused before any unit is looked for.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <regex>
+
+#include "CliHarness.h"
+#include "cli/ExitCodes.h"
+#include "sim/SimUnit.h"
+
+namespace cli_test {
+namespace {
+
+using sim::TEdition;
+using sim::TSimUnit;
+using sim::TUnitKind;
+
+struct TQueuedUnit {
+    TSimUnit Unit;
+    std::function<void(sim::TSimBench&)> Arrange;  // faults for this unit's turn
+};
+
+class ProductionRun : public ::testing::Test {
+protected:
+    ProductionRun() {
+        harness.Bench.AttachUnit(TSimUnit());
+        harness.Poller.OnSleep = [this] { SwapUnits(); };
+    }
+
+    // A unit on the link has been dealt with and is taken away; on an empty link the next
+    // unit arrives; when none is left, the operator presses Ctrl-C.
+    void SwapUnits() {
+        sim::TSimBench& bench = harness.Bench;
+        if (bench.Unit().Answers()) {
+            done.push_back(bench.Unit());
+            bench.AttachUnit(TSimUnit());
+            return;
+        }
+        if (queue.empty()) {
+            harness.Interrupt.Pulled = true;
+            return;
+        }
+        bench.AttachUnit(queue.front().Unit);
+        if (queue.front().Arrange) queue.front().Arrange(bench);
+        queue.pop_front();
+    }
+
+    int Run(const std::vector<std::string>& args) {
+        const int code = cli::RunProgramCommand(args, harness.Context);
+        if (harness.Bench.Unit().Answers()) done.push_back(harness.Bench.Unit());
+        return code;
+    }
+
+    // Standard output without the time at the start of each unit's line.
+    std::vector<std::string> Lines() {
+        std::vector<std::string> lines;
+        std::istringstream out(harness.Out.str());
+        const std::regex unitLine(R"(\d\d:\d\d:\d\d  (.*))");
+        for (std::string line; std::getline(out, line);) {
+            std::smatch match;
+            lines.push_back(std::regex_match(line, match, unitLine) ? match[1].str() : line);
+        }
+        return lines;
+    }
+
+    const std::vector<std::uint16_t>& Record(const TSimUnit& unit, std::uint16_t key) {
+        const std::vector<std::uint16_t>* words = unit.Find(key);
+        EXPECT_NE(words, nullptr);
+        static const std::vector<std::uint16_t> none;
+        return words ? *words : none;
+    }
+
+    TCliHarness harness;
+    std::deque<TQueuedUnit> queue;
+    std::vector<TSimUnit> done;
+};
+
+TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    queue = {
+        {TSimUnit::Factory(TUnitKind::Handset), nullptr},
+        {TSimUnit::Factory(TUnitKind::Handset), [](sim::TSimBench& b) { b.Faults.FailNext(sim::TSimCall::Write, 3); }},
+        {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Kesto), nullptr},
+        {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Ardex, 0x0206), nullptr},
+        {TSimUnit::Factory(TUnitKind::Handset),
+         [](sim::TSimBench& b) { b.Faults.MisreportNextRead(24, sim::kKeyHandsetRecord); }},
+        {TSimUnit::Factory(TUnitKind::Tavin), nullptr},
+    };
+
+    EXPECT_EQ(Run({"--count", "6", "--restart", file}), cli::kExitUnitsFailed) << harness.Err.str();
+
+    EXPECT_EQ(Lines(), (std::vector<std::string>{
+                           "1/6  handset  V2.05  Ardex  ok",
+                           "2/6  handset  V2.05  Ardex  write failed: Fail to write ZENTA Handset settings.",
+                           "3/6  gateway  V2.05  Kesto  ok",
+                           "4/6  gateway  V2.06  Ardex  ok",
+                           "5/6  handset  V2.05  Ardex  verify failed: The record read back has 24 words, not 25.",
+                           "6/6  Tavin unit  V2.05  Ardex  refused: The device is not ZENTA Fennic Series Handset.",
+                           "6 units: 3 programmed, 3 failed",
+                       }));
+    ASSERT_EQ(done.size(), 6u);
+    EXPECT_EQ(Record(done[0], sim::kKeyHandsetRecord)[1], 12) << "the file's auto turn-off timer";
+    const sim::TRecord factory = sim::FactoryHandsetRecord();
+    EXPECT_EQ(Record(done[1], sim::kKeyHandsetRecord), std::vector<std::uint16_t>(factory.begin(), factory.end()));
+    // Word 0 bit 14 is Multi Operational Mics, ticked in the file: a Kesto gateway never
+    // has it, and the Ardex gateway after it has it again, from a window of its own.
+    EXPECT_EQ(Record(done[2], sim::kKeyGatewayRecord)[0] & 0x4000, 0);
+    EXPECT_EQ(Record(done[3], sim::kKeyGatewayRecord)[0] & 0x4000, 0x4000);
+    // Only units whose record read back right are restarted.
+    std::vector<unsigned> restarts;
+    for (const TSimUnit& unit : done) restarts.push_back(unit.Restarts());
+    EXPECT_EQ(restarts, (std::vector<unsigned>{1, 0, 1, 1, 0, 0}));
+    EXPECT_EQ(harness.Bench.OpenConnections(), 0u);
+    for (unsigned wait : harness.Poller.Waits) EXPECT_EQ(wait, 500u);
+}
+
+TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {
+    const std::string file = harness.File("batch.wpx", DefaultsFile());
+    queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr}, {TSimUnit::Factory(TUnitKind::Gateway), nullptr}};
+
+    EXPECT_EQ(Run({file, "--count", "5"}), cli::kExitInterrupted);
+
+    EXPECT_TRUE(harness.Interrupt.Armed);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"1/5  handset  V2.05  Ardex  ok", "2/5  gateway  V2.05  Ardex  ok",
+                                                 "2 units: 2 programmed, 0 failed, interrupted"}));
+    // Without --restart no unit is restarted.
+    for (const TSimUnit& unit : done) EXPECT_EQ(unit.Restarts(), 0u);
+}
+
+TEST_F(ProductionRun, RefusesAFileWithFindingsBeforeLookingForAUnit) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=30"}}));
+    queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr}};
+
+    EXPECT_EQ(Run({"--count", "3", file}), cli::kExitFindings);
+
+    EXPECT_EQ(harness.Out.str(), "");
+    EXPECT_NE(harness.Err.str().find(":13: outside: key 0012"), std::string::npos) << harness.Err.str();
+    EXPECT_NE(harness.Err.str().find("no unit was programmed"), std::string::npos);
+    EXPECT_EQ(harness.Bench.Counters.Opens, 0u);
+    EXPECT_TRUE(harness.Poller.Waits.empty());
+}
+
+TEST_F(ProductionRun, NeedsAFileItCanRead) {
+    EXPECT_EQ(Run({"--count", "2", harness.Folder.Resolve("missing.wpx").string()}), cli::kExitFileError);
+    EXPECT_EQ(harness.Bench.Counters.Opens, 0u);
+}
+
+}  // namespace
+}  // namespace cli_test
