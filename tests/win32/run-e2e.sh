@@ -88,10 +88,15 @@ wine ZENTAUserProgrammer.exe >/dev/null 2>&1 &
 caption='ZENTA User Programmer, v2.05A, Transport = \\.\CSR0'
 if drive wait-caption "$caption" 90; then check "caption" "$caption" "$caption"; else check "caption" "$caption" "(not reached)"; finish; fi
 
+# A picture of the main window, with whatever prompt stands over it, when asked for.
+shoot() {
+  [ -n "$shots" ] || return 0
+  sleep 1.5
+  import -window root -crop "$(drive rect)" +repage "$shots/$1.png"
+  echo "e2e: screenshot $shots/$1.png"
+}
 if [ -n "$shots" ]; then
   mkdir -p "$shots"
-  place="$(drive rect)"
-  shoot() { sleep 1.5; import -window root -crop "$place" +repage "$shots/$1.png"; echo "e2e: screenshot $shots/$1.png"; }
   pages=(handset-user-experience handset-audio-levels handset-emergency handset-hardware)
   drive tab MasterPageControl 0
   for i in 0 1 2 3; do drive tab HandsetPageControl "$i"; shoot "${pages[$i]}"; done
@@ -112,6 +117,7 @@ echo "e2e: the developer view: Ctrl-click and Shift-click on the picture"
 check "log before" "hidden" "$(drive shown InfoMemo)"
 drive held-click rctrl MainImage
 check "log after a right-Ctrl click" "shown" "$(drive shown InfoMemo)"
+shoot developer-view
 check "client height with the log" "744" "$(drive client-height)"
 check "first log line" "TestEngine version = " "$(drive get InfoMemo | head -1 | sed 's/^<[0-9:.]*>| //' | cut -c1-21)"
 drive held-click lctrl MainImage
@@ -134,6 +140,7 @@ echo "e2e: PROGRAM DEVICE"
 drive click ProgramDeviceButton
 if drive wait-prompt NOTE 60; then
   check "focused button of the restart question" "&No" "$(drive focused NOTE)"
+  shoot restart-question
   drive escape NOTE && check "Escape leaves the restart question open" "open" "open" \
     || check "Escape leaves the restart question open" "open" "closed"
 fi

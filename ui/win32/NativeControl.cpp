@@ -183,12 +183,17 @@ void TNativeControl::Sync(bool shown) {
             SetText(Handle, "");
             Lines = 0;
         }
+        if (Lines == lines.size()) break;
         for (; Lines < lines.size(); ++Lines) {
             const std::string line = (Lines ? "\r\n" : "") + lines[Lines];
             const LRESULT end = GetWindowTextLengthA(Handle);
             SendMessageA(Handle, EM_SETSEL, static_cast<WPARAM>(end), end);
             SendMessageA(Handle, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
         }
+        // The caret at the start of the newest line: the box shows it from its beginning.
+        const LRESULT last = SendMessageA(Handle, EM_LINEINDEX, static_cast<WPARAM>(lines.size() - 1), 0);
+        SendMessageA(Handle, EM_SETSEL, static_cast<WPARAM>(last), last);
+        SendMessageA(Handle, EM_SCROLLCARET, 0, 0);
         break;
     }
     case TNativeKind::TabSet: {
