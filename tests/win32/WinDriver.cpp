@@ -17,6 +17,8 @@
 //   held-click KEY NAME            click a control low in its middle with the mouse while
 //                                  holding KEY (lshift, rshift, lctrl or rctrl), as real input
 //   escape CAPTION                 press Escape in the prompt, which must stay open
+//   close-prompt CAPTION           close the prompt with its title bar's close button
+//   alt-key LETTER                 press Alt and LETTER, as real input
 //   focused CAPTION                print the text of the prompt's focused button
 //   answer CAPTION BUTTON SECONDS  wait for the prompt, print its text, press the button
 //   wait-prompt CAPTION SECONDS    wait until a prompt with that caption is open
@@ -27,6 +29,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -213,6 +216,18 @@ int Spin(const std::string& name, const std::string& direction) {
 
 // A modifier key as a keyboard reports it: its generic key code, its scan code, and the
 // extended flag for the right Control key.
+// Keys reach the thread of the foreground window only.
+void ComeForward(HWND main) {
+    auto ready = [&]() -> HWND {
+        SetForegroundWindow(main);
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
+        return GetForegroundWindow() == main && thread.hwndActive == main && thread.hwndFocus ? main : nullptr;
+    };
+    if (!WaitFor(5, ready)) throw TFailure{"the main window does not come to the foreground with the focus"};
+}
+
 INPUT Key(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -237,16 +252,8 @@ int HeldClick(const std::string& keyName, const std::string& name) {
                    : keyName == "lctrl"  ? VK_LCONTROL : keyName == "rctrl" ? VK_RCONTROL : 0;
     if (key == 0) throw TFailure{"unknown key " + keyName};
     HWND target = Control(name);
-    // Keys reach the thread of the foreground window only.
     const HWND main = MainWindow();
-    auto ready = [&]() -> HWND {
-        SetForegroundWindow(main);
-        GUITHREADINFO thread{};
-        thread.cbSize = sizeof thread;
-        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
-        return GetForegroundWindow() == main && thread.hwndActive == main && thread.hwndFocus ? main : nullptr;
-    };
-    if (!WaitFor(5, ready)) throw TFailure{"the main window does not come to the foreground with the focus"};
+    ComeForward(main);
     RECT r{};
     GetWindowRect(target, &r);
     // Low in the control, clear of the log box that may lie over the picture's upper part.
@@ -282,6 +289,33 @@ int Escape(const std::string& caption) {
     PostMessageA(focus ? focus : prompt, WM_KEYUP, VK_ESCAPE, 0xC0010001);
     Sleep(500);
     if (!IsWindow(prompt)) throw TFailure{"Escape closed the prompt \"" + caption + "\""};
+    return 0;
+}
+
+int ClosePrompt(const std::string& caption) {
+    HWND prompt = VisiblePrompt(caption);
+    if (prompt == nullptr) throw TFailure{"no prompt \"" + caption + "\" is open"};
+    PostMessageA(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (!WaitFor(10, [&]() -> HWND { return IsWindow(prompt) ? nullptr : GetDesktopWindow(); }))
+        throw TFailure{"the prompt \"" + caption + "\" stays open after its close button"};
+    WaitIdle();
+    return 0;
+}
+
+int AltKey(const std::string& letter) {
+    if (letter.size() != 1) throw TFailure{"alt-key takes one letter"};
+    ComeForward(MainWindow());
+    const WORD key = static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter[0])));
+    INPUT inputs[4] = {};
+    const WORD keys[4] = {VK_MENU, key, key, VK_MENU};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+        SendInput(1, &inputs[i], sizeof inputs[i]);
+        Sleep(100);
+    }
+    Sleep(300);
     return 0;
 }
 
@@ -352,6 +386,8 @@ int Run(const std::vector<std::string>& args) {
     if (command == "spin") return need(2), Spin(args[1], args[2]);
     if (command == "held-click") return need(2), HeldClick(args[1], args[2]);
     if (command == "escape") return need(1), Escape(args[1]);
+    if (command == "close-prompt") return need(1), ClosePrompt(args[1]);
+    if (command == "alt-key") return need(1), AltKey(args[1]);
     if (command == "focused") return need(1), Focused(args[1]);
     if (command == "answer") return need(3), Answer(args[1], args[2], std::atof(args[3].c_str()));
     if (command == "wait-prompt")

@@ -5,7 +5,9 @@
 #   start the program and wait for the transport in its caption; READ DEVICE and answer
 #   the NOTE; check that a value of the unit's record shows in its control; tick a box
 #   and choose a list item through real window messages; PROGRAM DEVICE and answer Yes;
-#   check the record the simulated unit now stores and that it was restarted once.
+#   check the record the simulated unit now stores and that it was restarted once;
+#   restart it by Alt+T; save and load settings files; end the program; start it without
+#   its chip libraries.
 #
 # The window is driven by zenta-windriver.exe (WinDriver.cpp). With --screenshots DIR,
 # a picture of every settings page is saved there as well.
@@ -149,6 +151,14 @@ expected_word0="$(printf '%04X' $((0x$word0_before | 0x0820)))"
 check "handset record word 0 (Mute Speaker On PTT, Battery +ve)" "$expected_word0" "$(key_word 0x02AB 0)"
 check "handset record word 1 (Auto Turn Off Timer)" "000D" "$(key_word 0x02AB 1)"
 check "restarts of the unit" "1" "$(unit_restarts)"
+
+echo "e2e: RESTART DEVICE by its accelerator, the restart question closed by its close button"
+drive alt-key t
+check "restarts after Alt+T" "2" "$(unit_restarts)"
+drive click ProgramDeviceButton
+drive wait-prompt NOTE 60 && drive close-prompt NOTE
+check "restarts after closing the restart question" "2" "$(unit_restarts)"
+check "prompts left open" "" "$(drive no-prompt NOTE 1 2>&1)"
 
 echo "e2e: SAVE FILE and LOAD FILE"
 saved="$work/saved.wpx"

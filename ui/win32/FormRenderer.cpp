@@ -148,17 +148,30 @@ void TFormRenderer::Show() {
     Sync();
 }
 
-bool TFormRenderer::PageShown(const TControl& control) const {
-    if (!control.Visible) return false;
+// A native window shows and works when its own model control does and every frame it
+// stands in does; a tab page only while it is its tab set's active page. The native
+// parent windows see to the rest.
+bool TFormRenderer::Shown(const TControl& control) const {
+    for (const TControl* c = &control; c; c = c->Parent) {
+        if (!c->Visible) return false;
+        if (c != &control && NativeKindOf(*c) != TNativeKind::GroupBox) break;
+    }
     const auto* page = dynamic_cast<const TTabSheet*>(&control);
-    if (page == nullptr) return true;
-    const auto* tabs = dynamic_cast<const TPageControl*>(page->Parent);
+    const auto* tabs = page ? dynamic_cast<const TPageControl*>(page->Parent) : nullptr;
     return tabs == nullptr || tabs->ActivePage() == page;
+}
+
+bool TFormRenderer::Enabled(const TControl& control) const {
+    for (const TControl* c = &control; c; c = c->Parent) {
+        if (!c->Enabled) return false;
+        if (c != &control && NativeKindOf(*c) != TNativeKind::GroupBox) break;
+    }
+    return true;
 }
 
 void TFormRenderer::Sync() {
     if (window_ == nullptr || destroyed_) return;
-    for (TNativeControl& c : controls_) c.Sync(PageShown(*c.Model));
+    for (TNativeControl& c : controls_) c.Sync(Shown(*c.Model), Enabled(*c.Model));
     SyncTimer();
     SyncWindow();
 }

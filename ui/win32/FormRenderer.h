@@ -46,7 +46,8 @@ private:
     void SyncTimer();
     POINT NativeOrigin(const TControl& control, HWND& parent) const;
     TNativeControl* Native(WPARAM id);
-    bool PageShown(const TControl& control) const;
+    bool Shown(const TControl& control) const;
+    bool Enabled(const TControl& control) const;
 
     app::TMajorForm& form_;
     TModalOwner& owner_;

@@ -112,14 +112,14 @@ void TNativeControl::Create(HWND parent, POINT origin, int id, const TFonts& fon
     }
 }
 
-void TNativeControl::Sync(bool shown) {
+void TNativeControl::Sync(bool shown, bool enabled) {
     if (shown != Visible) {
         ShowWindow(Handle, shown ? SW_SHOWNA : SW_HIDE);
         Visible = shown;
     }
-    if (Model->Enabled != Enabled) {
-        EnableWindow(Handle, Model->Enabled);
-        Enabled = Model->Enabled;
+    if (enabled != Enabled) {
+        EnableWindow(Handle, enabled);
+        Enabled = enabled;
     }
     auto text = [this](const std::string& wanted) {
         if (wanted == Text) return;

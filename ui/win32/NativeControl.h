@@ -49,9 +49,10 @@ struct TNativeControl {
     // Creates the native window inside `parent` at `origin` (the model's bounds moved by
     // the frames the control stands in); `owner` reaches the window procedure of pages.
     void Create(HWND parent, POINT origin, int id, const TFonts& fonts, HBITMAP picture, void* owner);
-    // Brings the native window in line with the model; `shown` says whether a page is the
-    // active one of its tab set.
-    void Sync(bool shown);
+    // Brings the native window in line with the model. `shown` and `enabled` are the
+    // model's own flags together with what the native window does not inherit: the page's
+    // being the active one of its tab set, and the state of the frames it stands in.
+    void Sync(bool shown, bool enabled);
 };
 
 }  // namespace ui::win32
