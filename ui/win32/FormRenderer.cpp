@@ -26,13 +26,11 @@ void RegisterClasses(WNDPROC procedure) {
     form.lpfnWndProc = procedure;
     form.hInstance = GetModuleHandleA(nullptr);
     form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    form.hIcon = LoadIconA(form.hInstance, MAKEINTRESOURCEA(1));
     form.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     form.lpszClassName = kFormClass;
     RegisterClassExA(&form);
 
     WNDCLASSEXA page = form;
-    page.hIcon = nullptr;
     page.hbrBackground = nullptr;  // painted with the page colour
     page.lpszClassName = kPageClass;
     RegisterClassExA(&page);
@@ -75,6 +73,8 @@ TFormRenderer::~TFormRenderer() {
     owner_.Window = nullptr;
     if (window_ && !destroyed_) DestroyWindow(window_);
     if (picture_) DeleteObject(picture_);
+    for (HICON icon : icons_)
+        if (icon) DestroyIcon(icon);
     if (pageBrush_) DeleteObject(pageBrush_);
 }
 
@@ -96,6 +96,10 @@ void TFormRenderer::Create() {
                               nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("the main window cannot be made");
     owner_.Window = window_;
+    icons_[0] = DrawProgramIcon(GetSystemMetrics(SM_CXICON));
+    icons_[1] = DrawProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_[0]));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_[1]));
     caption_ = form_.Caption;
     clientHeight_ = form_.ClientHeight;
 

@@ -54,6 +54,7 @@ private:
     HWND window_ = nullptr;
     TFonts fonts_;
     HBITMAP picture_ = nullptr;
+    HICON icons_[2] = {nullptr, nullptr};
     HBRUSH pageBrush_ = nullptr;
     COLORREF pageColour_ = 0;
     std::vector<TNativeControl> controls_;
