@@ -1,0 +1,61 @@
+// The main window's controls as a renderer sees them: each one named, every name used
+// once, and each one placed inside the window or inside its parent.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "FakeLibrary.h"
+#include "app/MajorForm.h"
+#include "ui/Headless.h"
+
+namespace {
+
+struct WindowControls : ::testing::Test {
+    ui::THeadlessServices env;
+    testing_support::TStartupLibrary library;
+    app::TMajorForm form{env.Services, library, "C:\\ZENTA\\ZENTAUserProgrammer.exe"};
+};
+
+TEST_F(WindowControls, EveryControlHasANameOfItsOwn) {
+    std::set<std::string> names;
+    for (const ui::TControl* control : form.AllControls()) {
+        EXPECT_FALSE(control->Name.empty());
+        EXPECT_TRUE(names.insert(control->Name).second) << control->Name << " is used twice";
+        EXPECT_EQ(form.FindControl(control->Name), control);
+    }
+}
+
+TEST_F(WindowControls, EveryControlLiesInsideItsParent) {
+    const std::vector<ui::TControl*> controls = form.AllControls();
+    std::vector<const ui::TControl*> all(controls.begin(), controls.end());
+    for (const auto& caption : form.Captions()) all.push_back(caption.get());
+    for (const ui::TControl* c : all) {
+        const int width = c->Parent ? c->Parent->Bounds.Width : form.ClientWidth;
+        const int height = c->Parent ? c->Parent->Bounds.Height : form.ClientHeight;
+        const std::string what = c->Name.empty() ? "a caption" : c->Name;
+        EXPECT_GE(c->Bounds.Left, 0) << what;
+        EXPECT_GE(c->Bounds.Top, 0) << what;
+        EXPECT_LE(c->Bounds.Left + c->Bounds.Width, width) << what;
+        EXPECT_LE(c->Bounds.Top + c->Bounds.Height, height) << what;
+    }
+}
+
+// Captions in one parent that overlap would hide each other's text.
+TEST_F(WindowControls, CaptionsInOneParentDoNotOverlap) {
+    const auto& captions = form.Captions();
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        for (std::size_t j = i + 1; j < captions.size(); ++j) {
+            const ui::TLabel& a = *captions[i];
+            const ui::TLabel& b = *captions[j];
+            if (a.Parent != b.Parent) continue;
+            const bool apart = a.Bounds.Left + a.Bounds.Width <= b.Bounds.Left ||
+                               b.Bounds.Left + b.Bounds.Width <= a.Bounds.Left ||
+                               a.Bounds.Top + a.Bounds.Height <= b.Bounds.Top ||
+                               b.Bounds.Top + b.Bounds.Height <= a.Bounds.Top;
+            EXPECT_TRUE(apart) << "\"" << a.Caption << "\" at " << a.Bounds.Left << "," << a.Bounds.Top
+                               << " and \"" << b.Caption << "\" at " << b.Bounds.Left << "," << b.Bounds.Top;
+        }
+}
+
+}  // namespace
