@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "StartedForm.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"
 #include "records/UnitIdentity.h"
 #include "tests/support/EditorInvariants.h"
+#include "tests/support/StartedForm.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ void RequireStableRecord(app::TMajorForm& form, TBuild build, TApply apply) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < kHeaderBytes) return 0;
     const TReadCase c = Decode(data, size);
-    fuzzing::TStartedForm started;
+    testing_support::TStartedForm started;
     app::TMajorForm& form = started.Form;
     PutUnit(started.Bench, c);
     if (c.GatewayPages) form.MasterPageControl.SetActivePage(form.CradleTabSheet);

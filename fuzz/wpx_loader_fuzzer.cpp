@@ -8,19 +8,19 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "StartedForm.h"
 #include "files/SettingsFile.h"
 #include "tests/support/EditorInvariants.h"
+#include "tests/support/StartedForm.h"
 
 namespace {
 
-void Load(fuzzing::TStartedForm& started, const std::string& text) {
+void Load(testing_support::TStartedForm& started, const std::string& text) {
     std::istringstream in(text);
     files::ApplySettingsFile(started.Form, in);
     started.Form.RefreshDependentControls();
 }
 
-std::string Saved(const fuzzing::TStartedForm& started) {
+std::string Saved(const testing_support::TStartedForm& started) {
     std::ostringstream out;
     files::WriteSettingsFile(started.Form, out);
     return out.str();
@@ -39,13 +39,13 @@ bool EveryListSelects(const app::TMajorForm& form) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzzing::TStartedForm loaded;
+    testing_support::TStartedForm loaded;
     Load(loaded, std::string(reinterpret_cast<const char*>(data), size));
     fuzzing::RequireNone(testing_support::BrokenEditorInvariants(loaded.Form));
     if (!EveryListSelects(loaded.Form)) return 0;
 
     const std::string saved = Saved(loaded);
-    fuzzing::TStartedForm reloaded;
+    testing_support::TStartedForm reloaded;
     Load(reloaded, saved);
     fuzzing::Require(Saved(reloaded) == saved, "a saved file loads back to other settings");
     return 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The main window started headless as the program starts it, the transport chosen,
 // in front of a simulated bench with a factory handset on the link. No program settings
-// file exists beside its executable, so start-up touches no file.
+// file exists beside its executable, so start-up touches no file. The fuzz targets and
+// the benchmarks start the program this way.
 
 #include <filesystem>
 #include <string>
@@ -11,10 +12,10 @@
 #include "sim/SimLibrary.h"
 #include "ui/Headless.h"
 
-namespace fuzzing {
+namespace testing_support {
 
 inline std::string NowhereExecutable() {
-    return (std::filesystem::temp_directory_path() / "zenta-fuzz-no-such-folder" / "ZENTAUserProgrammer.exe")
+    return (std::filesystem::temp_directory_path() / "zenta-no-such-folder" / "ZENTAUserProgrammer.exe")
         .string();
 }
 
@@ -31,4 +32,4 @@ struct TStartedForm {
     app::TMajorForm Form{Env.Services, Library, NowhereExecutable()};
 };
 
-}  // namespace fuzzing
+}  // namespace testing_support
