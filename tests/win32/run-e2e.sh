@@ -64,7 +64,7 @@ finish() {
 }
 
 echo "e2e: preparing the Wine prefix $WINEPREFIX"
-wineboot -i >/dev/null 2>&1
+timeout 300 wineboot -i >/dev/null 2>&1
 # One virtual desktop for the program and the driver, so that they see each other's windows.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x800 /f >/dev/null 2>&1
@@ -178,7 +178,7 @@ check "main window after E&XIT" "closed" "$(drive rect >/dev/null 2>&1 && echo o
 echo "e2e: without the chip libraries beside it"
 mkdir -p "$work/alone"
 cp ZENTAUserProgrammer.exe "$work/alone/"
-(cd "$work/alone" && { wine ZENTAUserProgrammer.exe >/dev/null 2>&1 && code=0 || code=$?; echo "$code" > exit-code; }) &
+(cd "$work/alone" && { timeout 120 wine ZENTAUserProgrammer.exe >/dev/null 2>&1 && code=0 || code=$?; echo "$code" > exit-code; }) &
 alone_pid=$!
 message="$(drive answer "ZENTA User Programmer" OK 60 || true)"
 check "missing library named" "yes" "$(echo "$message" | grep -q 'TESTENGINE.DLL could not be loaded' && echo yes || echo no)"
