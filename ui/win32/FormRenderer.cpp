@@ -36,23 +36,38 @@ void RegisterClasses(WNDPROC procedure) {
     RegisterClassExA(&page);
 }
 
-// The model's controls in the order their windows are made: frames before what stands in
-// them, and within a frame top to bottom, left to right, which is also the Tab order.
+// Where a control's window goes: how many native windows lie above it, and its place in
+// the nearest one (frames are no windows of their own for what stands in them).
+struct TNativePlace {
+    int Depth = 0;
+    int Top = 0;
+    int Left = 0;
+    auto operator<=>(const TNativePlace&) const = default;
+};
+
+TNativePlace NativePlaceOf(const TControl& control) {
+    TNativePlace place{0, control.Bounds.Top, control.Bounds.Left};
+    bool inFrame = true;
+    for (const TControl* p = control.Parent; p; p = p->Parent) {
+        inFrame = inFrame && NativeKindOf(*p) == TNativeKind::GroupBox;
+        if (inFrame) {
+            place.Top += p->Bounds.Top;
+            place.Left += p->Bounds.Left;
+        } else {
+            ++place.Depth;
+        }
+    }
+    return place;
+}
+
+// The model's controls in the order their windows are made: parents before their
+// children, and within one parent top to bottom, left to right, which is the Tab order.
 std::vector<std::size_t> CreationOrder(const std::vector<TControl*>& controls) {
-    auto depth = [](const TControl* c) {
-        int d = 0;
-        for (const TControl* p = c->Parent; p; p = p->Parent) ++d;
-        return d;
-    };
+    std::vector<TNativePlace> places;
+    for (const TControl* c : controls) places.push_back(NativePlaceOf(*c));
     std::vector<std::size_t> order(controls.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const TControl* x = controls[a];
-        const TControl* y = controls[b];
-        if (depth(x) != depth(y)) return depth(x) < depth(y);
-        if (x->Bounds.Top != y->Bounds.Top) return x->Bounds.Top < y->Bounds.Top;
-        return x->Bounds.Left < y->Bounds.Left;
-    });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
     return order;
 }
 
@@ -101,6 +116,7 @@ void TFormRenderer::Create() {
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_[0]));
     SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_[1]));
     caption_ = form_.Caption;
+    clientWidth_ = form_.ClientWidth;
     clientHeight_ = form_.ClientHeight;
 
     const std::vector<TControl*> models = RenderedControls(form_);
@@ -195,10 +211,11 @@ void TFormRenderer::SyncWindow() {
         SetWindowTextA(window_, form_.Caption.c_str());
         caption_ = form_.Caption;
     }
-    if (form_.ClientHeight != clientHeight_) {
+    if (form_.ClientWidth != clientWidth_ || form_.ClientHeight != clientHeight_) {
         const RECT frame = FrameFor(form_.ClientWidth, form_.ClientHeight);
         SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        clientWidth_ = form_.ClientWidth;
         clientHeight_ = form_.ClientHeight;
     }
     if (form_.Closed) {

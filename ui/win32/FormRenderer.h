@@ -63,6 +63,7 @@ private:
     bool timerArmed_ = false;
     bool destroyed_ = false;
     std::string caption_;
+    int clientWidth_ = 0;
     int clientHeight_ = 0;
     std::exception_ptr pending_;
 };
