@@ -23,6 +23,9 @@ state="${ZENTA_SIM_STATE:-$HOME/.zenta/sim-unit.txt}"
 mkdir -p "$(dirname "$state")"
 ZENTA_SIM_STATE="$(winepath -w "$state")"
 export ZENTA_SIM_STATE
+# Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the title bar buttons), where this
+# Wine does not find them by itself.
+cp -n /usr/share/wine/fonts/*.ttf "${WINEPREFIX:-$HOME/.wine}/drive_c/windows/Fonts/" 2>/dev/null || true
 
 wine "$bin/zenta.exe" sim attach handset
 echo "run-windows: simulated unit in $state; starting the programmer"

@@ -65,6 +65,9 @@ finish() {
 
 echo "e2e: preparing the Wine prefix $WINEPREFIX"
 timeout 300 wineboot -i >/dev/null 2>&1
+# Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the title bar buttons), where this
+# Wine does not find them by itself.
+cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 # One virtual desktop for the program and the driver, so that they see each other's windows.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x800 /f >/dev/null 2>&1
