@@ -2,7 +2,8 @@
 # End-to-end test of the Windows program under Wine and Xvfb, with the simulated chip
 # libraries beside it and a simulated handset on the bench:
 #
-#   start the program and wait for the transport in its caption; READ DEVICE and answer
+#   start the program beside a settings file of an older version, which it moves aside;
+#   wait for the transport in its caption; READ DEVICE and answer
 #   the NOTE; check that a value of the unit's record shows in its control; tick a box
 #   and choose a list item through real window messages; PROGRAM DEVICE and answer Yes;
 #   check the record the simulated unit now stores and that it was restarted once;
@@ -86,10 +87,18 @@ awk '$1 == "key" && $2 == "0x02AB" { $4 = "000C" } { print }' "$state" > "$state
 check "handset record word 1 before the read" "000C" "$(key_word 0x02AB 1)"
 word0_before="$(key_word 0x02AB 0)"
 
+# A program settings file of an older version beside the program: moved aside at start-up.
+printf '[Setting]\r\nProgramVersion=v2.04\r\n' > ZENTAUserProgrammer.INI
+
 echo "e2e: starting the desktop and the programmer"
 wine explorer /desktop=Default,1024x800 >/dev/null 2>&1 &
 sleep 3  # the desktop first, as a person's session has it; a window made meanwhile lacks its frame
 wine ZENTAUserProgrammer.exe >/dev/null 2>&1 &
+note="$(drive answer NOTE "&OK" 60 || true)"
+check "start-up note on the old settings file" "yes" \
+  "$(echo "$note" | grep -q "ZENTAUserProgrammer.INI' is saved as" && echo yes || echo no)"
+check "old settings file moved aside" "gone, ZENTAUserProgrammer_v2.04.INI" \
+  "$([ -e ZENTAUserProgrammer.INI ] && echo there || echo gone), $(ls ZENTAUserProgrammer_*.INI 2>/dev/null)"
 caption='ZENTA User Programmer, v2.05A, Transport = \\.\CSR0'
 if drive wait-caption "$caption" 90; then check "caption" "$caption" "$caption"; else check "caption" "$caption" "(not reached)"; finish; fi
 
