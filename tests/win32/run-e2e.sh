@@ -60,7 +60,7 @@ check() {  # check WHAT EXPECTED ACTUAL
   fi
 }
 finish() {
-  echo "windows e2e: $passed passed, $failed failed"
+  echo "windows-e2e: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
 }
 
