@@ -12,6 +12,8 @@
 //   tab NAME INDEX                 switch a tab set to the page INDEX with the arrow keys
 //   get NAME                       print a control's state: tick, selected item or text
 //   shown NAME                     print "shown" or "hidden": the control's own visibility
+//   enabled NAME                   print "enabled" or "disabled"
+//   page NAME                      print the index of a tab set's page on show
 //   client-height                  print the height of the main window's client area
 //   spin NAME up|down              click an arrow of a spin with the mouse buttons' messages
 //   held-click KEY NAME            click a control low in its middle with the mouse while
@@ -192,6 +194,16 @@ int Get(const std::string& name) {
 
 int Shown(const std::string& name) {
     std::puts((GetWindowLongPtrA(Control(name), GWL_STYLE) & WS_VISIBLE) ? "shown" : "hidden");
+    return 0;
+}
+
+int Enabled(const std::string& name) {
+    std::puts(IsWindowEnabled(Control(name)) ? "enabled" : "disabled");
+    return 0;
+}
+
+int Page(const std::string& name) {
+    std::printf("%d\n", static_cast<int>(SendMessageA(Control(name), TCM_GETCURSEL, 0, 0)));
     return 0;
 }
 
@@ -382,6 +394,8 @@ int Run(const std::vector<std::string>& args) {
     if (command == "tab") return need(2), Tab(args[1], std::atoi(args[2].c_str()));
     if (command == "get") return need(1), Get(args[1]);
     if (command == "shown") return need(1), Shown(args[1]);
+    if (command == "enabled") return need(1), Enabled(args[1]);
+    if (command == "page") return need(1), Page(args[1]);
     if (command == "client-height") return need(0), ClientHeight();
     if (command == "spin") return need(2), Spin(args[1], args[2]);
     if (command == "held-click") return need(2), HeldClick(args[1], args[2]);

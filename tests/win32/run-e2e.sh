@@ -183,6 +183,17 @@ drive file-dialog "Open" "$(winepath -w "$work/no-such-file.wpx")" 30
 check "message for a file that is not there" \
   "ZENTA User Programmer, v2.05A: The file could not be opened" "$(drive answer "ZENTA User Programmer, v2.05A" OK 30)"
 
+echo "e2e: a Kesto gateway"
+wine zenta.exe sim attach gateway --edition kesto | tr -d '\r'
+drive click ReadDeviceButton
+drive answer NOTE "&OK" 60 || check "gateway read prompt" "NOTE" "(none)"
+check "top-level page after reading a gateway" "1" "$(drive page MasterPageControl)"
+check "edition after reading a Kesto gateway" "ticked" "$(drive get butModelKesto)"
+check "Multi Operational Mics with Kesto" "disabled" "$(drive enabled GWMultiOperationalMicsCheckBox)"
+drive toggle butModelArdex
+check "edition after clicking Ardex" "unticked" "$(drive get butModelKesto)"
+check "Multi Operational Mics with Ardex" "enabled" "$(drive enabled GWMultiOperationalMicsCheckBox)"
+
 drive click ExitButton
 sleep 2
 check "main window after E&XIT" "closed" "$(drive rect >/dev/null 2>&1 && echo open || echo closed)"
