@@ -31,102 +31,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/MajorForm.h"
-#include "sim/SimLibrary.h"
-#include "ui/Headless.h"
+#include "tests/win32/DriverInput.h"
+#include "tests/win32/DriverWindows.h"
 #include "ui/win32/ControlIds.h"
 
 namespace {
 
-constexpr const char* kPromptClass = "#32770";
-
-struct TFailure {
-    std::string Message;
-};
-
-std::string WindowText(HWND window) {
-    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-HWND MainWindow() {
-    HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
-    if (window == nullptr) throw TFailure{"the program's main window is not open"};
-    return window;
-}
-
-std::vector<HWND> Descendants(HWND parent) {
-    std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// The control identifier of each name, from a control model of the same build.
-int IdOf(const std::string& name) {
-    static ui::THeadlessServices services;
-    static sim::TSimBench bench;
-    static sim::TSimLibrary library(bench);
-    static app::TMajorForm form(services.Services, library, "C:\\ZENTAUserProgrammer.exe");
-    const int id = ui::win32::ControlIdOf(form, name);
-    if (id == 0) throw TFailure{"the window has no control named " + name};
-    return id;
-}
-
-HWND Control(const std::string& name) {
-    const int id = IdOf(name);
-    for (HWND child : Descendants(MainWindow()))
-        if (GetDlgCtrlID(child) == id) return child;
-    throw TFailure{"no window stands for the control " + name};
-}
-
-// Returns once the program's thread is back in a message loop, done with what came before.
-void WaitIdle() {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
-}
-
-template <typename TFind>
-std::optional<HWND> WaitFor(double seconds, TFind find) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    do {
-        if (HWND window = find()) return window;
-        Sleep(100);
-    } while (GetTickCount64() < end);
-    return std::nullopt;
-}
-
-HWND VisiblePrompt(const std::string& caption) {
-    HWND window = FindWindowA(kPromptClass, caption.c_str());
-    return window && IsWindowVisible(window) ? window : nullptr;
-}
-
-std::string PromptText(HWND prompt) {
-    for (HWND child : Descendants(prompt))
-        if (ClassOf(child) == "Static" && !WindowText(child).empty()) return WindowText(child);
-    return {};
-}
+using namespace windriver;
 
 int WaitCaption(const std::string& caption, double seconds) {
     const auto found = WaitFor(seconds, [&]() -> HWND {
@@ -134,7 +50,8 @@ int WaitCaption(const std::string& caption, double seconds) {
         return window && IsWindowVisible(window) && WindowText(window) == caption ? window : nullptr;
     });
     HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
-    if (!found) throw TFailure{"the caption reads \"" + (window ? WindowText(window) : std::string("(no window)")) + "\""};
+    if (!found)
+        throw TFailure{"the caption reads \"" + (window ? WindowText(window) : std::string("(no window)")) + "\""};
     return 0;
 }
 
@@ -226,68 +143,11 @@ int Spin(const std::string& name, const std::string& direction) {
     return 0;
 }
 
-// A modifier key as a keyboard reports it: its generic key code, its scan code, and the
-// extended flag for the right Control key.
-// Keys reach the thread of the foreground window only.
-void ComeForward(HWND main) {
-    auto ready = [&]() -> HWND {
-        SetForegroundWindow(main);
-        GUITHREADINFO thread{};
-        thread.cbSize = sizeof thread;
-        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &thread);
-        return GetForegroundWindow() == main && thread.hwndActive == main && thread.hwndFocus ? main : nullptr;
-    };
-    if (!WaitFor(5, ready)) throw TFailure{"the main window does not come to the foreground with the focus"};
-}
-
-INPUT Key(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    const bool control = key == VK_LCONTROL || key == VK_RCONTROL;
-    input.ki.wVk = control ? VK_CONTROL : VK_SHIFT;
-    input.ki.wScan = control ? 0x1D : key == VK_LSHIFT ? 0x2A : 0x36;
-    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (key == VK_RCONTROL ? KEYEVENTF_EXTENDEDKEY : 0);
-    return input;
-}
-
-INPUT Mouse(DWORD flags, LONG x = 0, LONG y = 0) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x;
-    input.mi.dy = y;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
 int HeldClick(const std::string& keyName, const std::string& name) {
     const WORD key = keyName == "lshift" ? VK_LSHIFT : keyName == "rshift" ? VK_RSHIFT
                    : keyName == "lctrl"  ? VK_LCONTROL : keyName == "rctrl" ? VK_RCONTROL : 0;
     if (key == 0) throw TFailure{"unknown key " + keyName};
-    HWND target = Control(name);
-    const HWND main = MainWindow();
-    ComeForward(main);
-    RECT r{};
-    GetWindowRect(target, &r);
-    // Low in the control, clear of the log box that may lie over the picture's upper part.
-    const POINT point{(r.left + r.right) / 2, r.bottom - (r.bottom - r.top) / 8};
-    INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1),
-                       point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1));
-    // The pointer first, until it stays where it was sent.
-    if (!WaitFor(5, [&]() -> HWND {
-            SendInput(1, &move, sizeof move);
-            Sleep(100);
-            POINT at{};
-            GetCursorPos(&at);
-            return std::abs(at.x - point.x) <= 1 && std::abs(at.y - point.y) <= 1 ? main : nullptr;
-        }))
-        throw TFailure{"the mouse pointer does not reach the control " + name};
-    INPUT inputs[] = {Key(key, false), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP), Key(key, true)};
-    for (INPUT& input : inputs) {  // one at a time, as a hand would
-        SendInput(1, &input, sizeof input);
-        Sleep(100);
-    }
-    Sleep(300);
-    WaitIdle();
+    windriver::HeldClick(Control(name), key);
     return 0;
 }
 
@@ -308,26 +168,14 @@ int ClosePrompt(const std::string& caption) {
     HWND prompt = VisiblePrompt(caption);
     if (prompt == nullptr) throw TFailure{"no prompt \"" + caption + "\" is open"};
     PostMessageA(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);
-    if (!WaitFor(10, [&]() -> HWND { return IsWindow(prompt) ? nullptr : GetDesktopWindow(); }))
-        throw TFailure{"the prompt \"" + caption + "\" stays open after its close button"};
-    WaitIdle();
+    if (!WaitClosed(prompt, 10)) throw TFailure{"the prompt \"" + caption + "\" stays open after its close button"};
     return 0;
 }
 
 int AltKey(const std::string& letter) {
     if (letter.size() != 1) throw TFailure{"alt-key takes one letter"};
-    ComeForward(MainWindow());
-    const WORD key = static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter[0])));
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {VK_MENU, key, key, VK_MENU};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-        SendInput(1, &inputs[i], sizeof inputs[i]);
-        Sleep(100);
-    }
-    Sleep(300);
+    windriver::AltKey(letter[0]);
+    WaitIdle();
     return 0;
 }
 
@@ -350,10 +198,7 @@ int Answer(const std::string& caption, const std::string& buttonText, double sec
         if (ClassOf(child) == "Button" && WindowText(child) == buttonText) button = child;
     if (button == nullptr) throw TFailure{"the prompt \"" + caption + "\" has no button " + buttonText};
     PostMessageA(button, BM_CLICK, 0, 0);
-    const HWND closed = *prompt;
-    if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(closed) ? nullptr : GetDesktopWindow(); }))
-        throw TFailure{"the prompt \"" + caption + "\" stays open after " + buttonText};
-    if (FindWindowA(ui::win32::kFormClass, nullptr)) WaitIdle();
+    if (!WaitClosed(*prompt, seconds)) throw TFailure{"the prompt \"" + caption + "\" stays open after " + buttonText};
     return 0;
 }
 
@@ -373,10 +218,7 @@ int FileDialog(const std::string& caption, const std::string& path, double secon
     if (nameBox == nullptr || accept == nullptr) throw TFailure{"the file dialog has no name box or no OK button"};
     SendMessageA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(accept, BM_CLICK, 0, 0);
-    const HWND closed = *dialog;
-    if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(closed) ? nullptr : GetDesktopWindow(); }))
-        throw TFailure{"the file dialog \"" + caption + "\" stays open"};
-    if (FindWindowA(ui::win32::kFormClass, nullptr)) WaitIdle();
+    if (!WaitClosed(*dialog, seconds)) throw TFailure{"the file dialog \"" + caption + "\" stays open"};
     return 0;
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// Real keyboard and mouse input into the running program, as a hand gives it: the input
+// goes to the foreground window, so the main window is brought forward first.
+
+#include <string>
+
+#include <windows.h>
+
+namespace windriver {
+
+// Clicks `target` low in its middle while holding a modifier key: VK_LSHIFT, VK_RSHIFT,
+// VK_LCONTROL or VK_RCONTROL.
+void HeldClick(HWND target, WORD modifier);
+
+// Presses Alt and a letter.
+void AltKey(char letter);
+
+}  // namespace windriver

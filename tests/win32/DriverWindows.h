@@ -1,0 +1,45 @@
+#pragma once
+// Finding the running program's windows from another process: the main window by its
+// class, a control by its name in the control model, a prompt by its caption; reading
+// their texts; and waiting for them.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace windriver {
+
+// A command that cannot be carried out.
+struct TFailure {
+    std::string Message;
+};
+
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+std::vector<HWND> Descendants(HWND parent);
+
+HWND MainWindow();                          // throws when the program's window is not open
+HWND Control(const std::string& name);      // throws when there is no such control
+HWND VisiblePrompt(const std::string& caption);  // nullptr when none is open
+std::string PromptText(HWND prompt);
+
+// Returns once the program's thread is back in a message loop, done with what came before.
+void WaitIdle();
+
+// Asks `find` every 100 ms until it gives a window or the time is up.
+template <typename TFind>
+std::optional<HWND> WaitFor(double seconds, TFind find) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    do {
+        if (HWND window = find()) return window;
+        Sleep(100);
+    } while (GetTickCount64() < end);
+    return std::nullopt;
+}
+
+// Waits until `window` is gone, then until the program is idle again; false when it stays.
+bool WaitClosed(HWND window, double seconds);
+
+}  // namespace windriver
