@@ -8,5 +8,5 @@ cd "$(dirname "$0")/.."
 bash tools/install-packages.sh cmake make g++-mingw-w64-x86-64-posix
 
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" >/dev/null
 cmake --build build-windows -j2

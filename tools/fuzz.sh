@@ -9,7 +9,7 @@ seconds="${1:-10}"
 build="${2:-build/fuzz}"
 bash tools/install-packages.sh cmake make clang libclang-rt-14-dev
 
-cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" \
   -DZENTA_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 targets=(wpx_loader ini_reader record_read script_parser)
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -80,6 +81,11 @@ struct TIniCase {
     bool Moved;
     const char* NewName;
 };
+
+// Readable names for the cases in test listings.
+void PrintTo(const TIniCase& c, std::ostream* out) {
+    for (const char* p = c.Content; *p != '\0'; ++p) *out << (std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_');
+}
 
 class ProgramSettingsFile : public StartUp, public ::testing::WithParamInterface<TIniCase> {};
 

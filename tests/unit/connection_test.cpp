@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 
 #include "ScriptedUnit.h"
 #include "link/Connection.h"
@@ -62,6 +63,11 @@ struct TRetryCase {
     std::vector<unsigned> Waits;
     std::size_t Attempts;
 };
+
+// Readable names for the cases in test listings.
+void PrintTo(const TRetryCase& c, std::ostream* out) {
+    *out << (c.Write ? "write" : "read") << c.Failures << "failures";
+}
 
 class Retries : public Connection, public ::testing::WithParamInterface<TRetryCase> {};
 

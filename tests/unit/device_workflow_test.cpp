@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "ScriptedUnit.h"
 #include "app/MajorForm.h"
 #include "editor/SettingsTables.h"
@@ -198,6 +200,9 @@ struct TRefusalCase {
     const char* Message;
 };
 
+// Readable names for the cases in test listings.
+void PrintTo(const TRefusalCase& c, std::ostream* out) { *out << "type" << std::hex << c.TypeWord; }
+
 class ReadRefusals : public DeviceActions, public ::testing::WithParamInterface<TRefusalCase> {};
 
 TEST_P(ReadRefusals, AUnitOfNeitherKindIsRefusedBeforeAnyRecordIsRead) {
@@ -285,6 +290,10 @@ struct TLengthCase {
     std::size_t Listed;
 };
 
+void PrintTo(const TLengthCase& c, std::ostream* out) {
+    *out << "stored" << c.Stored << "reported" << (c.Reported ? static_cast<int>(*c.Reported) : -1);
+}
+
 class RecordLengths : public DeviceActions, public ::testing::WithParamInterface<TLengthCase> {};
 
 TEST_P(RecordLengths, TheReadLineListsTheWordsReadAndTheRecordTakesTwentyFive) {
@@ -366,6 +375,10 @@ struct TProgramRefusal {
     std::uint16_t TypeWord;
     const char* Message;
 };
+
+void PrintTo(const TProgramRefusal& c, std::ostream* out) {
+    *out << (c.GatewayPages ? "gateway" : "handset") << "Pages_type" << std::hex << c.TypeWord;
+}
 
 class ProgramRefusals : public DeviceActions, public ::testing::WithParamInterface<TProgramRefusal> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 #include "editor/KeyPressMaps.h"
 #include "editor/ListText.h"
@@ -47,6 +48,9 @@ struct THandsetText {
     const char* Item;
     int Code;
 };
+
+// Readable names for the cases in test listings.
+void PrintTo(const THandsetText& c, std::ostream* out) { *out << "code" << c.Code; }
 
 class HandsetCodes : public Maps, public ::testing::WithParamInterface<THandsetText> {};
 
@@ -105,6 +109,10 @@ struct TGatewayCase {
     const char* Expected;  // selected text after mapping from "Disabled"
     bool Reported;
 };
+
+void PrintTo(const TGatewayCase& c, std::ostream* out) {
+    *out << (c.Input ? "input" : "output") << "Code" << c.Code;
+}
 
 class GatewayCodes : public Maps, public ::testing::WithParamInterface<TGatewayCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
 #include "ui/Pages.h"
@@ -82,6 +84,11 @@ struct TSpinCase {
     bool Up;
     int Clicks, Expected;
 };
+
+// Readable names for the cases in test listings.
+void PrintTo(const TSpinCase& c, std::ostream* out) {
+    *out << "from" << c.Start << (c.Up ? "up" : "down") << c.Clicks;
+}
 
 class SpinArrows : public ::testing::TestWithParam<TSpinCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "records/UnitIdentity.h"
 
 namespace {
@@ -17,6 +19,11 @@ struct TIdentityCase {
     const records::TUnitKind* Kind;
     const char* Text;
 };
+
+// Readable names for the cases in test listings.
+void PrintTo(const TIdentityCase& c, std::ostream* out) {
+    *out << "type" << std::hex << c.TypeWord << "version" << c.VersionWord;
+}
 
 class Identity : public ::testing::TestWithParam<TIdentityCase> {};
 
