@@ -133,7 +133,7 @@ void TScriptRunner::CloseWindow() {
 
 void TScriptRunner::Answer(const ui::TPromptAnswer& answer) { session_.Env.Prompts.Answers.push_back(answer); }
 
-void TScriptRunner::AnswerDialog(std::optional<std::string> path) {
+void TScriptRunner::AnswerDialog(const std::optional<std::string>& path) {
     session_.Env.Dialogs.Answers.push_back(path.value_or(std::string()));
 }
 

@@ -63,7 +63,7 @@ public:
 
     // Answers.
     void Answer(const ui::TPromptAnswer& answer);
-    void AnswerDialog(std::optional<std::string> path);  // nothing: cancel
+    void AnswerDialog(const std::optional<std::string>& path);  // nothing: cancel
 
     // The simulated unit.
     void PutUnit(sim::TUnitKind kind, std::optional<std::uint16_t> typeWord,

@@ -107,6 +107,7 @@ std::vector<TShownSetting> ShownSettings(const E& settings) {
         return ViewOf(settings, *a).Order < ViewOf(settings, *b).Order;
     });
     std::vector<TShownSetting> shown;
+    shown.reserve(keys.size());
     for (const files::TFileKey* key : keys) shown.push_back(ShowSetting(settings, *key));
     return shown;
 }

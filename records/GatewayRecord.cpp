@@ -47,7 +47,7 @@ std::uint16_t Encode(std::int16_t position, TSpinForm form) {
 }
 
 std::int16_t Decode(std::uint16_t word, TSpinForm form) {
-    return form == TSpinForm::LowByte ? static_cast<std::int8_t>(word & 0x00FF) : SpinPosition(word);
+    return form == TSpinForm::LowByte ? std::int16_t{static_cast<std::int8_t>(word & 0x00FF)} : SpinPosition(word);
 }
 
 // The words of each I/O line, in grid order: taken by the line's index.

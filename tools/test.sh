@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: unit tests and acceptance scripts, the same
-# under sanitizers, the Windows program end to end under Wine, and the fuzz targets.
+# Builds everything and runs every test: unit tests and acceptance scripts, the static
+# checks, the same tests under sanitizers, the Windows program end to end under Wine, and
+# the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev
@@ -10,6 +11,9 @@ bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
+
+# Static checks: clang-tidy with .clang-tidy over the program's sources (tools/tidy.sh).
+bash tools/tidy.sh build
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any report
 # fails the run.

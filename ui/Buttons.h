@@ -48,7 +48,7 @@ public:
     std::string Caption;
     std::function<void()> OnClick;
 
-    static void Group(std::vector<TRadioButton*> buttons) {
+    static void Group(const std::vector<TRadioButton*>& buttons) {
         for (TRadioButton* b : buttons) b->peers_ = buttons;
     }
     bool Checked() const { return checked_; }

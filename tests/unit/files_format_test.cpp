@@ -115,7 +115,7 @@ TEST_F(Reading, SkipsLinesThatCarryNoSettingOfTheTable) {
         "",           "\r\n",       "\n\n\n",      "=",          "=\r\n",     "==",
         "0012",       "0012\r\n",   "0012 5\r\n",  "0012=",      "0012=\r\n", "0012==\r\n",
         "=5\r\n",     "x=5\r\n",    "0000=5\r\n",  "0050=1\r\n", "1000=1",    "1056=1",
-        "9001=1",     "1008=5",     "1020=7\r\n",  "1055=3",     "\x1a" "0012=5",
+        "9001=1",     "1008=5",     "1020=7\r\n",  "1055=3",     ("\x1a" "0012=5"),
     };
     for (const char* bytes : cases) {
         SCOPED_TRACE(testing::PrintToString(std::string(bytes)));

@@ -138,9 +138,9 @@ public:
         std::vector<std::string> broken;
         if (bench_.OpenConnections() != 0)
             broken.push_back(std::to_string(bench_.OpenConnections()) + " connection(s) left open");
-        if (program_ && program_->Form.Connection.Handle() != 0) broken.push_back("the window holds a handle");
-        if (library_.WriteCalls != 0 && !programming_) broken.push_back("a unit was written outside PROGRAM DEVICE");
-        if (library_.WriteCalls != 0 && programRefused_) broken.push_back("a refused unit was written");
+        if (program_ && program_->Form.Connection.Handle() != 0) broken.emplace_back("the window holds a handle");
+        if (library_.WriteCalls != 0 && !programming_) broken.emplace_back("a unit was written outside PROGRAM DEVICE");
+        if (library_.WriteCalls != 0 && programRefused_) broken.emplace_back("a refused unit was written");
         if (program_) {
             const auto editor = testing_support::BrokenEditorInvariants(program_->Form);
             broken.insert(broken.end(), editor.begin(), editor.end());
