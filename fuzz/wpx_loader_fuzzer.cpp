@@ -1,6 +1,12 @@
 // LOAD FILE's reader on arbitrary bytes: whatever a .wpx file holds, loading it into a
-// started window leaves the editor keeping its promises, and when every list ends with a
-// selection, what SAVE FILE then writes loads back to exactly the same file.
+// started window leaves the editor keeping its promises; and once the file SAVE FILE
+// then writes has been loaded into a fresh window and saved again, loading and saving
+// change nothing more.
+//
+// The first save need not load back as it was: a pulse keeps its range while its line
+// is Input and when it turns back to Output, so a saved file can hold a pulse outside
+// the range the line has when the file is loaded into a fresh window, where it is
+// clamped.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,27 +32,19 @@ std::string Saved(const testing_support::TStartedForm& started) {
     return out.str();
 }
 
-// A list left without a selection (an index outside its list in the file) makes a saved
-// file whose lines can mean other items on a window started afresh.
-bool EveryListSelects(const app::TMajorForm& form) {
-    for (const ui::TControl* c : form.Controls()) {
-        const auto* list = dynamic_cast<const ui::TComboBox*>(c);
-        if (list != nullptr && list->ItemIndex() < 0) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     testing_support::TStartedForm loaded;
     Load(loaded, std::string(reinterpret_cast<const char*>(data), size));
     fuzzing::RequireNone(testing_support::BrokenEditorInvariants(loaded.Form));
-    if (!EveryListSelects(loaded.Form)) return 0;
 
-    const std::string saved = Saved(loaded);
-    testing_support::TStartedForm reloaded;
-    Load(reloaded, saved);
-    fuzzing::Require(Saved(reloaded) == saved, "a saved file loads back to other settings");
+    testing_support::TStartedForm once;
+    Load(once, Saved(loaded));
+    fuzzing::RequireNone(testing_support::BrokenEditorInvariants(once.Form));
+    const std::string saved = Saved(once);
+    testing_support::TStartedForm twice;
+    Load(twice, saved);
+    fuzzing::Require(Saved(twice) == saved, "a file saved after a load loads back to other settings");
     return 0;
 }

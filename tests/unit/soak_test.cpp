@@ -8,6 +8,7 @@
 // replaces it); a failure names the seed and the step.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -28,6 +29,7 @@
 #include "sim/SimBench.h"
 #include "sim/SimLibrary.h"
 #include "tests/support/EditorInvariants.h"
+#include "tests/support/StartedForm.h"
 #include "ui/Headless.h"
 
 namespace {
@@ -391,7 +393,7 @@ TEST(FaultSoak, TheChecksSeeEveryKindOfBrokenPromise) {
     sim::TSimBench bench;
     sim::TSimLibrary library(bench);
     const auto broken = [&](auto breakIt) {
-        TProgram program(library, "ZENTAUserProgrammer.exe");
+        TProgram program(library, testing_support::NowhereExecutable());
         EXPECT_TRUE(testing_support::BrokenEditorInvariants(program.Form).empty());
         breakIt(program.Form);
         return testing_support::BrokenEditorInvariants(program.Form).size();
@@ -412,7 +414,9 @@ TEST(FaultSoak, TheChecksSeeEveryKindOfBrokenPromise) {
 
 TEST(FaultSoak, EveryStepKeepsThePromises) {
     const std::uint32_t seed = SoakSeed();
-    const auto folder = std::filesystem::temp_directory_path() / ("zenta-soak-" + std::to_string(seed));
+    // Two test runs at once each have a folder of their own.
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("zenta-soak-" + std::to_string(seed) + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     {
