@@ -34,7 +34,6 @@ bool OnHandsetPage(TPage page) { return !IsGatewayPage(page); }
 void TSettingsEditor::ApplyHandsetDefaults() {
     ApplyTickDefaults(*this, OnHandsetPage);
     ApplySpinDefaults(*this, OnHandsetPage);
-    ShowLowBatteryVoltage();
     for (const TListSetting& list : ListSettings())
         if (OnHandsetPage(list.Page)) SelectItemContaining(this->*list.List, list.Default);
     for (const TButtonRow& row : ButtonRows()) SelectItemContaining(this->*row.PressAndHold, row.DefaultHold);

@@ -37,6 +37,7 @@ public:
 
     // Dependent controls and edition.
     void RefreshDependentControls();
+    // The voltage spin's display rule: its box shows volts, never the spin's own number.
     void ShowLowBatteryVoltage();
     void ApplyArdexEdition();
     void ApplyKestoEdition();
@@ -54,7 +55,6 @@ public:
     void FixedAlertToneVolumeCheckBoxClick() { RefreshDependentControls(); }
     void GWVOXEnabledCORCheckBoxClick() { RefreshDependentControls(); }
     void GWFindMeFunctionCheckBoxClick();
-    void LowBatteryBeepVoltageUpDownClick() { ShowLowBatteryVoltage(); }
     void butModelArdexClick() { ApplyArdexEdition(); }
     void butModelKestoClick() { ApplyKestoEdition(); }
     // Every press-and-hold list's Change handler: no filtering, each change refreshes.

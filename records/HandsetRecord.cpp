@@ -112,8 +112,6 @@ void MapHSRecordToSettings(const hs_xsettings_t& record, editor::TSettingsEditor
     for (const TFlagBit& flag : kFlagBits) (e.*flag.Box).SetChecked(BitOf(record.Flags, flag.Bit));
     e.HirosePin2FunctionComboBox.SetItemIndex(BitOf(record.Flags, kHirosePin2Bit) ? 1 : 0);
     for (const TSpinWord& spin : kSpinWords) (e.*spin.UpDown).SetPosition(SpinPosition(record.*spin.Field));
-    // The volts display is not the spin's own text box, so setting the spin leaves it.
-    e.ShowLowBatteryVoltage();
     for (const TButtonRow& row : editor::ButtonRows()) {
         const std::uint16_t word = record.*KeyWordOf(row);
         for (const TKeyField& key : kKeyFields)
