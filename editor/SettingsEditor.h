@@ -45,6 +45,8 @@ public:
 
     // Gateway I/O line rules.
     void RebuildFunctionList(const TGatewayLine& line);
+    // Puts the "Radio PTT" line back to its fixed values, in the order the line rules need.
+    void FixRadioPTTLine();
     void ApplyPulseRange(const ui::TComboBox& functionList);
     // The remembered index of every changeable gateway list, from its current selection.
     void RememberGatewayIndices();

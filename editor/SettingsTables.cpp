@@ -202,6 +202,20 @@ constexpr TGatewayLine kLines[] = {
      .Default = {.IO = "Output", .Active = "High", .Function = "Handset in Cradle"}},
 };
 
+constexpr TEditionTick kEditionTicks[] = {
+    {.Box = &E::GWEmergencyAlertToneCheckBox, .KestoLacks = true, .KestoGatewayLacks = false},
+    {.Box = &E::GWFindMeFunctionCheckBox, .KestoLacks = false, .KestoGatewayLacks = false},
+    {.Box = &E::GWMultiOperationalMicsCheckBox, .KestoLacks = true, .KestoGatewayLacks = true},
+    {.Box = &E::GWPublicAddressModeCheckBox, .KestoLacks = true, .KestoGatewayLacks = true},
+    {.Box = &E::TransmitAudibleEmergencyToneCheckBox, .KestoLacks = false, .KestoGatewayLacks = false},
+};
+
+constexpr TEditionTiming kEditionTimings[] = {
+    {.Box = &E::TransmitTimeStaticText, .Label = &E::TransmitTimeLabel, .KestoText = "0"},
+    {.Box = &E::ReceiveTimeStaticText, .Label = &E::ReceiveTimeLabel, .KestoText = "0"},
+    {.Box = &E::EmergencyRepeatCyclesStaticText, .Label = &E::EmergencyRepeatCyclesLabel, .KestoText = "1"},
+};
+
 constexpr bool LinesInGridOrder() {
     for (std::size_t i = 0; i < std::size(kLines); ++i)
         if (kLines[i].Index != i) return false;
@@ -216,6 +230,8 @@ std::span<const TSpinSetting> SpinSettings() { return kSpins; }
 std::span<const TListSetting> ListSettings() { return kLists; }
 std::span<const TButtonRow> ButtonRows() { return kRows; }
 std::span<const TGatewayLine> GatewayLines() { return kLines; }
+std::span<const TEditionTick> EditionTicks() { return kEditionTicks; }
+std::span<const TEditionTiming> EditionTimings() { return kEditionTimings; }
 
 int FirstFileKey(const TGatewayLine& line) { return 1011 + 5 * static_cast<int>(line.Index); }
 int LineWord(const TGatewayLine& line) { return 5 + 2 * static_cast<int>(line.Index); }

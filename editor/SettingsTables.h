@@ -117,6 +117,27 @@ int FirstFileKey(const TGatewayLine& line);  // of its I/O list
 int LineWord(const TGatewayLine& line);
 int PulseWord(const TGatewayLine& line);
 
+// What the Kesto edition lacks of the Ardex edition's features. Under Kesto a tick box
+// that it lacks is unticked and locked and one it keeps stays enabled with its value; an
+// emergency timing shows its Kesto value in its box, and box and label are locked (the
+// spin stays enabled). Ardex enables them all and changes no value.
+struct TEditionTick {
+    ui::TCheckBox E::*Box;
+    bool KestoLacks;
+    // A Kesto gateway's record never carries it: unticked after a read, and unticked and
+    // locked before a write.
+    bool KestoGatewayLacks;
+};
+
+struct TEditionTiming {
+    ui::TStaticText E::*Box;
+    ui::TLabel E::*Label;
+    const char* KestoText;
+};
+
+std::span<const TEditionTick> EditionTicks();
+std::span<const TEditionTiming> EditionTimings();
+
 extern const std::vector<std::string> kHold4Items, kHold3Items, kHold2Items;
 extern const std::vector<std::string> kShort7Items, kShort6Items, kLong8Items;
 extern const std::vector<std::string> kIOItems, kActiveItems, kHirosePin2Items;
