@@ -1,5 +1,8 @@
 #include "editor/SettingsTables.h"
 
+#include <array>
+#include <iterator>
+
 namespace editor {
 
 const std::vector<std::string> kHold4Items{"(Disabled)", "Radio PTT", "Talk Around PTT", "Emergency"};
@@ -133,14 +136,14 @@ constexpr TSpinSetting kSpins[] = {
      .Min = 0, .Max = 100, .Step = 1, .AtCreation = 0, .Default = 70, .FileKey = 1010, .Word = 4},
 };
 
-const TListSetting kLists[] = {
+constexpr TListSetting kLists[] = {
     {.List = &E::HirosePin2FunctionComboBox, .Label = &E::HirosePin2FunctionLabel, .Page = TPage::Hardware,
      .Caption = "Hirose Pin 2 Function", .Items = &kHirosePin2Items, .Default = "Speaker -ve", .FileKey = 11,
      .FlagBit = 5},
 };
 
 // Rows top to bottom; every long press offers the same eight items.
-const TButtonRow kRows[] = {
+constexpr TButtonRow kRows[] = {
     {.Caption = "Acc PTT", .PressAndHold = &E::AccPTTPressAndHoldComboBox, .ShortPress = &E::AccPTTShortPressComboBox,
      .LongPress = &E::AccPTTLongPressComboBox, .HoldItems = &kHold2Items, .ShortItems = &kShort6Items,
      .DefaultHold = "Radio PTT", .DefaultShort = "Disabled", .DefaultLong = "Disabled", .FileKey = 45, .Word = 22},
@@ -216,12 +219,42 @@ constexpr TEditionTiming kEditionTimings[] = {
     {.Box = &E::EmergencyRepeatCyclesStaticText, .Label = &E::EmergencyRepeatCyclesLabel, .KestoText = "1"},
 };
 
+// Checks of the rows that the compiler makes, so that a lost, doubled or misnumbered row
+// stops the build rather than a setting going missing from records or files.
+static_assert(std::size(kTicks) == 17 && std::size(kSpins) == 19 && std::size(kLists) == 1 &&
+                  std::size(kRows) == 7 && std::size(kLines) == 9,
+              "every setting of the document has its row");
+
 constexpr bool LinesInGridOrder() {
     for (std::size_t i = 0; i < std::size(kLines); ++i)
-        if (kLines[i].Index != i) return false;
+        if (kLines[i].Index != i || kLines[i].Fixed != (i == 0)) return false;
     return true;
 }
-static_assert(LinesInGridOrder(), "a line's index is its place in the grid");
+static_assert(LinesInGridOrder(), "a line's index is its place in the grid; the first line is the fixed one");
+
+// Every file key that a row gives or derives, besides the edition's 9000 and 1008.
+constexpr auto RowFileKeys() {
+    std::array<int, std::size(kTicks) + std::size(kSpins) + std::size(kLists) + 3 * std::size(kRows) +
+                        5 * std::size(kLines)>
+        keys{};
+    std::size_t n = 0;
+    for (const auto& tick : kTicks) keys[n++] = tick.FileKey;
+    for (const auto& spin : kSpins) keys[n++] = spin.FileKey;
+    for (const auto& list : kLists) keys[n++] = list.FileKey;
+    for (const auto& row : kRows)
+        for (int k = 0; k < 3; ++k) keys[n++] = row.FileKey + k;
+    for (const auto& line : kLines)
+        for (int k = 0; k < 5; ++k) keys[n++] = FirstFileKey(line) + k;
+    return keys;
+}
+
+constexpr bool Distinct(const auto& values) {
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        for (std::size_t j = i + 1; j < std::size(values); ++j)
+            if (values[i] == values[j]) return false;
+    return true;
+}
+static_assert(Distinct(RowFileKeys()), "no two settings share a file key");
 
 }  // namespace
 
@@ -233,8 +266,5 @@ std::span<const TGatewayLine> GatewayLines() { return kLines; }
 std::span<const TEditionTick> EditionTicks() { return kEditionTicks; }
 std::span<const TEditionTiming> EditionTimings() { return kEditionTimings; }
 
-int FirstFileKey(const TGatewayLine& line) { return 1011 + 5 * static_cast<int>(line.Index); }
-int LineWord(const TGatewayLine& line) { return 5 + 2 * static_cast<int>(line.Index); }
-int PulseWord(const TGatewayLine& line) { return LineWord(line) + 1; }
 
 }  // namespace editor

@@ -113,9 +113,9 @@ struct TGatewayLine {
     TLineSettings Default;
 };
 
-int FirstFileKey(const TGatewayLine& line);  // of its I/O list
-int LineWord(const TGatewayLine& line);
-int PulseWord(const TGatewayLine& line);
+constexpr int FirstFileKey(const TGatewayLine& line) { return 1011 + 5 * static_cast<int>(line.Index); }  // its I/O
+constexpr int LineWord(const TGatewayLine& line) { return 5 + 2 * static_cast<int>(line.Index); }
+constexpr int PulseWord(const TGatewayLine& line) { return LineWord(line) + 1; }
 
 // What the Kesto edition lacks of the Ardex edition's features. Under Kesto a tick box
 // that it lacks is unticked and locked and one it keeps stays enabled with its value; an
