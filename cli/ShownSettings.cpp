@@ -82,7 +82,7 @@ struct TDescribe {
         const auto setting =
             std::find_if(spins.begin(), spins.end(), [spin](const auto& s) { return s.UpDown == spin; });
         std::string value = (e.*setting->Box).Text();
-        if (setting->Unit != nullptr) value += std::string(" ") + setting->Unit;
+        if (!setting->Unit.empty()) value += " " + std::string(setting->Unit);
         return OnPage(e, setting->Page, setting->Caption, value);
     }
 };

@@ -34,7 +34,6 @@ bool OnHandsetPage(TPage page) { return !IsGatewayPage(page); }
 void TSettingsEditor::ApplyHandsetDefaults() {
     ApplyTickDefaults(*this, OnHandsetPage);
     ApplySpinDefaults(*this, OnHandsetPage);
-    ShowLowBatteryVoltage();
     for (const TListSetting& list : ListSettings())
         if (OnHandsetPage(list.Page)) SelectItemContaining(this->*list.List, list.Default);
     for (const TButtonRow& row : ButtonRows()) SelectItemContaining(this->*row.PressAndHold, row.DefaultHold);
@@ -47,12 +46,12 @@ void TSettingsEditor::ApplyHandsetDefaults() {
 void TSettingsEditor::ApplyGatewayDefaults() {
     ApplySpinDefaults(*this, IsGatewayPage);
     ApplyTickDefaults(*this, IsGatewayPage);
-    for (const TGatewayLine& line : GatewayLines()) SelectItemContaining(this->*line.IO, line.DefaultIO);
-    for (const TGatewayLine& line : GatewayLines()) SelectItemContaining(this->*line.Active, line.DefaultActive);
+    for (const TGatewayLine& line : GatewayLines()) SelectItemContaining(this->*line.IO, line.Default.IO);
+    for (const TGatewayLine& line : GatewayLines()) SelectItemContaining(this->*line.Active, line.Default.Active);
     for (const TGatewayLine& line : GatewayLines()) RebuildFunctionList(line);
     for (const TGatewayLine& line : GatewayLines())
-        SelectItemContaining(this->*line.Function, line.DefaultFunction);
-    for (const TGatewayLine& line : GatewayLines()) (this->*line.Pulse).SetPosition(0);
+        SelectItemContaining(this->*line.Function, line.Default.Function);
+    for (const TGatewayLine& line : GatewayLines()) (this->*line.Pulse).SetPosition(line.Default.Pulse);
     for (const TGatewayLine& line : GatewayLines()) ApplyPulseRange(this->*line.Function);
     RememberGatewayIndices();
     RefreshDependentControls();

@@ -59,35 +59,26 @@ void TSettingsEditor::GWFindMeFunctionCheckBoxClick() {
 // when the selection changes: the rule is then applied twice with the same result.
 void TSettingsEditor::ApplyArdexEdition() {
     butModelArdex.SetChecked(true);
-    for (ui::TControl* c : std::initializer_list<ui::TControl*>{
-             &GWEmergencyAlertToneCheckBox, &GWFindMeFunctionCheckBox, &GWMultiOperationalMicsCheckBox,
-             &GWPublicAddressModeCheckBox, &TransmitAudibleEmergencyToneCheckBox, &TransmitTimeStaticText,
-             &TransmitTimeLabel, &ReceiveTimeStaticText, &ReceiveTimeLabel, &EmergencyRepeatCyclesStaticText,
-             &EmergencyRepeatCyclesLabel})
-        c->Enabled = true;
+    for (const TEditionTick& tick : EditionTicks()) (this->*tick.Box).Enabled = true;
+    for (const TEditionTiming& timing : EditionTimings()) {
+        (this->*timing.Box).Enabled = true;
+        (this->*timing.Label).Enabled = true;
+    }
 }
 
 void TSettingsEditor::ApplyKestoEdition() {
     butModelKesto.SetChecked(true);
-    GWEmergencyAlertToneCheckBox.SetChecked(false);
-    GWEmergencyAlertToneCheckBox.Enabled = false;
-    GWFindMeFunctionCheckBox.Enabled = true;
-    GWMultiOperationalMicsCheckBox.SetChecked(false);
-    GWMultiOperationalMicsCheckBox.Enabled = false;
-    GWPublicAddressModeCheckBox.SetChecked(false);
-    GWPublicAddressModeCheckBox.Enabled = false;
-    TransmitAudibleEmergencyToneCheckBox.Enabled = true;
-    // The boxes are the spins' values: these set the transmit and receive times to 0 and
-    // the repeat cycles to 1. The spins themselves stay enabled.
-    TransmitTimeStaticText.SetText("0");
-    TransmitTimeStaticText.Enabled = false;
-    TransmitTimeLabel.Enabled = false;
-    ReceiveTimeStaticText.SetText("0");
-    ReceiveTimeStaticText.Enabled = false;
-    ReceiveTimeLabel.Enabled = false;
-    EmergencyRepeatCyclesStaticText.SetText("1");
-    EmergencyRepeatCyclesStaticText.Enabled = false;
-    EmergencyRepeatCyclesLabel.Enabled = false;
+    for (const TEditionTick& tick : EditionTicks()) {
+        if (tick.KestoLacks) (this->*tick.Box).SetChecked(false);
+        (this->*tick.Box).Enabled = !tick.KestoLacks;
+    }
+    // The boxes are the spins' values: these set the emergency timings to their Kesto
+    // values. The spins themselves stay enabled.
+    for (const TEditionTiming& timing : EditionTimings()) {
+        (this->*timing.Box).SetText(timing.KestoText);
+        (this->*timing.Box).Enabled = false;
+        (this->*timing.Label).Enabled = false;
+    }
 }
 
 }  // namespace editor

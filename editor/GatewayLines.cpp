@@ -28,6 +28,16 @@ void TSettingsEditor::RebuildFunctionList(const TGatewayLine& line) {
     SelectItemContaining(function, "Disabled");
 }
 
+void TSettingsEditor::FixRadioPTTLine() {
+    const TGatewayLine& line = GatewayLines().front();
+    SelectItemContaining(this->*line.IO, kRadioPTTLine.IO);
+    SelectItemContaining(this->*line.Active, kRadioPTTLine.Active);
+    RebuildFunctionList(line);
+    SelectItemContaining(this->*line.Function, kRadioPTTLine.Function);
+    (this->*line.Pulse).SetPosition(kRadioPTTLine.Pulse);
+    ApplyPulseRange(this->*line.Function);
+}
+
 void TSettingsEditor::ApplyPulseRange(const ui::TComboBox& functionList) {
     for (const TGatewayLine& line : GatewayLines()) {
         if (&(this->*line.Function) != &functionList) continue;

@@ -18,7 +18,8 @@ void PlaceSpin(TSettingsEditor& e, const TSpinSetting& spin, ui::TControl* paren
     (e.*spin.Label).Place(parent, {x, y + 4, captionWidth, 13});
     (e.*spin.Box).Place(parent, {x + captionWidth + 6, y, kBoxWidth, kRowHeight});
     (e.*spin.UpDown).Place(parent, {x + captionWidth + 6 + kBoxWidth, y, kSpinWidth, kRowHeight});
-    if (spin.Unit) e.AddCaption(parent, {x + captionWidth + 12 + kBoxWidth + kSpinWidth, y + 4, 30, 13}, spin.Unit);
+    if (!spin.Unit.empty())
+        e.AddCaption(parent, {x + captionWidth + 12 + kBoxWidth + kSpinWidth, y + 4, 30, 13}, std::string(spin.Unit));
 }
 
 const TSpinSetting& Spin(const ui::TUpDown E::*upDown) {

@@ -113,7 +113,7 @@ void TSettingsEditor::WireHandlers() {
     FixedAlertToneVolumeCheckBox.OnClick = [this] { FixedAlertToneVolumeCheckBoxClick(); };
     GWVOXEnabledCORCheckBox.OnClick = [this] { GWVOXEnabledCORCheckBoxClick(); };
     GWFindMeFunctionCheckBox.OnClick = [this] { GWFindMeFunctionCheckBoxClick(); };
-    LowBatteryBeepVoltageUpDown.OnClick = [this] { LowBatteryBeepVoltageUpDownClick(); };
+    LowBatteryBeepVoltageUpDown.OnPositionSet = [this] { ShowLowBatteryVoltage(); };
     butModelArdex.OnClick = [this] { butModelArdexClick(); };
     butModelKesto.OnClick = [this] { butModelKestoClick(); };
     for (const TButtonRow& row : ButtonRows())

@@ -37,6 +37,7 @@ public:
 
     // Dependent controls and edition.
     void RefreshDependentControls();
+    // The voltage spin's display rule: its box shows volts, never the spin's own number.
     void ShowLowBatteryVoltage();
     void ApplyArdexEdition();
     void ApplyKestoEdition();
@@ -44,6 +45,8 @@ public:
 
     // Gateway I/O line rules.
     void RebuildFunctionList(const TGatewayLine& line);
+    // Puts the "Radio PTT" line back to its fixed values, in the order the line rules need.
+    void FixRadioPTTLine();
     void ApplyPulseRange(const ui::TComboBox& functionList);
     // The remembered index of every changeable gateway list, from its current selection.
     void RememberGatewayIndices();
@@ -54,7 +57,6 @@ public:
     void FixedAlertToneVolumeCheckBoxClick() { RefreshDependentControls(); }
     void GWVOXEnabledCORCheckBoxClick() { RefreshDependentControls(); }
     void GWFindMeFunctionCheckBoxClick();
-    void LowBatteryBeepVoltageUpDownClick() { ShowLowBatteryVoltage(); }
     void butModelArdexClick() { ApplyArdexEdition(); }
     void butModelKestoClick() { ApplyKestoEdition(); }
     // Every press-and-hold list's Change handler: no filtering, each change refreshes.

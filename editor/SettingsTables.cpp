@@ -1,5 +1,8 @@
 #include "editor/SettingsTables.h"
 
+#include <array>
+#include <iterator>
+
 namespace editor {
 
 const std::vector<std::string> kHold4Items{"(Disabled)", "Radio PTT", "Talk Around PTT", "Emergency"};
@@ -34,78 +37,224 @@ bool IsGatewayPage(TPage page) { return page == TPage::GWAudioLevels || page == 
 
 namespace {
 
+// Tick boxes; the flag bit is in word 0 of the unit's record.
 constexpr TTickSetting kTicks[] = {
-    {&E::RadioTalkPermitToneCheckBox, TPage::UserExperience, "Radio PTT Key Beep", TTickDefault::Unticked},
-    {&E::EmergencyToneCheckBox, TPage::UserExperience, "Emergency Key Beep", TTickDefault::Ticked},
-    {&E::TATalkPermitToneCheckBox, TPage::UserExperience, "Talk Around PTT Key Beep", TTickDefault::Ticked},
-    {&E::StealthModeAlwaysActiveCheckBox, TPage::UserExperience, "Stealth Mode Always Active", TTickDefault::Unticked},
-    {&E::MuteSpeakerOnPTTCheckBox, TPage::UserExperience, "Mute Speaker On PTT", TTickDefault::Unticked},
-    {&E::MuteSpeakerOnChargeCheckBox, TPage::UserExperience, "Mute Speaker On Charge", TTickDefault::Ticked},
-    {&E::LEDChargeIndicateCheckBox, TPage::UserExperience, "LED Charge Indicate", TTickDefault::Ticked},
-    {&E::AutoTurnOnWhenChargingCheckBox, TPage::UserExperience, "Auto Turn On When Charging", TTickDefault::Ticked},
-    {&E::HandsfreeFunctionCheckBox, TPage::UserExperience, "Handsfree Function", TTickDefault::Unticked},
-    {&E::MinimumVolumeIs0CheckBox, TPage::UserExperience, "Minimum Volume Is Off", TTickDefault::Unticked},
-    {&E::FixedAlertToneVolumeCheckBox, TPage::AudioLevels, "Fixed Alert Tone Volume", TTickDefault::Unticked},
-    {&E::TransmitAudibleEmergencyToneCheckBox, TPage::Emergency, "Transmit Audible Emergency Tone", TTickDefault::Unticked},
-    {&E::GWEmergencyAlertToneCheckBox, TPage::GWAudioLevels, "Monitor Emergency Input Alert Tone", TTickDefault::Unticked},
-    {&E::GWFindMeFunctionCheckBox, TPage::GWAudioLevels, "Find-Me Function", TTickDefault::Unticked},
-    {&E::GWMultiOperationalMicsCheckBox, TPage::GWAudioLevels, "Multi Operational Mics", TTickDefault::TickedWhenArdex},
-    {&E::GWPublicAddressModeCheckBox, TPage::GWAudioLevels, "Public Address Mode", TTickDefault::Unticked},
-    {&E::GWVOXEnabledCORCheckBox, TPage::GWAudioLevels, "Radio Receive VOX COR", TTickDefault::Ticked},
+    {.Box = &E::RadioTalkPermitToneCheckBox, .Page = TPage::UserExperience, .Caption = "Radio PTT Key Beep",
+     .Default = TTickDefault::Unticked, .FileKey = 2, .FlagBit = 14},
+    {.Box = &E::EmergencyToneCheckBox, .Page = TPage::UserExperience, .Caption = "Emergency Key Beep",
+     .Default = TTickDefault::Ticked, .FileKey = 3, .FlagBit = 13},
+    {.Box = &E::TATalkPermitToneCheckBox, .Page = TPage::UserExperience, .Caption = "Talk Around PTT Key Beep",
+     .Default = TTickDefault::Ticked, .FileKey = 1, .FlagBit = 15},
+    {.Box = &E::StealthModeAlwaysActiveCheckBox, .Page = TPage::UserExperience, .Caption = "Stealth Mode Always Active",
+     .Default = TTickDefault::Unticked, .FileKey = 4, .FlagBit = 12},
+    {.Box = &E::MuteSpeakerOnPTTCheckBox, .Page = TPage::UserExperience, .Caption = "Mute Speaker On PTT",
+     .Default = TTickDefault::Unticked, .FileKey = 5, .FlagBit = 11},
+    {.Box = &E::MuteSpeakerOnChargeCheckBox, .Page = TPage::UserExperience, .Caption = "Mute Speaker On Charge",
+     .Default = TTickDefault::Ticked, .FileKey = 6, .FlagBit = 10},
+    {.Box = &E::LEDChargeIndicateCheckBox, .Page = TPage::UserExperience, .Caption = "LED Charge Indicate",
+     .Default = TTickDefault::Ticked, .FileKey = 7, .FlagBit = 9},
+    {.Box = &E::AutoTurnOnWhenChargingCheckBox, .Page = TPage::UserExperience, .Caption = "Auto Turn On When Charging",
+     .Default = TTickDefault::Ticked, .FileKey = 8, .FlagBit = 8},
+    {.Box = &E::HandsfreeFunctionCheckBox, .Page = TPage::UserExperience, .Caption = "Handsfree Function",
+     .Default = TTickDefault::Unticked, .FileKey = 49, .FlagBit = 4},
+    {.Box = &E::MinimumVolumeIs0CheckBox, .Page = TPage::UserExperience, .Caption = "Minimum Volume Is Off",
+     .Default = TTickDefault::Unticked, .FileKey = 48, .FlagBit = 3},
+    {.Box = &E::FixedAlertToneVolumeCheckBox, .Page = TPage::AudioLevels, .Caption = "Fixed Alert Tone Volume",
+     .Default = TTickDefault::Unticked, .FileKey = 9, .FlagBit = 7},
+    {.Box = &E::TransmitAudibleEmergencyToneCheckBox, .Page = TPage::Emergency, .Caption = "Transmit Audible Emergency Tone",
+     .Default = TTickDefault::Unticked, .FileKey = 10, .FlagBit = 6},
+    {.Box = &E::GWEmergencyAlertToneCheckBox, .Page = TPage::GWAudioLevels, .Caption = "Monitor Emergency Input Alert Tone",
+     .Default = TTickDefault::Unticked, .FileKey = 1005, .FlagBit = 15},
+    {.Box = &E::GWFindMeFunctionCheckBox, .Page = TPage::GWAudioLevels, .Caption = "Find-Me Function",
+     .Default = TTickDefault::Unticked, .FileKey = 1001, .FlagBit = 11},
+    {.Box = &E::GWMultiOperationalMicsCheckBox, .Page = TPage::GWAudioLevels, .Caption = "Multi Operational Mics",
+     .Default = TTickDefault::TickedWhenArdex, .FileKey = 1004, .FlagBit = 14},
+    {.Box = &E::GWPublicAddressModeCheckBox, .Page = TPage::GWAudioLevels, .Caption = "Public Address Mode",
+     .Default = TTickDefault::Unticked, .FileKey = 1002, .FlagBit = 12},
+    {.Box = &E::GWVOXEnabledCORCheckBox, .Page = TPage::GWAudioLevels, .Caption = "Radio Receive VOX COR",
+     .Default = TTickDefault::Ticked, .FileKey = 1003, .FlagBit = 13},
 };
 
-// Each spin: page, caption, group, unit, Min, Max, step, value at creation, default.
+// Spins with their text box and caption label; the record keeps the position in a word.
 constexpr TSpinSetting kSpins[] = {
-    {&E::AutoTurnOffTimerUpDown, &E::AutoTurnOffTimerStaticText, &E::AutoTurnOffTimerLabel, TPage::UserExperience, "Out of Range Auto Turn Off Timer (in hours)", nullptr, nullptr, 0, 24, 1, 0, 8, true},
-    {&E::LowBatteryBeepVoltageUpDown, &E::LowBatteryBeepVoltageStaticText, &E::LowBatteryBeepVoltageLabel, TPage::UserExperience, "Low Battery Beep Voltage (in volts)", nullptr, nullptr, 2500, 4000, 100, 2500, 3500, false},
-    {&E::LowBatteryBeepIntervalTimerUpDown, &E::LowBatteryBeepIntervalTimerStaticText, &E::LowBatteryBeepIntervalTimerLabel, TPage::UserExperience, "Low Battery Beep Interval Timer (in minutes)", nullptr, nullptr, 1, 10, 1, 1, 5, true},
-    {&E::InternalMicGainUpDown, &E::InternalMicGainStaticText, &E::InternalMicGainLabel, TPage::AudioLevels, "Internal Mic Gain", nullptr, nullptr, -24, 21, 3, 0, 0, true},
-    {&E::InternalMicHighGainBoostUpDown, &E::InternalMicHighGainBoostStaticText, &E::InternalMicHighGainBoostLabel, TPage::AudioLevels, "Internal Mic High Gain Boost", nullptr, nullptr, 0, 12, 3, 0, 6, true},
-    {&E::ExternalMicGainUpDown, &E::ExternalMicGainStaticText, &E::ExternalMicGainLabel, TPage::AudioLevels, "External Mic Gain", nullptr, nullptr, -24, 21, 3, 0, 9, true},
-    {&E::ExternalMicHighGainBoostUpDown, &E::ExternalMicHighGainBoostStaticText, &E::ExternalMicHighGainBoostLabel, TPage::AudioLevels, "External Mic High Gain Boost", nullptr, nullptr, 0, 12, 3, 0, 6, true},
-    {&E::RemotePTTGainBoostUpDown, &E::RemotePTTGainBoostStaticText, &E::RemotePTTGainBoostLabel, TPage::AudioLevels, "Remote PTT Gain Boost", nullptr, nullptr, 0, 12, 3, 0, 9, true},
-    {&E::AudioIntegrityUpDown, &E::AudioIntegrityStaticText, &E::AudioIntegrityLabel, TPage::AudioLevels, "Audio Integrity (per second)", nullptr, nullptr, 100, 255, 1, 210, 200, true},
-    {&E::AlertToneVolumeUpDown, &E::AlertToneVolumeStaticText, &E::AlertToneVolumeLabel, TPage::AudioLevels, "Alert Tone Volume", nullptr, nullptr, 0, 5, 1, 0, 5, true},
-    {&E::AudioLinkActiveTimeUpDown, &E::AudioLinkActiveTimeStaticText, &E::AudioLinkActiveTimeLabel, TPage::Emergency, "Audio Link Active Time (in second)", " Press and Hold Emergency Function ", nullptr, 0, 255, 1, 0, 0, true},
-    {&E::TransmitTimeUpDown, &E::TransmitTimeStaticText, &E::TransmitTimeLabel, TPage::Emergency, "Transmit Time (in second)", " Short or Long Press Emergency Function ", nullptr, 0, 60, 1, 0, 0, true},
-    {&E::ReceiveTimeUpDown, &E::ReceiveTimeStaticText, &E::ReceiveTimeLabel, TPage::Emergency, "Receive Time (in second)", " Short or Long Press Emergency Function ", nullptr, 0, 60, 1, 0, 0, true},
-    {&E::EmergencyRepeatCyclesUpDown, &E::EmergencyRepeatCyclesStaticText, &E::EmergencyRepeatCyclesLabel, TPage::Emergency, "Emergency Repeat Cycles", " Short or Long Press Emergency Function ", nullptr, 1, 10, 1, 1, 1, true},
-    {&E::LongPressDurationUpDown, &E::LongPressDurationStaticText, &E::LongPressDurationLabel, TPage::Hardware, "Long Press Duration", " Button Assignments ", "ms", 1000, 5000, 100, 1000, 1000, true},
-    {&E::GWReceiveInputGainUpDown, &E::GWReceiveInputGainStaticText, &E::GWReceiveInputGainLabel, TPage::GWAudioLevels, "Receive Input Gain From Radio", nullptr, nullptr, -24, 21, 3, 0, 3, true},
-    {&E::GWTransmitOutputGainUpDown, &E::GWTransmitOutputGainStaticText, &E::GWTransmitOutputGainLabel, TPage::GWAudioLevels, "Transmit Output Gain To Radio", nullptr, nullptr, -24, 21, 3, 0, 0, true},
-    {&E::GWTalkAroundOutputGainUpDown, &E::GWTalkAroundOutputGainStaticText, &E::GWTalkAroundOutputGainLabel, TPage::GWAudioLevels, "Talk Around Output Gain To Other ZENTAs", nullptr, nullptr, -24, 21, 3, 0, 9, true},
-    {&E::GWVOXTriggerLevelUpDown, &E::GWVOXTriggerLevelStaticText, &E::GWVOXTriggerLevelLabel, TPage::GWAudioLevels, "VOX Trigger Level ", nullptr, nullptr, 0, 100, 1, 0, 70, true},
+    {.UpDown = &E::AutoTurnOffTimerUpDown, .Box = &E::AutoTurnOffTimerStaticText, .Label = &E::AutoTurnOffTimerLabel,
+     .Page = TPage::UserExperience, .Caption = "Out of Range Auto Turn Off Timer (in hours)",
+     .Min = 0, .Max = 24, .Step = 1, .AtCreation = 0, .Default = 8, .FileKey = 12, .Word = 1},
+    {.UpDown = &E::LowBatteryBeepVoltageUpDown, .Box = &E::LowBatteryBeepVoltageStaticText, .Label = &E::LowBatteryBeepVoltageLabel,
+     .Page = TPage::UserExperience, .Caption = "Low Battery Beep Voltage (in volts)",
+     .Min = 2500, .Max = 4000, .Step = 100, .AtCreation = 2500, .Default = 3500, .BoxFollowsSpin = false, .FileKey = 13, .Word = 2},
+    {.UpDown = &E::LowBatteryBeepIntervalTimerUpDown, .Box = &E::LowBatteryBeepIntervalTimerStaticText, .Label = &E::LowBatteryBeepIntervalTimerLabel,
+     .Page = TPage::UserExperience, .Caption = "Low Battery Beep Interval Timer (in minutes)",
+     .Min = 1, .Max = 10, .Step = 1, .AtCreation = 1, .Default = 5, .FileKey = 14, .Word = 3},
+    {.UpDown = &E::InternalMicGainUpDown, .Box = &E::InternalMicGainStaticText, .Label = &E::InternalMicGainLabel,
+     .Page = TPage::AudioLevels, .Caption = "Internal Mic Gain",
+     .Min = -24, .Max = 21, .Step = 3, .AtCreation = 0, .Default = 0, .FileKey = 33, .Word = 4},
+    {.UpDown = &E::InternalMicHighGainBoostUpDown, .Box = &E::InternalMicHighGainBoostStaticText, .Label = &E::InternalMicHighGainBoostLabel,
+     .Page = TPage::AudioLevels, .Caption = "Internal Mic High Gain Boost",
+     .Min = 0, .Max = 12, .Step = 3, .AtCreation = 0, .Default = 6, .FileKey = 34, .Word = 5},
+    {.UpDown = &E::ExternalMicGainUpDown, .Box = &E::ExternalMicGainStaticText, .Label = &E::ExternalMicGainLabel,
+     .Page = TPage::AudioLevels, .Caption = "External Mic Gain",
+     .Min = -24, .Max = 21, .Step = 3, .AtCreation = 0, .Default = 9, .FileKey = 35, .Word = 6},
+    {.UpDown = &E::ExternalMicHighGainBoostUpDown, .Box = &E::ExternalMicHighGainBoostStaticText, .Label = &E::ExternalMicHighGainBoostLabel,
+     .Page = TPage::AudioLevels, .Caption = "External Mic High Gain Boost",
+     .Min = 0, .Max = 12, .Step = 3, .AtCreation = 0, .Default = 6, .FileKey = 36, .Word = 7},
+    {.UpDown = &E::RemotePTTGainBoostUpDown, .Box = &E::RemotePTTGainBoostStaticText, .Label = &E::RemotePTTGainBoostLabel,
+     .Page = TPage::AudioLevels, .Caption = "Remote PTT Gain Boost",
+     .Min = 0, .Max = 12, .Step = 3, .AtCreation = 0, .Default = 9, .FileKey = 37, .Word = 8},
+    {.UpDown = &E::AudioIntegrityUpDown, .Box = &E::AudioIntegrityStaticText, .Label = &E::AudioIntegrityLabel,
+     .Page = TPage::AudioLevels, .Caption = "Audio Integrity (per second)",
+     .Min = 100, .Max = 255, .Step = 1, .AtCreation = 210, .Default = 200, .FileKey = 38, .Word = 21},
+    {.UpDown = &E::AlertToneVolumeUpDown, .Box = &E::AlertToneVolumeStaticText, .Label = &E::AlertToneVolumeLabel,
+     .Page = TPage::AudioLevels, .Caption = "Alert Tone Volume",
+     .Min = 0, .Max = 5, .Step = 1, .AtCreation = 0, .Default = 5, .FileKey = 39, .Word = 9},
+    {.UpDown = &E::AudioLinkActiveTimeUpDown, .Box = &E::AudioLinkActiveTimeStaticText, .Label = &E::AudioLinkActiveTimeLabel,
+     .Page = TPage::Emergency, .Caption = "Audio Link Active Time (in second)", .Group = " Press and Hold Emergency Function ",
+     .Min = 0, .Max = 255, .Step = 1, .AtCreation = 0, .Default = 0, .FileKey = 40, .Word = 10},
+    {.UpDown = &E::TransmitTimeUpDown, .Box = &E::TransmitTimeStaticText, .Label = &E::TransmitTimeLabel,
+     .Page = TPage::Emergency, .Caption = "Transmit Time (in second)", .Group = " Short or Long Press Emergency Function ",
+     .Min = 0, .Max = 60, .Step = 1, .AtCreation = 0, .Default = 0, .FileKey = 41, .Word = 11},
+    {.UpDown = &E::ReceiveTimeUpDown, .Box = &E::ReceiveTimeStaticText, .Label = &E::ReceiveTimeLabel,
+     .Page = TPage::Emergency, .Caption = "Receive Time (in second)", .Group = " Short or Long Press Emergency Function ",
+     .Min = 0, .Max = 60, .Step = 1, .AtCreation = 0, .Default = 0, .FileKey = 42, .Word = 12},
+    {.UpDown = &E::EmergencyRepeatCyclesUpDown, .Box = &E::EmergencyRepeatCyclesStaticText, .Label = &E::EmergencyRepeatCyclesLabel,
+     .Page = TPage::Emergency, .Caption = "Emergency Repeat Cycles", .Group = " Short or Long Press Emergency Function ",
+     .Min = 1, .Max = 10, .Step = 1, .AtCreation = 1, .Default = 1, .FileKey = 43, .Word = 13},
+    {.UpDown = &E::LongPressDurationUpDown, .Box = &E::LongPressDurationStaticText, .Label = &E::LongPressDurationLabel,
+     .Page = TPage::Hardware, .Caption = "Long Press Duration", .Group = " Button Assignments ", .Unit = "ms",
+     .Min = 1000, .Max = 5000, .Step = 100, .AtCreation = 1000, .Default = 1000, .FileKey = 44, .Word = 14},
+    {.UpDown = &E::GWReceiveInputGainUpDown, .Box = &E::GWReceiveInputGainStaticText, .Label = &E::GWReceiveInputGainLabel,
+     .Page = TPage::GWAudioLevels, .Caption = "Receive Input Gain From Radio",
+     .Min = -24, .Max = 21, .Step = 3, .AtCreation = 0, .Default = 3, .FileKey = 1007, .Word = 2, .Form = TWordForm::LowByte},
+    {.UpDown = &E::GWTransmitOutputGainUpDown, .Box = &E::GWTransmitOutputGainStaticText, .Label = &E::GWTransmitOutputGainLabel,
+     .Page = TPage::GWAudioLevels, .Caption = "Transmit Output Gain To Radio",
+     .Min = -24, .Max = 21, .Step = 3, .AtCreation = 0, .Default = 0, .FileKey = 1009, .Word = 3},
+    {.UpDown = &E::GWTalkAroundOutputGainUpDown, .Box = &E::GWTalkAroundOutputGainStaticText, .Label = &E::GWTalkAroundOutputGainLabel,
+     .Page = TPage::GWAudioLevels, .Caption = "Talk Around Output Gain To Other ZENTAs",
+     .Min = -24, .Max = 21, .Step = 3, .AtCreation = 0, .Default = 9, .FileKey = 1006, .Word = 1},
+    {.UpDown = &E::GWVOXTriggerLevelUpDown, .Box = &E::GWVOXTriggerLevelStaticText, .Label = &E::GWVOXTriggerLevelLabel,
+     .Page = TPage::GWAudioLevels, .Caption = "VOX Trigger Level ",
+     .Min = 0, .Max = 100, .Step = 1, .AtCreation = 0, .Default = 70, .FileKey = 1010, .Word = 4},
 };
 
-const TListSetting kLists[] = {
-    {&E::HirosePin2FunctionComboBox, &E::HirosePin2FunctionLabel, TPage::Hardware, "Hirose Pin 2 Function",
-     &kHirosePin2Items, "Speaker -ve"},
+constexpr TListSetting kLists[] = {
+    {.List = &E::HirosePin2FunctionComboBox, .Label = &E::HirosePin2FunctionLabel, .Page = TPage::Hardware,
+     .Caption = "Hirose Pin 2 Function", .Items = &kHirosePin2Items, .Default = "Speaker -ve", .FileKey = 11,
+     .FlagBit = 5},
 };
 
-// Rows top to bottom: caption, lists, item lists, and the default texts.
-const TButtonRow kRows[] = {
-    {"Acc PTT", &E::AccPTTPressAndHoldComboBox, &E::AccPTTShortPressComboBox, &E::AccPTTLongPressComboBox, &kHold2Items, &kShort6Items, "Radio PTT", "Disabled", "Disabled"},
-    {"PTT", &E::PTTPressAndHoldComboBox, &E::PTTShortPressComboBox, &E::PTTLongPressComboBox, &kHold3Items, &kShort6Items, "Radio PTT", "Disabled", "Disabled"},
-    {"Top 1", &E::Top1PressAndHoldComboBox, &E::Top1ShortPressComboBox, &E::Top1LongPressComboBox, &kHold4Items, &kShort7Items, "Emergency", "Disabled", "Disabled"},
-    {"Top 2", &E::Top2PressAndHoldComboBox, &E::Top2ShortPressComboBox, &E::Top2LongPressComboBox, &kHold4Items, &kShort7Items, "Talk Around PTT", "Disabled", "Disabled"},
-    {"Left 1", &E::Left1PressAndHoldComboBox, &E::Left1ShortPressComboBox, &E::Left1LongPressComboBox, &kHold4Items, &kShort7Items, "Disabled", "Volume Up", "Disabled"},
-    {"Left 2", &E::Left2PressAndHoldComboBox, &E::Left2ShortPressComboBox, &E::Left2LongPressComboBox, &kHold4Items, &kShort7Items, "Disabled", "Volume Down", "Disabled"},
-    {"Right 1", &E::Right1PressAndHoldComboBox, &E::Right1ShortPressComboBox, &E::Right1LongPressComboBox, &kHold4Items, &kShort6Items, "Disabled", "Disabled", "On / Off"},
+// Rows top to bottom; every long press offers the same eight items.
+constexpr TButtonRow kRows[] = {
+    {.Caption = "Acc PTT", .PressAndHold = &E::AccPTTPressAndHoldComboBox, .ShortPress = &E::AccPTTShortPressComboBox,
+     .LongPress = &E::AccPTTLongPressComboBox, .HoldItems = &kHold2Items, .ShortItems = &kShort6Items,
+     .DefaultHold = "Radio PTT", .DefaultShort = "Disabled", .DefaultLong = "Disabled", .FileKey = 45, .Word = 22},
+    {.Caption = "PTT", .PressAndHold = &E::PTTPressAndHoldComboBox, .ShortPress = &E::PTTShortPressComboBox,
+     .LongPress = &E::PTTLongPressComboBox, .HoldItems = &kHold3Items, .ShortItems = &kShort6Items,
+     .DefaultHold = "Radio PTT", .DefaultShort = "Disabled", .DefaultLong = "Disabled", .FileKey = 15, .Word = 15},
+    {.Caption = "Top 1", .PressAndHold = &E::Top1PressAndHoldComboBox, .ShortPress = &E::Top1ShortPressComboBox,
+     .LongPress = &E::Top1LongPressComboBox, .HoldItems = &kHold4Items, .ShortItems = &kShort7Items,
+     .DefaultHold = "Emergency", .DefaultShort = "Disabled", .DefaultLong = "Disabled", .FileKey = 18, .Word = 16},
+    {.Caption = "Top 2", .PressAndHold = &E::Top2PressAndHoldComboBox, .ShortPress = &E::Top2ShortPressComboBox,
+     .LongPress = &E::Top2LongPressComboBox, .HoldItems = &kHold4Items, .ShortItems = &kShort7Items,
+     .DefaultHold = "Talk Around PTT", .DefaultShort = "Disabled", .DefaultLong = "Disabled", .FileKey = 21, .Word = 17},
+    {.Caption = "Left 1", .PressAndHold = &E::Left1PressAndHoldComboBox, .ShortPress = &E::Left1ShortPressComboBox,
+     .LongPress = &E::Left1LongPressComboBox, .HoldItems = &kHold4Items, .ShortItems = &kShort7Items,
+     .DefaultHold = "Disabled", .DefaultShort = "Volume Up", .DefaultLong = "Disabled", .FileKey = 24, .Word = 18},
+    {.Caption = "Left 2", .PressAndHold = &E::Left2PressAndHoldComboBox, .ShortPress = &E::Left2ShortPressComboBox,
+     .LongPress = &E::Left2LongPressComboBox, .HoldItems = &kHold4Items, .ShortItems = &kShort7Items,
+     .DefaultHold = "Disabled", .DefaultShort = "Volume Down", .DefaultLong = "Disabled", .FileKey = 27, .Word = 19},
+    {.Caption = "Right 1", .PressAndHold = &E::Right1PressAndHoldComboBox, .ShortPress = &E::Right1ShortPressComboBox,
+     .LongPress = &E::Right1LongPressComboBox, .HoldItems = &kHold4Items, .ShortItems = &kShort6Items,
+     .DefaultHold = "Disabled", .DefaultShort = "Disabled", .DefaultLong = "On / Off", .FileKey = 30, .Word = 20},
 };
 
-// Lines in grid order: index, caption, lists, spin, handsfree offered, fixed line,
-// locked direction, I/O and Active at creation, and the default texts.
-const TGatewayLine kLines[] = {
-    {0, "Radio PTT", &E::GWRadioPTTIOComboBox, &E::GWRadioPTTActiveComboBox, &E::GWRadioPTTFunctionComboBox, &E::GWRadioPTTPulseUpDown, &E::GWRadioPTTPulseStaticText, false, true, true, 1, 0, "Output", "Low", "Radio PTT"},
-    {1, "Radio Emergency", &E::GWRadioEmergencyIOComboBox, &E::GWRadioEmergencyActiveComboBox, &E::GWRadioEmergencyFunctionComboBox, &E::GWRadioEmergencyPulseUpDown, &E::GWRadioEmergencyPulseStaticText, false, false, false, 1, 0, "Output", "Low", "Emergency"},
-    {2, "Radio COR", &E::GWRadioCORIOComboBox, &E::GWRadioCORActiveComboBox, &E::GWRadioCORFunctionComboBox, &E::GWRadioCORPulseUpDown, &E::GWRadioCORPulseStaticText, false, false, false, 0, 0, "Input", "Low", "Radio COR"},
-    {3, "Function 1", &E::GWRadioFunction1IOComboBox, &E::GWRadioFunction1ActiveComboBox, &E::GWRadioFunction1FunctionComboBox, &E::GWRadioFunction1PulseUpDown, &E::GWRadioFunction1PulseStaticText, true, false, false, 1, 0, "Input", "Low", "Remote PTT"},
-    {4, "Function 2", &E::GWRadioFunction2IOComboBox, &E::GWRadioFunction2ActiveComboBox, &E::GWRadioFunction2FunctionComboBox, &E::GWRadioFunction2PulseUpDown, &E::GWRadioFunction2PulseStaticText, true, false, false, 1, 0, "Input", "Low", "Find Me"},
-    {5, "Function 3", &E::GWRadioFunction3IOComboBox, &E::GWRadioFunction3ActiveComboBox, &E::GWRadioFunction3FunctionComboBox, &E::GWRadioFunction3PulseUpDown, &E::GWRadioFunction3PulseStaticText, true, false, true, 1, 0, "Output", "Low", "Aux 1"},
-    {6, "Function 4", &E::GWRadioFunction4IOComboBox, &E::GWRadioFunction4ActiveComboBox, &E::GWRadioFunction4FunctionComboBox, &E::GWRadioFunction4PulseUpDown, &E::GWRadioFunction4PulseStaticText, true, false, true, 1, 0, "Output", "Low", "Aux 2"},
-    {7, "Function 5", &E::GWRadioFunction5IOComboBox, &E::GWRadioFunction5ActiveComboBox, &E::GWRadioFunction5FunctionComboBox, &E::GWRadioFunction5PulseUpDown, &E::GWRadioFunction5PulseStaticText, true, false, true, 1, 1, "Output", "High", "Handsfree active"},
-    {8, "Function 6", &E::GWRadioFunction6IOComboBox, &E::GWRadioFunction6ActiveComboBox, &E::GWRadioFunction6FunctionComboBox, &E::GWRadioFunction6PulseUpDown, &E::GWRadioFunction6PulseStaticText, true, false, true, 1, 1, "Output", "High", "Handset in Cradle"},
+// Lines in grid order, each at creation Output and Low unless it says otherwise.
+constexpr TGatewayLine kLines[] = {
+    {.Index = 0, .Caption = "Radio PTT", .IO = &E::GWRadioPTTIOComboBox, .Active = &E::GWRadioPTTActiveComboBox,
+     .Function = &E::GWRadioPTTFunctionComboBox, .Pulse = &E::GWRadioPTTPulseUpDown, .PulseBox = &E::GWRadioPTTPulseStaticText,
+     .OffersHandsfree = false, .Fixed = true, .DirectionLocked = true,
+     .Default = kRadioPTTLine},
+    {.Index = 1, .Caption = "Radio Emergency", .IO = &E::GWRadioEmergencyIOComboBox, .Active = &E::GWRadioEmergencyActiveComboBox,
+     .Function = &E::GWRadioEmergencyFunctionComboBox, .Pulse = &E::GWRadioEmergencyPulseUpDown, .PulseBox = &E::GWRadioEmergencyPulseStaticText,
+     .OffersHandsfree = false,
+     .Default = {.IO = "Output", .Active = "Low", .Function = "Emergency"}},
+    {.Index = 2, .Caption = "Radio COR", .IO = &E::GWRadioCORIOComboBox, .Active = &E::GWRadioCORActiveComboBox,
+     .Function = &E::GWRadioCORFunctionComboBox, .Pulse = &E::GWRadioCORPulseUpDown, .PulseBox = &E::GWRadioCORPulseStaticText,
+     .OffersHandsfree = false, .IOAtCreation = 0,
+     .Default = {.IO = "Input", .Active = "Low", .Function = "Radio COR"}},
+    {.Index = 3, .Caption = "Function 1", .IO = &E::GWRadioFunction1IOComboBox, .Active = &E::GWRadioFunction1ActiveComboBox,
+     .Function = &E::GWRadioFunction1FunctionComboBox, .Pulse = &E::GWRadioFunction1PulseUpDown, .PulseBox = &E::GWRadioFunction1PulseStaticText,
+     .Default = {.IO = "Input", .Active = "Low", .Function = "Remote PTT"}},
+    {.Index = 4, .Caption = "Function 2", .IO = &E::GWRadioFunction2IOComboBox, .Active = &E::GWRadioFunction2ActiveComboBox,
+     .Function = &E::GWRadioFunction2FunctionComboBox, .Pulse = &E::GWRadioFunction2PulseUpDown, .PulseBox = &E::GWRadioFunction2PulseStaticText,
+     .Default = {.IO = "Input", .Active = "Low", .Function = "Find Me"}},
+    {.Index = 5, .Caption = "Function 3", .IO = &E::GWRadioFunction3IOComboBox, .Active = &E::GWRadioFunction3ActiveComboBox,
+     .Function = &E::GWRadioFunction3FunctionComboBox, .Pulse = &E::GWRadioFunction3PulseUpDown, .PulseBox = &E::GWRadioFunction3PulseStaticText,
+     .DirectionLocked = true,
+     .Default = {.IO = "Output", .Active = "Low", .Function = "Aux 1"}},
+    {.Index = 6, .Caption = "Function 4", .IO = &E::GWRadioFunction4IOComboBox, .Active = &E::GWRadioFunction4ActiveComboBox,
+     .Function = &E::GWRadioFunction4FunctionComboBox, .Pulse = &E::GWRadioFunction4PulseUpDown, .PulseBox = &E::GWRadioFunction4PulseStaticText,
+     .DirectionLocked = true,
+     .Default = {.IO = "Output", .Active = "Low", .Function = "Aux 2"}},
+    {.Index = 7, .Caption = "Function 5", .IO = &E::GWRadioFunction5IOComboBox, .Active = &E::GWRadioFunction5ActiveComboBox,
+     .Function = &E::GWRadioFunction5FunctionComboBox, .Pulse = &E::GWRadioFunction5PulseUpDown, .PulseBox = &E::GWRadioFunction5PulseStaticText,
+     .DirectionLocked = true, .ActiveAtCreation = 1,
+     .Default = {.IO = "Output", .Active = "High", .Function = "Handsfree active"}},
+    {.Index = 8, .Caption = "Function 6", .IO = &E::GWRadioFunction6IOComboBox, .Active = &E::GWRadioFunction6ActiveComboBox,
+     .Function = &E::GWRadioFunction6FunctionComboBox, .Pulse = &E::GWRadioFunction6PulseUpDown, .PulseBox = &E::GWRadioFunction6PulseStaticText,
+     .DirectionLocked = true, .ActiveAtCreation = 1,
+     .Default = {.IO = "Output", .Active = "High", .Function = "Handset in Cradle"}},
 };
+
+constexpr TEditionTick kEditionTicks[] = {
+    {.Box = &E::GWEmergencyAlertToneCheckBox, .KestoLacks = true, .KestoGatewayLacks = false},
+    {.Box = &E::GWFindMeFunctionCheckBox, .KestoLacks = false, .KestoGatewayLacks = false},
+    {.Box = &E::GWMultiOperationalMicsCheckBox, .KestoLacks = true, .KestoGatewayLacks = true},
+    {.Box = &E::GWPublicAddressModeCheckBox, .KestoLacks = true, .KestoGatewayLacks = true},
+    {.Box = &E::TransmitAudibleEmergencyToneCheckBox, .KestoLacks = false, .KestoGatewayLacks = false},
+};
+
+constexpr TEditionTiming kEditionTimings[] = {
+    {.Box = &E::TransmitTimeStaticText, .Label = &E::TransmitTimeLabel, .KestoText = "0"},
+    {.Box = &E::ReceiveTimeStaticText, .Label = &E::ReceiveTimeLabel, .KestoText = "0"},
+    {.Box = &E::EmergencyRepeatCyclesStaticText, .Label = &E::EmergencyRepeatCyclesLabel, .KestoText = "1"},
+};
+
+// Checks of the rows that the compiler makes, so that a lost, doubled or misnumbered row
+// stops the build rather than a setting going missing from records or files.
+static_assert(std::size(kTicks) == 17 && std::size(kSpins) == 19 && std::size(kLists) == 1 &&
+                  std::size(kRows) == 7 && std::size(kLines) == 9,
+              "every setting of the document has its row");
+
+constexpr bool LinesInGridOrder() {
+    for (std::size_t i = 0; i < std::size(kLines); ++i)
+        if (kLines[i].Index != i || kLines[i].Fixed != (i == 0)) return false;
+    return true;
+}
+static_assert(LinesInGridOrder(), "a line's index is its place in the grid; the first line is the fixed one");
+
+// Every file key that a row gives or derives, besides the edition's 9000 and 1008.
+constexpr auto RowFileKeys() {
+    std::array<int, std::size(kTicks) + std::size(kSpins) + std::size(kLists) + 3 * std::size(kRows) +
+                        5 * std::size(kLines)>
+        keys{};
+    std::size_t n = 0;
+    for (const auto& tick : kTicks) keys[n++] = tick.FileKey;
+    for (const auto& spin : kSpins) keys[n++] = spin.FileKey;
+    for (const auto& list : kLists) keys[n++] = list.FileKey;
+    for (const auto& row : kRows)
+        for (int k = 0; k < 3; ++k) keys[n++] = row.FileKey + k;
+    for (const auto& line : kLines)
+        for (int k = 0; k < 5; ++k) keys[n++] = FirstFileKey(line) + k;
+    return keys;
+}
+
+constexpr bool Distinct(const auto& values) {
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        for (std::size_t j = i + 1; j < std::size(values); ++j)
+            if (values[i] == values[j]) return false;
+    return true;
+}
+static_assert(Distinct(RowFileKeys()), "no two settings share a file key");
 
 }  // namespace
 
@@ -114,5 +263,8 @@ std::span<const TSpinSetting> SpinSettings() { return kSpins; }
 std::span<const TListSetting> ListSettings() { return kLists; }
 std::span<const TButtonRow> ButtonRows() { return kRows; }
 std::span<const TGatewayLine> GatewayLines() { return kLines; }
+std::span<const TEditionTick> EditionTicks() { return kEditionTicks; }
+std::span<const TEditionTiming> EditionTimings() { return kEditionTimings; }
+
 
 }  // namespace editor

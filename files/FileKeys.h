@@ -1,8 +1,8 @@
 #pragma once
 // The keys of a settings file: one entry per line that the writer writes, in file order,
-// each naming the control that holds its setting. Writer, reader and the command-line
-// tools all go by this one table, so a key can never mean one thing to one of them and
-// another thing to the next.
+// each naming the control that holds its setting. The keys come from the settings
+// tables' rows; writer, reader and the command-line tools all go by this one list, so a
+// key can never mean one thing to one of them and another thing to the next.
 
 #include <cstdint>
 #include <optional>

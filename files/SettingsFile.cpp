@@ -31,7 +31,6 @@ void ApplyKey(editor::TSettingsEditor& settings, const TFileKey& key, std::int32
     case TLinePart::Active:
     case TLinePart::Pulse:
         ApplyFileValue(settings, key, value);
-        if (ControlOf(settings, key) == &settings.LowBatteryBeepVoltageUpDown) settings.ShowLowBatteryVoltage();
         return;
     }
 }

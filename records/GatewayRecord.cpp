@@ -1,5 +1,9 @@
 #include "records/GatewayRecord.h"
 
+#include <algorithm>
+#include <span>
+#include <vector>
+
 #include "editor/KeyPressMaps.h"
 #include "editor/SettingsTables.h"
 #include "records/WordFields.h"
@@ -9,64 +13,40 @@ namespace {
 
 using editor::E;
 using editor::TGatewayLine;
-using GW = gw_xsettings_t;
 
-struct TFlagBit {
-    int Bit;
-    ui::TCheckBox E::*Box;
-};
+using editor::TSpinSetting;
+using editor::TTickSetting;
 
-// Bits of word 0, in the order they are applied; bits 10-0 carry nothing.
-constexpr TFlagBit kFlagBits[] = {
-    {11, &E::GWFindMeFunctionCheckBox},
-    {12, &E::GWPublicAddressModeCheckBox},
-    {13, &E::GWVOXEnabledCORCheckBox},
-    {14, &E::GWMultiOperationalMicsCheckBox},
-    {15, &E::GWEmergencyAlertToneCheckBox},
-};
+constexpr std::size_t kFlagWord = 0;
 
-// The receive gain is kept as a signed byte; the other spins as signed words.
-enum class TSpinForm { Word, LowByte };
+// The gateway's rows of a settings table.
+template <typename TRow>
+std::vector<const TRow*> GatewayRows(std::span<const TRow> rows) {
+    std::vector<const TRow*> gateway;
+    for (const TRow& row : rows)
+        if (editor::IsGatewayPage(row.Page)) gateway.push_back(&row);
+    return gateway;
+}
 
-struct TSpinWord {
-    std::uint16_t GW::*Field;
-    ui::TUpDown E::*UpDown;
-    TSpinForm Form;
-};
+// From the lowest flag bit up: the order in which a record's ticks are applied, and so
+// the order in which their click rules run (the Find-Me warning first).
+std::vector<const TTickSetting*> FlagTicks() {
+    std::vector<const TTickSetting*> ticks = GatewayRows(editor::TickSettings());
+    std::ranges::sort(ticks, {}, &TTickSetting::FlagBit);
+    return ticks;
+}
 
-constexpr TSpinWord kSpinWords[] = {
-    {&GW::GWTalkAroundOutputGain, &E::GWTalkAroundOutputGainUpDown, TSpinForm::Word},
-    {&GW::GWReceiveInputGain, &E::GWReceiveInputGainUpDown, TSpinForm::LowByte},
-    {&GW::GWTransmitOutputGain, &E::GWTransmitOutputGainUpDown, TSpinForm::Word},
-    {&GW::GWVOXTriggerLevel, &E::GWVOXTriggerLevelUpDown, TSpinForm::Word},
-};
-
-std::uint16_t Encode(std::int16_t position, TSpinForm form) {
+std::uint16_t Encode(std::int16_t position, editor::TWordForm form) {
     const std::uint16_t word = SpinWord(position);
-    return form == TSpinForm::LowByte ? static_cast<std::uint16_t>(word & 0x00FF) : word;
+    return form == editor::TWordForm::LowByte ? static_cast<std::uint16_t>(word & 0x00FF) : word;
 }
 
-std::int16_t Decode(std::uint16_t word, TSpinForm form) {
-    return form == TSpinForm::LowByte ? std::int16_t{static_cast<std::int8_t>(word & 0x00FF)} : SpinPosition(word);
+std::int16_t Decode(std::uint16_t word, editor::TWordForm form) {
+    return form == editor::TWordForm::LowByte ? std::int16_t{static_cast<std::int8_t>(word & 0x00FF)}
+                                               : SpinPosition(word);
 }
 
-// The words of each I/O line, in grid order: taken by the line's index.
-struct TLineWords {
-    std::uint16_t GW::*Line;
-    std::uint16_t GW::*Pulse;
-};
-
-constexpr TLineWords kLineWords[] = {
-    {&GW::GWRadioPTTLine, &GW::GWRadioPTTPulse},
-    {&GW::GWRadioEmergencyLine, &GW::GWRadioEmergencyPulse},
-    {&GW::GWRadioCORLine, &GW::GWRadioCORPulse},
-    {&GW::GWRadioFunction1Line, &GW::GWRadioFunction1Pulse},
-    {&GW::GWRadioFunction2Line, &GW::GWRadioFunction2Pulse},
-    {&GW::GWRadioFunction3Line, &GW::GWRadioFunction3Pulse},
-    {&GW::GWRadioFunction4Line, &GW::GWRadioFunction4Pulse},
-    {&GW::GWRadioFunction5Line, &GW::GWRadioFunction5Pulse},
-    {&GW::GWRadioFunction6Line, &GW::GWRadioFunction6Pulse},
-};
+std::size_t At(int word) { return static_cast<std::size_t>(word); }
 
 // The line word. The direction is the I/O list's item index (0 "Input", 1 "Output").
 // The active bit is the Active list's item index (0 "Low", 1 "High") on an input
@@ -76,36 +56,34 @@ constexpr int kDirectionBit = 15;
 constexpr int kActiveBit = 14;
 constexpr TWordField kFunctionField{0, 0x3FFF};
 
-const TLineWords& WordsOf(const TGatewayLine& line) { return kLineWords[line.Index]; }
-
 int ItemBit(const ui::TComboBox& list) { return static_cast<int>(static_cast<unsigned>(list.ItemIndex()) & 1u); }
 
 }  // namespace
 
 gw_xsettings_t MapSettingsToGWRecord(const editor::TSettingsEditor& e) {
-    gw_xsettings_t record{};
-    for (const TFlagBit& flag : kFlagBits) record.Flags |= BitValue((e.*flag.Box).Checked(), flag.Bit);
-    for (const TSpinWord& spin : kSpinWords) record.*spin.Field = Encode((e.*spin.UpDown).Position(), spin.Form);
+    TRecordWords words{};
+    for (const TTickSetting* tick : FlagTicks()) words[kFlagWord] |= BitValue((e.*tick->Box).Checked(), tick->FlagBit);
+    for (const TSpinSetting* spin : GatewayRows(editor::SpinSettings()))
+        words[At(spin->Word)] = Encode((e.*spin->UpDown).Position(), spin->Form);
     for (const TGatewayLine& line : editor::GatewayLines()) {
         const bool output = ItemBit(e.*line.IO) != 0;
         const bool active = ItemBit(e.*line.Active) != 0;
         const int code = editor::MapComboBoxToGWKeyPress(e.*line.Function, e.Prompter);
-        const TLineWords& words = WordsOf(line);
-        record.*words.Line = static_cast<std::uint16_t>(BitValue(output, kDirectionBit) |
-                                                        BitValue(active != output, kActiveBit) |
-                                                        Placed(static_cast<unsigned>(code), kFunctionField));
-        record.*words.Pulse = SpinWord((e.*line.Pulse).Position());
+        words[At(editor::LineWord(line))] =
+            static_cast<std::uint16_t>(BitValue(output, kDirectionBit) | BitValue(active != output, kActiveBit) |
+                                       Placed(static_cast<unsigned>(code), kFunctionField));
+        words[At(editor::PulseWord(line))] = SpinWord((e.*line.Pulse).Position());
     }
-    return record;
+    return FromWords<gw_xsettings_t>(words);
 }
 
 void MapGWRecordToSettings(const gw_xsettings_t& record, editor::TSettingsEditor& e) {
-    for (const TFlagBit& flag : kFlagBits) (e.*flag.Box).SetChecked(BitOf(record.Flags, flag.Bit));
-    for (const TSpinWord& spin : kSpinWords)
-        (e.*spin.UpDown).SetPosition(Decode(record.*spin.Field, spin.Form));
+    const TRecordWords words = ToWords(record);
+    for (const TTickSetting* tick : FlagTicks()) (e.*tick->Box).SetChecked(BitOf(words[kFlagWord], tick->FlagBit));
+    for (const TSpinSetting* spin : GatewayRows(editor::SpinSettings()))
+        (e.*spin->UpDown).SetPosition(Decode(words[At(spin->Word)], spin->Form));
     for (const TGatewayLine& line : editor::GatewayLines()) {
-        const TLineWords& words = WordsOf(line);
-        const std::uint16_t word = record.*words.Line;
+        const std::uint16_t word = words[At(editor::LineWord(line))];
         const bool output = BitOf(word, kDirectionBit);
         ui::TComboBox& active = e.*line.Active;
         (e.*line.IO).SetItemIndex(output ? 1 : 0);
@@ -114,7 +92,7 @@ void MapGWRecordToSettings(const gw_xsettings_t& record, editor::TSettingsEditor
         editor::MapGWKeyPressToComboBox(FieldOf(word, kFunctionField), e.*line.Function, e.Prompter);
         if (output) active.SetItemIndex(active.ItemIndex() == 0 ? 1 : 0);
         e.ApplyPulseRange(e.*line.Function);
-        (e.*line.Pulse).SetPosition(SpinPosition(record.*words.Pulse));
+        (e.*line.Pulse).SetPosition(SpinPosition(words[At(editor::PulseWord(line))]));
     }
     e.RefreshDependentControls();
     e.RememberGatewayIndices();

@@ -2,7 +2,6 @@
 // to restart it.
 
 #include "app/MajorForm.h"
-#include "editor/ListText.h"
 #include "editor/SettingsTables.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"
@@ -19,18 +18,6 @@ void ApplyEdition(app::TMajorForm& form, bool ardex) {
         form.ApplyKestoEdition();
 }
 
-// The gateway's Radio PTT line is wired the same on every unit, so every write sets it
-// to Output, Low, "Radio PTT", pulse 0, whatever the editor showed.
-void FixRadioPTTLine(app::TMajorForm& form) {
-    const editor::TGatewayLine& radioPTT = editor::GatewayLines().front();
-    editor::SelectItemContaining(form.GWRadioPTTIOComboBox, "Output");
-    editor::SelectItemContaining(form.GWRadioPTTActiveComboBox, "Low");
-    form.RebuildFunctionList(radioPTT);
-    editor::SelectItemContaining(form.GWRadioPTTFunctionComboBox, "Radio PTT");
-    form.GWRadioPTTPulseUpDown.SetPosition(0);
-    form.ApplyPulseRange(form.GWRadioPTTFunctionComboBox);
-}
-
 TRecordWords BuildHandsetRecord(app::TMajorForm& form, const TUnitIdentity& unit) {
     ApplyEdition(form, unit.Ardex());
     ShowVersion(form, kHandsetKind, unit);
@@ -43,12 +30,14 @@ TRecordWords BuildGatewayRecord(app::TMajorForm& form, const TUnitIdentity& unit
     ApplyEdition(form, unit.Ardex());
     ShowVersion(form, kGatewayKind, unit);
     if (form.GatewayEdition != kArdexEdition) {
-        for (ui::TCheckBox* box : {&form.GWMultiOperationalMicsCheckBox, &form.GWPublicAddressModeCheckBox}) {
-            box->Enabled = false;
-            box->SetChecked(false);
+        for (const editor::TEditionTick& tick : editor::EditionTicks()) {
+            if (!tick.KestoGatewayLacks) continue;
+            (form.*tick.Box).Enabled = false;
+            (form.*tick.Box).SetChecked(false);
         }
     }
-    FixRadioPTTLine(form);
+    // Every unit's Radio PTT line is wired the same, whatever the editor showed.
+    form.FixRadioPTTLine();
     form.GWRecord = MapSettingsToGWRecord(form);
     return ToWords(form.GWRecord);
 }

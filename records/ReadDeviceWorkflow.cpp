@@ -2,6 +2,7 @@
 // edition, and bring its settings record into the editor.
 
 #include "app/MajorForm.h"
+#include "editor/SettingsTables.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"
 #include "records/Identification.h"
@@ -39,10 +40,9 @@ void ApplyRecord(app::TMajorForm& form, const TUnitKind& kind, const TKeyRead& r
     form.GWRecord = FromWords<gw_xsettings_t>(read.RecordWords());
     MapGWRecordToSettings(form.GWRecord, form);
     // A Kesto gateway has neither feature, whatever its record holds.
-    if (form.GatewayEdition != kArdexEdition) {
-        form.GWMultiOperationalMicsCheckBox.SetChecked(false);
-        form.GWPublicAddressModeCheckBox.SetChecked(false);
-    }
+    if (form.GatewayEdition != kArdexEdition)
+        for (const editor::TEditionTick& tick : editor::EditionTicks())
+            if (tick.KestoGatewayLacks) (form.*tick.Box).SetChecked(false);
 }
 
 void ReadUnitSettings(app::TMajorForm& form) {

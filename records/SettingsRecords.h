@@ -7,9 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "link/UnitCodes.h"
+
 namespace records {
 
-inline constexpr std::size_t kRecordWords = 25;
+using devlink::kRecordWords;
 using TRecordWords = std::array<std::uint16_t, kRecordWords>;
 
 // The handset's settings. Spin values are the spin positions as signed 16-bit words;

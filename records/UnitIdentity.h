@@ -6,22 +6,20 @@
 #include <cstdint>
 #include <string>
 
+#include "link/UnitCodes.h"
+
 namespace records {
 
-inline constexpr std::uint16_t PSKEY_UNIT_TYPE = 0x02A9;
-inline constexpr std::uint16_t PSKEY_GW_XSETTINGS = 0x02AA;
-inline constexpr std::uint16_t PSKEY_HS_XSETTINGS = 0x02AB;
-inline constexpr std::uint16_t PSKEY_SW_VERSION = 0x02AD;
-
-// Unit type codes, compared on the high byte of the unit-type word.
-inline constexpr std::uint16_t kUnitTypeMask = 0xFF00;
-inline constexpr std::uint16_t kHandsetType = 0xAB00;
-inline constexpr std::uint16_t kGatewayType = 0xFE00;
-inline constexpr std::uint16_t kTavinHandsetType = 0xAC00;
-inline constexpr std::uint16_t kTavinGatewayType = 0xFD00;
-
-// Edition codes, the low byte of the unit-type word: this one is Ardex, any other Kesto.
-inline constexpr std::uint16_t kArdexEdition = 2;
+using devlink::kArdexEdition;
+using devlink::kGatewayType;
+using devlink::kHandsetType;
+using devlink::kTavinGatewayType;
+using devlink::kTavinHandsetType;
+using devlink::kUnitTypeMask;
+using devlink::PSKEY_GW_XSETTINGS;
+using devlink::PSKEY_HS_XSETTINGS;
+using devlink::PSKEY_SW_VERSION;
+using devlink::PSKEY_UNIT_TYPE;
 
 inline constexpr const char* kUnitTypeUnreadable = "Fail to read pskey";
 // Where the owner of an unrecognised unit is sent for the right programmer.

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "link/UnitCodes.h"
+
 namespace sim {
 
 namespace {
@@ -36,12 +38,13 @@ std::string Hex4(unsigned value) {
 }
 
 std::string DescribeType(std::uint16_t word) {
-    const unsigned type = word >> 8;
-    const char* kind = type == 0xAB   ? "handset"
-                       : type == 0xFE ? "gateway"
-                       : type == 0xAC || type == 0xFD ? "unit of the newer series"
-                                                      : "unrecognised unit";
-    return std::string(kind) + ", " + ((word & 0xFF) == 2 ? "Ardex" : "Kesto");
+    const unsigned type = word & devlink::kUnitTypeMask;
+    const char* kind = type == devlink::kHandsetType   ? "handset"
+                       : type == devlink::kGatewayType ? "gateway"
+                       : type == devlink::kTavinHandsetType || type == devlink::kTavinGatewayType
+                           ? "unit of the newer series"
+                           : "unrecognised unit";
+    return std::string(kind) + ", " + ((word & 0xFF) == devlink::kArdexEdition ? "Ardex" : "Kesto");
 }
 
 std::string DescribeVersion(std::uint16_t word) {

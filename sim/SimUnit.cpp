@@ -6,10 +6,7 @@ namespace sim {
 
 namespace {
 
-constexpr std::uint8_t kTypeHandset = 0xAB;
-constexpr std::uint8_t kTypeGateway = 0xFE;
-constexpr std::uint8_t kTypeTavin = 0xAC;    // a handset of the newer series
-constexpr std::uint8_t kTypeUnknown = 0x5A;  // a code no programmer knows
+constexpr std::uint16_t kUnknownType = 0x5A00;  // a code no programmer knows
 
 // Factory settings records: what the editor's DEFAULTS write for each unit kind, word by
 // word. Bit layouts are those of hs_xsettings_t and gw_xsettings_t.
@@ -106,18 +103,18 @@ std::optional<TEdition> ParseEdition(std::string_view name) {
     return std::nullopt;
 }
 
-std::uint8_t EditionCode(TEdition edition) { return edition == TEdition::Ardex ? 2 : 1; }
+std::uint8_t EditionCode(TEdition edition) { return edition == TEdition::Ardex ? devlink::kArdexEdition : 1; }
 
 std::uint16_t UnitTypeWord(TUnitKind kind, TEdition edition) {
-    std::uint8_t type = 0;
+    std::uint16_t type = 0;
     switch (kind) {
-        case TUnitKind::Handset: type = kTypeHandset; break;
-        case TUnitKind::Gateway: type = kTypeGateway; break;
-        case TUnitKind::Tavin: type = kTypeTavin; break;
-        case TUnitKind::Unknown: type = kTypeUnknown; break;
+        case TUnitKind::Handset: type = devlink::kHandsetType; break;
+        case TUnitKind::Gateway: type = devlink::kGatewayType; break;
+        case TUnitKind::Tavin: type = devlink::kTavinHandsetType; break;
+        case TUnitKind::Unknown: type = kUnknownType; break;
         case TUnitKind::None: return 0;
     }
-    return static_cast<std::uint16_t>(type << 8 | EditionCode(edition));
+    return static_cast<std::uint16_t>(type | EditionCode(edition));
 }
 
 TRecord FactoryHandsetRecord() { return kFactoryHandset; }
@@ -171,8 +168,8 @@ TSimUnit TSimUnit::Bare(TUnitKind kind, std::optional<std::uint16_t> typeWord,
     unit.kind_ = kind;
     if (chipName) unit.chipName_ = *chipName;
     if (kind == TUnitKind::None) return unit;
-    unit.SetKey(kKeyUnitType, {typeWord.value_or(UnitTypeWord(kind, TEdition::Ardex))});
-    unit.SetKey(kKeyVersion, {versionWord.value_or(kDefaultVersionWord)});
+    unit.SetKey(devlink::PSKEY_UNIT_TYPE, {typeWord.value_or(UnitTypeWord(kind, TEdition::Ardex))});
+    unit.SetKey(devlink::PSKEY_SW_VERSION, {versionWord.value_or(kDefaultVersionWord)});
     return unit;
 }
 
@@ -180,10 +177,10 @@ TSimUnit TSimUnit::Factory(TUnitKind kind, TEdition edition, std::uint16_t versi
     TSimUnit unit = Bare(kind, UnitTypeWord(kind, edition), versionWord);
     if (kind == TUnitKind::Handset) {
         const TRecord record = FactoryHandsetRecord();
-        unit.SetKey(kKeyHandsetRecord, {record.begin(), record.end()});
+        unit.SetKey(devlink::PSKEY_HS_XSETTINGS, {record.begin(), record.end()});
     } else if (kind == TUnitKind::Gateway) {
         const TRecord record = FactoryGatewayRecord(edition);
-        unit.SetKey(kKeyGatewayRecord, {record.begin(), record.end()});
+        unit.SetKey(devlink::PSKEY_GW_XSETTINGS, {record.begin(), record.end()});
     }
     return unit;
 }

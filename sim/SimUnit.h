@@ -11,16 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "link/UnitCodes.h"
+
 namespace sim {
 
-// PS keys the programmer uses.
-inline constexpr std::uint16_t kKeyUnitType = 0x02A9;
-inline constexpr std::uint16_t kKeyGatewayRecord = 0x02AA;
-inline constexpr std::uint16_t kKeyHandsetRecord = 0x02AB;
-inline constexpr std::uint16_t kKeyVersion = 0x02AD;
-
-inline constexpr std::size_t kRecordWords = 25;
-using TRecord = std::array<std::uint16_t, kRecordWords>;
+using TRecord = std::array<std::uint16_t, devlink::kRecordWords>;
 
 inline constexpr std::uint16_t kDefaultVersionWord = 0x0205;
 inline constexpr const char* kDefaultChipName = "CSR8670";
@@ -95,8 +90,8 @@ public:
     std::string KeyText(std::uint16_t key) const;
 
     // Word 0 of the unit-type and version keys, 0 when absent or empty.
-    std::uint16_t TypeWord() const { return FirstWord(kKeyUnitType); }
-    std::uint16_t VersionWord() const { return FirstWord(kKeyVersion); }
+    std::uint16_t TypeWord() const { return FirstWord(devlink::PSKEY_UNIT_TYPE); }
+    std::uint16_t VersionWord() const { return FirstWord(devlink::PSKEY_SW_VERSION); }
 
 private:
     std::uint16_t FirstWord(std::uint16_t key) const;

@@ -14,10 +14,12 @@ void TUpDown::Associate(TStaticText& box) {
 
 void TUpDown::SetPosition(int position) {
     position_ = static_cast<std::int16_t>(std::max(min_, std::min(position, max_)));
-    if (box_ == nullptr) return;
-    writingBox_ = true;
-    box_->SetText(std::to_string(position_));
-    writingBox_ = false;
+    if (box_ != nullptr) {
+        writingBox_ = true;
+        box_->SetText(std::to_string(position_));
+        writingBox_ = false;
+    }
+    if (OnPositionSet) OnPositionSet();
 }
 
 // Text that is not a whole number leaves the position as it was.
@@ -30,9 +32,6 @@ void TUpDown::TakeBoxText() {
     SetPosition(value);
 }
 
-void TUpDown::UserClick(bool up) {
-    SetPosition(Position() + (up ? increment_ : -increment_));
-    if (OnClick) OnClick();
-}
+void TUpDown::UserClick(bool up) { SetPosition(Position() + (up ? increment_ : -increment_)); }
 
 }  // namespace ui

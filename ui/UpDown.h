@@ -2,7 +2,8 @@
 // A spin: Min, Max, a step and a signed 16-bit position. With a text box as its
 // associate, the box is the spin's value: setting the position writes the number into
 // the box, the position is the number the box shows, and writing a number into the box
-// sets the position. Positions outside Min..Max are clamped to the range.
+// sets the position. Positions outside Min..Max are clamped to the range. A spin that
+// shows its position some other way (the voltage in volts) has a display rule instead.
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +16,9 @@ namespace ui {
 class TUpDown : public TControl {
 public:
     using TControl::TControl;
-    std::function<void()> OnClick;
+    // Runs whenever the position is set, from code or by an arrow click, so that a
+    // display of the position can never lag behind it.
+    std::function<void()> OnPositionSet;
 
     int Min() const { return min_; }
     int Max() const { return max_; }
@@ -29,7 +32,7 @@ public:
 
     std::int16_t Position() const { return position_; }
     void SetPosition(int position);
-    // An arrow click: one step up or down, stopping at Min and Max, then the handler.
+    // An arrow click: one step up or down, stopping at Min and Max.
     void UserClick(bool up);
 
 private:

@@ -23,10 +23,10 @@ void ForeignChip(sim::TSimBench& b) { b.Unit().SetChipName("BC5-MM"); }
 void Gateway(sim::TSimBench& b) { b.AttachUnit(TSimUnit::Factory(TUnitKind::Gateway)); }
 void Tavin(sim::TSimBench& b) { b.AttachUnit(TSimUnit::Factory(TUnitKind::Tavin)); }
 void UnknownUnit(sim::TSimBench& b) { b.AttachUnit(TSimUnit::Factory(TUnitKind::Unknown)); }
-void TypeUnreadable(sim::TSimBench& b) { b.Faults.FailNext(TSimCall::Read, 3, sim::kKeyUnitType); }
-void RecordUnreadable(sim::TSimBench& b) { b.Faults.FailNext(TSimCall::Read, 3, sim::kKeyHandsetRecord); }
+void TypeUnreadable(sim::TSimBench& b) { b.Faults.FailNext(TSimCall::Read, 3, devlink::PSKEY_UNIT_TYPE); }
+void RecordUnreadable(sim::TSimBench& b) { b.Faults.FailNext(TSimCall::Read, 3, devlink::PSKEY_HS_XSETTINGS); }
 void WriteFails(sim::TSimBench& b) { b.Faults.FailNext(TSimCall::Write, 3); }
-void ShortReadBack(sim::TSimBench& b) { b.Faults.MisreportNextRead(24, sim::kKeyHandsetRecord); }
+void ShortReadBack(sim::TSimBench& b) { b.Faults.MisreportNextRead(24, devlink::PSKEY_HS_XSETTINGS); }
 
 struct TCase {
     const char* Name;
@@ -101,7 +101,7 @@ TEST_F(DeviceCommands, ProgramWritesTheFileToTheUnitAndTellsWhatItProgrammed) {
     const TCase program{"", Nothing, {"program", "--verify", "--restart", "FILE"}, cli::kExitOk, ""};
     ASSERT_EQ(Run(program), cli::kExitOk) << harness.Err.str();
     EXPECT_EQ(harness.Out.str(), "programmed handset V2.05 Ardex, verified\n");
-    EXPECT_EQ(harness.Bench.Unit().Find(sim::kKeyHandsetRecord)->at(1), 12);
+    EXPECT_EQ(harness.Bench.Unit().Find(devlink::PSKEY_HS_XSETTINGS)->at(1), 12);
     EXPECT_EQ(harness.Bench.Unit().Restarts(), 1u);
 }
 
@@ -115,7 +115,7 @@ TEST_F(DeviceCommands, NothingIsWrittenWithoutTheWholeFile) {
 TEST_F(DeviceCommands, ReadShowsTheUnitAndSavesWhatWasRead) {
     sim::TRecord record = sim::FactoryHandsetRecord();
     record[1] = 17;  // the auto turn-off timer
-    harness.Bench.Unit().SetKey(sim::kKeyHandsetRecord, {record.begin(), record.end()});
+    harness.Bench.Unit().SetKey(devlink::PSKEY_HS_XSETTINGS, {record.begin(), record.end()});
     const std::string output = harness.Folder.Resolve("read.wpx").string();
     ASSERT_EQ(cli::RunReadCommand({"--output", output}, harness.Context), cli::kExitOk) << harness.Err.str();
 

@@ -92,7 +92,7 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
         {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Kesto), nullptr},
         {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Ardex, 0x0206), nullptr},
         {TSimUnit::Factory(TUnitKind::Handset),
-         [](sim::TSimBench& b) { b.Faults.MisreportNextRead(24, sim::kKeyHandsetRecord); }},
+         [](sim::TSimBench& b) { b.Faults.MisreportNextRead(24, devlink::PSKEY_HS_XSETTINGS); }},
         {TSimUnit::Factory(TUnitKind::Tavin), nullptr},
     };
 
@@ -108,13 +108,13 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
                            "6 units: 3 programmed, 3 failed",
                        }));
     ASSERT_EQ(done.size(), 6u);
-    EXPECT_EQ(Record(done[0], sim::kKeyHandsetRecord)[1], 12) << "the file's auto turn-off timer";
+    EXPECT_EQ(Record(done[0], devlink::PSKEY_HS_XSETTINGS)[1], 12) << "the file's auto turn-off timer";
     const sim::TRecord factory = sim::FactoryHandsetRecord();
-    EXPECT_EQ(Record(done[1], sim::kKeyHandsetRecord), std::vector<std::uint16_t>(factory.begin(), factory.end()));
+    EXPECT_EQ(Record(done[1], devlink::PSKEY_HS_XSETTINGS), std::vector<std::uint16_t>(factory.begin(), factory.end()));
     // Word 0 bit 14 is Multi Operational Mics, ticked in the file: a Kesto gateway never
     // has it, and the Ardex gateway after it has it again, from a window of its own.
-    EXPECT_EQ(Record(done[2], sim::kKeyGatewayRecord)[0] & 0x4000, 0);
-    EXPECT_EQ(Record(done[3], sim::kKeyGatewayRecord)[0] & 0x4000, 0x4000);
+    EXPECT_EQ(Record(done[2], devlink::PSKEY_GW_XSETTINGS)[0] & 0x4000, 0);
+    EXPECT_EQ(Record(done[3], devlink::PSKEY_GW_XSETTINGS)[0] & 0x4000, 0x4000);
     // Only units whose record read back right are restarted.
     std::vector<unsigned> restarts;
     for (const TSimUnit& unit : done) restarts.push_back(unit.Restarts());

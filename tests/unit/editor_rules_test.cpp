@@ -211,6 +211,15 @@ TEST_F(DependentControls, VoltageSpinClicksShowVolts) {
     }
 }
 
+// Set from code the volts follow as after a click, and the box stays a display only:
+// text written into it never moves the spin.
+TEST_F(DependentControls, VoltsFollowTheSpinSetFromCodeAndNeverSetIt) {
+    form->LowBatteryBeepVoltageUpDown.SetPosition(2700);
+    EXPECT_EQ(form->LowBatteryBeepVoltageStaticText.Text(), "2.7");
+    form->LowBatteryBeepVoltageStaticText.SetText("3900");
+    EXPECT_EQ(form->LowBatteryBeepVoltageUpDown.Position(), 2700);
+}
+
 TEST_F(DependentControls, FindMeWarnsWhenTickedOnly) {
     form->GWFindMeFunctionCheckBox.UserClick();
     auto prompts = TakePrompts();

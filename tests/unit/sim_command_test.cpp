@@ -106,10 +106,10 @@ TEST_F(SimCommandTest, AttachPutsAFactoryUnitOnTheLinkAndKeepsTheCounters) {
         std::optional<std::uint16_t> RecordKey;
     };
     const TCase cases[] = {
-        {{"attach", "gateway"}, TUnitKind::Gateway, 0xFE02, 0x0205, sim::kKeyGatewayRecord},
+        {{"attach", "gateway"}, TUnitKind::Gateway, 0xFE02, 0x0205, devlink::PSKEY_GW_XSETTINGS},
         {{"attach", "gateway", "--edition", "kesto", "--version", "0x0310"}, TUnitKind::Gateway, 0xFE01, 0x0310,
-         sim::kKeyGatewayRecord},
-        {{"attach", "handset", "--edition=kesto"}, TUnitKind::Handset, 0xAB01, 0x0205, sim::kKeyHandsetRecord},
+         devlink::PSKEY_GW_XSETTINGS},
+        {{"attach", "handset", "--edition=kesto"}, TUnitKind::Handset, 0xAB01, 0x0205, devlink::PSKEY_HS_XSETTINGS},
         {{"attach", "tavin"}, TUnitKind::Tavin, 0xAC02, 0x0205, std::nullopt},
         {{"attach", "unknown", "--edition", "kesto"}, TUnitKind::Unknown, 0x5A01, 0x0205, std::nullopt},
     };
@@ -125,10 +125,10 @@ TEST_F(SimCommandTest, AttachPutsAFactoryUnitOnTheLinkAndKeepsTheCounters) {
         EXPECT_EQ(bench.Unit().TypeWord(), c.Type);
         EXPECT_EQ(bench.Unit().VersionWord(), c.Version);
         EXPECT_EQ(bench.Unit().Store().size(), c.RecordKey ? 3u : 2u);
-        if (c.RecordKey == sim::kKeyGatewayRecord) {
+        if (c.RecordKey == devlink::PSKEY_GW_XSETTINGS) {
             const sim::TRecord record =
                 sim::FactoryGatewayRecord(c.Type == 0xFE01 ? sim::TEdition::Kesto : sim::TEdition::Ardex);
-            EXPECT_EQ(*bench.Unit().Find(sim::kKeyGatewayRecord),
+            EXPECT_EQ(*bench.Unit().Find(devlink::PSKEY_GW_XSETTINGS),
                       std::vector<std::uint16_t>(record.begin(), record.end()));
         }
         EXPECT_EQ(bench.Counters.Opens, 5u);
@@ -143,7 +143,7 @@ TEST_F(SimCommandTest, FailSetsTheCountForACallOrOneKey) {
     ASSERT_EQ(Run({"fail", "open", "1"}), 0);
     ASSERT_EQ(Run({"fail", "write", "3"}), 0);
     TSimBench bench = Load();
-    EXPECT_EQ(bench.Faults.Pending(TSimCall::Read, sim::kKeyHandsetRecord), 2u);
+    EXPECT_EQ(bench.Faults.Pending(TSimCall::Read, devlink::PSKEY_HS_XSETTINGS), 2u);
     EXPECT_EQ(bench.Faults.Pending(TSimCall::Read), 0u);
     EXPECT_EQ(bench.Faults.Pending(TSimCall::Open), 1u);
     EXPECT_EQ(bench.Faults.Pending(TSimCall::Write), 3u);
@@ -172,7 +172,7 @@ TEST_F(SimCommandTest, ResetBringsBackAFactoryHandsetWithNothingPending) {
 TEST_F(SimCommandTest, ShowListsUnitKeysFaultsAndCounters) {
     TSimBench bench;
     bench.Unit().SetKey(0x0600, {0x00ab});
-    bench.Faults.FailNext(TSimCall::Read, 2, sim::kKeyHandsetRecord);
+    bench.Faults.FailNext(TSimCall::Read, 2, devlink::PSKEY_HS_XSETTINGS);
     bench.Counters = {3, 2, 7, 1, 0};
     bench.OpenConnection();
     ASSERT_TRUE(file.Save(bench));

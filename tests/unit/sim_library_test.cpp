@@ -52,11 +52,11 @@ protected:
 TEST_F(SimLibraryTest, FreshBenchHasAFactoryHandsetThatOpens) {
     const std::uint32_t handle = Open();
     ASSERT_NE(handle, 0u);
-    const TRead type = Read(handle, sim::kKeyUnitType);
+    const TRead type = Read(handle, devlink::PSKEY_UNIT_TYPE);
     ASSERT_EQ(type.Result, 1);
     EXPECT_EQ(type.Length, 1);
     EXPECT_EQ(type.Words[0], 0xAB02);
-    const TRead record = Read(handle, sim::kKeyHandsetRecord);
+    const TRead record = Read(handle, devlink::PSKEY_HS_XSETTINGS);
     ASSERT_EQ(record.Result, 1);
     EXPECT_EQ(record.Length, 25);
     EXPECT_EQ(record.Words[2], 0x0DAC);
@@ -74,16 +74,16 @@ TEST_F(SimLibraryTest, BadHandlesFailEveryCallWithoutTouchingAnything) {
     };
     const TCase cases[] = {{"handle 0", 0}, {"closed", closed}, {"unit since replaced", unplugged},
                            {"never issued", 0xDEAD}};
-    const std::vector<std::uint16_t> before = *bench.Unit().Find(sim::kKeyHandsetRecord);
+    const std::vector<std::uint16_t> before = *bench.Unit().Find(devlink::PSKEY_HS_XSETTINGS);
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        const TRead read = Read(c.Handle, sim::kKeyUnitType);
+        const TRead read = Read(c.Handle, devlink::PSKEY_UNIT_TYPE);
         EXPECT_NE(read.Result, 1);
         EXPECT_EQ(read.Length, 0xFFFF);
         EXPECT_EQ(read.Words[0], kGuard);
 
-        EXPECT_NE(Write(c.Handle, sim::kKeyHandsetRecord, {1, 2, 3}), 1);
-        EXPECT_EQ(*bench.Unit().Find(sim::kKeyHandsetRecord), before);
+        EXPECT_NE(Write(c.Handle, devlink::PSKEY_HS_XSETTINGS, {1, 2, 3}), 1);
+        EXPECT_EQ(*bench.Unit().Find(devlink::PSKEY_HS_XSETTINGS), before);
 
         char name[8];
         std::memset(name, 'x', sizeof name);
@@ -127,16 +127,16 @@ TEST_F(SimLibraryTest, ReadOfAnAbsentKeyOrAnotherStoreFails) {
     EXPECT_NE(Read(handle, 0x0999).Result, 1);
     TRead read;
     read.Words.fill(kGuard);
-    EXPECT_NE(library.EngineReadKey(handle, sim::kKeyUnitType, 0, 36, read.Words.data(), &read.Length), 1);
+    EXPECT_NE(library.EngineReadKey(handle, devlink::PSKEY_UNIT_TYPE, 0, 36, read.Words.data(), &read.Length), 1);
     EXPECT_EQ(read.Words[0], kGuard);
-    EXPECT_NE(library.EngineReadKey(handle, sim::kKeyUnitType, 1, 36, nullptr, &read.Length), 1);
-    EXPECT_NE(library.EngineReadKey(handle, sim::kKeyUnitType, 1, 36, read.Words.data(), nullptr), 1);
+    EXPECT_NE(library.EngineReadKey(handle, devlink::PSKEY_UNIT_TYPE, 1, 36, nullptr, &read.Length), 1);
+    EXPECT_NE(library.EngineReadKey(handle, devlink::PSKEY_UNIT_TYPE, 1, 36, read.Words.data(), nullptr), 1);
 }
 
 TEST_F(SimLibraryTest, WriteStoresExactlyTheGivenWordsInStoreOne) {
     const std::uint32_t handle = Open();
-    ASSERT_EQ(Write(handle, sim::kKeyHandsetRecord, {0x1111, 0x2222}), 1);
-    EXPECT_EQ(bench.Unit().KeyText(sim::kKeyHandsetRecord), "1111 2222");
+    ASSERT_EQ(Write(handle, devlink::PSKEY_HS_XSETTINGS, {0x1111, 0x2222}), 1);
+    EXPECT_EQ(bench.Unit().KeyText(devlink::PSKEY_HS_XSETTINGS), "1111 2222");
     ASSERT_EQ(Write(handle, 0x0400, {}), 1);
     EXPECT_EQ(bench.Unit().KeyText(0x0400), "");
     const std::uint16_t word = 0x3333;
@@ -147,37 +147,37 @@ TEST_F(SimLibraryTest, WriteStoresExactlyTheGivenWordsInStoreOne) {
 TEST_F(SimLibraryTest, MisreportedLengthIsReportedButNeverWrittenPastTheCapacity) {
     bench.Faults.MisreportNextRead(40);
     const std::uint32_t handle = Open();
-    const TRead lying = Read(handle, sim::kKeyHandsetRecord, 36);
+    const TRead lying = Read(handle, devlink::PSKEY_HS_XSETTINGS, 36);
     ASSERT_EQ(lying.Result, 1);
     EXPECT_EQ(lying.Length, 40);
     EXPECT_EQ(lying.Words[24], 0x0000);     // the last stored word
     EXPECT_EQ(lying.Words[25], kGuard);     // nothing beyond what the unit holds
     EXPECT_EQ(lying.Words[36], kGuard);     // and never beyond the capacity
 
-    const TRead next = Read(handle, sim::kKeyHandsetRecord, 36);
+    const TRead next = Read(handle, devlink::PSKEY_HS_XSETTINGS, 36);
     EXPECT_EQ(next.Length, 25);  // used up
 
     bench.Faults.MisreportNextRead(30);
-    const TRead small = Read(handle, sim::kKeyHandsetRecord, 10);
+    const TRead small = Read(handle, devlink::PSKEY_HS_XSETTINGS, 10);
     EXPECT_EQ(small.Length, 30);
-    EXPECT_EQ(small.Words[9], bench.Unit().Find(sim::kKeyHandsetRecord)->at(9));
+    EXPECT_EQ(small.Words[9], bench.Unit().Find(devlink::PSKEY_HS_XSETTINGS)->at(9));
     EXPECT_EQ(small.Words[10], kGuard);
 }
 
 TEST_F(SimLibraryTest, MisreportWaitsForASuccessfulReadOfItsKey) {
     const std::uint32_t handle = Open();
-    bench.Faults.MisreportNextRead(7, sim::kKeyHandsetRecord);
-    bench.Faults.FailNext(TSimCall::Read, 1, sim::kKeyHandsetRecord);
-    EXPECT_EQ(Read(handle, sim::kKeyUnitType).Length, 1);  // another key
+    bench.Faults.MisreportNextRead(7, devlink::PSKEY_HS_XSETTINGS);
+    bench.Faults.FailNext(TSimCall::Read, 1, devlink::PSKEY_HS_XSETTINGS);
+    EXPECT_EQ(Read(handle, devlink::PSKEY_UNIT_TYPE).Length, 1);  // another key
     EXPECT_NE(Read(handle, 0x0999).Result, 1);              // absent key
-    EXPECT_NE(Read(handle, sim::kKeyHandsetRecord).Result, 1);  // injected failure
-    EXPECT_EQ(Read(handle, sim::kKeyHandsetRecord).Length, 7);
-    EXPECT_EQ(Read(handle, sim::kKeyHandsetRecord).Length, 25);
+    EXPECT_NE(Read(handle, devlink::PSKEY_HS_XSETTINGS).Result, 1);  // injected failure
+    EXPECT_EQ(Read(handle, devlink::PSKEY_HS_XSETTINGS).Length, 7);
+    EXPECT_EQ(Read(handle, devlink::PSKEY_HS_XSETTINGS).Length, 25);
 }
 
 TEST_F(SimLibraryTest, InjectedReadAndWriteFailuresCountPerKey) {
-    constexpr std::uint16_t kType = sim::kKeyUnitType;
-    constexpr std::uint16_t kRecord = sim::kKeyHandsetRecord;
+    constexpr std::uint16_t kType = devlink::PSKEY_UNIT_TYPE;
+    constexpr std::uint16_t kRecord = devlink::PSKEY_HS_XSETTINGS;
     struct TFault {
         TSimCall Call;
         unsigned Count;
@@ -249,10 +249,10 @@ TEST_F(SimLibraryTest, InjectedReadAndWriteFailuresCountPerKey) {
 
 TEST_F(SimLibraryTest, ReadFaultsAreNotUsedUpByCallsThatReachNoUnit) {
     bench.Faults.FailNext(TSimCall::Read, 1);
-    EXPECT_NE(Read(0, sim::kKeyUnitType).Result, 1);
+    EXPECT_NE(Read(0, devlink::PSKEY_UNIT_TYPE).Result, 1);
     const std::uint32_t handle = Open();
-    EXPECT_NE(Read(handle, sim::kKeyUnitType).Result, 1);
-    EXPECT_EQ(Read(handle, sim::kKeyUnitType).Result, 1);
+    EXPECT_NE(Read(handle, devlink::PSKEY_UNIT_TYPE).Result, 1);
+    EXPECT_EQ(Read(handle, devlink::PSKEY_UNIT_TYPE).Result, 1);
 }
 
 TEST_F(SimLibraryTest, InjectedOpenFailuresGiveHandleZero) {
@@ -286,16 +286,16 @@ TEST_F(SimLibraryTest, OpensRecordWhatTheyWereAskedFor) {
 
 TEST_F(SimLibraryTest, ASwappedUnitAnswersNewConnectionsOnly) {
     const std::uint32_t toHandset = Open();
-    ASSERT_EQ(Read(toHandset, sim::kKeyUnitType).Words[0], 0xAB02);
+    ASSERT_EQ(Read(toHandset, devlink::PSKEY_UNIT_TYPE).Words[0], 0xAB02);
     bench.AttachUnit(TSimUnit::Factory(TUnitKind::Gateway));
-    EXPECT_NE(Read(toHandset, sim::kKeyUnitType).Result, 1);
+    EXPECT_NE(Read(toHandset, devlink::PSKEY_UNIT_TYPE).Result, 1);
     EXPECT_EQ(bench.OpenConnections(), 1u);  // still to be closed by its owner
 
     const std::uint32_t toGateway = Open();
     EXPECT_NE(toGateway, toHandset);
-    EXPECT_EQ(Read(toGateway, sim::kKeyUnitType).Words[0], 0xFE02);
-    EXPECT_EQ(Read(toGateway, sim::kKeyGatewayRecord).Words[5], 0xC001);
-    EXPECT_NE(Read(toGateway, sim::kKeyHandsetRecord).Result, 1);
+    EXPECT_EQ(Read(toGateway, devlink::PSKEY_UNIT_TYPE).Words[0], 0xFE02);
+    EXPECT_EQ(Read(toGateway, devlink::PSKEY_GW_XSETTINGS).Words[5], 0xC001);
+    EXPECT_NE(Read(toGateway, devlink::PSKEY_HS_XSETTINGS).Result, 1);
 
     EXPECT_EQ(library.EngineClose(toHandset), 1);
     EXPECT_EQ(library.EngineClose(toGateway), 1);
@@ -316,9 +316,9 @@ TEST_F(SimLibraryTest, CountersRunOverTheWholeBenchAcrossUnits) {
         EXPECT_EQ(bench.Counters.Restarts, e.Restarts);
     };
     const std::uint32_t first = Open();
-    Read(first, sim::kKeyUnitType);
+    Read(first, devlink::PSKEY_UNIT_TYPE);
     Read(first, 0x0999);  // fails, still an attempt
-    Write(first, sim::kKeyHandsetRecord, {1});
+    Write(first, devlink::PSKEY_HS_XSETTINGS, {1});
     library.EngineRestart(first, 0);
     check("after the first connection's calls", {1, 0, 1, 2, 1, 1});
     library.EngineClose(first);
@@ -327,8 +327,8 @@ TEST_F(SimLibraryTest, CountersRunOverTheWholeBenchAcrossUnits) {
 
     bench.AttachUnit(TSimUnit::Bare(TUnitKind::None));
     const std::uint32_t failed = Open();
-    Read(failed, sim::kKeyUnitType);
-    Write(failed, sim::kKeyUnitType, {1});
+    Read(failed, devlink::PSKEY_UNIT_TYPE);
+    Write(failed, devlink::PSKEY_UNIT_TYPE, {1});
     library.EngineRestart(failed, 0);
     check("with nothing on the link", {2, 2, 0, 3, 2, 1});
 

@@ -65,10 +65,10 @@ TSimBench BusyBench(std::uint32_t& live, std::uint32_t& stale) {
     live = bench.OpenConnection();
     bench.Faults.FailNext(TSimCall::Open, 1);
     bench.Faults.FailNext(TSimCall::Read, 2);
-    bench.Faults.FailNext(TSimCall::Read, 1, sim::kKeyGatewayRecord);
-    bench.Faults.FailNext(TSimCall::Write, 4, sim::kKeyGatewayRecord);
+    bench.Faults.FailNext(TSimCall::Read, 1, devlink::PSKEY_GW_XSETTINGS);
+    bench.Faults.FailNext(TSimCall::Write, 4, devlink::PSKEY_GW_XSETTINGS);
     bench.Faults.MisreportNextRead(40);
-    bench.Faults.MisreportNextRead(3, sim::kKeyUnitType);
+    bench.Faults.MisreportNextRead(3, devlink::PSKEY_UNIT_TYPE);
     bench.EngineVersion = "TestEngine \"lab\"\nbuild 7";
     bench.SetSpiListing({"LPT1,USB SPI", "SPITRANS=LPT,SPITRANS=USB", 0, 600});
     bench.Counters = {11, 9, 20, 3, 2};
@@ -97,10 +97,10 @@ TEST(SimStateFile, RoundTripKeepsTheWholeBench) {
     EXPECT_EQ(unit.KeyText(0x0500), "");
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Open), 1u);
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read), 2u);
-    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read, sim::kKeyGatewayRecord), 1u);
-    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Write, sim::kKeyGatewayRecord), 4u);
+    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read, devlink::PSKEY_GW_XSETTINGS), 1u);
+    EXPECT_EQ(loaded.Faults.Pending(TSimCall::Write, devlink::PSKEY_GW_XSETTINGS), 4u);
     EXPECT_EQ(loaded.Faults.PendingMisreport(), 40);
-    EXPECT_EQ(loaded.Faults.PendingMisreport(sim::kKeyUnitType), 3);
+    EXPECT_EQ(loaded.Faults.PendingMisreport(devlink::PSKEY_UNIT_TYPE), 3);
     EXPECT_EQ(loaded.EngineVersion, "TestEngine \"lab\"\nbuild 7");
     EXPECT_EQ(loaded.Spi().Transports, "SPITRANS=LPT,SPITRANS=USB");
     EXPECT_EQ(loaded.Spi().Need, 600);
@@ -124,7 +124,7 @@ TEST(SimStateFile, NoFileYetIsAFactoryHandsetAndCreatesNothing) {
     ASSERT_TRUE(file.Load(bench));
     EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset);
     EXPECT_EQ(bench.Unit().TypeWord(), 0xAB02);
-    EXPECT_NE(bench.Unit().Find(sim::kKeyHandsetRecord), nullptr);
+    EXPECT_NE(bench.Unit().Find(devlink::PSKEY_HS_XSETTINGS), nullptr);
     EXPECT_FALSE(file.Exists());
 }
 
@@ -230,11 +230,11 @@ TEST(SimStateFileLibrary, SharesTheUnitWithAnotherWriterOfTheFile) {
 
     std::uint16_t words[36] = {};
     std::uint16_t length = 0;
-    EXPECT_NE(library.EngineReadKey(handle, sim::kKeyUnitType, 1, 36, words, &length), 1);
+    EXPECT_NE(library.EngineReadKey(handle, devlink::PSKEY_UNIT_TYPE, 1, 36, words, &length), 1);
     library.EngineClose(handle);
     const std::uint32_t again = library.EngineOpenTransport(2, "\\\\.\\CSR0", 0, 1000, 1000);
-    EXPECT_NE(library.EngineReadKey(again, sim::kKeyUnitType, 1, 36, words, &length), 1);  // injected
-    ASSERT_EQ(library.EngineReadKey(again, sim::kKeyUnitType, 1, 36, words, &length), 1);
+    EXPECT_NE(library.EngineReadKey(again, devlink::PSKEY_UNIT_TYPE, 1, 36, words, &length), 1);  // injected
+    ASSERT_EQ(library.EngineReadKey(again, devlink::PSKEY_UNIT_TYPE, 1, 36, words, &length), 1);
     EXPECT_EQ(words[0], 0xFE02);
     library.EngineClose(again);
 

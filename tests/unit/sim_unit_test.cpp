@@ -63,11 +63,11 @@ TEST(SimUnitBare, HoldsOnlyTypeAndVersionWithTheScriptDefaults) {
         SCOPED_TRACE(c.Name);
         EXPECT_TRUE(c.Unit.Answers());
         ASSERT_EQ(c.Unit.Store().size(), 2u);
-        EXPECT_EQ(c.Unit.KeyText(sim::kKeyUnitType), sim::FormatWords({c.Type}));
-        EXPECT_EQ(c.Unit.KeyText(sim::kKeyVersion), sim::FormatWords({c.Version}));
+        EXPECT_EQ(c.Unit.KeyText(devlink::PSKEY_UNIT_TYPE), sim::FormatWords({c.Type}));
+        EXPECT_EQ(c.Unit.KeyText(devlink::PSKEY_SW_VERSION), sim::FormatWords({c.Version}));
         EXPECT_EQ(c.Unit.ChipName(), c.Chip);
-        EXPECT_EQ(c.Unit.Find(sim::kKeyHandsetRecord), nullptr);
-        EXPECT_EQ(c.Unit.Find(sim::kKeyGatewayRecord), nullptr);
+        EXPECT_EQ(c.Unit.Find(devlink::PSKEY_HS_XSETTINGS), nullptr);
+        EXPECT_EQ(c.Unit.Find(devlink::PSKEY_GW_XSETTINGS), nullptr);
         EXPECT_EQ(c.Unit.Restarts(), 0u);
     }
 }
@@ -87,10 +87,10 @@ TEST(SimUnitFactory, EachKindHoldsItsKeys) {
         std::optional<std::uint16_t> RecordKey;
     };
     const TCase cases[] = {
-        {TUnitKind::Handset, TEdition::Ardex, 0xAB02, sim::kKeyHandsetRecord},
-        {TUnitKind::Handset, TEdition::Kesto, 0xAB01, sim::kKeyHandsetRecord},
-        {TUnitKind::Gateway, TEdition::Ardex, 0xFE02, sim::kKeyGatewayRecord},
-        {TUnitKind::Gateway, TEdition::Kesto, 0xFE01, sim::kKeyGatewayRecord},
+        {TUnitKind::Handset, TEdition::Ardex, 0xAB02, devlink::PSKEY_HS_XSETTINGS},
+        {TUnitKind::Handset, TEdition::Kesto, 0xAB01, devlink::PSKEY_HS_XSETTINGS},
+        {TUnitKind::Gateway, TEdition::Ardex, 0xFE02, devlink::PSKEY_GW_XSETTINGS},
+        {TUnitKind::Gateway, TEdition::Kesto, 0xFE01, devlink::PSKEY_GW_XSETTINGS},
         {TUnitKind::Tavin, TEdition::Ardex, 0xAC02, std::nullopt},
         {TUnitKind::Unknown, TEdition::Kesto, 0x5A01, std::nullopt},
     };
@@ -104,7 +104,7 @@ TEST(SimUnitFactory, EachKindHoldsItsKeys) {
         if (c.RecordKey) {
             const auto* record = unit.Find(*c.RecordKey);
             ASSERT_NE(record, nullptr);
-            EXPECT_EQ(record->size(), sim::kRecordWords);
+            EXPECT_EQ(record->size(), devlink::kRecordWords);
         }
     }
 }
@@ -248,8 +248,8 @@ TEST(SimUnitStore, KeyTextTellsAbsentFromEmptyAndFormatsUpperCaseHex) {
     EXPECT_EQ(unit.KeyText(0x1234), "");
     EXPECT_EQ(unit.KeyText(0x0100), "00AB FFFF 0001");
     EXPECT_EQ(unit.KeyText(0x0999), "absent");
-    unit.RemoveKey(sim::kKeyUnitType);
-    EXPECT_EQ(unit.KeyText(sim::kKeyUnitType), "absent");
+    unit.RemoveKey(devlink::PSKEY_UNIT_TYPE);
+    EXPECT_EQ(unit.KeyText(devlink::PSKEY_UNIT_TYPE), "absent");
     EXPECT_EQ(unit.TypeWord(), 0);
 }
 

@@ -302,7 +302,7 @@ private:
             bench_.AttachUnit(sim::TSimUnit::Factory(gateway ? sim::TUnitKind::Gateway : sim::TUnitKind::Handset, edition));
             std::vector<std::uint16_t> words(static_cast<std::size_t>(Below(41)));
             for (std::uint16_t& w : words) w = AnyWord();
-            bench_.Unit().SetKey(gateway ? sim::kKeyGatewayRecord : sim::kKeyHandsetRecord, words);
+            bench_.Unit().SetKey(gateway ? devlink::PSKEY_GW_XSETTINGS : devlink::PSKEY_HS_XSETTINGS, words);
             return std::string(gateway ? "gateway" : "handset") + " with a random record of " +
                    std::to_string(words.size()) + " words";
         }
@@ -310,13 +310,13 @@ private:
             bench_.AttachUnit(sim::TSimUnit::Factory(OneIn(2) ? sim::TUnitKind::Tavin : sim::TUnitKind::Unknown));
             return "foreign unit";
         case 5:
-            bench_.Unit().SetKey(sim::kKeyUnitType, {AnyWord()});
+            bench_.Unit().SetKey(devlink::PSKEY_UNIT_TYPE, {AnyWord()});
             return "unit type word changed";
         case 6:
             bench_.Unit().SetChipName(OneIn(2) ? "csr8670 rev B" : "CSR8675");
             return "chip name " + bench_.Unit().ChipName();
         case 7:
-            bench_.Unit().RemoveKey(OneIn(2) ? sim::kKeyVersion : sim::kKeyUnitType);
+            bench_.Unit().RemoveKey(OneIn(2) ? devlink::PSKEY_SW_VERSION : devlink::PSKEY_UNIT_TYPE);
             return "version or unit type key removed";
         default:
             bench_.AttachUnit(sim::TSimUnit());
@@ -325,8 +325,8 @@ private:
     }
 
     std::string InjectFaults() {
-        const std::uint16_t keys[] = {sim::kKeyUnitType, sim::kKeyVersion, sim::kKeyHandsetRecord,
-                                      sim::kKeyGatewayRecord};
+        const std::uint16_t keys[] = {devlink::PSKEY_UNIT_TYPE, devlink::PSKEY_SW_VERSION, devlink::PSKEY_HS_XSETTINGS,
+                                      devlink::PSKEY_GW_XSETTINGS};
         const std::optional<std::uint16_t> key =
             OneIn(3) ? std::nullopt : std::optional<std::uint16_t>(keys[Below(4)]);
         if (OneIn(4)) {

@@ -118,7 +118,7 @@ class StoredUnits : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
     const TStoredUnit stored = ReadUnitFile(GetParam());
-    const std::uint16_t key = stored.Gateway ? sim::kKeyGatewayRecord : sim::kKeyHandsetRecord;
+    const std::uint16_t key = stored.Gateway ? devlink::PSKEY_GW_XSETTINGS : devlink::PSKEY_HS_XSETTINGS;
     sim::TSimBench bench;
     bench.AttachUnit(sim::TSimUnit::Bare(stored.Gateway ? sim::TUnitKind::Gateway : sim::TUnitKind::Handset,
                                          stored.TypeWord, stored.VersionWord));

@@ -102,7 +102,7 @@ TEST_P(SpinArrows, MoveByTheStepAndStopAtTheEnds) {
     spin.Associate(box);
     spin.SetPosition(c.Start);
     int clicks = 0;
-    spin.OnClick = [&] { ++clicks; };
+    spin.OnPositionSet = [&] { ++clicks; };
     for (int i = 0; i < c.Clicks; ++i) spin.UserClick(c.Up);
     EXPECT_EQ(spin.Position(), c.Expected);
     EXPECT_EQ(box.Text(), std::to_string(c.Expected));
