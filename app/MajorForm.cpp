@@ -108,8 +108,8 @@ void TMajorForm::CheckProgramSettingsFile() {
     if (!move) return;
     Services.Files.DeleteFile(move->To);
     Services.Files.RenameFile(move->From, move->To);
-    FormPrompter.ShowPrompt("'" + move->From + "' is saved as\n\n'" + move->To + "'", "NOTE", mtInformation,
-                            ButtonSet({bkOK}), 1);
+    FormPrompter.ShowPrompt("'" + move->From + "' is saved as\n\n'" + move->To + "'", "NOTE", ui::mtInformation,
+                            ui::ButtonSet({ui::bkOK}), 1);
 }
 
 void TMajorForm::FormShow() {

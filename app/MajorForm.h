@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "app/Prompt.h"
 #include "editor/SettingsEditor.h"
 #include "link/ChipLibrary.h"
 #include "link/Connection.h"
 #include "link/Transports.h"
 #include "records/SettingsRecords.h"
 #include "ui/Buttons.h"
+#include "ui/Prompt.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
 #include "ui/Timer.h"
@@ -23,7 +23,7 @@ inline constexpr const char* kFormCaption = "ZENTA User Programmer";
 // Holds the prompter so that it exists before the settings editor that uses it.
 struct TPrompterHolder {
     explicit TPrompterHolder(ui::IPromptService& service) : FormPrompter(service) {}
-    TPrompter FormPrompter;
+    ui::TPrompter FormPrompter;
 };
 
 class TMajorForm : private TPrompterHolder, public editor::TSettingsEditor {

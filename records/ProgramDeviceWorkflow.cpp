@@ -68,9 +68,9 @@ void ProgramUnit(app::TMajorForm& form) {
         form.Prompter.ShowError(kind.WriteFailure);
         return;
     }
-    const int answer = form.Prompter.ShowPrompt(kind.WriteSuccess, "NOTE", app::mtInformation,
-                                                app::ButtonSet({app::bkYes, app::bkNo}), 2);
-    if (answer == app::mrYes) form.Connection.Restart();
+    const int answer = form.Prompter.ShowPrompt(kind.WriteSuccess, "NOTE", ui::mtInformation,
+                                                ui::ButtonSet({ui::bkYes, ui::bkNo}), 2);
+    if (answer == ui::mrYes) form.Connection.Restart();
 }
 
 }  // namespace
