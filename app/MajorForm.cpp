@@ -24,6 +24,7 @@ TMajorForm::TMajorForm(ui::TServices& services, devlink::IChipLibrary& library, 
     : TPrompterHolder(services.Prompts),
       editor::TSettingsEditor(FormPrompter),
       Connection(library, Transports, services.Sleeper),
+      ActivityLog(services.Clock, InfoMemo),
       Services(services),
       Library(library),
       executablePath_(std::move(executablePath)) {
@@ -146,9 +147,7 @@ void TMajorForm::FactoryButtonClick() {
         ApplyGatewayDefaults();
 }
 
-void TMajorForm::AddLogLine(const std::string& text) {
-    InfoMemo.Lines.push_back(FormatLogLine(Services.Clock.Now(), text));
-}
+void TMajorForm::AddLogLine(const std::string& text) { ActivityLog.AddLogLine(text); }
 
 std::vector<ui::TControl*> TMajorForm::AllControls() {
     std::vector<ui::TControl*> all{&MainImage,         &InfoMemo,         &LoadFileButton,      &SaveFileButton,

@@ -114,7 +114,7 @@ TEST_F(DeviceActions, AForeignChipEndsTheProgramAfterItsPrompt) {
 TEST_F(DeviceActions, TheChipNameMatchesInAnySpellingAndInsideLongerNames) {
     for (const char* chip : {"CSR8670", "csr8670", "Csr8670 rev B", "BC-CSR8670-A05"}) {
         unit.Chip = chip;
-        EXPECT_TRUE(form.DetectDevice()) << chip;
+        EXPECT_EQ(form.DetectDevice().Outcome, app::TDeviceOutcome::Succeeded) << chip;
     }
     EXPECT_TRUE(env.Prompts.Shown.empty());
     EXPECT_FALSE(form.Closed);
