@@ -42,7 +42,6 @@ void TSystemSleep::Sleep(unsigned milliseconds) {
 }
 
 int TCommandPrompts::ShowModal(const ui::TPromptWindow& window) {
-    Shown.push_back(window);
     const bool question = Offers(window, ui::mrYes) && Offers(window, ui::mrNo);
     if (echo_) {
         messages_ << window.Caption << ": " << OneLine(window.Text);
