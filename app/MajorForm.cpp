@@ -1,6 +1,5 @@
 #include "app/MajorForm.h"
 
-#include "app/ActivityLog.h"
 #include "app/ProgramSettingsFile.h"
 #include "editor/SettingsTables.h"
 #include "records/SettingsRecords.h"

@@ -85,7 +85,7 @@ TDeviceResult ProgramUnit(TDeviceContext& context) {
 // The restart question is answered while the connection is still open, since the
 // restart goes over it; the connection is closed on every path.
 TDeviceResult ProgramDevice(TDeviceContext& context) {
-    const TDeviceResult detected = DetectDevice(context);
+    TDeviceResult detected = DetectDevice(context);
     if (detected.Outcome != TDeviceOutcome::Succeeded) return detected;
     context.Connection.OpenConnection();
     TDeviceResult result = ProgramUnit(context);

@@ -82,7 +82,7 @@ TDeviceResult ReadUnitSettings(TDeviceContext& context) {
 
 // The connection stays open while the outcome is shown and is closed on every path.
 TDeviceResult ReadDevice(TDeviceContext& context) {
-    const TDeviceResult detected = DetectDevice(context);
+    TDeviceResult detected = DetectDevice(context);
     if (detected.Outcome != TDeviceOutcome::Succeeded) return detected;
     context.Connection.OpenConnection();
     TDeviceResult result = ReadUnitSettings(context);

@@ -15,7 +15,7 @@ TDeviceResult ReadUnitIdentity(TDeviceContext& context) {
 }
 
 TDeviceResult IdentifyUnit(TDeviceContext& context) {
-    const TDeviceResult detected = DetectDevice(context);
+    TDeviceResult detected = DetectDevice(context);
     if (detected.Outcome != TDeviceOutcome::Succeeded) return detected;
     context.Connection.OpenConnection();
     TDeviceResult identified = ReadUnitIdentity(context);
