@@ -12,4 +12,6 @@ std::string FormatLogLine(const ui::TLocalTime& time, const std::string& text) {
     return line;
 }
 
+void TActivityLog::AddLogLine(const std::string& text) { lines_.Lines.push_back(FormatLogLine(clock_.Now(), text)); }
+
 }  // namespace app

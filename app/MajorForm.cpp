@@ -1,6 +1,5 @@
 #include "app/MajorForm.h"
 
-#include "app/ActivityLog.h"
 #include "app/ProgramSettingsFile.h"
 #include "editor/SettingsTables.h"
 #include "records/SettingsRecords.h"
@@ -24,6 +23,7 @@ TMajorForm::TMajorForm(ui::TServices& services, devlink::IChipLibrary& library, 
     : TPrompterHolder(services.Prompts),
       editor::TSettingsEditor(FormPrompter),
       Connection(library, Transports, services.Sleeper),
+      ActivityLog(services.Clock, InfoMemo),
       Services(services),
       Library(library),
       executablePath_(std::move(executablePath)) {
@@ -107,8 +107,8 @@ void TMajorForm::CheckProgramSettingsFile() {
     if (!move) return;
     Services.Files.DeleteFile(move->To);
     Services.Files.RenameFile(move->From, move->To);
-    FormPrompter.ShowPrompt("'" + move->From + "' is saved as\n\n'" + move->To + "'", "NOTE", mtInformation,
-                            ButtonSet({bkOK}), 1);
+    FormPrompter.ShowPrompt("'" + move->From + "' is saved as\n\n'" + move->To + "'", "NOTE", ui::mtInformation,
+                            ui::ButtonSet({ui::bkOK}), 1);
 }
 
 void TMajorForm::FormShow() {
@@ -145,9 +145,7 @@ void TMajorForm::FactoryButtonClick() {
         ApplyGatewayDefaults();
 }
 
-void TMajorForm::AddLogLine(const std::string& text) {
-    InfoMemo.Lines.push_back(FormatLogLine(Services.Clock.Now(), text));
-}
+void TMajorForm::AddLogLine(const std::string& text) { ActivityLog.AddLogLine(text); }
 
 std::vector<ui::TControl*> TMajorForm::AllControls() {
     std::vector<ui::TControl*> all{&MainImage,         &InfoMemo,         &LoadFileButton,      &SaveFileButton,

@@ -4,13 +4,15 @@
 
 #include <string>
 
-#include "app/Prompt.h"
+#include "app/ActivityLog.h"
+#include "app/UserActions.h"
 #include "editor/SettingsEditor.h"
 #include "link/ChipLibrary.h"
 #include "link/Connection.h"
 #include "link/Transports.h"
 #include "records/SettingsRecords.h"
 #include "ui/Buttons.h"
+#include "ui/Prompt.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
 #include "ui/Timer.h"
@@ -23,7 +25,7 @@ inline constexpr const char* kFormCaption = "ZENTA User Programmer";
 // Holds the prompter so that it exists before the settings editor that uses it.
 struct TPrompterHolder {
     explicit TPrompterHolder(ui::IPromptService& service) : FormPrompter(service) {}
-    TPrompter FormPrompter;
+    ui::TPrompter FormPrompter;
 };
 
 class TMajorForm : private TPrompterHolder, public editor::TSettingsEditor {
@@ -39,15 +41,18 @@ public:
     void MainImageClick();
     void FactoryButtonClick();
     // SAVE FILE and LOAD FILE: both units' settings and the edition, to and from a file.
-    void SaveFileButtonClick();
-    void LoadFileButtonClick();
+    TFileResult SaveFileButtonClick();
+    TFileResult LoadFileButtonClick();
 
-    // Device actions: each opens its own connection and closes it before returning.
-    // True when a unit with the right chip answered; a foreign chip closes the window.
-    bool DetectDevice();
-    void ReadDeviceButtonClick();
-    void ProgramDeviceButtonClick();
-    void RestartButtonClick();
+    // Device actions: each opens its own connection and closes it before returning. A
+    // foreign chip closes the window once its prompt is answered.
+    TDeviceResult DetectDevice();
+    TDeviceResult ReadDeviceButtonClick();
+    TDeviceResult ProgramDeviceButtonClick();
+    TDeviceResult RestartButtonClick();
+    // The chip check and the unit's identity on a connection of its own, with nothing
+    // read or written beyond it: what a driver of the window asks before choosing pages.
+    TDeviceResult IdentifyUnit();
 
     // Appends one time-stamped line to the activity log.
     void AddLogLine(const std::string& text);
@@ -91,6 +96,7 @@ public:
     std::string ProgramSettingsFilePath;
     devlink::TTransportTable Transports;
     devlink::TConnection Connection;
+    TActivityLog ActivityLog;
     // Working copies of the records last read or built.
     records::hs_xsettings_t HSRecord{};
     records::gw_xsettings_t GWRecord{};
@@ -102,6 +108,10 @@ protected:
     devlink::IChipLibrary& Library;
 
 private:
+    TDeviceContext DeviceContext();
+    TFileContext FileContext(ui::TFileDialog& dialog);
+    // A foreign chip ends the program.
+    TDeviceResult Ended(TDeviceResult result);
     void BuildTopLevelControls();
     void CheckProgramSettingsFile();
 

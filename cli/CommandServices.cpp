@@ -4,7 +4,7 @@
 #include <ctime>
 #include <thread>
 
-#include "app/Prompt.h"
+#include "ui/Prompt.h"
 
 namespace cli {
 namespace {
@@ -42,17 +42,16 @@ void TSystemSleep::Sleep(unsigned milliseconds) {
 }
 
 int TCommandPrompts::ShowModal(const ui::TPromptWindow& window) {
-    Shown.push_back(window);
-    const bool question = Offers(window, app::mrYes) && Offers(window, app::mrNo);
+    const bool question = Offers(window, ui::mrYes) && Offers(window, ui::mrNo);
     if (echo_) {
         messages_ << window.Caption << ": " << OneLine(window.Text);
         if (question) messages_ << (AnswerRestart ? " Yes" : " No");
         messages_ << '\n';
     }
-    if (question) return AnswerRestart ? app::mrYes : app::mrNo;
+    if (question) return AnswerRestart ? ui::mrYes : ui::mrNo;
     const auto focused = static_cast<std::size_t>(window.Focused);
     if (focused >= 1 && focused <= window.Buttons.size()) return window.Buttons[focused - 1].Result;
-    return app::mrOk;
+    return ui::mrOk;
 }
 
 }  // namespace cli

@@ -2,10 +2,9 @@
 // The platform services of the command line: the real clock and real sleeps, prompts
 // that become messages on standard error and are answered for the user, and no program
 // settings file. Dialogs and message boxes are the headless ones: a command answers the
-// file dialog with the path it was given and reads the message boxes afterwards.
+// file dialog with the path it was given.
 
 #include <ostream>
-#include <vector>
 
 #include "ui/Headless.h"
 #include "ui/Services.h"
@@ -22,11 +21,11 @@ public:
     void Sleep(unsigned milliseconds) override;
 };
 
-// Every prompt is kept for the command to judge the outcome by. When echoing, each one
-// is one line on the message stream: its caption, its text with line breaks turned into
-// blanks, and the answer when the prompt asks a question. The one question the program
-// asks, whether to restart the unit, is answered Yes or No as the command line said; any
-// other prompt is closed with its focused button, as Enter would.
+// When echoing, each prompt is one line on the message stream: its caption, its text
+// with line breaks turned into blanks, and the answer when the prompt asks a question.
+// The one question the program asks, whether to restart the unit, is answered Yes or No
+// as the command line said; any other prompt is closed with its focused button, as
+// Enter would.
 class TCommandPrompts : public ui::IPromptService {
 public:
     TCommandPrompts(std::ostream& messages, bool echo) : messages_(messages), echo_(echo) {}
@@ -34,7 +33,6 @@ public:
     int ShowModal(const ui::TPromptWindow& window) override;
 
     bool AnswerRestart = false;
-    std::vector<ui::TPromptWindow> Shown;
 
 private:
     std::ostream& messages_;

@@ -1,6 +1,5 @@
 #include "cli/CommandSession.h"
 
-#include "records/Identification.h"
 #include "records/KeyTransfer.h"
 
 namespace cli {
@@ -20,50 +19,26 @@ TCommandSession::TCommandSession(devlink::IChipLibrary& library, const TPlatform
     form_.Timer1Timer();
 }
 
-std::optional<std::string> TCommandSession::WithDialogAnswer(ui::TButton& button, const std::string& path) {
-    services_.Messages.Shown.clear();
-    services_.Dialogs.Answers = {path};
-    button.UserClick();
-    if (services_.Messages.Shown.empty()) return std::nullopt;
-    return services_.Messages.Shown.back().Text;
+// An empty path cancels the dialog, which is no failure: the window then does nothing.
+std::optional<std::string> TCommandSession::Problem(const app::TFileResult& result) {
+    if (result.Outcome == app::TFileOutcome::Succeeded || result.Outcome == app::TFileOutcome::Cancelled)
+        return std::nullopt;
+    return result.Message;
 }
 
 std::optional<std::string> TCommandSession::LoadFile(const std::string& path) {
-    return WithDialogAnswer(form_.LoadFileButton, path);
+    services_.Dialogs.Answers = {path};
+    return Problem(form_.LoadFileButtonClick());
 }
 
 std::optional<std::string> TCommandSession::SaveFile(const std::string& path) {
-    return WithDialogAnswer(form_.SaveFileButton, path);
+    services_.Dialogs.Answers = {path};
+    return Problem(form_.SaveFileButtonClick());
 }
 
-TDeviceOutcome TCommandSession::Click(ui::TButton& button) {
-    const std::size_t before = services_.Prompts.Shown.size();
-    button.UserClick();
-    const auto& shown = services_.Prompts.Shown;
-    return OutcomeOfClick({shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end()}, form_.Closed);
-}
-
-TDeviceOutcome TCommandSession::ReadDevice() { return Click(form_.ReadDeviceButton); }
-
-TDeviceOutcome TCommandSession::ProgramDevice(bool restart) {
+app::TDeviceResult TCommandSession::ProgramDevice(bool restart) {
     services_.Prompts.AnswerRestart = restart;
-    return Click(form_.ProgramDeviceButton);
-}
-
-TDeviceOutcome TCommandSession::DetectDevice() {
-    if (form_.DetectDevice()) return {TOutcome::Succeeded, ""};
-    const auto& shown = services_.Prompts.Shown;
-    return {form_.Closed ? TOutcome::Refused : TOutcome::NoUnit, shown.empty() ? "" : shown.back().Text};
-}
-
-TIdentification TCommandSession::IdentifyUnit() {
-    const TDeviceOutcome detected = DetectDevice();
-    if (detected.Outcome != TOutcome::Succeeded) return {detected.Outcome, detected.Message, {}};
-    form_.Connection.OpenConnection();
-    const std::optional<records::TUnitIdentity> unit = records::ReadUnitIdentity(form_);
-    form_.Connection.CloseConnection();
-    if (!unit) return {TOutcome::ReadFailed, records::kUnitTypeUnreadable, {}};
-    return {TOutcome::Succeeded, "", *unit};
+    return form_.ProgramDeviceButtonClick();
 }
 
 std::optional<std::vector<std::uint16_t>> TCommandSession::ReadKeyWords(std::uint16_t key) {

@@ -10,8 +10,6 @@
 
 #include "app/MajorForm.h"
 #include "cli/CommandServices.h"
-#include "cli/DeviceOutcome.h"
-#include "records/UnitIdentity.h"
 
 namespace cli {
 
@@ -20,13 +18,6 @@ struct TPlatform {
     ui::IClock& Clock;
     ui::ISleep& Sleeper;    // the pauses between PS key retries
     std::ostream& Messages; // the prompts, as messages
-};
-
-// The unit on the link as identification finds it, before any workflow runs.
-struct TIdentification {
-    TOutcome Outcome = TOutcome::NoUnit;  // Succeeded when the unit-type key was read
-    std::string Message;                  // the prompt that told a failure
-    records::TUnitIdentity Unit;
 };
 
 class TCommandSession {
@@ -42,26 +33,20 @@ public:
     std::optional<std::string> LoadFile(const std::string& path);
     std::optional<std::string> SaveFile(const std::string& path);
 
-    // READ DEVICE and PROGRAM DEVICE, judged by the prompts of the click. The restart
-    // question of PROGRAM DEVICE is answered by `restart`.
-    TDeviceOutcome ReadDevice();
-    TDeviceOutcome ProgramDevice(bool restart);
-    void RestartDevice() { form_.RestartButton.UserClick(); }
-
-    // The window's chip check: Succeeded, NoUnit, or Refused for a foreign chip (which
-    // closes the window).
-    TDeviceOutcome DetectDevice();
-    // The chip check, then the unit-type and version keys on a connection of its own, as
-    // every device workflow starts.
-    TIdentification IdentifyUnit();
+    // The window's device actions. The restart question of PROGRAM DEVICE is answered by
+    // `restart`.
+    app::TDeviceResult ReadDevice() { return form_.ReadDeviceButtonClick(); }
+    app::TDeviceResult ProgramDevice(bool restart);
+    void RestartDevice() { form_.RestartButtonClick(); }
+    app::TDeviceResult DetectDevice() { return form_.DetectDevice(); }
+    app::TDeviceResult IdentifyUnit() { return form_.IdentifyUnit(); }
     // The words of a PS key of the unit on the link, as many as the read gave, on a
     // connection of its own; empty when the key cannot be read.
     std::optional<std::vector<std::uint16_t>> ReadKeyWords(std::uint16_t key);
 
 private:
-    std::optional<std::string> WithDialogAnswer(ui::TButton& button, const std::string& path);
-    // The click's outcome from the prompts it showed.
-    TDeviceOutcome Click(ui::TButton& button);
+    // The message of a file action that failed; empty otherwise.
+    static std::optional<std::string> Problem(const app::TFileResult& result);
 
     TCommandServices services_;
     app::TMajorForm form_;

@@ -1,45 +1,17 @@
 #include "cli/DeviceOutcome.h"
 
-#include "records/UnitIdentity.h"
-
 namespace cli {
-namespace {
 
-struct TKnownMessage {
-    std::string Text;
-    TOutcome Outcome;
-};
-
-// Every message with which the read and program workflows end, once the unit has been
-// detected.
-std::vector<TKnownMessage> WorkflowMessages() {
-    std::vector<TKnownMessage> known{
-        {records::kUnitTypeUnreadable, TOutcome::ReadFailed},
-        {records::ForeignUnitMessage(records::kTavinHandsetType), TOutcome::Refused},
-        {records::ForeignUnitMessage(0), TOutcome::Refused},
-    };
-    for (const records::TUnitKind* kind : {&records::kHandsetKind, &records::kGatewayKind}) {
-        known.push_back({kind->ReadSuccess, TOutcome::Succeeded});
-        known.push_back({kind->WriteSuccess, TOutcome::Succeeded});
-        known.push_back({kind->ReadFailure, TOutcome::ReadFailed});
-        known.push_back({kind->WriteFailure, TOutcome::WriteFailed});
-        known.push_back({kind->ReadMismatch, TOutcome::Refused});
-        known.push_back({kind->ProgramMismatch, TOutcome::Refused});
+TOutcome OutcomeOf(app::TDeviceOutcome outcome) {
+    switch (outcome) {
+    case app::TDeviceOutcome::Succeeded: return TOutcome::Succeeded;
+    case app::TDeviceOutcome::NoUnit: return TOutcome::NoUnit;
+    case app::TDeviceOutcome::ForeignChip:
+    case app::TDeviceOutcome::Refused: return TOutcome::Refused;
+    case app::TDeviceOutcome::ReadFailed: return TOutcome::ReadFailed;
+    case app::TDeviceOutcome::WriteFailed: return TOutcome::WriteFailed;
     }
-    return known;
-}
-
-}  // namespace
-
-// Detection is the only step that ends a click without one of the workflow's messages:
-// with the window closed the chip was foreign, otherwise no unit answered.
-TDeviceOutcome OutcomeOfClick(const std::vector<ui::TPromptWindow>& shown, bool windowClosed) {
-    static const std::vector<TKnownMessage> known = WorkflowMessages();
-    for (auto prompt = shown.rbegin(); prompt != shown.rend(); ++prompt)
-        for (const TKnownMessage& message : known)
-            if (prompt->Text == message.Text) return {message.Outcome, prompt->Text};
-    const std::string last = shown.empty() ? std::string() : shown.back().Text;
-    return {windowClosed ? TOutcome::Refused : TOutcome::NoUnit, last};
+    return TOutcome::NoUnit;
 }
 
 int ExitCodeOf(TOutcome outcome) {

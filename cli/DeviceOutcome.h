@@ -1,29 +1,17 @@
 #pragma once
-// How a device action of the window ended, told from the prompts it showed: the
-// workflow's own success or failure message, or none of them when the unit was not
-// found on the link at all.
+// How a command on the attached unit ended, in the command line's terms: what the
+// window's device action did, and the read-back check that only the command line makes.
 
-#include <string>
-#include <vector>
-
+#include "app/ActionResult.h"
 #include "cli/ExitCodes.h"
-#include "ui/Services.h"
 
 namespace cli {
 
 // VerifyFailed: the record read back after programming is not the one written.
 enum class TOutcome { Succeeded, NoUnit, Refused, ReadFailed, WriteFailed, VerifyFailed };
 
-struct TDeviceOutcome {
-    TOutcome Outcome = TOutcome::NoUnit;
-    std::string Message;  // the prompt text that told it; empty when none did
-};
-
-// The outcome of READ DEVICE or PROGRAM DEVICE from the prompts the click showed and
-// whether the window closed (the foreign-chip refusal ends the program). Prompts of the
-// editor rules along the way (a key-press map error, the Find-Me warning) tell nothing
-// about the outcome and are passed over.
-TDeviceOutcome OutcomeOfClick(const std::vector<ui::TPromptWindow>& shown, bool windowClosed);
+// A foreign chip is a refused unit, like a unit of another kind or series.
+TOutcome OutcomeOf(app::TDeviceOutcome outcome);
 
 int ExitCodeOf(TOutcome outcome);
 // A few words for a result column: "ok", "no unit", "refused", ...

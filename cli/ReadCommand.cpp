@@ -6,7 +6,6 @@
 #include "cli/SettingsReport.h"
 #include "cli/UnitAccess.h"
 #include "cli/CommandSession.h"
-#include "records/Identification.h"
 
 namespace cli {
 namespace {
@@ -21,31 +20,28 @@ constexpr const char* kUsage =
     "Exit status: 0 read, 2 bad usage, 3 the output file cannot be saved, 4 no unit,\n"
     "5 unit refused, 6 reading the unit failed. See docs/cli.md.\n";
 
-std::vector<TReportedSetting> SettingsOfKindOnShow(const app::TMajorForm& form) {
-    const TSettingOwner owner =
-        &records::KindOnShow(form) == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
+std::vector<TReportedSetting> SettingsOfKind(const app::TMajorForm& form, const records::TUnitKind& kind) {
+    const TSettingOwner owner = &kind == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
     std::vector<TReportedSetting> report;
     for (TShownSetting& shown : ShownSettings(form))
         if (shown.Owner == owner || shown.Owner == TSettingOwner::Both) report.push_back({std::move(shown), false, {}, {}});
     return report;
 }
 
-const std::string& VersionTextOnShow(const app::TMajorForm& form) {
-    return &records::KindOnShow(form) == &records::kHandsetKind ? form.HSSwVersionLabel.Caption
-                                                                : form.GWSwVersionLabel.Caption;
-}
-
-void Report(std::ostream& out, const app::TMajorForm& form, const std::optional<std::string>& output, bool asJson) {
-    const std::vector<TReportedSetting> settings = SettingsOfKindOnShow(form);
+// The unit as the window's version label shows it after the read.
+void Report(std::ostream& out, const app::TMajorForm& form, const app::TDeviceResult& read,
+            const std::optional<std::string>& output, bool asJson) {
+    const std::vector<TReportedSetting> settings = SettingsOfKind(form, *read.Kind);
+    const std::string unit = records::VersionText(*read.Kind, *read.Unit);
     if (!asJson) {
-        out << VersionTextOnShow(form) << '\n';
+        out << unit << '\n';
         PrintSettings(out, settings);
         if (output) out << "saved to " << *output << '\n';
         return;
     }
     TJsonWriter json(out);
     json.BeginObject();
-    json.Member("unit", VersionTextOnShow(form));
+    json.Member("unit", unit);
     if (output) json.Member("output", *output);
     json.Key("settings");
     WriteSettings(json, settings);
@@ -61,9 +57,9 @@ int RunReadCommand(const TArgs& args, TCommandContext& context) {
         devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
         if (library == nullptr) return kExitNoUnit;
         TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
-        const TDeviceOutcome read = session.ReadDevice();
-        if (read.Outcome != TOutcome::Succeeded)
-            return FinishDeviceCommand("read", read.Outcome, read.Message, true, *library, context);
+        const app::TDeviceResult read = session.ReadDevice();
+        if (read.Outcome != app::TDeviceOutcome::Succeeded)
+            return FinishDeviceCommand("read", OutcomeOf(read.Outcome), read.Message, true, *library, context);
         const std::optional<std::string> output = line.Value("--output");
         if (output) {
             if (const auto problem = session.SaveFile(*output)) {
@@ -71,7 +67,7 @@ int RunReadCommand(const TArgs& args, TCommandContext& context) {
                 return kExitFileError;
             }
         }
-        Report(context.Out, session.Form(), output, line.Has("--json"));
+        Report(context.Out, session.Form(), read, output, line.Has("--json"));
         return kExitOk;
     });
 }

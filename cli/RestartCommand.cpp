@@ -22,9 +22,10 @@ int RunRestartCommand(const TArgs& args, TCommandContext& context) {
         devlink::IChipLibrary* library = ReachUnitLibrary("restart", context);
         if (library == nullptr) return kExitNoUnit;
         TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
-        const TDeviceOutcome detected = session.DetectDevice();
-        if (detected.Outcome != TOutcome::Succeeded)
-            return FinishDeviceCommand("restart", detected.Outcome, detected.Message, true, *library, context);
+        const app::TDeviceResult detected = session.DetectDevice();
+        if (detected.Outcome != app::TDeviceOutcome::Succeeded)
+            return FinishDeviceCommand("restart", OutcomeOf(detected.Outcome), detected.Message, true, *library,
+                                       context);
         session.RestartDevice();
         context.Out << "restart sent\n";
         return kExitOk;

@@ -1,9 +1,9 @@
 // The grammar of the checks.
 
-#include "app/Prompt.h"
 #include "cli/ScriptError.h"
 #include "cli/ScriptGrammar.h"
 #include "cli/ScriptRunner.h"
+#include "ui/Prompt.h"
 
 namespace cli {
 namespace {
@@ -18,8 +18,8 @@ TScriptAction ParseExpect(TScriptArguments& a) {
 }
 
 std::vector<ui::TPromptButton> ParseButtons(const std::string& text) {
-    if (text == "OK") return {{"&OK", app::mrOk}};
-    if (text == "YesNo") return {{"&Yes", app::mrYes}, {"&No", app::mrNo}};
+    if (text == "OK") return {{"&OK", ui::mrOk}};
+    if (text == "YesNo") return {{"&Yes", ui::mrYes}, {"&No", ui::mrNo}};
     throw TScriptError("expect-prompt: buttons= is OK or YesNo, not " + QuoteText(text));
 }
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <set>
 
-#include "app/Prompt.h"
 #include "cli/ScriptError.h"
 #include "cli/ScriptGrammar.h"
 #include "cli/ScriptRunner.h"
+#include "ui/Prompt.h"
 
 namespace cli {
 namespace {
@@ -139,15 +139,15 @@ TScriptAction ParseClose(TScriptArguments& a) {
 ui::TPromptAnswer ParseAnswerWord(const std::string& word) {
     using K = ui::TPromptAnswer::TKind;
     static const std::map<std::string, ui::TPromptAnswer, std::less<>> kWords{
-        {"Yes", {K::Result, app::mrYes}},         {"No", {K::Result, app::mrNo}},
-        {"OK", {K::Result, app::mrOk}},           {"Cancel", {K::Result, app::mrCancel}},
-        {"Abort", {K::Result, app::mrAbort}},     {"Retry", {K::Result, app::mrRetry}},
-        {"Ignore", {K::Result, app::mrIgnore}},   {"All", {K::Result, app::mrAll}},
-        {"NoToAll", {K::Result, app::mrNoToAll}}, {"YesToAll", {K::Result, app::mrYesToAll}},
+        {"Yes", {K::Result, ui::mrYes}},         {"No", {K::Result, ui::mrNo}},
+        {"OK", {K::Result, ui::mrOk}},           {"Cancel", {K::Result, ui::mrCancel}},
+        {"Abort", {K::Result, ui::mrAbort}},     {"Retry", {K::Result, ui::mrRetry}},
+        {"Ignore", {K::Result, ui::mrIgnore}},   {"All", {K::Result, ui::mrAll}},
+        {"NoToAll", {K::Result, ui::mrNoToAll}}, {"YesToAll", {K::Result, ui::mrYesToAll}},
         {"close", {K::Close, 0}},                 {"enter", {K::Enter, 0}},
         {"escape", {K::Escape, 0}}};
     if (const auto found = kWords.find(word); found != kWords.end()) return found->second;
-    if (const auto code = ParseNumber(word); code && *code >= app::mrOk && *code <= app::mrYesToAll)
+    if (const auto code = ParseNumber(word); code && *code >= ui::mrOk && *code <= ui::mrYesToAll)
         return {K::Result, static_cast<int>(*code)};
     throw TScriptError("answer: unknown answer " + QuoteText(word) +
                        " (1 to 10, Yes, No, OK, Cancel, Abort, Retry, Ignore, All, NoToAll, YesToAll, "

@@ -2,16 +2,15 @@
 
 #include <cstdio>
 
-#include "records/Identification.h"
+#include "app/UnitIdentification.h"
 
 namespace cli {
 namespace {
 
 // As a user switches to the tab of the unit on the link. A unit of neither kind leaves
 // the tab as it is, and PROGRAM DEVICE refuses it with the message of that tab's kind.
-void ShowPagesOfKind(app::TMajorForm& form, std::uint16_t type) {
-    if (type == records::kHandsetType) form.MasterPageControl.UserSwitch(form.HandsetTabSheet);
-    if (type == records::kGatewayType) form.MasterPageControl.UserSwitch(form.CradleTabSheet);
+void ShowPagesOfUnit(app::TMajorForm& form, const records::TUnitIdentity& unit) {
+    if (ui::TTabSheet* pages = app::PagesOfUnit(form, unit)) form.MasterPageControl.UserSwitch(*pages);
 }
 
 std::string Hex(std::uint16_t word) {
@@ -20,13 +19,14 @@ std::string Hex(std::uint16_t word) {
     return text;
 }
 
-// The record PROGRAM DEVICE wrote is the window's record buffer of the kind on show.
-TDeviceOutcome Verify(TCommandSession& session) {
-    const app::TMajorForm& form = session.Form();
-    const records::TUnitKind& kind = records::KindOnShow(form);
-    const records::TRecordWords written =
-        &kind == &records::kHandsetKind ? records::ToWords(form.HSRecord) : records::ToWords(form.GWRecord);
-    const auto read = session.ReadKeyWords(kind.RecordKey);
+struct TCheck {
+    TOutcome Outcome;
+    std::string Message;
+};
+
+TCheck Verify(TCommandSession& session, const app::TDeviceResult& programmed) {
+    const std::vector<std::uint16_t>& written = programmed.Words;
+    const auto read = session.ReadKeyWords(programmed.Kind->RecordKey);
     if (!read) return {TOutcome::ReadFailed, "The record could not be read back from the unit."};
     if (read->size() != written.size())
         return {TOutcome::VerifyFailed, "The record read back has " + std::to_string(read->size()) + " words, not " +
@@ -44,13 +44,14 @@ TDeviceOutcome Verify(TCommandSession& session) {
 }  // namespace
 
 TUnitResult ProgramUnit(TCommandSession& session, const TProgramOptions& options) {
-    const TIdentification found = session.IdentifyUnit();
-    if (found.Outcome != TOutcome::Succeeded) return {found.Outcome, found.Message, true, std::nullopt};
-    ShowPagesOfKind(session.Form(), found.Unit.Type);
-    const TDeviceOutcome programmed = session.ProgramDevice(options.Restart && !options.Verify);
-    if (programmed.Outcome != TOutcome::Succeeded || !options.Verify)
-        return {programmed.Outcome, programmed.Message, true, found.Unit};
-    const TDeviceOutcome verified = Verify(session);
+    const app::TDeviceResult found = session.IdentifyUnit();
+    if (found.Outcome != app::TDeviceOutcome::Succeeded)
+        return {OutcomeOf(found.Outcome), found.Message, true, found.Unit};
+    ShowPagesOfUnit(session.Form(), *found.Unit);
+    const app::TDeviceResult programmed = session.ProgramDevice(options.Restart && !options.Verify);
+    if (programmed.Outcome != app::TDeviceOutcome::Succeeded || !options.Verify)
+        return {OutcomeOf(programmed.Outcome), programmed.Message, true, found.Unit};
+    const TCheck verified = Verify(session, programmed);
     if (verified.Outcome != TOutcome::Succeeded) return {verified.Outcome, verified.Message, false, found.Unit};
     if (options.Restart) session.RestartDevice();
     return {TOutcome::Succeeded, "", false, found.Unit};

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "cli/CommandSession.h"
+#include "cli/DeviceOutcome.h"
+#include "records/UnitIdentity.h"
 
 namespace cli {
 

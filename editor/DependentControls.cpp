@@ -52,7 +52,7 @@ void TSettingsEditor::GWFindMeFunctionCheckBoxClick() {
     Prompter.ShowPrompt(
         "The Handset Earpiece Jack should not be used when this feature is enabled\n"
         "as it may cause hearing damage.",
-        "Warning", app::mtWarning, app::ButtonSet({app::bkOK}), 1);
+        "Warning", ui::mtWarning, ui::ButtonSet({ui::bkOK}), 1);
 }
 
 // Selecting the button from code runs its click handler, and so this rule once more,

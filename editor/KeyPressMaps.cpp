@@ -29,7 +29,7 @@ constexpr TKeyText kGateway[] = {
 constexpr int kHandsfreeCode = 8;
 
 int TextToCode(std::span<const TKeyText> table, const ui::TComboBox& list, const char* function,
-               app::TPrompter& prompter) {
+               ui::TPrompter& prompter) {
     for (const TKeyText& key : table)
         if (list.Text().find(key.Text) != std::string::npos) return key.Code;
     prompter.ShowError("Text '" + list.Text() + "' is not matched in " + function + "()!");
@@ -42,7 +42,7 @@ const char* KeyText(std::span<const TKeyText> table, int code) {
     return nullptr;
 }
 
-void ReportCode(int code, const char* function, app::TPrompter& prompter) {
+void ReportCode(int code, const char* function, ui::TPrompter& prompter) {
     prompter.ShowError("KeyPress '" + std::to_string(code) + "' is not matched in " + function + "()!");
 }
 
@@ -64,15 +64,15 @@ std::vector<std::string> OutputFunctionItems(bool withHandsfree) {
     return items;
 }
 
-int MapComboBoxToHSKeyPress(const ui::TComboBox& list, app::TPrompter& prompter) {
+int MapComboBoxToHSKeyPress(const ui::TComboBox& list, ui::TPrompter& prompter) {
     return TextToCode(kHandset, list, "MapComboBoxToHSKeyPress", prompter);
 }
 
-int MapComboBoxToGWKeyPress(const ui::TComboBox& list, app::TPrompter& prompter) {
+int MapComboBoxToGWKeyPress(const ui::TComboBox& list, ui::TPrompter& prompter) {
     return TextToCode(kGateway, list, "MapComboBoxToGWKeyPress", prompter);
 }
 
-void MapHSKeyPressToComboBox(int code, ui::TComboBox& list, app::TPrompter& prompter) {
+void MapHSKeyPressToComboBox(int code, ui::TComboBox& list, ui::TPrompter& prompter) {
     if (const char* text = KeyText(kHandset, code)) {
         SelectItemContaining(list, text);
         return;
@@ -83,7 +83,7 @@ void MapHSKeyPressToComboBox(int code, ui::TComboBox& list, app::TPrompter& prom
 
 // Two passes: on an input line only the input pass can match, on an output line only
 // the output pass, since no item of one list contains a key text of the other.
-void MapGWKeyPressToComboBox(int code, ui::TComboBox& list, app::TPrompter& prompter) {
+void MapGWKeyPressToComboBox(int code, ui::TComboBox& list, ui::TPrompter& prompter) {
     if (const char* text = KeyText(kGatewayInput, code)) SelectItemContaining(list, text);
     if (code == 0) {
         SelectItemContaining(list, "Disabled");

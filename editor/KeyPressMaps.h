@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompt.h"
 #include "ui/ComboBox.h"
+#include "ui/Prompt.h"
 
 namespace editor {
 
@@ -24,10 +24,10 @@ std::span<const TKeyText> GatewayKeyTexts();
 std::vector<std::string> InputFunctionItems();
 std::vector<std::string> OutputFunctionItems(bool withHandsfree);
 
-int MapComboBoxToHSKeyPress(const ui::TComboBox& list, app::TPrompter& prompter);
-int MapComboBoxToGWKeyPress(const ui::TComboBox& list, app::TPrompter& prompter);
-void MapHSKeyPressToComboBox(int code, ui::TComboBox& list, app::TPrompter& prompter);
+int MapComboBoxToHSKeyPress(const ui::TComboBox& list, ui::TPrompter& prompter);
+int MapComboBoxToGWKeyPress(const ui::TComboBox& list, ui::TPrompter& prompter);
+void MapHSKeyPressToComboBox(int code, ui::TComboBox& list, ui::TPrompter& prompter);
 // The caller first gives the list the item set of the line's direction.
-void MapGWKeyPressToComboBox(int code, ui::TComboBox& list, app::TPrompter& prompter);
+void MapGWKeyPressToComboBox(int code, ui::TComboBox& list, ui::TPrompter& prompter);
 
 }  // namespace editor

@@ -5,7 +5,7 @@
 
 namespace editor {
 
-TSettingsEditor::TSettingsEditor(app::TPrompter& prompter) : Prompter(prompter) {
+TSettingsEditor::TSettingsEditor(ui::TPrompter& prompter) : Prompter(prompter) {
     rememberedIO_.fill(-1);
     rememberedFunction_.fill(-1);
     BuildControls();

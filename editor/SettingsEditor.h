@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompt.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
 #include "ui/Pages.h"
+#include "ui/Prompt.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 
@@ -23,13 +23,13 @@ struct TGatewayLine;
 
 class TSettingsEditor {
 public:
-    explicit TSettingsEditor(app::TPrompter& prompter);
+    explicit TSettingsEditor(ui::TPrompter& prompter);
     virtual ~TSettingsEditor() = default;
     TSettingsEditor(const TSettingsEditor&) = delete;
     TSettingsEditor& operator=(const TSettingsEditor&) = delete;
 
     // The prompts that the rules raise (key-press map errors, the Find-Me warning).
-    app::TPrompter& Prompter;
+    ui::TPrompter& Prompter;
 
     // Defaults (the DEFAULTS button applies the one of the unit kind on show).
     void ApplyHandsetDefaults();

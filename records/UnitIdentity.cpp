@@ -40,8 +40,10 @@ std::string VersionText(const TUnitKind& kind, const TUnitIdentity& unit) {
     return text;
 }
 
+bool OfNewerSeries(std::uint16_t type) { return type == kTavinHandsetType || type == kTavinGatewayType; }
+
 std::string ForeignUnitMessage(std::uint16_t type) {
-    if (type == kTavinHandsetType || type == kTavinGatewayType)
+    if (OfNewerSeries(type))
         return "This programmer is for Fennic series only. Please use version 3.xx for this ZENTA Tavin model.";
     return std::string("Unknown ZENTA found. Please see ") + kSupportAddress + " for correct programmer.";
 }

@@ -54,6 +54,8 @@ extern const TUnitKind kGatewayKind;
 // "HS: V2.05 Ardex": each 4-bit digit in decimal, the top one of the word dropped.
 std::string VersionText(const TUnitKind& kind, const TUnitIdentity& unit);
 
+// A unit of the newer series, which another programmer serves.
+bool OfNewerSeries(std::uint16_t type);
 // The refusal of a unit that is neither kind: one of the newer series, or unknown.
 std::string ForeignUnitMessage(std::uint16_t type);
 

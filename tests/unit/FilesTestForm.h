@@ -79,13 +79,14 @@ protected:
     std::int32_t Value(int key) const { return files::FileValue(*form, *files::FindFileKey(key)); }
 
     // The flows, through the dialogs as the user answers them; "" cancels.
-    void SaveThrough(const std::string& answer) {
+    // An empty answer cancels the dialog.
+    app::TFileResult SaveThrough(const std::string& answer) {
         env.Dialogs.Answers.push_back(answer);
-        form->SaveFileButton.UserClick();
+        return form->SaveFileButtonClick();
     }
-    void LoadThrough(const std::string& answer) {
+    app::TFileResult LoadThrough(const std::string& answer) {
         env.Dialogs.Answers.push_back(answer);
-        form->LoadFileButton.UserClick();
+        return form->LoadFileButtonClick();
     }
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;

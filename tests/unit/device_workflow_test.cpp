@@ -8,6 +8,7 @@
 
 #include "ScriptedUnit.h"
 #include "app/MajorForm.h"
+#include "cli/DeviceOutcome.h"
 #include "editor/SettingsTables.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"
@@ -114,7 +115,7 @@ TEST_F(DeviceActions, AForeignChipEndsTheProgramAfterItsPrompt) {
 TEST_F(DeviceActions, TheChipNameMatchesInAnySpellingAndInsideLongerNames) {
     for (const char* chip : {"CSR8670", "csr8670", "Csr8670 rev B", "BC-CSR8670-A05"}) {
         unit.Chip = chip;
-        EXPECT_TRUE(form.DetectDevice()) << chip;
+        EXPECT_EQ(form.DetectDevice().Outcome, app::TDeviceOutcome::Succeeded) << chip;
     }
     EXPECT_TRUE(env.Prompts.Shown.empty());
     EXPECT_FALSE(form.Closed);
@@ -485,5 +486,111 @@ TEST_F(DeviceActions, AReadThenAProgramLeavesTheUnitsRecordAsItWas) {
     EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AA", "read 02A9",
                                                            "read 02AD", "write 02AA"}));
 }
+
+// ---- what each action tells ----
+
+void Handset(TScriptedUnit& unit) {
+    unit.Keys = {{kUnitType, {0xAB02}}, {kVersion, {0x0205}}, {kHandsetKey, kDefaultHandset}};
+}
+void Gateway(TScriptedUnit& unit) {
+    unit.Keys = {{kUnitType, {0xFE02}}, {kVersion, {0x0205}}, {kGatewayKey, kDefaultGateway}};
+}
+void Absent(TScriptedUnit& unit) { unit.Attached = false; }
+void ForeignChip(TScriptedUnit& unit) {
+    Handset(unit);
+    unit.Chip = "CSR8675";
+}
+void TypeUnreadable(TScriptedUnit& unit) {
+    Handset(unit);
+    unit.FailReads[kUnitType] = 3;
+}
+void Tavin(TScriptedUnit& unit) { unit.Keys = {{kUnitType, {0xAC02}}, {kVersion, {0x0205}}}; }
+void Unknown(TScriptedUnit& unit) { unit.Keys = {{kUnitType, {0x0000}}, {kVersion, {0x0205}}}; }
+void RecordUnreadable(TScriptedUnit& unit) {
+    Handset(unit);
+    unit.FailReads[kHandsetKey] = 3;
+}
+void WriteFails(TScriptedUnit& unit) {
+    Handset(unit);
+    unit.FailWrites[kHandsetKey] = 3;
+}
+
+enum class TAction { Read, Program, Restart };
+
+struct TEnding {
+    const char* Name;
+    void (*Arrange)(TScriptedUnit&);
+    TAction Action;  // with the handset pages on show
+    app::TDeviceOutcome Outcome;
+    app::TRefusal Refusal;
+    std::optional<std::uint16_t> UnitType;
+    const records::TUnitKind* Kind;
+    std::size_t Words;
+    int Exit;  // of the command line
+};
+
+void PrintTo(const TEnding& c, std::ostream* out) { *out << c.Name; }
+
+class Endings : public DeviceActions, public ::testing::WithParamInterface<TEnding> {
+protected:
+    app::TDeviceResult Run(TAction action) {
+        switch (action) {
+        case TAction::Read: return form.ReadDeviceButtonClick();
+        case TAction::Program: return form.ProgramDeviceButtonClick();
+        case TAction::Restart: return form.RestartButtonClick();
+        }
+        return {};
+    }
+};
+
+// The result tells what the prompts told: its message is the text of the last prompt
+// the action showed, and the words it moved are the unit's record.
+TEST_P(Endings, TheResultTellsHowTheActionEnded) {
+    const TEnding c = GetParam();
+    c.Arrange(unit);
+    const app::TDeviceResult result = Run(c.Action);
+    EXPECT_EQ(result.Outcome, c.Outcome);
+    EXPECT_EQ(result.Refusal, c.Refusal);
+    EXPECT_EQ(result.Unit ? std::optional(result.Unit->Type) : std::nullopt, c.UnitType);
+    EXPECT_EQ(result.Kind, c.Kind);
+    EXPECT_EQ(result.Words.size(), c.Words);
+    if (result.Outcome == app::TDeviceOutcome::Succeeded && c.Kind != nullptr) {
+        EXPECT_EQ(result.Words, unit.Keys[c.Kind->RecordKey]);
+    }
+    EXPECT_EQ(result.Message, env.Prompts.Shown.empty() ? "" : env.Prompts.Shown.back().Text);
+    EXPECT_EQ(env.Prompts.Shown.empty(), c.Action == TAction::Restart);
+    EXPECT_EQ(form.Closed, c.Outcome == app::TDeviceOutcome::ForeignChip);
+    EXPECT_EQ(cli::ExitCodeOf(cli::OutcomeOf(result.Outcome)), c.Exit);
+}
+
+using app::TDeviceOutcome;
+using app::TRefusal;
+constexpr const records::TUnitKind* kHandset = &records::kHandsetKind;
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, Endings,
+    ::testing::Values(
+        TEnding{"ReadAHandset", Handset, TAction::Read, TDeviceOutcome::Succeeded, TRefusal::None, 0xAB00, kHandset,
+                25, 0},
+        TEnding{"ReadNoUnit", Absent, TAction::Read, TDeviceOutcome::NoUnit, TRefusal::None, {}, nullptr, 0, 4},
+        TEnding{"ReadAForeignChip", ForeignChip, TAction::Read, TDeviceOutcome::ForeignChip, TRefusal::None, {},
+                nullptr, 0, 5},
+        TEnding{"ReadNoType", TypeUnreadable, TAction::Read, TDeviceOutcome::ReadFailed, TRefusal::None, {}, nullptr,
+                0, 6},
+        TEnding{"ReadATavin", Tavin, TAction::Read, TDeviceOutcome::Refused, TRefusal::NewerSeries, 0xAC00, nullptr, 0,
+                5},
+        TEnding{"ReadAnUnknown", Unknown, TAction::Read, TDeviceOutcome::Refused, TRefusal::UnknownUnit, 0x0000,
+                nullptr, 0, 5},
+        TEnding{"ReadNoRecord", RecordUnreadable, TAction::Read, TDeviceOutcome::ReadFailed, TRefusal::None, 0xAB00,
+                kHandset, 0, 6},
+        TEnding{"ProgramAHandset", Handset, TAction::Program, TDeviceOutcome::Succeeded, TRefusal::None, 0xAB00,
+                kHandset, 25, 0},
+        TEnding{"ProgramAGateway", Gateway, TAction::Program, TDeviceOutcome::Refused, TRefusal::OtherKind, 0xFE00,
+                nullptr, 0, 5},
+        TEnding{"ProgramAFailingWrite", WriteFails, TAction::Program, TDeviceOutcome::WriteFailed, TRefusal::None,
+                0xAB00, kHandset, 25, 7},
+        TEnding{"Restart", Handset, TAction::Restart, TDeviceOutcome::Succeeded, TRefusal::None, {}, nullptr, 0, 0},
+        TEnding{"RestartNoUnit", Absent, TAction::Restart, TDeviceOutcome::NoUnit, TRefusal::None, {}, nullptr, 0, 4}),
+    [](const ::testing::TestParamInfo<TEnding>& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -26,7 +26,7 @@ protected:
         return list;
     }
     ui::THeadlessPrompts prompts;
-    app::TPrompter prompter{prompts};
+    ui::TPrompter prompter{prompts};
 };
 
 TEST_F(Maps, EveryHandsetItemConvertsToItsCodeAndBackToItself) {

@@ -13,11 +13,16 @@ constexpr const char* kTitle = "ZENTA User Programmer, v2.05A";
 
 class Flows : public FilesForm {
 protected:
-    void ExpectOneMessage(const char* text) {
+    // The one plain message shown, and the result that tells of it.
+    void ExpectOneMessage(const app::TFileResult& result, app::TFileOutcome outcome, const std::string& path,
+                          const char* text) {
         ASSERT_EQ(env.Messages.Shown.size(), 1u);
         EXPECT_EQ(env.Messages.Shown[0].Text, text);
         EXPECT_EQ(env.Messages.Shown[0].Caption, kTitle);
         EXPECT_TRUE(env.Prompts.Shown.empty());
+        EXPECT_EQ(result.Outcome, outcome);
+        EXPECT_EQ(result.Path, path);
+        EXPECT_EQ(result.Message, text);
     }
 };
 
@@ -58,8 +63,10 @@ TEST_F(Flows, ACancelledDialogChangesNothingAndShowsNothing) {
     const std::string path = (folder / "x.wpx").string();
     WriteBytes(path, "0012=7\r\n");
     const TSnapshot before = Snapshot(*form);
-    SaveThrough("");
-    LoadThrough("");
+    for (const app::TFileResult& result : {SaveThrough(""), LoadThrough("")}) {
+        EXPECT_EQ(result.Outcome, app::TFileOutcome::Cancelled);
+        EXPECT_EQ(result.Path, "");
+    }
     EXPECT_EQ(Snapshot(*form), before);
     EXPECT_EQ(ReadBytes(path), "0012=7\r\n");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"x.wpx"});
@@ -70,7 +77,9 @@ TEST_F(Flows, ACancelledDialogChangesNothingAndShowsNothing) {
 TEST_F(Flows, SavingReplacesAnExistingFileWithoutAQuestionAndLeavesNothingElse) {
     const std::string path = (folder / "x.wpx").string();
     WriteBytes(path, "old content");
-    SaveThrough(path);
+    const app::TFileResult result = SaveThrough(path);
+    EXPECT_EQ(result.Outcome, app::TFileOutcome::Succeeded);
+    EXPECT_EQ(result.Path, path);
     EXPECT_EQ(ReadBytes(path), Saved());
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"x.wpx"});
     EXPECT_TRUE(env.Messages.Shown.empty());
@@ -103,8 +112,8 @@ TEST_F(Flows, AFailedSaveKeepsWhatWasThereAndLeavesNoTemporaryFile) {
         }
         const std::vector<std::string> entries = FolderEntries();
 
-        SaveThrough(target.string());
-        ExpectOneMessage("The file could not be saved");
+        ExpectOneMessage(SaveThrough(target.string()), app::TFileOutcome::NotSaved, target.string(),
+                         "The file could not be saved");
         EXPECT_EQ(FolderEntries(), entries);
         if (c.Existing != nullptr) {
             EXPECT_EQ(ReadBytes(target), c.Existing);
@@ -122,8 +131,8 @@ TEST_F(Flows, SavingIntoAFolderWithoutWritePermissionFails) {
         fs::remove(locked / "probe");
         GTEST_SKIP() << "this user writes into folders without write permission";
     }
-    SaveThrough((locked / "x.wpx").string());
-    ExpectOneMessage("The file could not be saved");
+    const std::string path = (locked / "x.wpx").string();
+    ExpectOneMessage(SaveThrough(path), app::TFileOutcome::NotSaved, path, "The file could not be saved");
     EXPECT_TRUE(fs::is_empty(locked));
 }
 
@@ -133,8 +142,8 @@ TEST_F(Flows, AFileThatCannotBeOpenedChangesNothing) {
         SCOPED_TRACE(name);
         env.Messages.Shown.clear();
         const TSnapshot before = Snapshot(*form);
-        LoadThrough((folder / name).string());
-        ExpectOneMessage("The file could not be opened");
+        const std::string path = (folder / name).string();
+        ExpectOneMessage(LoadThrough(path), app::TFileOutcome::NotOpened, path, "The file could not be opened");
         EXPECT_EQ(Snapshot(*form), before);
     }
 }
@@ -144,7 +153,9 @@ TEST_F(Flows, AnEmptyFileChangesNoSettingButTheControlsAreRefreshed) {
     WriteBytes(path, "");
     const TSnapshot before = Snapshot(*form);
     form->AlertToneVolumeUpDown.Enabled = true;  // out of line with its unticked box
-    LoadThrough(path);
+    const app::TFileResult result = LoadThrough(path);
+    EXPECT_EQ(result.Outcome, app::TFileOutcome::Succeeded);
+    EXPECT_EQ(result.Message, "");
     EXPECT_EQ(Snapshot(*form), before);
     EXPECT_FALSE(form->AlertToneVolumeUpDown.Enabled);
     EXPECT_TRUE(env.Messages.Shown.empty());

@@ -51,7 +51,7 @@ protected:
     }
 
     ui::THeadlessPrompts prompts;
-    app::TPrompter prompter{prompts};
+    ui::TPrompter prompter{prompts};
     editor::TSettingsEditor editor{prompter};
 };
 

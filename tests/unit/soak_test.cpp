@@ -360,8 +360,8 @@ private:
             library_.UnplugAfter = Below(8);
             unplug = ", unplugged after " + std::to_string(*library_.UnplugAfter) + " calls";
         }
-        const ui::TPromptAnswer answers[] = {{ui::TPromptAnswer::TKind::Result, app::mrYes},
-                                             {ui::TPromptAnswer::TKind::Result, app::mrNo},
+        const ui::TPromptAnswer answers[] = {{ui::TPromptAnswer::TKind::Result, ui::mrYes},
+                                             {ui::TPromptAnswer::TKind::Result, ui::mrNo},
                                              {ui::TPromptAnswer::TKind::Close, 0},
                                              {ui::TPromptAnswer::TKind::Enter, 0}};
         program_->Env.Prompts.Answers.push_back(answers[Below(4)]);

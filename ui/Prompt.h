@@ -9,7 +9,7 @@
 
 #include "ui/Services.h"
 
-namespace app {
+namespace ui {
 
 enum TMessageType : int { mtWarning = 0, mtError = 1, mtInformation = 2 };
 
@@ -28,7 +28,7 @@ std::uint16_t ButtonSet(std::initializer_list<int> kinds);
 
 class TPrompter {
 public:
-    explicit TPrompter(ui::IPromptService& service) : service_(service) {}
+    explicit TPrompter(IPromptService& service) : service_(service) {}
     virtual ~TPrompter() = default;
 
     // Returns the result code of the button that closed the prompt, 2 for the close button.
@@ -40,7 +40,7 @@ public:
     void ShowNote(const std::string& text) { ShowPrompt(text, "NOTE", mtInformation, ButtonSet({bkOK}), 1); }
 
 private:
-    ui::IPromptService& service_;
+    IPromptService& service_;
 };
 
-}  // namespace app
+}  // namespace ui

@@ -1,8 +1,8 @@
-#include "app/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <array>
 
-namespace app {
+namespace ui {
 namespace {
 
 struct TKindCaption {
@@ -28,11 +28,11 @@ std::uint16_t ButtonSet(std::initializer_list<int> kinds) {
 
 int TPrompter::ShowPrompt(const std::string& text, const std::string& caption, int messageType,
                           std::uint16_t buttons, int focused) {
-    ui::TPromptWindow window{text, caption, messageType, {}, focused};
+    TPromptWindow window{text, caption, messageType, {}, focused};
     for (std::size_t kind = 0; kind < kButtonCaptions.size(); ++kind)
         if (buttons & (1u << kind))
             window.Buttons.push_back({kButtonCaptions[kind].Caption, kButtonCaptions[kind].Result});
     return service_.ShowModal(window);
 }
 
-}  // namespace app
+}  // namespace ui

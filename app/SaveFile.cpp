@@ -1,0 +1,25 @@
+// SAVE FILE: both units' settings and the edition to a settings file the user names.
+
+#include <sstream>
+
+#include "app/UserActions.h"
+#include "files/ReplaceFile.h"
+#include "files/SettingsFile.h"
+
+namespace app {
+
+constexpr const char* kNotSaved = "The file could not be saved";
+
+TFileResult SaveFile(TFileContext& context) {
+    if (!context.Dialogs.Execute(context.Dialog)) return {};
+    std::ostringstream text;
+    files::WriteSettingsFile(context.Editor, text);
+    const std::string& path = context.Dialog.FileName;
+    if (!files::ReplaceFile(path, text.str())) {
+        context.Messages.Show(kNotSaved, context.Title);
+        return {.Outcome = TFileOutcome::NotSaved, .Path = path, .Message = kNotSaved};
+    }
+    return {.Outcome = TFileOutcome::Succeeded, .Path = path};
+}
+
+}  // namespace app
