@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "cli/Commands.h"
+#include "cli/framework/Commands.h"
 
 namespace {
 

@@ -12,6 +12,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
 
+# The rooms include only the rooms below them (tools/check-layers.sh).
+bash tools/check-layers.sh
+
 # Static checks: clang-tidy with .clang-tidy over the program's sources (tools/tidy.sh).
 bash tools/tidy.sh build
 

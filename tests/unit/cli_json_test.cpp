@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "cli/Json.h"
+#include "cli/framework/Json.h"
 
 namespace {
 

@@ -1,0 +1,67 @@
+// `zenta check FILE.wpx`: everything a load of the file would skip, clamp or leave
+// without a selection.
+
+#include "cli/framework/CommandRunner.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/commands/FileFindings.h"
+#include "cli/framework/Json.h"
+#include "cli/host/LoadedFile.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta check [--json] FILE.wpx\n"
+    "Reports, line by line, what LOAD FILE would skip, clamp or leave without a selection:\n"
+    "lines that give no setting, unknown keys, keys given twice, reserved keys that are not\n"
+    "0, values without digits, values outside their range or list, and missing keys.\n"
+    "--json gives the same as one JSON object.\n"
+    "Exit status: 0 nothing to report, 1 findings, 2 bad usage, 3 the file cannot be read.\n"
+    "See docs/cli.md.\n";
+
+void Print(std::ostream& out, const std::string& path, const std::vector<TFinding>& findings) {
+    for (const TFinding& finding : findings) out << FindingLine(path, finding) << '\n';
+    out << path << ": " << findings.size() << (findings.size() == 1 ? " finding" : " findings") << '\n';
+}
+
+void WriteJson(std::ostream& out, const std::string& path, const std::vector<TFinding>& findings) {
+    TJsonWriter json(out);
+    json.BeginObject();
+    json.Member("file", path);
+    json.Key("findings");
+    json.BeginArray();
+    for (const TFinding& finding : findings) {
+        json.BeginObject();
+        json.Member("kind", FindingName(finding.Kind));
+        json.Key("line");
+        if (finding.Line > 0)
+            json.Number(finding.Line);
+        else
+            json.Null();
+        json.Member("key", finding.Key);
+        json.Member("page", finding.Page);
+        json.Member("caption", finding.Caption);
+        json.Member("detail", finding.Detail);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+}  // namespace
+
+int RunCheckCommand(const TArgs& args, TCommandContext& context) {
+    return RunWithArguments("check", args, {{"--json", false}}, kUsage, context, [&](const TCommandArguments& line) {
+        line.ExpectPositional({"FILE.wpx"});
+        const auto loaded = LoadSettingsFile(line.Positional()[0], "check", context);
+        if (!loaded) return kExitFileError;
+        const std::vector<TFinding> findings = FindingsOf(loaded->File(), loaded->Form());
+        if (line.Has("--json"))
+            WriteJson(context.Out, loaded->File().Path(), findings);
+        else
+            Print(context.Out, loaded->File().Path(), findings);
+        return findings.empty() ? kExitOk : kExitFindings;
+    });
+}
+
+}  // namespace cli

@@ -1,0 +1,79 @@
+// `zenta read`: READ DEVICE on the attached unit, and what was read.
+
+#include "cli/framework/CommandRunner.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/framework/Json.h"
+#include "cli/commands/SettingsReport.h"
+#include "cli/host/UnitAccess.h"
+#include "cli/host/CommandSession.h"
+#include "records/Identification.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta read [--json] [--output FILE.wpx]\n"
+    "Runs READ DEVICE on the attached unit and shows the unit's version text and every\n"
+    "setting of its kind as the window shows them after the read. --output saves the\n"
+    "window's settings with SAVE FILE: what was read, the other unit kind at its defaults.\n"
+    "The window's prompts become messages on standard error. --json gives the same as one\n"
+    "JSON object.\n"
+    "Exit status: 0 read, 2 bad usage, 3 the output file cannot be saved, 4 no unit,\n"
+    "5 unit refused, 6 reading the unit failed. See docs/cli.md.\n";
+
+std::vector<TReportedSetting> SettingsOfKindOnShow(const app::TMajorForm& form) {
+    const TSettingOwner owner =
+        &records::KindOnShow(form) == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
+    std::vector<TReportedSetting> report;
+    for (TShownSetting& shown : ShownSettings(form))
+        if (shown.Owner == owner || shown.Owner == TSettingOwner::Both) report.push_back({std::move(shown), false, {}, {}});
+    return report;
+}
+
+const std::string& VersionTextOnShow(const app::TMajorForm& form) {
+    return &records::KindOnShow(form) == &records::kHandsetKind ? form.HSSwVersionLabel.Caption
+                                                                : form.GWSwVersionLabel.Caption;
+}
+
+void Report(std::ostream& out, const app::TMajorForm& form, const std::optional<std::string>& output, bool asJson) {
+    const std::vector<TReportedSetting> settings = SettingsOfKindOnShow(form);
+    if (!asJson) {
+        out << VersionTextOnShow(form) << '\n';
+        PrintSettings(out, settings);
+        if (output) out << "saved to " << *output << '\n';
+        return;
+    }
+    TJsonWriter json(out);
+    json.BeginObject();
+    json.Member("unit", VersionTextOnShow(form));
+    if (output) json.Member("output", *output);
+    json.Key("settings");
+    WriteSettings(json, settings);
+    json.EndObject();
+}
+
+}  // namespace
+
+int RunReadCommand(const TArgs& args, TCommandContext& context) {
+    const std::initializer_list<TOptionSpec> options{{"--json", false}, {"--output", true}};
+    return RunWithArguments("read", args, options, kUsage, context, [&](const TCommandArguments& line) {
+        line.ExpectPositional({});
+        devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
+        if (library == nullptr) return kExitNoUnit;
+        TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+        const TDeviceOutcome read = session.ReadDevice();
+        if (read.Outcome != TOutcome::Succeeded)
+            return FinishDeviceCommand("read", read.Outcome, read.Message, true, *library, context);
+        const std::optional<std::string> output = line.Value("--output");
+        if (output) {
+            if (const auto problem = session.SaveFile(*output)) {
+                context.Err << "zenta read: " << *output << ": " << *problem << '\n';
+                return kExitFileError;
+            }
+        }
+        Report(context.Out, session.Form(), output, line.Has("--json"));
+        return kExitOk;
+    });
+}
+
+}  // namespace cli
