@@ -1,7 +1,7 @@
 // `zenta check FILE.wpx`: everything a load of the file would skip, clamp or leave
 // without a selection.
 
-#include "cli/framework/CommandRunner.h"
+#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/commands/FileFindings.h"
 #include "cli/framework/Json.h"
@@ -51,12 +51,16 @@ void WriteJson(std::ostream& out, const std::string& path, const std::vector<TFi
 }  // namespace
 
 int RunCheckCommand(const TArgs& args, TCommandContext& context) {
-    return RunWithArguments("check", args, {{"--json", false}}, kUsage, context, [&](const TCommandArguments& line) {
-        line.ExpectPositional({"FILE.wpx"});
-        const auto loaded = LoadSettingsFile(line.Positional()[0], "check", context);
+    TCommandLine line("check", kUsage);
+    bool asJson = false;
+    std::string path;
+    line.Flag("--json", asJson);
+    line.Positional("FILE.wpx", path);
+    return line.Run(args, context, [&] {
+        const auto loaded = LoadSettingsFile(path, "check", context);
         if (!loaded) return kExitFileError;
         const std::vector<TFinding> findings = FindingsOf(loaded->File(), loaded->Form());
-        if (line.Has("--json"))
+        if (asJson)
             WriteJson(context.Out, loaded->File().Path(), findings);
         else
             Print(context.Out, loaded->File().Path(), findings);

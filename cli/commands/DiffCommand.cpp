@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <iomanip>
 
-#include "cli/framework/CommandRunner.h"
+#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/Json.h"
 #include "cli/host/LoadedFile.h"
@@ -79,14 +79,20 @@ void WriteJson(std::ostream& out, const TLoadedFile& a, const TLoadedFile& b,
 }  // namespace
 
 int RunDiffCommand(const TArgs& args, TCommandContext& context) {
-    return RunWithArguments("diff", args, {{"--json", false}}, kUsage, context, [&](const TCommandArguments& line) {
-        line.ExpectPositional({"A.wpx", "B.wpx"});
-        const auto a = LoadSettingsFile(line.Positional()[0], "diff", context);
+    TCommandLine line("diff", kUsage);
+    bool asJson = false;
+    std::string pathA;
+    std::string pathB;
+    line.Flag("--json", asJson);
+    line.Positional("A.wpx", pathA);
+    line.Positional("B.wpx", pathB);
+    return line.Run(args, context, [&] {
+        const auto a = LoadSettingsFile(pathA, "diff", context);
         if (!a) return kExitFileError;
-        const auto b = LoadSettingsFile(line.Positional()[1], "diff", context);
+        const auto b = LoadSettingsFile(pathB, "diff", context);
         if (!b) return kExitFileError;
         const std::vector<TDifference> differences = Differences(*a, *b);
-        if (line.Has("--json"))
+        if (asJson)
             WriteJson(context.Out, *a, *b, differences);
         else
             Print(context.Out, *a, *b, differences);

@@ -3,7 +3,7 @@
 
 #include <charconv>
 
-#include "cli/framework/CommandRunner.h"
+#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/production/ProductionRun.h"
@@ -59,17 +59,22 @@ int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, devli
 }  // namespace
 
 int RunProgramCommand(const TArgs& args, TCommandContext& context) {
-    const std::initializer_list<TOptionSpec> options{{"--restart", false}, {"--verify", false}, {"--count", true}};
-    return RunWithArguments("program", args, options, kUsage, context, [&](const TCommandArguments& line) {
-        line.ExpectPositional({"FILE.wpx"});
-        const std::optional<std::string> count = line.Value("--count");
+    TCommandLine line("program", kUsage);
+    TProgramOptions options;
+    std::optional<std::string> count;
+    std::string path;
+    line.Flag("--restart", options.Restart);
+    line.Flag("--verify", options.Verify);
+    line.Option("--count", count);
+    line.Positional("FILE.wpx", path);
+    return line.Run(args, context, [&] {
         const int units = count ? CountOf(*count) : 0;
-        const auto file = ReadSnapshot(line.Positional()[0], "program", context);
+        const auto file = ReadSnapshot(path, "program", context);
         if (!file) return kExitFileError;
         devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
         if (library == nullptr) return kExitNoUnit;
-        if (count) return RunProduction(file, {units, line.Has("--restart")}, *library, context);
-        return ProgramOnce(*file, {line.Has("--restart"), line.Has("--verify")}, *library, context);
+        if (count) return RunProduction(file, {units, options.Restart}, *library, context);
+        return ProgramOnce(*file, options, *library, context);
     });
 }
 

@@ -1,6 +1,6 @@
 // `zenta read`: READ DEVICE on the attached unit, and what was read.
 
-#include "cli/framework/CommandRunner.h"
+#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/Json.h"
 #include "cli/commands/SettingsReport.h"
@@ -55,23 +55,25 @@ void Report(std::ostream& out, const app::TMajorForm& form, const std::optional<
 }  // namespace
 
 int RunReadCommand(const TArgs& args, TCommandContext& context) {
-    const std::initializer_list<TOptionSpec> options{{"--json", false}, {"--output", true}};
-    return RunWithArguments("read", args, options, kUsage, context, [&](const TCommandArguments& line) {
-        line.ExpectPositional({});
+    TCommandLine line("read", kUsage);
+    bool asJson = false;
+    std::optional<std::string> output;
+    line.Flag("--json", asJson);
+    line.Option("--output", output);
+    return line.Run(args, context, [&] {
         devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
         if (library == nullptr) return kExitNoUnit;
         TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
         const TDeviceOutcome read = session.ReadDevice();
         if (read.Outcome != TOutcome::Succeeded)
             return FinishDeviceCommand("read", read.Outcome, read.Message, true, *library, context);
-        const std::optional<std::string> output = line.Value("--output");
         if (output) {
             if (const auto problem = session.SaveFile(*output)) {
                 context.Err << "zenta read: " << *output << ": " << *problem << '\n';
                 return kExitFileError;
             }
         }
-        Report(context.Out, session.Form(), output, line.Has("--json"));
+        Report(context.Out, session.Form(), output, asJson);
         return kExitOk;
     });
 }

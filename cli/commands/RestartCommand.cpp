@@ -1,6 +1,6 @@
 // `zenta restart`: RESTART DEVICE on the attached unit.
 
-#include "cli/framework/CommandRunner.h"
+#include "cli/framework/CommandLine.h"
 #include "cli/host/CommandSession.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/UnitAccess.h"
@@ -17,8 +17,8 @@ constexpr const char* kUsage =
 }  // namespace
 
 int RunRestartCommand(const TArgs& args, TCommandContext& context) {
-    return RunWithArguments("restart", args, {}, kUsage, context, [&](const TCommandArguments& line) {
-        line.ExpectPositional({});
+    TCommandLine line("restart", kUsage);
+    return line.Run(args, context, [&] {
         devlink::IChipLibrary* library = ReachUnitLibrary("restart", context);
         if (library == nullptr) return kExitNoUnit;
         TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);

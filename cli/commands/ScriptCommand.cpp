@@ -4,7 +4,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/framework/Commands.h"
+#include "cli/framework/CommandLine.h"
 #include "script/ScriptRunner.h"
 
 namespace cli {
@@ -19,30 +19,27 @@ constexpr const char* kUsage =
 
 }  // namespace
 
-int RunScriptCommand(const TArgs& args) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
-    }
-    const bool verbose = args.size() == 2 && (args[0] == "-v" || args[0] == "--verbose");
-    if (args.size() != (verbose ? 2u : 1u)) {
-        std::cerr << kUsage;
-        return 2;
-    }
-    const std::string& path = args.back();
-    std::ostringstream source;
-    if (path == "-") {
-        source << std::cin.rdbuf();
-    } else {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "zenta script: cannot read " << path << '\n';
-            return 2;
+int RunScriptCommand(const TArgs& args, TCommandContext& context) {
+    TCommandLine line("script", kUsage);
+    bool verbose = false;
+    std::string path;
+    line.Flag("-v,--verbose", verbose);
+    line.Positional("FILE", path);
+    return line.Run(args, context, [&] {
+        std::ostringstream source;
+        if (path == "-") {
+            source << std::cin.rdbuf();
+        } else {
+            std::ifstream file(path, std::ios::binary);
+            if (!file) {
+                context.Err << "zenta script: cannot read " << path << '\n';
+                return 2;
+            }
+            source << file.rdbuf();
         }
-        source << file.rdbuf();
-    }
-    script::TScriptRunner runner(std::cout, std::cerr, verbose);
-    return runner.Run(source.str()).ExitCode;
+        script::TScriptRunner runner(context.Out, context.Err, verbose);
+        return runner.Run(source.str()).ExitCode;
+    });
 }
 
 }  // namespace cli

@@ -1,7 +1,7 @@
 // `zenta show FILE.wpx`: every setting of a settings file as the window shows it after
 // loading the file.
 
-#include "cli/framework/CommandRunner.h"
+#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/commands/SettingsReport.h"
@@ -33,12 +33,16 @@ std::vector<TReportedSetting> Report(const TLoadedFile& loaded) {
 }  // namespace
 
 int RunShowCommand(const TArgs& args, TCommandContext& context) {
-    return RunWithArguments("show", args, {{"--json", false}}, kUsage, context, [&](const TCommandArguments& a) {
-        a.ExpectPositional({"FILE.wpx"});
-        const auto loaded = LoadSettingsFile(a.Positional()[0], "show", context);
+    TCommandLine line("show", kUsage);
+    bool asJson = false;
+    std::string path;
+    line.Flag("--json", asJson);
+    line.Positional("FILE.wpx", path);
+    return line.Run(args, context, [&] {
+        const auto loaded = LoadSettingsFile(path, "show", context);
         if (!loaded) return kExitFileError;
         const std::vector<TReportedSetting> report = Report(*loaded);
-        if (!a.Has("--json")) {
+        if (!asJson) {
             PrintSettings(context.Out, report);
             return kExitOk;
         }

@@ -1,7 +1,8 @@
 #pragma once
-// The sub-commands of `zenta`. Each takes the arguments after its own name and returns
-// the process exit code.
+// The commands of `zenta`. Each takes the arguments after its own name and returns the
+// process exit code.
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -9,14 +10,15 @@ namespace cli {
 
 using TArgs = std::vector<std::string>;
 
-int RunScriptCommand(const TArgs& args);
-int RunSimCommand(const TArgs& args);
-// The installers' commands (docs/cli.md); CommandContext.h has them for tests.
-int RunShowCommand(const TArgs& args);
-int RunDiffCommand(const TArgs& args);
-int RunCheckCommand(const TArgs& args);
-int RunReadCommand(const TArgs& args);
-int RunProgramCommand(const TArgs& args);
-int RunRestartCommand(const TArgs& args);
+struct TCommand {
+    const char* Name;      // "show"
+    const char* Synopsis;  // "show FILE", as `zenta --help` lists the command
+    const char* Summary;
+    int (*Run)(const TArgs& args);
+};
+
+// Every command, in the order `zenta --help` lists them, on this process's streams,
+// clock, chip libraries and Ctrl-C.
+std::span<const TCommand> Commands();
 
 }  // namespace cli
