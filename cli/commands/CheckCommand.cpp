@@ -4,7 +4,7 @@
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/commands/FileFindings.h"
-#include "cli/framework/Json.h"
+#include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
 
 namespace cli {
@@ -24,28 +24,16 @@ void Print(std::ostream& out, const std::string& path, const std::vector<TFindin
     out << path << ": " << findings.size() << (findings.size() == 1 ? " finding" : " findings") << '\n';
 }
 
-void WriteJson(std::ostream& out, const std::string& path, const std::vector<TFinding>& findings) {
-    TJsonWriter json(out);
-    json.BeginObject();
-    json.Member("file", path);
-    json.Key("findings");
-    json.BeginArray();
-    for (const TFinding& finding : findings) {
-        json.BeginObject();
-        json.Member("kind", FindingName(finding.Kind));
-        json.Key("line");
-        if (finding.Line > 0)
-            json.Number(finding.Line);
-        else
-            json.Null();
-        json.Member("key", finding.Key);
-        json.Member("page", finding.Page);
-        json.Member("caption", finding.Caption);
-        json.Member("detail", finding.Detail);
-        json.EndObject();
-    }
-    json.EndArray();
-    json.EndObject();
+void WriteFindingsJson(std::ostream& out, const std::string& path, const std::vector<TFinding>& findings) {
+    TJson listed = TJson::array();
+    for (const TFinding& finding : findings)
+        listed.push_back({{"kind", JsonText(FindingName(finding.Kind))},
+                          {"line", finding.Line > 0 ? TJson(finding.Line) : TJson(nullptr)},
+                          {"key", JsonText(finding.Key)},
+                          {"page", JsonText(finding.Page)},
+                          {"caption", JsonText(finding.Caption)},
+                          {"detail", JsonText(finding.Detail)}});
+    WriteJson(out, {{"file", JsonText(path)}, {"findings", listed}});
 }
 
 }  // namespace
@@ -61,7 +49,7 @@ int RunCheckCommand(const TArgs& args, TCommandContext& context) {
         if (!loaded) return kExitFileError;
         const std::vector<TFinding> findings = FindingsOf(loaded->File(), loaded->Form());
         if (asJson)
-            WriteJson(context.Out, loaded->File().Path(), findings);
+            WriteFindingsJson(context.Out, loaded->File().Path(), findings);
         else
             Print(context.Out, loaded->File().Path(), findings);
         return findings.empty() ? kExitOk : kExitFindings;

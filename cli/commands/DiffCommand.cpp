@@ -6,7 +6,7 @@
 
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/framework/Json.h"
+#include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/commands/ShownSettings.h"
 #include "files/FileKeys.h"
@@ -55,25 +55,16 @@ void Print(std::ostream& out, const TLoadedFile& a, const TLoadedFile& b, const 
     }
 }
 
-void WriteJson(std::ostream& out, const TLoadedFile& a, const TLoadedFile& b,
+void WriteDifferencesJson(std::ostream& out, const TLoadedFile& a, const TLoadedFile& b,
                const std::vector<TDifference>& differences) {
-    TJsonWriter json(out);
-    json.BeginObject();
-    json.Member("a", a.File().Path());
-    json.Member("b", b.File().Path());
-    json.Key("differences");
-    json.BeginArray();
-    for (const TDifference& d : differences) {
-        json.BeginObject();
-        json.Member("key", files::KeyText(d.A.Key->Key));
-        json.Member("page", d.A.Page);
-        json.Member("caption", d.A.Caption);
-        json.Member("a", d.A.Value);
-        json.Member("b", d.B.Value);
-        json.EndObject();
-    }
-    json.EndArray();
-    json.EndObject();
+    TJson listed = TJson::array();
+    for (const TDifference& d : differences)
+        listed.push_back({{"key", JsonText(files::KeyText(d.A.Key->Key))},
+                          {"page", JsonText(d.A.Page)},
+                          {"caption", JsonText(d.A.Caption)},
+                          {"a", JsonText(d.A.Value)},
+                          {"b", JsonText(d.B.Value)}});
+    WriteJson(out, {{"a", JsonText(a.File().Path())}, {"b", JsonText(b.File().Path())}, {"differences", listed}});
 }
 
 }  // namespace
@@ -93,7 +84,7 @@ int RunDiffCommand(const TArgs& args, TCommandContext& context) {
         if (!b) return kExitFileError;
         const std::vector<TDifference> differences = Differences(*a, *b);
         if (asJson)
-            WriteJson(context.Out, *a, *b, differences);
+            WriteDifferencesJson(context.Out, *a, *b, differences);
         else
             Print(context.Out, *a, *b, differences);
         return differences.empty() ? kExitOk : kExitFindings;

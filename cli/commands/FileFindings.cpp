@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "cli/framework/Json.h"
+#include "cli/framework/JsonOutput.h"
 #include "cli/commands/ShownSettings.h"
 #include "files/Decimal.h"
 

@@ -2,7 +2,7 @@
 
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/framework/Json.h"
+#include "cli/framework/JsonOutput.h"
 #include "cli/commands/SettingsReport.h"
 #include "cli/host/UnitAccess.h"
 #include "cli/host/CommandSession.h"
@@ -43,13 +43,10 @@ void Report(std::ostream& out, const app::TMajorForm& form, const std::optional<
         if (output) out << "saved to " << *output << '\n';
         return;
     }
-    TJsonWriter json(out);
-    json.BeginObject();
-    json.Member("unit", VersionTextOnShow(form));
-    if (output) json.Member("output", *output);
-    json.Key("settings");
-    WriteSettings(json, settings);
-    json.EndObject();
+    TJson json = {{"unit", JsonText(VersionTextOnShow(form))}};
+    if (output) json["output"] = JsonText(*output);
+    json["settings"] = SettingsJson(settings);
+    WriteJson(out, json);
 }
 
 }  // namespace

@@ -24,23 +24,22 @@ void PrintSettings(std::ostream& out, const std::vector<TReportedSetting>& setti
     }
 }
 
-void WriteSettings(TJsonWriter& json, const std::vector<TReportedSetting>& settings) {
-    json.BeginArray();
+TJson SettingsJson(const std::vector<TReportedSetting>& settings) {
+    TJson json = TJson::array();
     for (const TReportedSetting& s : settings) {
-        json.BeginObject();
-        json.Member("key", files::KeyText(s.Shown.Key->Key));
-        json.Member("page", s.Shown.Page);
-        json.Member("caption", s.Shown.Caption);
-        json.Member("value", s.Shown.Value);
+        TJson setting = {{"key", JsonText(files::KeyText(s.Shown.Key->Key))},
+                         {"page", JsonText(s.Shown.Page)},
+                         {"caption", JsonText(s.Shown.Caption)},
+                         {"value", JsonText(s.Shown.Value)}};
         if (s.FromFile) {
-            json.Member("inFile", s.FileValue.has_value());
-            if (s.FileValue) json.Member("fileValue", *s.FileValue);
-            json.Member("outside", s.Outside.has_value());
-            if (s.Outside) json.Member("accepted", s.Outside->Text());
+            setting["inFile"] = s.FileValue.has_value();
+            if (s.FileValue) setting["fileValue"] = *s.FileValue;
+            setting["outside"] = s.Outside.has_value();
+            if (s.Outside) setting["accepted"] = JsonText(s.Outside->Text());
         }
-        json.EndObject();
+        json.push_back(std::move(setting));
     }
-    json.EndArray();
+    return json;
 }
 
 }  // namespace cli

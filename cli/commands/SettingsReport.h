@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "cli/framework/Json.h"
+#include "cli/framework/JsonOutput.h"
 #include "cli/commands/ShownSettings.h"
 
 namespace cli {
@@ -22,6 +22,6 @@ struct TReportedSetting {
 };
 
 void PrintSettings(std::ostream& out, const std::vector<TReportedSetting>& settings);
-void WriteSettings(TJsonWriter& json, const std::vector<TReportedSetting>& settings);
+TJson SettingsJson(const std::vector<TReportedSetting>& settings);
 
 }  // namespace cli

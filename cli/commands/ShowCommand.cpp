@@ -46,12 +46,7 @@ int RunShowCommand(const TArgs& args, TCommandContext& context) {
             PrintSettings(context.Out, report);
             return kExitOk;
         }
-        TJsonWriter json(context.Out);
-        json.BeginObject();
-        json.Member("file", loaded->File().Path());
-        json.Key("settings");
-        WriteSettings(json, report);
-        json.EndObject();
+        WriteJson(context.Out, {{"file", JsonText(loaded->File().Path())}, {"settings", SettingsJson(report)}});
         return kExitOk;
     });
 }
