@@ -1,51 +1,44 @@
 // zenta: the ZENTA User Programmer's command line. It drives the same main window model
 // as the desktop program, headless.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
 
-#include "cli/Commands.h"
+#include "cli/framework/Commands.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta COMMAND [ARGS]\n"
-    "\n"
-    "commands:\n"
-    "  show FILE       every setting of a settings file as the window shows it\n"
-    "  diff A B        the settings two files give differently\n"
-    "  check FILE      what loading a file would skip, clamp or leave unselected\n"
-    "  read            READ DEVICE on the attached unit\n"
-    "  program FILE    LOAD FILE and PROGRAM DEVICE; --count N for a production run\n"
-    "  restart         RESTART DEVICE on the attached unit\n"
-    "  script FILE|-   run a script against the headless programmer and a simulated unit\n"
-    "  sim ...         show or change the simulated unit on the bench\n"
-    "\n"
-    "Run 'zenta COMMAND --help' for a command's own options.\n";
+std::string Usage() {
+    std::string usage = "usage: zenta COMMAND [ARGS]\n\ncommands:\n";
+    for (const cli::TCommand& command : cli::Commands()) {
+        std::string synopsis = command.Synopsis;
+        synopsis.resize(std::max<std::size_t>(synopsis.size() + 1, 16), ' ');
+        usage += "  " + synopsis + command.Summary + "\n";
+    }
+    return usage + "\nRun 'zenta COMMAND --help' for a command's own options.\n";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
-        std::fputs(kUsage, argc < 2 ? stderr : stdout);
+        std::fputs(Usage().c_str(), argc < 2 ? stderr : stdout);
         return argc < 2 ? 2 : 0;
     }
-    const std::string command = argv[1];
-    const cli::TArgs args(argv + 2, argv + argc);
-    try {
-        if (command == "script") return cli::RunScriptCommand(args);
-        if (command == "sim") return cli::RunSimCommand(args);
-        if (command == "show") return cli::RunShowCommand(args);
-        if (command == "diff") return cli::RunDiffCommand(args);
-        if (command == "check") return cli::RunCheckCommand(args);
-        if (command == "read") return cli::RunReadCommand(args);
-        if (command == "program") return cli::RunProgramCommand(args);
-        if (command == "restart") return cli::RunRestartCommand(args);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "zenta %s: %s\n", command.c_str(), error.what());
+    const std::string name = argv[1];
+    const auto commands = cli::Commands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&name](const cli::TCommand& c) { return name == c.Name; });
+    if (command == commands.end()) {
+        std::fprintf(stderr, "zenta: unknown command '%s'\n%s", name.c_str(), Usage().c_str());
         return 2;
     }
-    std::fprintf(stderr, "zenta: unknown command '%s'\n%s", command.c_str(), kUsage);
-    return 2;
+    try {
+        return command->Run(cli::TArgs(argv + 2, argv + argc));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zenta %s: %s\n", name.c_str(), error.what());
+        return 2;
+    }
 }

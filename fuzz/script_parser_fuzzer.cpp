@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "cli/ScriptError.h"
-#include "cli/ScriptLexer.h"
-#include "cli/ScriptParser.h"
+#include "script/ScriptError.h"
+#include "script/ScriptLexer.h"
+#include "script/ScriptParser.h"
 
 namespace {
 
@@ -21,16 +21,16 @@ int LineCount(std::string_view source) {
 }
 
 void CheckQuotedTokens(std::string_view source) {
-    std::vector<cli::TScriptLine> lines;
+    std::vector<script::TScriptLine> lines;
     try {
-        lines = cli::LexScript(source);
-    } catch (const cli::TScriptError&) {
+        lines = script::LexScript(source);
+    } catch (const script::TScriptError&) {
         return;
     }
-    for (const cli::TScriptLine& line : lines) {
+    for (const script::TScriptLine& line : lines) {
         fuzzing::Require(!line.Tokens.empty(), "a script line without tokens");
-        for (const cli::TToken& token : line.Tokens) {
-            const auto again = cli::LexScript("w " + cli::QuoteText(token.Text));
+        for (const script::TToken& token : line.Tokens) {
+            const auto again = script::LexScript("w " + script::QuoteText(token.Text));
             fuzzing::Require(again.size() == 1 && again[0].Tokens.size() == 2 &&
                                  again[0].Tokens[1].Text == token.Text && again[0].Tokens[1].Quoted,
                              "a quoted token reads back as other text");
@@ -43,11 +43,11 @@ void CheckQuotedTokens(std::string_view source) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view source(reinterpret_cast<const char*>(data), size);
     try {
-        const auto steps = cli::ParseScript(source);
-        for (const cli::TScriptStep& step : steps)
+        const auto steps = script::ParseScript(source);
+        for (const script::TScriptStep& step : steps)
             fuzzing::Require(step.Line >= 1 && step.Line <= LineCount(source) && step.Run != nullptr,
                              "a step without its line or its call");
-    } catch (const cli::TScriptError& error) {
+    } catch (const script::TScriptError& error) {
         fuzzing::Require(error.Line >= 1 && error.Line <= LineCount(source),
                          "a script error on line " + std::to_string(error.Line));
     }

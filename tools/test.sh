@@ -4,13 +4,16 @@
 # the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev
+bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
 
 # Tests want a quick build more than optimised code: the cross build below compiles the
 # program optimised, the benchmarks (docs/performance.md) measure it.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
+
+# The rooms include only the rooms below them (tools/check-layers.sh).
+bash tools/check-layers.sh
 
 # Static checks: clang-tidy with .clang-tidy over the program's sources (tools/tidy.sh).
 bash tools/tidy.sh build

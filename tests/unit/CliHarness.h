@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "cli/CommandContext.h"
-#include "cli/ScratchFolder.h"
+#include "cli/framework/CommandContext.h"
+#include "ui/ScratchFolder.h"
 #include "sim/SimBench.h"
 #include "sim/SimLibrary.h"
 #include "ui/Headless.h"
@@ -54,7 +54,7 @@ struct TCliHarness {
     TTestInterrupt Interrupt;
     cli::TCommandContext Context{Out, Err, Clock, Sleeper, Poller,
                                  [this]() -> devlink::IChipLibrary& { return Library; }, Interrupt};
-    cli::TScratchFolder Folder;
+    ui::TScratchFolder Folder;
 
     // A file of the test's own folder with these bytes; its path.
     std::string File(const std::string& name, const std::string& bytes) {

@@ -5,8 +5,8 @@
 
 
 #include "CliHarness.h"
-#include "cli/FileFindings.h"
-#include "cli/LoadedFile.h"
+#include "cli/commands/FileFindings.h"
+#include "cli/host/LoadedFile.h"
 
 namespace cli_test {
 namespace {

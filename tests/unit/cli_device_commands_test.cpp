@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CliHarness.h"
-#include "cli/ExitCodes.h"
+#include "cli/framework/ExitCodes.h"
 #include "sim/SimUnit.h"
 
 namespace cli_test {

@@ -9,7 +9,7 @@
 #include <deque>
 
 #include "CliHarness.h"
-#include "cli/ExitCodes.h"
+#include "cli/framework/ExitCodes.h"
 #include "sim/SimUnit.h"
 
 namespace cli_test {

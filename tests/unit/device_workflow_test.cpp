@@ -8,7 +8,7 @@
 
 #include "ScriptedUnit.h"
 #include "app/MajorForm.h"
-#include "cli/DeviceOutcome.h"
+#include "cli/host/DeviceOutcome.h"
 #include "editor/SettingsTables.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"

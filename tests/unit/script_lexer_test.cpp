@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/ScriptError.h"
-#include "cli/ScriptLexer.h"
+#include "script/ScriptError.h"
+#include "script/ScriptLexer.h"
 
 namespace {
 
-std::vector<std::string> Texts(const cli::TScriptLine& line) {
+std::vector<std::string> Texts(const script::TScriptLine& line) {
     std::vector<std::string> texts;
-    for (const cli::TToken& t : line.Tokens) texts.push_back(t.Text);
+    for (const script::TToken& t : line.Tokens) texts.push_back(t.Text);
     return texts;
 }
 
@@ -20,12 +20,12 @@ struct TTokenCase {
 };
 
 // Test names show the line, on one line.
-void PrintTo(const TTokenCase& c, std::ostream* os) { *os << cli::QuoteText(c.Line); }
+void PrintTo(const TTokenCase& c, std::ostream* os) { *os << script::QuoteText(c.Line); }
 
 class ScriptLexerTokens : public ::testing::TestWithParam<TTokenCase> {};
 
 TEST_P(ScriptLexerTokens, SplitsOneLine) {
-    const auto lines = cli::LexScript(GetParam().Line);
+    const auto lines = script::LexScript(GetParam().Line);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(Texts(lines[0]), GetParam().Tokens);
 }
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         TTokenCase{"start\r", {"start"}}));
 
 TEST(ScriptLexer, SkipsBlankAndCommentLinesAndKeepsLineNumbers) {
-    const auto lines = cli::LexScript("# a comment\n\n   \nstart\r\n   # indented comment\nwait 300");
+    const auto lines = script::LexScript("# a comment\n\n   \nstart\r\n   # indented comment\nwait 300");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].Number, 4);
     EXPECT_EQ(Texts(lines[0]), std::vector<std::string>{"start"});
@@ -54,7 +54,7 @@ TEST(ScriptLexer, SkipsBlankAndCommentLinesAndKeepsLineNumbers) {
 }
 
 TEST(ScriptLexer, MarksQuotedTokensAndTheFirstEqualsOutsideQuotes) {
-    const auto line = cli::LexScript(R"(a "b" c=d="e" "f=g" h)").front();
+    const auto line = script::LexScript(R"(a "b" c=d="e" "f=g" h)").front();
     ASSERT_EQ(line.Tokens.size(), 5u);
     EXPECT_FALSE(line.Tokens[0].Quoted);
     EXPECT_TRUE(line.Tokens[1].Quoted);
@@ -70,15 +70,15 @@ struct TBadLine {
     int Line;
 };
 
-void PrintTo(const TBadLine& c, std::ostream* os) { *os << cli::QuoteText(c.Source); }
+void PrintTo(const TBadLine& c, std::ostream* os) { *os << script::QuoteText(c.Source); }
 
 class ScriptLexerErrors : public ::testing::TestWithParam<TBadLine> {};
 
 TEST_P(ScriptLexerErrors, NameTheLine) {
     try {
-        cli::LexScript(GetParam().Source);
+        script::LexScript(GetParam().Source);
         FAIL() << "no error for " << GetParam().Source;
-    } catch (const cli::TScriptError& error) {
+    } catch (const script::TScriptError& error) {
         EXPECT_EQ(error.Line, GetParam().Line);
     }
 }
@@ -93,11 +93,11 @@ struct TNumberCase {
     std::optional<std::int64_t> Value;
 };
 
-void PrintTo(const TNumberCase& c, std::ostream* os) { *os << cli::QuoteText(c.Text); }
+void PrintTo(const TNumberCase& c, std::ostream* os) { *os << script::QuoteText(c.Text); }
 
 class ScriptNumbers : public ::testing::TestWithParam<TNumberCase> {};
 
-TEST_P(ScriptNumbers, AreDecimalOrHexadecimal) { EXPECT_EQ(cli::ParseNumber(GetParam().Text), GetParam().Value); }
+TEST_P(ScriptNumbers, AreDecimalOrHexadecimal) { EXPECT_EQ(script::ParseNumber(GetParam().Text), GetParam().Value); }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ScriptNumbers,
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ScriptLexer, QuotedTextReadsBackAsTheSameToken) {
     for (const std::string text : {"plain", "two words", "line\nfeed", "tab\tcr\r", "quote\" and \\back", ""}) {
-        const auto lines = cli::LexScript("x " + cli::QuoteText(text));
+        const auto lines = script::LexScript("x " + script::QuoteText(text));
         ASSERT_EQ(lines.size(), 1u);
         ASSERT_EQ(lines[0].Tokens.size(), 2u);
         EXPECT_EQ(lines[0].Tokens[1].Text, text);

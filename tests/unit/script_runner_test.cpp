@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/ScratchFolder.h"
-#include "cli/ScriptLexer.h"
-#include "cli/ScriptRunner.h"
-#include "cli/ScriptTargets.h"
+#include "ui/ScratchFolder.h"
+#include "script/ScriptLexer.h"
+#include "script/ScriptRunner.h"
+#include "script/ScriptTargets.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
 #include "ui/Pages.h"
@@ -23,15 +23,15 @@ namespace {
 namespace fs = std::filesystem;
 
 struct TRun {
-    cli::TScriptResult Result;
+    script::TScriptResult Result;
     std::string Out;
     std::string Err;
 };
 
 TRun RunScript(const std::string& source) {
     std::ostringstream out, err;
-    cli::TScriptRunner runner(out, err);
-    const cli::TScriptResult result = runner.Run(source);
+    script::TScriptRunner runner(out, err);
+    const script::TScriptResult result = runner.Run(source);
     return {result, out.str(), err.str()};
 }
 
@@ -56,7 +56,7 @@ TEST(ScriptRunner, AFailedCheckIsReportedWithItsLineAndTheScriptGoesOn) {
 
 TEST(ScriptRunner, ReportsTheChecksThatHeldWhenAskedTo) {
     std::ostringstream out, err;
-    cli::TScriptRunner runner(out, err, true);
+    script::TScriptRunner runner(out, err, true);
     runner.Run("start\nexpect Window.closed 0\nexpect Window.closed 1\n");
     EXPECT_EQ(out.str(),
               "line 2: held: expect Window.closed \"0\"\n"
@@ -71,7 +71,7 @@ struct TErrorCase {
 };
 
 // Test names show the script, on one line.
-void PrintTo(const TErrorCase& c, std::ostream* os) { *os << cli::QuoteText(c.Script); }
+void PrintTo(const TErrorCase& c, std::ostream* os) { *os << script::QuoteText(c.Script); }
 
 class ScriptErrors : public ::testing::TestWithParam<TErrorCase> {};
 
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{"start\nexpect \"unterminated\n", 2, "missing closing quote"}));
 
 TEST(ScriptRunner, AScriptWithALineItCannotParseRunsNothing) {
-    cli::TScratchFolder own;
+    ui::TScratchFolder own;
     const fs::path file = own.Path() / "written.txt";
     const TRun run = RunScript("file \"" + file.string() + "\" \"x\"\nstart\nbogus\n");
     EXPECT_EQ(run.Result.ExitCode, 2);
@@ -138,7 +138,7 @@ struct TRefusalCase {
     const char* Unchanged;  // a check that holds because the action changed nothing
 };
 
-void PrintTo(const TRefusalCase& c, std::ostream* os) { *os << cli::QuoteText(c.Action); }
+void PrintTo(const TRefusalCase& c, std::ostream* os) { *os << script::QuoteText(c.Action); }
 
 class RefusedActions : public ::testing::TestWithParam<TRefusalCase> {};
 
@@ -261,7 +261,7 @@ TEST(ScriptRunner, TheProgramSettingsFileIsWrittenBesideTheExecutableAtStart) {
 TEST(ScratchFolder, IsRemovedWithEverythingInItAlsoWhatWasMadeUnwritable) {
     fs::path path;
     {
-        cli::TScratchFolder folder;
+        ui::TScratchFolder folder;
         path = folder.Path();
         EXPECT_TRUE(fs::is_empty(path));
         fs::create_directories(path / "locked" / "deeper");
@@ -282,7 +282,7 @@ struct TPropertyCase {
 template <typename TControlKind>
 void ExpectProperties(const TControlKind& control, std::initializer_list<TPropertyCase> cases) {
     for (const TPropertyCase& c : cases) {
-        const auto value = cli::ControlProperty(control, c.Property);
+        const auto value = script::ControlProperty(control, c.Property);
         if (c.Value == nullptr)
             EXPECT_FALSE(value.has_value()) << control.Name << "." << c.Property;
         else

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/VirtualTimers.h"
+#include "script/VirtualTimers.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ protected:
     ui::TTimer timer{"Timer1"};
     std::vector<std::int64_t> ticks;
     std::function<void()> onTick;
-    cli::TVirtualTimers timers{clock};
+    script::TVirtualTimers timers{clock};
 };
 
 TEST_F(VirtualTimers, AnEnabledTimerTicksAtEachIntervalWhileTheClockMoves) {

@@ -1,0 +1,30 @@
+// Every command of `zenta`, on this process's own context.
+
+#include "cli/framework/CommandContext.h"
+
+namespace cli {
+namespace {
+
+template <int (*Command)(const TArgs&, TCommandContext&)>
+int OnSystem(const TArgs& args) {
+    return Command(args, SystemContext());
+}
+
+constexpr TCommand kCommands[] = {
+    {"show", "show FILE", "every setting of a settings file as the window shows it", OnSystem<RunShowCommand>},
+    {"diff", "diff A B", "the settings two files give differently", OnSystem<RunDiffCommand>},
+    {"check", "check FILE", "what loading a file would skip, clamp or leave unselected", OnSystem<RunCheckCommand>},
+    {"read", "read", "READ DEVICE on the attached unit", OnSystem<RunReadCommand>},
+    {"program", "program FILE", "LOAD FILE and PROGRAM DEVICE; --count N for a production run",
+     OnSystem<RunProgramCommand>},
+    {"restart", "restart", "RESTART DEVICE on the attached unit", OnSystem<RunRestartCommand>},
+    {"script", "script FILE|-", "run a script against the headless programmer and a simulated unit",
+     OnSystem<RunScriptCommand>},
+    {"sim", "sim ...", "show or change the simulated unit on the bench", OnSystem<RunSimCommand>},
+};
+
+}  // namespace
+
+std::span<const TCommand> Commands() { return kCommands; }
+
+}  // namespace cli

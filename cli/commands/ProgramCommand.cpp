@@ -1,0 +1,81 @@
+// `zenta program FILE.wpx`: LOAD FILE, then PROGRAM DEVICE on the attached unit with the
+// page set of its kind; with --count, a production run over many units.
+
+#include <charconv>
+
+#include "cli/framework/CommandLine.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/host/LoadedFile.h"
+#include "cli/production/ProductionRun.h"
+#include "cli/host/UnitAccess.h"
+#include "cli/host/UnitProgramming.h"
+#include "cli/commands/UnitText.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta program [--restart] [--verify] FILE.wpx\n"
+    "       zenta program [--restart] --count N FILE.wpx\n"
+    "Loads the settings file into the window (LOAD FILE), switches to the pages of the\n"
+    "attached unit's kind and runs PROGRAM DEVICE. The window's prompts become messages\n"
+    "on standard error; --restart answers its restart question with Yes. --verify reads\n"
+    "the record back and compares it word by word with what was written (a restart then\n"
+    "follows a good read-back). Nothing is written unless the whole file was read.\n"
+    "--count N is a production run: the file is checked once (as zenta check does, and\n"
+    "refused when anything is found); then for each of N units the run waits for it to\n"
+    "appear on the link, programs and verifies it, prints one line (time, number, kind,\n"
+    "version, edition, result) and waits for it to go. A failed unit does not stop the\n"
+    "run; Ctrl-C ends it between units. A summary line ends it.\n"
+    "Exit status: 0 programmed, 1 a production run's file has findings, 2 bad usage,\n"
+    "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed,\n"
+    "7 write failed or read back other words, 8 a production run with a failed unit,\n"
+    "130 a production run ended by Ctrl-C. See docs/cli.md.\n";
+
+int CountOf(const std::string& text) {
+    int count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc() || end != text.data() + text.size() || count < 1)
+        throw TUsageError("--count needs a whole number of at least 1, not " + text);
+    return count;
+}
+
+int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, devlink::IChipLibrary& library,
+                TCommandContext& context) {
+    TCommandSession session(library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+    if (const auto problem = session.LoadFile(file.CopyPath())) {
+        context.Err << "zenta program: " << file.Path() << ": " << *problem << '\n';
+        return kExitFileError;
+    }
+    const TUnitResult result = ProgramUnit(session, options);
+    if (result.Outcome == TOutcome::Succeeded) {
+        const TUnitText unit = DescribeUnit(*result.Unit);
+        context.Out << "programmed " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition
+                    << (options.Verify ? ", verified" : "") << '\n';
+    }
+    return FinishDeviceCommand("program", result.Outcome, result.Message, result.MessageWasPrompt, library, context);
+}
+
+}  // namespace
+
+int RunProgramCommand(const TArgs& args, TCommandContext& context) {
+    TCommandLine line("program", kUsage);
+    TProgramOptions options;
+    std::optional<std::string> count;
+    std::string path;
+    line.Flag("--restart", options.Restart);
+    line.Flag("--verify", options.Verify);
+    line.Option("--count", count);
+    line.Positional("FILE.wpx", path);
+    return line.Run(args, context, [&] {
+        const int units = count ? CountOf(*count) : 0;
+        const auto file = ReadSnapshot(path, "program", context);
+        if (!file) return kExitFileError;
+        devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
+        if (library == nullptr) return kExitNoUnit;
+        if (count) return RunProduction(file, {units, options.Restart}, *library, context);
+        return ProgramOnce(*file, options, *library, context);
+    });
+}
+
+}  // namespace cli

@@ -1,0 +1,74 @@
+// `zenta read`: READ DEVICE on the attached unit, and what was read.
+
+#include "cli/commands/SettingsReport.h"
+#include "cli/framework/CommandLine.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/framework/JsonOutput.h"
+#include "cli/host/CommandSession.h"
+#include "cli/host/UnitAccess.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta read [--json] [--output FILE.wpx]\n"
+    "Runs READ DEVICE on the attached unit and shows the unit's version text and every\n"
+    "setting of its kind as the window shows them after the read. --output saves the\n"
+    "window's settings with SAVE FILE: what was read, the other unit kind at its defaults.\n"
+    "The window's prompts become messages on standard error. --json gives the same as one\n"
+    "JSON object.\n"
+    "Exit status: 0 read, 2 bad usage, 3 the output file cannot be saved, 4 no unit,\n"
+    "5 unit refused, 6 reading the unit failed. See docs/cli.md.\n";
+
+std::vector<TReportedSetting> SettingsOfKind(const app::TMajorForm& form, const records::TUnitKind& kind) {
+    const TSettingOwner owner = &kind == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
+    std::vector<TReportedSetting> report;
+    for (TShownSetting& shown : ShownSettings(form))
+        if (shown.Owner == owner || shown.Owner == TSettingOwner::Both) report.push_back({std::move(shown), false, {}, {}});
+    return report;
+}
+
+// The unit as the window's version label shows it after the read.
+void Report(std::ostream& out, const app::TMajorForm& form, const app::TDeviceResult& read,
+            const std::optional<std::string>& output, bool asJson) {
+    const std::vector<TReportedSetting> settings = SettingsOfKind(form, *read.Kind);
+    const std::string unit = records::VersionText(*read.Kind, *read.Unit);
+    if (!asJson) {
+        out << unit << '\n';
+        PrintSettings(out, settings);
+        if (output) out << "saved to " << *output << '\n';
+        return;
+    }
+    TJson json = {{"unit", JsonText(unit)}};
+    if (output) json["output"] = JsonText(*output);
+    json["settings"] = SettingsJson(settings);
+    WriteJson(out, json);
+}
+
+}  // namespace
+
+int RunReadCommand(const TArgs& args, TCommandContext& context) {
+    TCommandLine line("read", kUsage);
+    bool asJson = false;
+    std::optional<std::string> output;
+    line.Flag("--json", asJson);
+    line.Option("--output", output);
+    return line.Run(args, context, [&] {
+        devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
+        if (library == nullptr) return kExitNoUnit;
+        TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+        const app::TDeviceResult read = session.ReadDevice();
+        if (read.Outcome != app::TDeviceOutcome::Succeeded)
+            return FinishDeviceCommand("read", OutcomeOf(read.Outcome), read.Message, true, *library, context);
+        if (output) {
+            if (const auto problem = session.SaveFile(*output)) {
+                context.Err << "zenta read: " << *output << ": " << *problem << '\n';
+                return kExitFileError;
+            }
+        }
+        Report(context.Out, session.Form(), read, output, asJson);
+        return kExitOk;
+    });
+}
+
+}  // namespace cli

@@ -1,0 +1,35 @@
+// `zenta restart`: RESTART DEVICE on the attached unit.
+
+#include "cli/framework/CommandLine.h"
+#include "cli/host/CommandSession.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/host/UnitAccess.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta restart\n"
+    "Runs RESTART DEVICE on the attached unit. RESTART DEVICE itself reports nothing, so\n"
+    "the window's chip check runs first to tell whether a unit is there.\n"
+    "Exit status: 0 restart sent, 2 bad usage, 4 no unit, 5 unit refused. See docs/cli.md.\n";
+
+}  // namespace
+
+int RunRestartCommand(const TArgs& args, TCommandContext& context) {
+    TCommandLine line("restart", kUsage);
+    return line.Run(args, context, [&] {
+        devlink::IChipLibrary* library = ReachUnitLibrary("restart", context);
+        if (library == nullptr) return kExitNoUnit;
+        TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+        const app::TDeviceResult detected = session.DetectDevice();
+        if (detected.Outcome != app::TDeviceOutcome::Succeeded)
+            return FinishDeviceCommand("restart", OutcomeOf(detected.Outcome), detected.Message, true, *library,
+                                       context);
+        session.RestartDevice();
+        context.Out << "restart sent\n";
+        return kExitOk;
+    });
+}
+
+}  // namespace cli

@@ -1,0 +1,27 @@
+#pragma once
+// Settings as `show` and `read` report them: page by page for people, or as a JSON array
+// with the same content.
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "cli/framework/JsonOutput.h"
+#include "cli/commands/ShownSettings.h"
+
+namespace cli {
+
+struct TReportedSetting {
+    TShownSetting Shown;
+    // From a settings file: the number the file gives, when it gives the key at all, and
+    // the values the control takes when that number is not one of them.
+    bool FromFile = false;
+    std::optional<std::int32_t> FileValue;
+    std::optional<TAcceptedValues> Outside;
+};
+
+void PrintSettings(std::ostream& out, const std::vector<TReportedSetting>& settings);
+TJson SettingsJson(const std::vector<TReportedSetting>& settings);
+
+}  // namespace cli

@@ -1,0 +1,54 @@
+// `zenta show FILE.wpx`: every setting of a settings file as the window shows it after
+// loading the file.
+
+#include "cli/framework/CommandLine.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/host/LoadedFile.h"
+#include "cli/commands/SettingsReport.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta show [--json] FILE.wpx\n"
+    "Shows every setting of the settings file as the window shows it after LOAD FILE:\n"
+    "page, caption and value (item text, volts, the edition). A value of the file that lies\n"
+    "outside its range or list is marked with '!': the window clamps it or shows no\n"
+    "selection. A setting the file does not give is marked '(not in the file)' and shows\n"
+    "its default. --json gives the same as one JSON object.\n"
+    "Exit status: 0 shown, 2 bad usage, 3 the file cannot be read. See docs/cli.md.\n";
+
+std::vector<TReportedSetting> Report(const TLoadedFile& loaded) {
+    std::vector<TReportedSetting> report;
+    for (TShownSetting& shown : ShownSettings(loaded.Form())) {
+        const files::TFileKey& key = *shown.Key;
+        TReportedSetting setting{std::move(shown), true, loaded.File().LastValue(key), std::nullopt};
+        const TAcceptedValues accepted = AcceptedValues(loaded.Form(), key);
+        if (setting.FileValue && !key.FixedOnLoad && !accepted.Accepts(*setting.FileValue)) setting.Outside = accepted;
+        report.push_back(std::move(setting));
+    }
+    return report;
+}
+
+}  // namespace
+
+int RunShowCommand(const TArgs& args, TCommandContext& context) {
+    TCommandLine line("show", kUsage);
+    bool asJson = false;
+    std::string path;
+    line.Flag("--json", asJson);
+    line.Positional("FILE.wpx", path);
+    return line.Run(args, context, [&] {
+        const auto loaded = LoadSettingsFile(path, "show", context);
+        if (!loaded) return kExitFileError;
+        const std::vector<TReportedSetting> report = Report(*loaded);
+        if (!asJson) {
+            PrintSettings(context.Out, report);
+            return kExitOk;
+        }
+        WriteJson(context.Out, {{"file", JsonText(loaded->File().Path())}, {"settings", SettingsJson(report)}});
+        return kExitOk;
+    });
+}
+
+}  // namespace cli

@@ -1,0 +1,50 @@
+#pragma once
+// What a command runs with: its output streams, time, the library that reaches the unit,
+// and Ctrl-C. The command line gives the real ones (SystemContext); tests give virtual
+// time, an in-memory simulated unit and a stop they pull themselves.
+
+#include <functional>
+#include <ostream>
+
+#include "cli/framework/Commands.h"
+#include "link/ChipLibrary.h"
+#include "ui/Services.h"
+
+namespace cli {
+
+// Ctrl-C as a request to stop between two units. Until Arm, Ctrl-C ends the process as
+// it always does.
+class IInterrupt {
+public:
+    virtual ~IInterrupt() = default;
+    virtual void Arm() = 0;
+    virtual bool Requested() const = 0;
+};
+
+struct TCommandContext {
+    std::ostream& Out;
+    std::ostream& Err;
+    ui::IClock& Clock;
+    ui::ISleep& Sleeper;  // the pauses between PS key retries
+    ui::ISleep& Poller;   // a production run's pause between two looks at the link
+    // Made on first use, so that the commands on files never load the chip libraries.
+    std::function<devlink::IChipLibrary&()> UnitLibrary;
+    IInterrupt& Interrupt;
+};
+
+// The real streams, clock, sleeps, library and Ctrl-C of this process.
+TCommandContext& SystemContext();
+
+// The commands on files never reach a unit.
+int RunShowCommand(const TArgs& args, TCommandContext& context);
+int RunDiffCommand(const TArgs& args, TCommandContext& context);
+int RunCheckCommand(const TArgs& args, TCommandContext& context);
+// The commands on the attached unit.
+int RunReadCommand(const TArgs& args, TCommandContext& context);
+int RunProgramCommand(const TArgs& args, TCommandContext& context);
+int RunRestartCommand(const TArgs& args, TCommandContext& context);
+// The script language and the simulated unit's bench.
+int RunScriptCommand(const TArgs& args, TCommandContext& context);
+int RunSimCommand(const TArgs& args, TCommandContext& context);
+
+}  // namespace cli

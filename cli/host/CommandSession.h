@@ -1,0 +1,55 @@
+#pragma once
+// The main window run headless for one command: started as the program starts (creation,
+// first show, and the timer's tick that chooses the transport), driven by clicks on its
+// buttons, with file dialogs answered by the paths the command was given.
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/MajorForm.h"
+#include "cli/host/CommandServices.h"
+
+namespace cli {
+
+// The platform a command runs on; tests give virtual time and string streams.
+struct TPlatform {
+    ui::IClock& Clock;
+    ui::ISleep& Sleeper;    // the pauses between PS key retries
+    std::ostream& Messages; // the prompts, as messages
+};
+
+class TCommandSession {
+public:
+    // Prompts become messages only when `echoPrompts`; they are kept either way.
+    TCommandSession(devlink::IChipLibrary& library, const TPlatform& platform, bool echoPrompts);
+
+    app::TMajorForm& Form() { return form_; }
+    const app::TMajorForm& Form() const { return form_; }
+
+    // LOAD FILE and SAVE FILE with the dialog answered by `path`: empty when done, else the
+    // message the window showed ("The file could not be opened").
+    std::optional<std::string> LoadFile(const std::string& path);
+    std::optional<std::string> SaveFile(const std::string& path);
+
+    // The window's device actions. The restart question of PROGRAM DEVICE is answered by
+    // `restart`.
+    app::TDeviceResult ReadDevice() { return form_.ReadDeviceButtonClick(); }
+    app::TDeviceResult ProgramDevice(bool restart);
+    void RestartDevice() { form_.RestartButtonClick(); }
+    app::TDeviceResult DetectDevice() { return form_.DetectDevice(); }
+    app::TDeviceResult IdentifyUnit() { return form_.IdentifyUnit(); }
+    // The words of a PS key of the unit on the link, as many as the read gave, on a
+    // connection of its own; empty when the key cannot be read.
+    std::optional<std::vector<std::uint16_t>> ReadKeyWords(std::uint16_t key);
+
+private:
+    // The message of a file action that failed; empty otherwise.
+    static std::optional<std::string> Problem(const app::TFileResult& result);
+
+    TCommandServices services_;
+    app::TMajorForm form_;
+};
+
+}  // namespace cli

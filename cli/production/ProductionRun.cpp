@@ -1,0 +1,109 @@
+#include "cli/production/ProductionRun.h"
+
+#include <cstdio>
+
+#include "cli/framework/ExitCodes.h"
+#include "cli/commands/FileFindings.h"
+#include "cli/production/LinkWatcher.h"
+#include "cli/host/LoadedFile.h"
+#include "cli/host/UnitProgramming.h"
+#include "cli/commands/UnitText.h"
+
+namespace cli {
+namespace {
+
+// A file the loader would take otherwise than it reads is refused before any unit gets
+// it, since the run would bring the difference to every unit. Empty when the file is
+// clean, else the exit code.
+std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, TCommandContext& context) {
+    const TLoadedFile loaded(file, context);
+    if (loaded.Problem()) {
+        context.Err << "zenta program: " << file->Path() << ": " << *loaded.Problem() << '\n';
+        return kExitFileError;
+    }
+    const std::vector<TFinding> findings = FindingsOf(loaded.File(), loaded.Form());
+    if (findings.empty()) return std::nullopt;
+    for (const TFinding& finding : findings) context.Err << "zenta program: " << FindingLine(file->Path(), finding) << '\n';
+    context.Err << "zenta program: " << file->Path() << " has " << findings.size()
+                << (findings.size() == 1 ? " finding" : " findings") << " (see zenta check); no unit was programmed\n";
+    return kExitFindings;
+}
+
+std::string TimeText(const ui::TLocalTime& time) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.Hour, time.Minute, time.Second);
+    return text;
+}
+
+std::string ResultLine(const ui::TLocalTime& time, int number, int count, const TUnitResult& result) {
+    const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
+    std::string line = TimeText(time) + "  " + std::to_string(number) + "/" + std::to_string(count) + "  " + unit.Kind +
+                       "  " + unit.Version + "  " + unit.Edition + "  " + OutcomeName(result.Outcome);
+    if (result.Outcome != TOutcome::Succeeded && !result.Message.empty()) line += ": " + result.Message;
+    return line;
+}
+
+class TProductionRun {
+public:
+    TProductionRun(const TFileSnapshot& file, const TProductionOptions& options, devlink::IChipLibrary& library,
+                   TCommandContext& context)
+        : file_(file), options_(options), library_(library), context_(context), watcher_(library, context.Sleeper) {}
+
+    int Run() {
+        context_.Interrupt.Arm();
+        for (int number = 1; number <= options_.Count; ++number) {
+            context_.Err << "Waiting for unit " << number << " of " << options_.Count << " (Ctrl-C ends the run)\n";
+            if (!WaitUntilPresent(true)) break;
+            if (!ProgramNextUnit(number)) return kExitFileError;
+            if (number < options_.Count && !WaitUntilPresent(false)) break;
+        }
+        const bool interrupted = context_.Interrupt.Requested();
+        context_.Out << programmed_ + failed_ << (programmed_ + failed_ == 1 ? " unit: " : " units: ") << programmed_
+                     << " programmed, " << failed_ << " failed" << (interrupted ? ", interrupted" : "") << '\n';
+        if (interrupted) return kExitInterrupted;
+        return failed_ == 0 ? kExitOk : kExitUnitsFailed;
+    }
+
+private:
+    // False when Ctrl-C came first.
+    bool WaitUntilPresent(bool present) {
+        while (!context_.Interrupt.Requested()) {
+            if (watcher_.UnitPresent() == present) return true;
+            context_.Poller.Sleep(kLinkPollMs);
+        }
+        return false;
+    }
+
+    // Each unit gets a window of its own, as if the program were started anew: what
+    // programming one unit does to the editor (its edition, the fixed Radio PTT line)
+    // never reaches the next one.
+    bool ProgramNextUnit(int number) {
+        TCommandSession session(library_, TPlatform{context_.Clock, context_.Sleeper, context_.Err}, true);
+        if (const auto problem = session.LoadFile(file_.CopyPath())) {
+            context_.Err << "zenta program: " << file_.Path() << ": " << *problem << '\n';
+            return false;
+        }
+        const TUnitResult result = ProgramUnit(session, {options_.Restart, true});
+        (result.Outcome == TOutcome::Succeeded ? programmed_ : failed_)++;
+        context_.Out << ResultLine(context_.Clock.Now(), number, options_.Count, result) << std::endl;
+        return true;
+    }
+
+    const TFileSnapshot& file_;
+    const TProductionOptions options_;
+    devlink::IChipLibrary& library_;
+    TCommandContext& context_;
+    TLinkWatcher watcher_;
+    int programmed_ = 0;
+    int failed_ = 0;
+};
+
+}  // namespace
+
+int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options, devlink::IChipLibrary& library,
+                  TCommandContext& context) {
+    if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
+    return TProductionRun(*file, options, library, context).Run();
+}
+
+}  // namespace cli

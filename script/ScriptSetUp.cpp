@@ -1,0 +1,89 @@
+// The set-up commands, program entry, the simulated unit and the script's own files.
+
+#include <filesystem>
+#include <fstream>
+
+#include "script/ScriptError.h"
+#include "script/ScriptLexer.h"
+#include "script/ScriptRunner.h"
+
+namespace script {
+namespace fs = std::filesystem;
+
+void TScriptRunner::RequireSetUp(const char* command) const {
+    if (session_.Started())
+        throw TScriptError(std::string(command) + " is a set-up command: it comes before start");
+}
+
+void TScriptRunner::SetExecutable(const std::string& path) {
+    RequireSetUp("exe");
+    session_.ExecutablePath = path;
+}
+
+void TScriptRunner::SetProgramSettingsVersion(const std::string& value) {
+    RequireSetUp("ini");
+    session_.ProgramSettingsContent = "[Setting]\r\nProgramVersion=" + value + "\r\n";
+}
+
+void TScriptRunner::SetProgramSettingsContent(const std::string& content) {
+    RequireSetUp("ini-file");
+    session_.ProgramSettingsContent = content;
+}
+
+void TScriptRunner::SetClock(std::int64_t millisecondsSinceMidnight) {
+    RequireSetUp("clock");
+    session_.Env.Clock.SetTimeOfDay(millisecondsSinceMidnight);
+}
+
+void TScriptRunner::SetEngineVersion(const std::string& text) {
+    RequireSetUp("engine-version");
+    session_.Bench.EngineVersion = text;
+}
+
+void TScriptRunner::SetSpiPorts(const sim::TSimSpiListing& listing) {
+    RequireSetUp("spi-ports");
+    session_.Bench.SetSpiListing(listing);
+}
+
+void TScriptRunner::Start() {
+    if (session_.Started()) throw TScriptError("start: the program is already running");
+    session_.Start();
+}
+
+void TScriptRunner::PutUnit(sim::TUnitKind kind, std::optional<std::uint16_t> typeWord,
+                            std::optional<std::uint16_t> versionWord, std::optional<std::string> chipName) {
+    session_.Bench.AttachUnit(sim::TSimUnit::Bare(kind, typeWord, versionWord, std::move(chipName)));
+}
+
+void TScriptRunner::SetPsKey(std::uint16_t key, std::vector<std::uint16_t> words) {
+    session_.Bench.Unit().SetKey(key, std::move(words));
+}
+
+void TScriptRunner::RemovePsKey(std::uint16_t key) { session_.Bench.Unit().RemoveKey(key); }
+
+void TScriptRunner::FailNext(sim::TSimCall call, unsigned count, std::optional<std::uint16_t> key) {
+    session_.Bench.Faults.FailNext(call, count, key);
+}
+
+void TScriptRunner::MisreportNextRead(std::uint16_t length, std::optional<std::uint16_t> key) {
+    session_.Bench.Faults.MisreportNextRead(length, key);
+}
+
+void TScriptRunner::WriteFile(const std::string& path, const std::string& content) {
+    const fs::path file = Resolve(path);
+    if (file.has_parent_path()) fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary);
+    out << content;
+    if (!out) throw TScriptError("file: cannot write " + QuoteText(file.string()));
+}
+
+// Every write permission is taken away. A process with administrator rights writes
+// regardless; the checks that rely on this need an ordinary account.
+void TScriptRunner::MakeReadOnly(const std::string& path) {
+    const fs::path target = Resolve(path);
+    if (!fs::exists(target)) throw TScriptError("readonly: no such file or folder " + QuoteText(target.string()));
+    fs::permissions(target, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
+}  // namespace script
