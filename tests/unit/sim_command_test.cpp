@@ -174,7 +174,7 @@ TEST_F(SimCommandTest, ShowListsUnitKeysFaultsAndCounters) {
     bench.Unit().SetKey(0x0600, {0x00ab});
     bench.Faults.FailNext(TSimCall::Read, 2, sim::kKeyHandsetRecord);
     bench.Counters = {3, 2, 7, 1, 0};
-    bench.OpenConnection();
+    bench.OpenConnection(bench.FirstTransport());
     ASSERT_TRUE(file.Save(bench));
     ASSERT_EQ(Run({"show"}), 0);
     const std::string text = out.str();
