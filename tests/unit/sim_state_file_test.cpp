@@ -1,5 +1,5 @@
-// The bench kept in a state file: round trip, the missing file, malformed files, the
-// safe replace, and a library and a second writer sharing one file.
+// The bench kept in a state file: round trip, one-unit files of old, the missing file,
+// malformed files, the safe replace, and libraries and other writers sharing one file.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "sim/SimLibrary.h"
 #include "sim/SimStateFile.h"
@@ -314,3 +316,45 @@ TEST(SimStateFileLibrary, UnreadableFileLeavesNothingOnTheLinkAndIsKept) {
 }
 
 }  // namespace
+
+namespace {
+
+// Writes of a unit-type word the count of the calls made so far on one transport.
+void CountOnTheBench(const fs::path& path, const char* transport, std::uint16_t calls) {
+    TSimLibrary library{TSimStateFile(path)};
+    for (std::uint16_t i = 1; i <= calls; ++i) {
+        const std::uint32_t handle = library.EngineOpenTransport(2, transport, 0, 1000, 1000);
+        library.EngineWriteKey(handle, 0x0600, 1, 1, &i);
+        library.EngineClose(handle);
+    }
+}
+
+}  // namespace
+
+// Worker processes, one per adapter, change the one state file at the same time: threads
+// with libraries of their own stand in for them, and no call's change may be lost.
+TEST(SimStateFileLibrary, ConcurrentCallsLoseNoChange) {
+    TTempFolder folder;
+    const fs::path path = folder.Path() / "sim-unit.txt";
+    const char* transports[] = {"\\\\.\\CSR0", "\\\\.\\CSR1", "\\\\.\\CSR2", "\\\\.\\CSR3"};
+    TSimBench start;
+    for (const char* transport : transports) start.AttachUnit(transport, TSimUnit::Factory(TUnitKind::Handset));
+    ASSERT_TRUE(TSimStateFile(path).Save(start));
+
+    constexpr std::uint16_t kCalls = 25;
+    std::vector<std::thread> workers;
+    for (const char* transport : transports) workers.emplace_back(CountOnTheBench, path, transport, kCalls);
+    for (std::thread& worker : workers) worker.join();
+
+    TSimBench after;
+    ASSERT_TRUE(TSimStateFile(path).Load(after));
+    EXPECT_EQ(after.Counters.Opens, 4u * kCalls);
+    EXPECT_EQ(after.Counters.Writes, 4u * kCalls);
+    EXPECT_EQ(after.Counters.Closes, 4u * kCalls);
+    EXPECT_EQ(after.OpenConnections(), 0u);
+    for (const char* transport : transports) {
+        SCOPED_TRACE(transport);
+        EXPECT_EQ(after.UnitOn(transport).KeyText(0x0600), "0019");
+        EXPECT_EQ(after.Transport(transport).Counters.Writes, kCalls);
+    }
+}
