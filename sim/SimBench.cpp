@@ -112,7 +112,7 @@ std::string FirstTransport(const TSimSpiListing& listing, bool needPending) {
     std::size_t start = 0;
     while (start <= listing.Transports.size()) {
         const std::size_t end = std::min(listing.Transports.find(',', start), listing.Transports.size());
-        const std::string piece = listing.Transports.substr(start, end - start);
+        std::string piece = listing.Transports.substr(start, end - start);
         if (!piece.empty() && piece.find("LPT") == std::string::npos) return piece;
         start = end + 1;
     }
