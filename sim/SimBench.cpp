@@ -1,5 +1,7 @@
 #include "sim/SimBench.h"
 
+#include <algorithm>
+
 namespace sim {
 
 namespace {
@@ -101,25 +103,49 @@ std::vector<TSimFaults::TMisreport> TSimFaults::Misreports() const {
     return entries;
 }
 
-TSimBench::TSimBench() : unit_(TSimUnit::Factory(TUnitKind::Handset)) {}
+std::string FirstTransport(const TSimSpiListing& listing, bool needPending) {
+    // The window asks twice at most: a pending "too small" answer costs it the first
+    // call, and a second call with the capacity it names must then be enough.
+    const std::size_t needed = std::max(listing.PortNames.size(), listing.Transports.size()) + 1;
+    const bool listed = listing.Result == 0 && (!needPending || listing.Need >= needed);
+    if (!listed || listing.PortNames.find_first_not_of(',') == std::string::npos) return kSimUsbDevice;
+    std::size_t start = 0;
+    while (start <= listing.Transports.size()) {
+        const std::size_t end = std::min(listing.Transports.find(',', start), listing.Transports.size());
+        std::string piece = listing.Transports.substr(start, end - start);
+        if (!piece.empty() && piece.find("LPT") == std::string::npos) return piece;
+        start = end + 1;
+    }
+    return kSimUsbDevice;
+}
+
+TSimBench::TSimBench() { AttachUnit(TSimUnit::Factory(TUnitKind::Handset)); }
 
 TSimBench TSimBench::Empty() {
     TSimBench bench;
-    bench.unit_ = TSimUnit();
+    bench.transports_.clear();
     return bench;
 }
 
-void TSimBench::AttachUnit(TSimUnit unit) {
-    unit_ = std::move(unit);
-    ++generation_;
+const TSimUnit& TSimBench::UnitOn(const std::string& transport) const {
+    static const TSimUnit nothing;
+    const auto found = transports_.find(transport);
+    return found == transports_.end() ? nothing : found->second.Unit;
+}
+
+void TSimBench::AttachUnit(const std::string& transport, TSimUnit unit) {
+    TSimTransport& place = transports_[transport];
+    place.Unit = std::move(unit);
+    place.Generation = ++generation_;
 }
 
 void TSimBench::Reset() {
     const std::uint32_t nextHandle = nextHandle_;
     const std::uint32_t generation = generation_;
-    *this = TSimBench();
+    *this = Empty();
     nextHandle_ = nextHandle;
-    generation_ = generation + 1;
+    generation_ = generation;
+    AttachUnit(TSimUnit::Factory(TUnitKind::Handset));
 }
 
 void TSimBench::SetSpiListing(TSimSpiListing listing) {
@@ -127,18 +153,27 @@ void TSimBench::SetSpiListing(TSimSpiListing listing) {
     spiNeedPending_ = spi_.Need != 0;
 }
 
-std::uint32_t TSimBench::OpenConnection() {
+std::uint32_t TSimBench::OpenConnection(const std::string& transport) {
     // Handles are never 0 and never one that is still open.
     while (nextHandle_ == 0 || connections_.count(nextHandle_) != 0) ++nextHandle_;
     const std::uint32_t handle = nextHandle_++;
-    connections_[handle] = generation_;
+    connections_[handle] = {transport, transports_[transport].Generation};
     return handle;
 }
 
 bool TSimBench::IsLive(std::uint32_t handle) const {
-    if (handle == 0 || !unit_.Answers()) return false;
-    const auto found = connections_.find(handle);
-    return found != connections_.end() && found->second == generation_;
+    if (handle == 0) return false;
+    const auto connection = connections_.find(handle);
+    if (connection == connections_.end()) return false;
+    const auto place = transports_.find(connection->second.Transport);
+    return place != transports_.end() && place->second.Unit.Answers() &&
+           place->second.Generation == connection->second.Generation;
+}
+
+TSimTransport* TSimBench::TransportOf(std::uint32_t handle) {
+    const auto connection = connections_.find(handle);
+    if (handle == 0 || connection == connections_.end()) return nullptr;
+    return &transports_[connection->second.Transport];
 }
 
 bool TSimBench::CloseConnection(std::uint32_t handle) {
@@ -146,7 +181,7 @@ bool TSimBench::CloseConnection(std::uint32_t handle) {
 }
 
 void TSimBench::RestoreConnections(std::uint32_t nextHandle, std::uint32_t generation,
-                                   std::map<std::uint32_t, std::uint32_t> connections) {
+                                   std::map<std::uint32_t, TSimConnection> connections) {
     nextHandle_ = nextHandle;
     generation_ = generation;
     connections_ = std::move(connections);

@@ -106,6 +106,8 @@ int Fail(std::ostream& err, const std::string& message) {
 int Show(const TSimStateFile& file, std::ostream& out, std::ostream& err) {
     TSimBench bench;
     std::string error;
+    const auto lock = file.Lock(&error);
+    if (!lock) return Fail(err, error);
     if (!file.Load(bench, &error)) return Fail(err, error + " (zenta sim reset starts afresh)");
     out << "state file: " << file.Path().string()
         << (file.Exists() ? "" : " (not written yet: a factory handset)") << "\n"
@@ -118,6 +120,8 @@ template <typename TChange>
 int Change(const TSimStateFile& file, std::ostream& out, std::ostream& err, TChange change) {
     TSimBench bench;
     std::string error;
+    const auto lock = file.Lock(&error);
+    if (!lock) return Fail(err, error);
     if (!file.Load(bench, &error)) return Fail(err, error + " (zenta sim reset starts afresh)");
     const std::string done = change(bench);
     if (!file.Save(bench, &error)) return Fail(err, error);
@@ -171,17 +175,14 @@ int FailCommand(const std::vector<std::string>& args, const TSimStateFile& file,
     });
 }
 
-}  // namespace
-
-std::string DescribeBench(const TSimBench& bench) {
-    std::ostringstream out;
-    const TSimUnit& unit = bench.Unit();
+void DescribeUnit(const TSimUnit& unit, std::ostream& out) {
     out << "unit: " << KindName(unit.Kind());
     if (unit.Answers()) {
         out << ", type " << Hex4(unit.TypeWord()) << " (" << DescribeType(unit.TypeWord()) << ")"
             << ", version " << Hex4(unit.VersionWord()) << " (" << DescribeVersion(unit.VersionWord()) << ")";
     } else {
-        out << " (nothing answers)";
+        out << " (nothing answers)\n";
+        return;
     }
     out << "\nchip: " << unit.ChipName() << "\nrestarts: " << unit.Restarts() << "\nkeys:";
     if (unit.Store().empty()) out << " none";
@@ -190,6 +191,37 @@ std::string DescribeBench(const TSimBench& bench) {
         out << "  " << Hex4(key) << " (" << words.size() << (words.size() == 1 ? " word)" : " words)");
         if (!words.empty()) out << ": " << FormatWords(words);
         out << "\n";
+    }
+}
+
+void DescribeCounters(const TSimCounters& counters, std::size_t openNow, std::ostream& out) {
+    out << "opens " << counters.Opens << ", closes " << counters.Closes << ", open now " << openNow
+        << ", reads " << counters.Reads << ", writes " << counters.Writes << ", restarts " << counters.Restarts
+        << "\n";
+}
+
+}  // namespace
+
+std::string DescribeBench(const TSimBench& bench) {
+    std::ostringstream out;
+    // The first transport always, with or without a unit; then every other transport
+    // that holds a unit or saw a call.
+    const std::string first = bench.FirstTransport();
+    std::map<std::string, std::size_t> openNow;
+    for (const auto& [handle, connection] : bench.Connections()) ++openNow[connection.Transport];
+    auto describe = [&](const std::string& name, const TSimUnit& unit, const TSimCounters& counters) {
+        out << "transport: " << name << (name == first ? " (the first transport)" : "") << "\n";
+        DescribeUnit(unit, out);
+        out << "calls on this transport: ";
+        DescribeCounters(counters, openNow[name], out);
+    };
+    const auto& transports = bench.Transports();
+    const auto firstPlace = transports.find(first);
+    describe(first, bench.Unit(), firstPlace == transports.end() ? TSimCounters{} : firstPlace->second.Counters);
+    for (const auto& [name, place] : transports) {
+        const TSimCounters& c = place.Counters;
+        const bool used = c.Opens + c.Closes + c.Reads + c.Writes + c.Restarts + openNow[name] != 0;
+        if (name != first && (place.Unit.Answers() || used)) describe(name, place.Unit, c);
     }
     out << "pending faults:";
     if (bench.Faults.Empty()) out << " none";
@@ -202,10 +234,9 @@ std::string DescribeBench(const TSimBench& bench) {
         out << "  next successful read" << (entry.Key ? " of key " + Hex4(*entry.Key) : std::string())
             << " reports " << entry.Length << " words\n";
     }
-    const TSimCounters& counters = bench.Counters;
-    out << "counters: opens " << counters.Opens << ", closes " << counters.Closes << ", open now "
-        << bench.OpenConnections() << ", reads " << counters.Reads << ", writes " << counters.Writes
-        << ", restarts " << counters.Restarts << "\n"
+    out << "counters: ";
+    DescribeCounters(bench.Counters, bench.OpenConnections(), out);
+    out << "latency: " << bench.LatencyMs << " ms per library call\n"
         << "engine version: " << bench.EngineVersion << "\n";
     const TSimSpiListing& spi = bench.Spi();
     out << "spi ports: ";
@@ -239,6 +270,8 @@ int RunSimCommandLine(const std::vector<std::string>& args, const TSimStateFile&
             // An unreadable file is replaced: reset is the way out of one.
             TSimBench bench;
             std::string error;
+            const auto lock = stateFile.Lock(&error);
+            if (!lock) return Fail(err, error);
             if (stateFile.Load(bench, &error)) {
                 bench.Reset();
             } else {

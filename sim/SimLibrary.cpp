@@ -1,7 +1,9 @@
 #include "sim/SimLibrary.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace sim {
@@ -36,22 +38,65 @@ std::uint32_t Open(TSimBench& bench, TSimOpenKind kind, const char* target) {
     ++bench.Counters.Opens;
     bench.LastOpen = {kind, target ? target : ""};
     const bool injected = bench.Faults.TakeFailure(TSimCall::Open);
-    if (injected || target == nullptr || !bench.Unit().Answers()) return 0;
-    return bench.OpenConnection();
+    if (target == nullptr) return 0;
+    TSimTransport& transport = bench.Transport(target);
+    ++transport.Counters.Opens;
+    if (injected || !transport.Unit.Answers()) return 0;
+    return bench.OpenConnection(target);
+}
+
+// The calls with a handle count on the transport of its connection as well.
+void CountOn(TSimBench& bench, std::uint32_t handle, std::uint32_t TSimCounters::*counter) {
+    ++(bench.Counters.*counter);
+    if (TSimTransport* transport = bench.TransportOf(handle)) ++(transport->Counters.*counter);
+}
+
+// The unit a live connection reaches; nullptr for any other handle.
+TSimUnit* UnitOf(TSimBench& bench, std::uint32_t handle) {
+    return bench.IsLive(handle) ? &bench.TransportOf(handle)->Unit : nullptr;
+}
+
+TSimSystemSleep& SystemSleep() {
+    static TSimSystemSleep sleeper;
+    return sleeper;
 }
 
 }  // namespace
 
-TSimLibrary::TSimLibrary(TSimBench& bench) : bench_(&bench) {}
+void TSimSystemSleep::Sleep(unsigned milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
-TSimLibrary::TSimLibrary(TSimStateFile stateFile) : stateFile_(std::move(stateFile)) {}
+TSimLibrary::TSimLibrary(TSimBench& bench) : TSimLibrary(bench, SystemSleep()) {}
+
+TSimLibrary::TSimLibrary(TSimBench& bench, ui::ISleep& sleeper) : bench_(&bench), sleeper_(sleeper) {}
+
+TSimLibrary::TSimLibrary(TSimStateFile stateFile) : TSimLibrary(std::move(stateFile), SystemSleep()) {}
+
+TSimLibrary::TSimLibrary(TSimStateFile stateFile, ui::ISleep& sleeper)
+    : stateFile_(std::move(stateFile)), sleeper_(sleeper) {}
 
 template <typename TCall>
 auto TSimLibrary::Use(bool changes, TCall call) {
-    if (!stateFile_) return call(*bench_);
+    std::uint32_t latency = 0;
+    auto timed = [&](TSimBench& bench) {
+        latency = bench.LatencyMs;
+        return call(bench);
+    };
+    auto result = stateFile_ ? UseStateFile(changes, timed) : timed(*bench_);
+    // The call takes its time after the bench is saved and its lock given back, so that
+    // calls on other transports, from other processes, go on meanwhile.
+    if (latency != 0) sleeper_.Sleep(latency);
+    return result;
+}
+
+template <typename TCall>
+auto TSimLibrary::UseStateFile(bool changes, TCall call) {
     TSimBench bench;
     std::string error;
-    if (!stateFile_->Load(bench, &error)) {
+    // Held from the load to the save, so that no other process's change is lost.
+    const std::optional<TFileLock> lock = stateFile_->Lock(&error);
+    if (!lock || !stateFile_->Load(bench, &error)) {
         // Nothing answers, and the file stays as it is for the user to look at.
         lastError_ = error;
         TSimBench unreadable = TSimBench::Empty();
@@ -84,7 +129,7 @@ std::uint32_t TSimLibrary::EngineOpenSpi(const char* transport, std::int32_t) {
 
 std::int32_t TSimLibrary::EngineClose(std::uint32_t handle) {
     return Use(true, [&](TSimBench& bench) {
-        ++bench.Counters.Closes;
+        CountOn(bench, handle, &TSimCounters::Closes);
         return bench.CloseConnection(handle) ? kOk : kFailed;
     });
 }
@@ -93,11 +138,12 @@ std::int32_t TSimLibrary::EngineReadKey(std::uint32_t handle, std::uint16_t key,
                                         std::uint16_t capacity, std::uint16_t* words,
                                         std::uint16_t* length) {
     return Use(true, [&](TSimBench& bench) {
-        ++bench.Counters.Reads;
-        if (!bench.IsLive(handle)) return kFailed;
+        CountOn(bench, handle, &TSimCounters::Reads);
+        const TSimUnit* unit = UnitOf(bench, handle);
+        if (unit == nullptr) return kFailed;
         if (bench.Faults.TakeFailure(TSimCall::Read, key)) return kFailed;
         if (store != kPsStore || words == nullptr || length == nullptr) return kFailed;
-        const std::vector<std::uint16_t>* stored = bench.Unit().Find(key);
+        const std::vector<std::uint16_t>* stored = unit->Find(key);
         if (stored == nullptr) return kFailed;
         const std::size_t copied = std::min<std::size_t>(stored->size(), capacity);
         std::copy_n(stored->begin(), copied, words);
@@ -109,28 +155,31 @@ std::int32_t TSimLibrary::EngineReadKey(std::uint32_t handle, std::uint16_t key,
 std::int32_t TSimLibrary::EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
                                          std::uint16_t length, const std::uint16_t* words) {
     return Use(true, [&](TSimBench& bench) {
-        ++bench.Counters.Writes;
-        if (!bench.IsLive(handle)) return kFailed;
+        CountOn(bench, handle, &TSimCounters::Writes);
+        TSimUnit* unit = UnitOf(bench, handle);
+        if (unit == nullptr) return kFailed;
         if (bench.Faults.TakeFailure(TSimCall::Write, key)) return kFailed;
         if (store != kPsStore || (words == nullptr && length != 0)) return kFailed;
-        bench.Unit().SetKey(key, std::vector<std::uint16_t>(words, words + length));
+        unit->SetKey(key, std::vector<std::uint16_t>(words, words + length));
         return kOk;
     });
 }
 
 std::int32_t TSimLibrary::EngineRestart(std::uint32_t handle, std::int32_t) {
     return Use(true, [&](TSimBench& bench) {
-        if (!bench.IsLive(handle)) return kFailed;
-        bench.Unit().Restart();
-        ++bench.Counters.Restarts;
+        TSimUnit* unit = UnitOf(bench, handle);
+        if (unit == nullptr) return kFailed;
+        unit->Restart();
+        CountOn(bench, handle, &TSimCounters::Restarts);
         return kOk;
     });
 }
 
 std::int32_t TSimLibrary::EngineChipName(std::uint32_t handle, std::int32_t capacity, char* text) {
     return Use(false, [&](TSimBench& bench) {
-        if (!bench.IsLive(handle) || capacity <= 0 || text == nullptr) return kFailed;
-        CopyText(bench.Unit().ChipName(), text, static_cast<std::size_t>(capacity));
+        const TSimUnit* unit = UnitOf(bench, handle);
+        if (unit == nullptr || capacity <= 0 || text == nullptr) return kFailed;
+        CopyText(unit->ChipName(), text, static_cast<std::size_t>(capacity));
         return kOk;
     });
 }

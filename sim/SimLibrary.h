@@ -5,14 +5,20 @@
 // unplugged fails without touching the caller's buffers. A read copies at most the
 // capacity it is given. PS keys live in store 1; other stores fail.
 //
+// Opens reach the unit on the transport they name, the device path of a transport open
+// or the transport string of an SPI open alike; the calls with a handle reach the unit
+// on the transport the connection was opened on. Every call takes the bench's latency.
+//
 // The bench is either the caller's own, in memory, or the shared one in a state file,
-// which is then loaded before every call and saved after every call that changed it.
+// which is then loaded before every call and saved after every call that changed it,
+// under the file's lock, so that processes sharing the file lose none of their changes.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "link/ChipLibrary.h"
+#include "ui/Services.h"
 #include "sim/SimBench.h"
 #include "sim/SimStateFile.h"
 
@@ -20,13 +26,23 @@ namespace sim {
 
 inline constexpr std::uint16_t kPsStore = 1;
 
+// The latency spent in real time.
+class TSimSystemSleep final : public ui::ISleep {
+public:
+    void Sleep(unsigned milliseconds) override;
+};
+
 class TSimLibrary final : public devlink::IChipLibrary {
 public:
     // Answers from `bench`, which the caller keeps alive and may change between calls.
+    // The latency is spent with `sleeper` (both kept alive by the caller), by default in
+    // real time.
     explicit TSimLibrary(TSimBench& bench);
+    TSimLibrary(TSimBench& bench, ui::ISleep& sleeper);
     // Answers from the bench in the state file. An unreadable file leaves nothing on
     // the link (every open fails) and is not overwritten; LastError says why.
     explicit TSimLibrary(TSimStateFile stateFile);
+    TSimLibrary(TSimStateFile stateFile, ui::ISleep& sleeper);
 
     std::int32_t EngineVersion(char* text) override;
     std::uint32_t EngineOpenTransport(std::int32_t transport, const char* devicePath,
@@ -51,9 +67,12 @@ public:
 private:
     template <typename TCall>
     auto Use(bool changes, TCall call);
+    template <typename TCall>
+    auto UseStateFile(bool changes, TCall call);
 
     TSimBench* bench_ = nullptr;
     std::optional<TSimStateFile> stateFile_;
+    ui::ISleep& sleeper_;
     std::string lastError_;
 };
 

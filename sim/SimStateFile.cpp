@@ -13,7 +13,10 @@ namespace sim {
 
 namespace {
 
-constexpr int kFormatVersion = 1;
+// Format 1 held one unit; its unit entries stand before any transport line and mean the
+// unit on the first transport. Format 2 holds one unit per transport.
+constexpr int kFormatVersion = 2;
+constexpr const char* kLockSuffix = ".lock";
 constexpr const char* kFileName = "sim-unit.txt";
 
 std::string Hex(unsigned value, int digits) {
@@ -84,14 +87,28 @@ bool Tokenize(const std::string& line, std::vector<std::string>& tokens, std::st
     }
 }
 
+std::string CounterOptions(const TSimCounters& counters) {
+    return "opens=" + std::to_string(counters.Opens) + " closes=" + std::to_string(counters.Closes) +
+           " reads=" + std::to_string(counters.Reads) + " writes=" + std::to_string(counters.Writes) +
+           " restarts=" + std::to_string(counters.Restarts);
+}
+
 class TLineParser {
 public:
     TLineParser(TSimBench& bench) : bench_(bench) {}
 
     bool Line(const std::vector<std::string>& tokens, std::string& error);
-    void Finish() { bench_.RestoreConnections(nextHandle_, generation_, connections_); }
+    void Finish();
 
 private:
+    // The unit the unit entries change: the one of the latest transport line, or before
+    // any, the one unit of a format 1 file.
+    TSimUnit& Unit() {
+        if (transport_) return bench_.Transport(*transport_).Unit;
+        oneUnitFile_ = true;
+        return oneUnit_;
+    }
+
     bool Fail(std::string& error, const std::string& message) {
         error = message;
         return false;
@@ -100,10 +117,21 @@ private:
                  std::map<std::string, std::string>& options, std::string& error);
 
     TSimBench& bench_;
+    std::optional<std::string> transport_;
+    bool oneUnitFile_ = false;
+    TSimUnit oneUnit_;
     std::uint32_t nextHandle_ = 0x1001;
     std::uint32_t generation_ = 1;
-    std::map<std::uint32_t, std::uint32_t> connections_;
+    std::map<std::uint32_t, TSimConnection> connections_;
+    std::vector<std::uint32_t> onFirstTransport_;  // connections of a format 1 file
 };
+
+void TLineParser::Finish() {
+    const std::string first = bench_.FirstTransport();
+    if (oneUnitFile_) bench_.Transport(first) = {oneUnit_, generation_, {}};
+    for (std::uint32_t handle : onFirstTransport_) connections_[handle].Transport = first;
+    bench_.RestoreConnections(nextHandle_, generation_, connections_);
+}
 
 bool TLineParser::Options(const std::vector<std::string>& tokens, std::size_t from,
                           std::map<std::string, std::string>& options, std::string& error) {
@@ -145,24 +173,39 @@ bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& erro
     if (what == "format") {
         std::uint32_t version = 0;
         if (args != 1 || !number(tokens[1], 0xFFFF, version)) return Fail(error, "expected: format 1");
-        if (version != kFormatVersion) return Fail(error, "format " + tokens[1] + " is not supported");
+        if (version != 1 && version != kFormatVersion) return Fail(error, "format " + tokens[1] + " is not supported");
         return true;
+    }
+    if (what == "transport") {
+        if (args < 1) return Fail(error, "expected: transport \"NAME\" generation=N opens=N ...");
+        if (oneUnitFile_) return Fail(error, "a transport line after the unit entries of a one-unit file");
+        TSimTransport& place = bench_.Transport(tokens[1]);
+        TSimCounters& counters = place.Counters;
+        transport_ = tokens[1];
+        return Options(tokens, 2, options, error) && option("generation", 0xFFFFFFFF, place.Generation) &&
+               option("opens", 0xFFFFFFFF, counters.Opens) && option("closes", 0xFFFFFFFF, counters.Closes) &&
+               option("reads", 0xFFFFFFFF, counters.Reads) && option("writes", 0xFFFFFFFF, counters.Writes) &&
+               option("restarts", 0xFFFFFFFF, counters.Restarts) && noOtherOptions();
     }
     if (what == "unit") {
         const auto kind = args == 1 ? ParseKind(tokens[1]) : std::nullopt;
         if (!kind) return Fail(error, "expected: unit handset|gateway|tavin|unknown|none");
-        bench_.Unit().SetKind(*kind);
+        Unit().SetKind(*kind);
         return true;
     }
     if (what == "chip") {
         if (args != 1) return Fail(error, "expected: chip \"NAME\"");
-        bench_.Unit().SetChipName(tokens[1]);
+        Unit().SetChipName(tokens[1]);
         return true;
     }
     if (what == "restarts") {
         std::uint32_t count = 0;
         if (args != 1 || !number(tokens[1], 0xFFFFFFFF, count)) return Fail(error, "expected: restarts N");
-        bench_.Unit().SetRestarts(count);
+        Unit().SetRestarts(count);
+        return true;
+    }
+    if (what == "latency") {
+        if (args != 1 || !number(tokens[1], 0xFFFFFFFF, bench_.LatencyMs)) return Fail(error, "expected: latency MS");
         return true;
     }
     if (what == "key") {
@@ -176,7 +219,7 @@ bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& erro
             if (!word) return Fail(error, "bad word '" + text + "' (4 hex digits expected)");
             words.push_back(static_cast<std::uint16_t>(*word));
         }
-        bench_.Unit().SetKey(static_cast<std::uint16_t>(key), std::move(words));
+        Unit().SetKey(static_cast<std::uint16_t>(key), std::move(words));
         return true;
     }
     if (what == "fail" || what == "read-length") {
@@ -252,7 +295,8 @@ bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& erro
             !noOtherOptions()) {
             return false;
         }
-        connections_[handle] = generation;
+        connections_[handle] = {transport_.value_or(""), generation};
+        if (!transport_) onFirstTransport_.push_back(handle);
         return true;
     }
     return Fail(error, "unknown entry '" + what + "'");
@@ -262,20 +306,10 @@ bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& erro
 
 std::string FormatBenchState(const TSimBench& bench) {
     std::ostringstream out;
-    const TSimUnit& unit = bench.Unit();
-    out << "# ZENTA simulated bench: the unit on the programming link and the bench around it.\n"
+    out << "# ZENTA simulated bench: the units on the programming transports and the bench around them.\n"
         << "# Kept by the simulator and `zenta sim`; see docs/simulator.md.\n"
         << "format " << kFormatVersion << "\n"
-        << "\n# the unit\n"
-        << "unit " << KindName(unit.Kind()) << "\n"
-        << "chip " << Quoted(unit.ChipName()) << "\n"
-        << "restarts " << unit.Restarts() << "\n";
-    for (const auto& [key, words] : unit.Store()) {
-        out << "key " << Hex(key, 4);
-        if (!words.empty()) out << ' ' << FormatWords(words);
-        out << "\n";
-    }
-    out << "\n# faults waiting for the next calls\n";
+        << "\n# faults waiting for the next calls\n";
     for (const auto& entry : bench.Faults.Entries()) {
         out << "fail " << CallName(entry.Call) << ' ' << entry.Count << KeyOption(entry.Key) << "\n";
     }
@@ -283,22 +317,42 @@ std::string FormatBenchState(const TSimBench& bench) {
         out << "read-length " << entry.Length << KeyOption(entry.Key) << "\n";
     }
     const TSimSpiListing& spi = bench.Spi();
-    const TSimCounters& counters = bench.Counters;
     out << "\n# the host side\n"
         << "engine-version " << Quoted(bench.EngineVersion) << "\n"
         << "spi-ports " << Quoted(spi.PortNames) << ' ' << Quoted(spi.Transports)
         << " result=" << spi.Result << " need=" << spi.Need
         << " pending=" << (bench.SpiNeedPending() ? 1 : 0) << "\n"
-        << "counters opens=" << counters.Opens << " closes=" << counters.Closes
-        << " reads=" << counters.Reads << " writes=" << counters.Writes
-        << " restarts=" << counters.Restarts << "\n";
+        << "latency " << bench.LatencyMs << "\n"
+        << "counters " << CounterOptions(bench.Counters) << "\n";
     if (bench.LastOpen) {
         out << "last-open " << (bench.LastOpen->Kind == TSimOpenKind::Spi ? "spi " : "transport ")
             << Quoted(bench.LastOpen->Target) << "\n";
     }
     out << "handles next=" << Hex(bench.NextHandle(), 8) << " generation=" << bench.Generation() << "\n";
-    for (const auto& [handle, generation] : bench.Connections()) {
-        out << "connection " << Hex(handle, 8) << " generation=" << generation << "\n";
+
+    std::map<std::string, std::vector<std::pair<std::uint32_t, std::uint32_t>>> connections;
+    for (const auto& [handle, connection] : bench.Connections()) {
+        connections[connection.Transport].emplace_back(handle, connection.Generation);
+    }
+    for (const auto& [name, place] : bench.Transports()) {
+        const TSimUnit& unit = place.Unit;
+        const TSimCounters& counters = place.Counters;
+        const bool used = counters.Opens + counters.Closes + counters.Reads + counters.Writes + counters.Restarts != 0;
+        if (!unit.Answers() && !used && connections.count(name) == 0) continue;
+        out << "\n# the unit on " << Quoted(name) << "\n"
+            << "transport " << Quoted(name) << " generation=" << place.Generation << ' '
+            << CounterOptions(counters) << "\n"
+            << "unit " << KindName(unit.Kind()) << "\n"
+            << "chip " << Quoted(unit.ChipName()) << "\n"
+            << "restarts " << unit.Restarts() << "\n";
+        for (const auto& [key, words] : unit.Store()) {
+            out << "key " << Hex(key, 4);
+            if (!words.empty()) out << ' ' << FormatWords(words);
+            out << "\n";
+        }
+        for (const auto& [handle, generation] : connections[name]) {
+            out << "connection " << Hex(handle, 8) << " generation=" << generation << "\n";
+        }
     }
     return out.str();
 }
@@ -340,6 +394,17 @@ std::filesystem::path TSimStateFile::DefaultPath() {
 #endif
     std::error_code ignored;
     return std::filesystem::temp_directory_path(ignored) / (std::string("zenta-") + kFileName);
+}
+
+std::optional<TFileLock> TSimStateFile::Lock(std::string* error) const {
+    std::error_code status;
+    const std::filesystem::path lockFile = path_.string() + kLockSuffix;
+    if (lockFile.has_parent_path()) std::filesystem::create_directories(lockFile.parent_path(), status);
+    if (status) {
+        if (error) *error = path_.string() + ": cannot create the folder: " + status.message();
+        return std::nullopt;
+    }
+    return TFileLock::Hold(lockFile, error);
 }
 
 bool TSimStateFile::Exists() const {

@@ -1,19 +1,22 @@
 #pragma once
 // The bench kept in a small text file, so that a program run and the `zenta sim` command
-// see the same simulated unit. Saving writes a temporary file in the same folder and
-// renames it over the old one, so a reader never sees half a file. The format is
-// described in docs/simulator.md.
+// see the same simulated units. Saving writes a temporary file in the same folder and
+// renames it over the old one, so a reader never sees half a file. A change (load,
+// change, save) is made under the file's lock, so that processes sharing the file lose
+// none of each other's changes. The format is described in docs/simulator.md.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "sim/FileLock.h"
 #include "sim/SimBench.h"
 
 namespace sim {
 
 // The bench as state file text, and back. Parsing starts from an empty bench (nothing
-// on the link) and fails with "line N: ..." for anything it does not understand.
+// on any transport) and fails with "line N: ..." for anything it does not understand.
 std::string FormatBenchState(const TSimBench& bench);
 bool ParseBenchState(std::string_view text, TSimBench& bench, std::string* error = nullptr);
 
@@ -34,6 +37,10 @@ public:
     bool Load(TSimBench& bench, std::string* error = nullptr) const;
     // Creates the folder when needed.
     bool Save(const TSimBench& bench, std::string* error = nullptr) const;
+    // The lock every change of the file is made under, from the load to the save (and
+    // every load, since a file held open for reading cannot be replaced on Windows): the
+    // file's name with ".lock" added, beside it. Creates the folder when needed.
+    std::optional<TFileLock> Lock(std::string* error = nullptr) const;
 
 private:
     std::filesystem::path path_;

@@ -169,19 +169,32 @@ TEST_F(SimCommandTest, ResetBringsBackAFactoryHandsetWithNothingPending) {
     EXPECT_EQ(bench.EngineVersion, sim::kDefaultEngineVersion);
 }
 
-TEST_F(SimCommandTest, ShowListsUnitKeysFaultsAndCounters) {
+TEST_F(SimCommandTest, ShowListsEveryUnitWithItsKeysThenFaultsAndCounters) {
     TSimBench bench;
     bench.Unit().SetKey(0x0600, {0x00ab});
+    bench.AttachUnit("SPITRANS=USB SPIPORT=2", sim::TSimUnit::Factory(TUnitKind::Gateway, sim::TEdition::Kesto));
+    bench.Transport("SPITRANS=USB SPIPORT=2").Counters = {2, 1, 5, 1, 1};
     bench.Faults.FailNext(TSimCall::Read, 2, devlink::PSKEY_HS_XSETTINGS);
     bench.Counters = {3, 2, 7, 1, 0};
-    bench.OpenConnection();
+    bench.LatencyMs = 120;
+    bench.OpenConnection(bench.FirstTransport());
     ASSERT_TRUE(file.Save(bench));
     ASSERT_EQ(Run({"show"}), 0);
     const std::string text = out.str();
-    for (const char* part : {"unit: handset", "0xAB02", "0x0205", "CSR8670", "0x02AB (25 words): A700 0008 0DAC",
-                             "0x0600 (1 word): 00AB", "0x02AD (1 word): 0205", "2 read call(s) for key 0x02AB",
-                             "opens 3, closes 2, open now 1, reads 7, writes 1, restarts 0"}) {
-        EXPECT_NE(text.find(part), std::string::npos) << "missing '" << part << "' in\n" << text;
+    // In this order: the first transport's unit, the other unit, then the whole bench.
+    std::size_t at = 0;
+    for (const char* part : {"transport: \\\\.\\CSR0 (the first transport)\nunit: handset", "0xAB02", "0x0205",
+                             "CSR8670", "\n  0x02AB (25 words): A700 0008 0DAC", "\n  0x0600 (1 word): 00AB",
+                             "calls on this transport: opens 0, closes 0, open now 1",
+                             "transport: SPITRANS=USB SPIPORT=2\nunit: gateway, type 0xFE01",
+                             "\n  0x02AA (25 words)",
+                             "calls on this transport: opens 2, closes 1, open now 0, reads 5, writes 1, restarts 1",
+                             "2 read call(s) for key 0x02AB",
+                             "counters: opens 3, closes 2, open now 1, reads 7, writes 1, restarts 0",
+                             "latency: 120 ms"}) {
+        const std::size_t found = text.find(part, at);
+        EXPECT_NE(found, std::string::npos) << "missing '" << part << "' after offset " << at << " in\n" << text;
+        if (found != std::string::npos) at = found;
     }
 }
 

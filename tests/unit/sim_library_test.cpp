@@ -1,5 +1,6 @@
 // The simulated libraries as the program meets them: handles, reads within the
-// caller's capacity, injected faults, misreported lengths, unit swaps and counters.
+// caller's capacity, injected faults, misreported lengths, unit swaps and counters, units
+// on several transports and the time each call takes.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "link/Transports.h"
 #include "sim/SimLibrary.h"
+#include "ui/Headless.h"
 
 namespace {
 
@@ -441,3 +444,116 @@ TEST_F(SimLibraryTest, SpiListingFailureWritesBackNoCapacity) {
 }
 
 }  // namespace
+
+// A bench of several adapters: each open reaches the unit on the transport it names,
+// whichever open call names it, and nothing where no unit sits.
+TEST_F(SimLibraryTest, OpensReachTheUnitOnTheTransportTheyName) {
+    bench.SetSpiListing({"USB SPI A,USB SPI B", "SPITRANS=A,SPITRANS=B", 0, 0});
+    bench.AttachUnit(TSimUnit::Factory(TUnitKind::Handset));  // on the first transport
+    bench.AttachUnit("SPITRANS=B", TSimUnit::Factory(TUnitKind::Gateway));
+    bench.AttachUnit("\\\\.\\CSR1", TSimUnit::Factory(TUnitKind::Tavin));
+    bench.AttachUnit(kUsb, TSimUnit());
+    struct TCase {
+        bool Spi;
+        const char* Target;
+        std::optional<std::uint16_t> Type;  // empty: the open fails
+    };
+    const TCase cases[] = {
+        {true, "SPITRANS=A", 0xAB02},        {true, "SPITRANS=B", 0xFE02}, {false, "\\\\.\\CSR1", 0xAC02},
+        {true, "\\\\.\\CSR1", 0xAC02},       {false, kUsb, std::nullopt},  {true, "SPITRANS=C", std::nullopt},
+        {false, "SPITRANS=A", 0xAB02},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Target);
+        const std::uint32_t before = bench.Transport(c.Target).Counters.Opens;
+        const std::uint32_t handle =
+            c.Spi ? library.EngineOpenSpi(c.Target, 0) : library.EngineOpenTransport(2, c.Target, 0, 1000, 1000);
+        EXPECT_EQ(bench.Transport(c.Target).Counters.Opens, before + 1);
+        if (!c.Type) {
+            EXPECT_EQ(handle, 0u);
+            continue;
+        }
+        const TRead read = Read(handle, devlink::PSKEY_UNIT_TYPE);
+        ASSERT_EQ(read.Result, 1);
+        EXPECT_EQ(read.Words[0], *c.Type);
+        EXPECT_EQ(library.EngineClose(handle), 1);
+    }
+    EXPECT_EQ(bench.Transport("SPITRANS=A").Counters.Reads, 2u);
+    EXPECT_EQ(bench.Transport("SPITRANS=A").Counters.Closes, 2u);
+    EXPECT_EQ(bench.Counters.Opens, std::size(cases));
+}
+
+TEST_F(SimLibraryTest, AUnitChangeOnOneTransportLeavesTheOthersConnected) {
+    bench.AttachUnit("\\\\.\\CSR1", TSimUnit::Factory(TUnitKind::Gateway));
+    const std::uint32_t toHandset = Open();
+    const std::uint32_t toGateway = library.EngineOpenTransport(2, "\\\\.\\CSR1", 0, 1000, 1000);
+    ASSERT_NE(toHandset, toGateway);
+
+    bench.AttachUnit("\\\\.\\CSR1", TSimUnit::Factory(TUnitKind::Handset, sim::TEdition::Kesto));
+    EXPECT_NE(Read(toGateway, devlink::PSKEY_UNIT_TYPE).Result, 1) << "the gateway was unplugged";
+    EXPECT_EQ(Write(toHandset, devlink::PSKEY_HS_XSETTINGS, {7}), 1);
+    library.EngineRestart(toHandset, 0);
+    EXPECT_EQ(bench.Unit().Restarts(), 1u);
+    EXPECT_EQ(bench.UnitOn("\\\\.\\CSR1").Restarts(), 0u);
+    EXPECT_EQ(bench.Transport(kUsb).Counters.Restarts, 1u);
+    EXPECT_EQ(bench.Transport("\\\\.\\CSR1").Counters.Restarts, 0u);
+    EXPECT_EQ(*bench.Unit().Find(devlink::PSKEY_HS_XSETTINGS), std::vector<std::uint16_t>{7});
+    EXPECT_EQ(bench.UnitOn("\\\\.\\CSR1").Find(devlink::PSKEY_HS_XSETTINGS)->size(), devlink::kRecordWords);
+
+    const std::uint32_t toNewHandset = library.EngineOpenTransport(2, "\\\\.\\CSR1", 0, 1000, 1000);
+    EXPECT_EQ(Read(toNewHandset, devlink::PSKEY_UNIT_TYPE).Words[0], 0xAB01);
+    EXPECT_NE(toNewHandset, toHandset);
+    EXPECT_NE(toNewHandset, toGateway);
+}
+
+// A unit attached without a transport goes where the window's automatic choice will
+// open it, whatever the listing.
+TEST_F(SimLibraryTest, FirstTransportIsTheWindowsChoice) {
+    const sim::TSimSpiListing listings[] = {
+        {"", "", 0, 0},
+        {"USB SPI", "SPITRANS=USB", 0, 0},
+        {"LPT1,,USB SPI A,USB SPI B", "SPITRANS=LPT,,SPITRANS=A,SPITRANS=B", 0, 0},
+        {"LPT1,LPT2", "SPITRANS=LPT1,SPITRANS=LPT2", 0, 0},
+        {"USB SPI", "SPITRANS=USB", -3, 0},
+        {"USB SPI", "SPITRANS=USB", 0, 600},
+        {"USB SPI A,USB SPI B", "SPITRANS=A,SPITRANS=B", 0, 20},
+        {std::string(300, 'n'), "SPITRANS=LONG", 0, 0},
+    };
+    for (const auto& listing : listings) {
+        SCOPED_TRACE(listing.Transports + " need " + std::to_string(listing.Need));
+        bench.SetSpiListing(listing);
+        const std::string first = bench.FirstTransport();
+        devlink::TTransportTable table;
+        devlink::EnumerateTransports(library, table);
+        devlink::ChooseTransport(table);
+        EXPECT_EQ(first, table.ChosenTransport());
+    }
+}
+
+TEST(SimLibraryLatency, EveryCallTakesTheBenchsLatency) {
+    ui::THeadlessClock clock;
+    ui::THeadlessSleep sleeper(clock);
+    TSimBench bench;
+    bench.LatencyMs = 40;
+    TSimLibrary library(bench, sleeper);
+    char text[sim::kEngineVersionBuffer];
+    std::uint16_t word = 0;
+    std::uint16_t length = 0;
+    library.EngineVersion(text);
+    const std::uint32_t handle = library.EngineOpenTransport(2, kUsb, 0, 1000, 1000);
+    library.EngineReadKey(handle, devlink::PSKEY_UNIT_TYPE, 1, 1, &word, &length);
+    library.EngineWriteKey(handle, 0x0600, 1, 1, &word);
+    library.EngineChipName(handle, sizeof text, text);
+    library.EngineRestart(handle, 0);
+    library.EngineClose(handle);
+    library.EngineReadKey(0, devlink::PSKEY_UNIT_TYPE, 1, 1, &word, &length);  // fails, takes its time all the same
+    std::uint16_t capacity = 256;
+    std::uint16_t count = 0;
+    library.FlashListSpiPorts(&capacity, text, text + 256, &count);
+    EXPECT_EQ(sleeper.Waits, std::vector<unsigned>(9, 40));
+    EXPECT_EQ(clock.Elapsed(), 12LL * 3600 * 1000 + 9 * 40);
+
+    bench.LatencyMs = 0;
+    library.EngineVersion(text);
+    EXPECT_EQ(sleeper.Waits.size(), 9u) << "no latency, no sleep";
+}

@@ -1,5 +1,5 @@
-// The bench kept in a state file: round trip, the missing file, malformed files, the
-// safe replace, and a library and a second writer sharing one file.
+// The bench kept in a state file: round trip, one-unit files of old, the missing file,
+// malformed files, the safe replace, and libraries and other writers sharing one file.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "sim/SimLibrary.h"
 #include "sim/SimStateFile.h"
@@ -52,17 +54,24 @@ void WriteAll(const fs::path& path, const std::string& text) {
     out << text;
 }
 
-// A bench with every part away from its default.
-TSimBench BusyBench(std::uint32_t& live, std::uint32_t& stale) {
+constexpr char kUsb[] = "\\\\.\\CSR0";
+constexpr char kSpiPort[] = "SPITRANS=USB";
+
+// A bench with every part away from its default: a gateway on an SPI port (the first
+// transport), a handset on the USB device, and connections to both.
+TSimBench BusyBench(std::uint32_t& live, std::uint32_t& stale, std::uint32_t& onUsb) {
     TSimBench bench;
-    stale = bench.OpenConnection();
+    bench.SetSpiListing({"LPT1,USB SPI", "SPITRANS=LPT," + std::string(kSpiPort), 0, 600});
+    stale = bench.OpenConnection(kSpiPort);
     TSimUnit unit = TSimUnit::Factory(TUnitKind::Gateway, sim::TEdition::Kesto, 0x1A3C);
     unit.SetChipName("CSR8670 \"B\" \\ rev\t2");
     unit.SetKey(0x0500, {});
     unit.SetKey(0x0501, {0x0000, 0xFFFF});
     unit.SetRestarts(3);
     bench.AttachUnit(unit);
-    live = bench.OpenConnection();
+    live = bench.OpenConnection(kSpiPort);
+    onUsb = bench.OpenConnection(kUsb);
+    bench.Transport(kUsb).Counters = {5, 4, 12, 2, 1};
     bench.Faults.FailNext(TSimCall::Open, 1);
     bench.Faults.FailNext(TSimCall::Read, 2);
     bench.Faults.FailNext(TSimCall::Read, 1, devlink::PSKEY_GW_XSETTINGS);
@@ -70,7 +79,7 @@ TSimBench BusyBench(std::uint32_t& live, std::uint32_t& stale) {
     bench.Faults.MisreportNextRead(40);
     bench.Faults.MisreportNextRead(3, devlink::PSKEY_UNIT_TYPE);
     bench.EngineVersion = "TestEngine \"lab\"\nbuild 7";
-    bench.SetSpiListing({"LPT1,USB SPI", "SPITRANS=LPT,SPITRANS=USB", 0, 600});
+    bench.LatencyMs = 35;
     bench.Counters = {11, 9, 20, 3, 2};
     bench.LastOpen = sim::TSimOpenRequest{sim::TSimOpenKind::Spi, "SPITRANS=USB SPIPORT=1"};
     return bench;
@@ -81,7 +90,8 @@ TEST(SimStateFile, RoundTripKeepsTheWholeBench) {
     const TSimStateFile file(folder.Path() / "nested" / "sim-unit.txt");
     std::uint32_t live = 0;
     std::uint32_t stale = 0;
-    const TSimBench saved = BusyBench(live, stale);
+    std::uint32_t onUsb = 0;
+    const TSimBench saved = BusyBench(live, stale, onUsb);
     std::string error;
     ASSERT_TRUE(file.Save(saved, &error)) << error;
 
@@ -89,12 +99,15 @@ TEST(SimStateFile, RoundTripKeepsTheWholeBench) {
     ASSERT_TRUE(file.Load(loaded, &error)) << error;
     EXPECT_EQ(sim::FormatBenchState(loaded), sim::FormatBenchState(saved));
 
+    ASSERT_EQ(loaded.FirstTransport(), kSpiPort);
     const TSimUnit& unit = loaded.Unit();
     EXPECT_EQ(unit.Kind(), TUnitKind::Gateway);
     EXPECT_EQ(unit.ChipName(), "CSR8670 \"B\" \\ rev\t2");
     EXPECT_EQ(unit.Restarts(), 3u);
     EXPECT_EQ(unit.Store(), saved.Unit().Store());
     EXPECT_EQ(unit.KeyText(0x0500), "");
+    EXPECT_EQ(loaded.UnitOn(kUsb).Kind(), TUnitKind::Handset);
+    EXPECT_EQ(loaded.Transport(kUsb).Counters.Reads, 12u);
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Open), 1u);
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read), 2u);
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read, devlink::PSKEY_GW_XSETTINGS), 1u);
@@ -105,16 +118,53 @@ TEST(SimStateFile, RoundTripKeepsTheWholeBench) {
     EXPECT_EQ(loaded.Spi().Transports, "SPITRANS=LPT,SPITRANS=USB");
     EXPECT_EQ(loaded.Spi().Need, 600);
     EXPECT_TRUE(loaded.SpiNeedPending());
+    EXPECT_EQ(loaded.LatencyMs, 35u);
     EXPECT_EQ(loaded.Counters.Opens, 11u);
     EXPECT_EQ(loaded.Counters.Restarts, 2u);
     ASSERT_TRUE(loaded.LastOpen.has_value());
     EXPECT_EQ(loaded.LastOpen->Target, "SPITRANS=USB SPIPORT=1");
-    EXPECT_EQ(loaded.OpenConnections(), 2u);
+    EXPECT_EQ(loaded.OpenConnections(), 3u);
     EXPECT_TRUE(loaded.IsLive(live));
+    EXPECT_TRUE(loaded.IsLive(onUsb));
     EXPECT_FALSE(loaded.IsLive(stale));
-    const std::uint32_t next = loaded.OpenConnection();
+    const std::uint32_t next = loaded.OpenConnection(kUsb);
     EXPECT_NE(next, live);
     EXPECT_NE(next, stale);
+    EXPECT_NE(next, onUsb);
+}
+
+// A file from before the bench held several units: its one unit and its connections are
+// on the first transport of its own SPI listing.
+TEST(SimStateFile, OneUnitFileLoadsAsTheUnitOnTheFirstTransport) {
+    const char* text =
+        "format 1\n"
+        "unit gateway\n"
+        "restarts 2\n"
+        "key 0x02A9 FE02\n"
+        "spi-ports \"LPT1,USB SPI\" \"SPITRANS=LPT,SPITRANS=USB\" result=0 need=0 pending=0\n"
+        "counters opens=4 closes=3 reads=9 writes=1 restarts=1\n"
+        "handles next=0x00001005 generation=3\n"
+        "connection 0x00001004 generation=3\n"
+        "connection 0x00001002 generation=2\n";
+    TSimBench bench;
+    ASSERT_TRUE(sim::ParseBenchState(text, bench));
+    ASSERT_EQ(bench.Transports().size(), 1u);
+    EXPECT_EQ(bench.UnitOn(kSpiPort).Kind(), TUnitKind::Gateway);
+    EXPECT_EQ(bench.UnitOn(kSpiPort).Restarts(), 2u);
+    EXPECT_EQ(bench.Counters.Reads, 9u);
+    EXPECT_TRUE(bench.IsLive(0x1004));
+    EXPECT_FALSE(bench.IsLive(0x1002)) << "opened to a unit since replaced";
+    TSimLibrary library(bench);
+    std::uint16_t word = 0;
+    std::uint16_t length = 0;
+    EXPECT_EQ(library.EngineReadKey(0x1004, devlink::PSKEY_UNIT_TYPE, 1, 1, &word, &length), 1);
+    EXPECT_EQ(word, 0xFE02);
+    EXPECT_NE(library.EngineOpenSpi(kSpiPort, 0), 0u);
+
+    // Once written again, the unit is on its transport by name.
+    TSimBench again;
+    ASSERT_TRUE(sim::ParseBenchState(sim::FormatBenchState(bench), again));
+    EXPECT_EQ(sim::FormatBenchState(again), sim::FormatBenchState(bench));
 }
 
 TEST(SimStateFile, NoFileYetIsAFactoryHandsetAndCreatesNothing) {
@@ -146,7 +196,10 @@ TEST(SimStateFile, MalformedFilesAreRefusedWithTheirLine) {
         const char* Line;
     };
     const TCase cases[] = {
-        {"format 2\n", "line 1"},
+        {"format 3\n", "line 1"},
+        {"unit handset\ntransport \"T\"\n", "line 2"},
+        {"transport \"T\" colour=red\n", "line 1"},
+        {"latency soon\n", "line 1"},
         {"unit handset\nunit robot\n", "line 2"},
         {"key 0x02A9 AB02 12345\n", "line 1"},
         {"key 0x10000 AB02\n", "line 1"},
@@ -263,3 +316,45 @@ TEST(SimStateFileLibrary, UnreadableFileLeavesNothingOnTheLinkAndIsKept) {
 }
 
 }  // namespace
+
+namespace {
+
+// Writes of a unit-type word the count of the calls made so far on one transport.
+void CountOnTheBench(const fs::path& path, const char* transport, std::uint16_t calls) {
+    TSimLibrary library{TSimStateFile(path)};
+    for (std::uint16_t i = 1; i <= calls; ++i) {
+        const std::uint32_t handle = library.EngineOpenTransport(2, transport, 0, 1000, 1000);
+        library.EngineWriteKey(handle, 0x0600, 1, 1, &i);
+        library.EngineClose(handle);
+    }
+}
+
+}  // namespace
+
+// Worker processes, one per adapter, change the one state file at the same time: threads
+// with libraries of their own stand in for them, and no call's change may be lost.
+TEST(SimStateFileLibrary, ConcurrentCallsLoseNoChange) {
+    TTempFolder folder;
+    const fs::path path = folder.Path() / "sim-unit.txt";
+    const char* transports[] = {"\\\\.\\CSR0", "\\\\.\\CSR1", "\\\\.\\CSR2", "\\\\.\\CSR3"};
+    TSimBench start;
+    for (const char* transport : transports) start.AttachUnit(transport, TSimUnit::Factory(TUnitKind::Handset));
+    ASSERT_TRUE(TSimStateFile(path).Save(start));
+
+    constexpr std::uint16_t kCalls = 25;
+    std::vector<std::thread> workers;
+    for (const char* transport : transports) workers.emplace_back(CountOnTheBench, path, transport, kCalls);
+    for (std::thread& worker : workers) worker.join();
+
+    TSimBench after;
+    ASSERT_TRUE(TSimStateFile(path).Load(after));
+    EXPECT_EQ(after.Counters.Opens, 4u * kCalls);
+    EXPECT_EQ(after.Counters.Writes, 4u * kCalls);
+    EXPECT_EQ(after.Counters.Closes, 4u * kCalls);
+    EXPECT_EQ(after.OpenConnections(), 0u);
+    for (const char* transport : transports) {
+        SCOPED_TRACE(transport);
+        EXPECT_EQ(after.UnitOn(transport).KeyText(0x0600), "0019");
+        EXPECT_EQ(after.Transport(transport).Counters.Writes, kCalls);
+    }
+}
