@@ -1,11 +1,12 @@
 // `zenta script FILE|-`: runs a script against the headless programmer.
 
-#include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "cli/Commands.h"
 #include "cli/ScriptRunner.h"
+#include "ui/LocalFiles.h"
 
 namespace cli {
 namespace {
@@ -34,12 +35,12 @@ int RunScriptCommand(const TArgs& args) {
     if (path == "-") {
         source << std::cin.rdbuf();
     } else {
-        std::ifstream file(path, std::ios::binary);
+        const std::optional<std::string> file = ui::ReadWholeFile(path);
         if (!file) {
             std::cerr << "zenta script: cannot read " << path << '\n';
             return 2;
         }
-        source << file.rdbuf();
+        source << *file;
     }
     TScriptRunner runner(std::cout, std::cerr, verbose);
     return runner.Run(source.str()).ExitCode;

@@ -4,8 +4,12 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "cli/Commands.h"
+#ifdef _WIN32
+#include "cli/win32/Utf8Console.h"
+#endif
 
 namespace {
 
@@ -24,15 +28,14 @@ constexpr const char* kUsage =
     "\n"
     "Run 'zenta COMMAND --help' for a command's own options.\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+int Run(const std::vector<std::string>& argv) {
+    const std::size_t argc = argv.size();
+    if (argc < 2 || argv[1] == "--help" || argv[1] == "-h") {
         std::fputs(kUsage, argc < 2 ? stderr : stdout);
         return argc < 2 ? 2 : 0;
     }
-    const std::string command = argv[1];
-    const cli::TArgs args(argv + 2, argv + argc);
+    const std::string& command = argv[1];
+    const cli::TArgs args(argv.begin() + 2, argv.end());
     try {
         if (command == "script") return cli::RunScriptCommand(args);
         if (command == "sim") return cli::RunSimCommand(args);
@@ -49,3 +52,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zenta: unknown command '%s'\n%s", command.c_str(), kUsage);
     return 2;
 }
+
+}  // namespace
+
+// Windows hands the arguments over as UTF-16 (linked with -municode); inside they are UTF-8.
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+    const cli::win32::TUtf8Console console;
+    return Run(cli::win32::Utf8Arguments(argc, argv));
+}
+#else
+int main(int argc, char** argv) { return Run(std::vector<std::string>(argv, argv + argc)); }
+#endif

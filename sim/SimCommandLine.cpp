@@ -5,6 +5,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "ui/LocalFiles.h"
+
 namespace sim {
 
 namespace {
@@ -104,7 +106,7 @@ int Show(const TSimStateFile& file, std::ostream& out, std::ostream& err) {
     TSimBench bench;
     std::string error;
     if (!file.Load(bench, &error)) return Fail(err, error + " (zenta sim reset starts afresh)");
-    out << "state file: " << file.Path().string()
+    out << "state file: " << ui::Utf8OfPath(file.Path())
         << (file.Exists() ? "" : " (not written yet: a factory handset)") << "\n"
         << DescribeBench(bench);
     return 0;
