@@ -14,6 +14,8 @@ ctest --test-dir build --output-on-failure -j2
 
 # Static checks: clang-tidy with .clang-tidy over the program's sources (tools/tidy.sh).
 bash tools/tidy.sh build
+# C runtime open modes that Windows' msvcrt.dll takes (tools/check-open-modes.sh).
+bash tools/check-open-modes.sh
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any report
 # fails the run.

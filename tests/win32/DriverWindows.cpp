@@ -64,8 +64,9 @@ HWND Control(const std::string& name) {
     throw TFailure{"no window stands for the control " + name};
 }
 
+// The caption may be a translated one, such as Wine's German "Öffnen".
 HWND VisiblePrompt(const std::string& caption) {
-    HWND window = FindWindowA(kPromptClass, caption.c_str());
+    HWND window = FindWindowW(ui::win32::ShownText(kPromptClass).c_str(), ui::win32::ShownText(caption).c_str());
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
