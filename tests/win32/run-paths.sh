@@ -3,7 +3,8 @@
 # which has "ü" but not "Ł", "ó" is there, "ż" and "ć" are not):
 #
 #   zenta.exe, run from such a folder, keeps the simulator's state file in such a folder
-#   (ZENTA_SIM_STATE), reads a unit into such a file and shows it again; the desktop
+#   (ZENTA_SIM_STATE), reads a unit into such a file, over it again, not over a read-only
+#   one, and shows it again; the desktop
 #   program, run from such a folder, moves its settings file aside and names both paths
 #   in its NOTE, saves and loads a settings file of such a name through the real dialogs;
 #   and a chip library of the other bitness beside either program is named, with the
@@ -32,6 +33,13 @@ case "$(machine "$bin/zenta.exe")" in
   8664) arch=x64 other=x86 foreign_machine=014c bits=64 foreign_bits=32 ;;
   *) echo "paths: $bin/zenta.exe is neither a 32-bit nor a 64-bit Windows program" >&2; exit 1 ;;
 esac
+
+packages=(wine xvfb locales)
+[ "$arch" = x86 ] && packages+=(wine32:i386) || packages+=(wine64)
+bash tools/install-packages.sh "${packages[@]}"
+if ! locale -a | grep -qix 'de_DE\.utf-\?8'; then
+  sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen && locale-gen >/dev/null
+fi
 
 work="$root/build/e2e-paths/$arch"
 rm -rf "$work/files" && mkdir -p "$work/files"
@@ -94,6 +102,14 @@ wpx="$data/Ustawienia żółć.wpx"
 code=0; wine zenta.exe read --output "$(win "$wpx")" >/dev/null 2>&1 || code=$?
 check "zenta read --output: exit code" "0" "$code"
 check "zenta read --output: lines in the file" "105" "$(tr -d '\r' < "$wpx" 2>/dev/null | grep -c '=' || true)"
+code=0; wine zenta.exe read --output "$(win "$wpx")" >/dev/null 2>&1 || code=$?
+check "zenta read --output over that file (ReplaceFileW): exit code" "0" "$code"
+readonly_file="$data/Tylko do odczytu ż.wpx"
+printf 'old content' > "$readonly_file" && chmod a-w "$readonly_file"
+code=0; wine zenta.exe read --output "$(win "$readonly_file")" >/dev/null 2>&1 || code=$?
+check "zenta read --output over a read-only file: exit code" "3" "$code"
+check "the read-only file as it was" "old content" "$(cat "$readonly_file")"
+check "temporary files left" "0" "$(find "$data" -name '*.tmp' | wc -l)"
 shown="$(wine zenta.exe show "$(win "$wpx")" 2>&1 | tr -d '\r' || true)"
 check "zenta show of that file" "yes" "$(contains "$shown" "Out of Range Auto Turn Off Timer")"
 missing="$(win "$data")\\Brak pliku ść.wpx"
