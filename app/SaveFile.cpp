@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "app/UserActions.h"
-#include "files/ReplaceFile.h"
 #include "files/SettingsFile.h"
+#include "ui/LocalFiles.h"
 
 namespace app {
 
@@ -15,7 +15,7 @@ TFileResult SaveFile(TFileContext& context) {
     std::ostringstream text;
     files::WriteSettingsFile(context.Editor, text);
     const std::string& path = context.Dialog.FileName;
-    if (!files::ReplaceFile(path, text.str())) {
+    if (!ui::ReplaceFileContent(path, text.str())) {
         context.Messages.Show(kNotSaved, context.Title);
         return {.Outcome = TFileOutcome::NotSaved, .Path = path, .Message = kNotSaved};
     }

@@ -1,13 +1,11 @@
 // The checks: targets, prompts and message boxes in the order shown, files and the log.
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "script/ScriptLexer.h"
 #include "script/ScriptRunner.h"
 #include "script/ScriptTargets.h"
+#include "ui/LocalFiles.h"
 
 namespace script {
 namespace {
@@ -35,14 +33,6 @@ bool SameButtons(const std::vector<ui::TPromptButton>& a, const std::vector<ui::
 bool Matches(const TPromptExpectation& e, const ui::TPromptWindow& w) {
     return e.Caption == w.Caption && e.Text == w.Text && (!e.Type || *e.Type == w.Type) &&
            (!e.Buttons || SameButtons(*e.Buttons, w.Buttons)) && (!e.Focused || *e.Focused == w.Focused);
-}
-
-std::optional<std::string> FileContent(const std::filesystem::path& path) {
-    if (!std::filesystem::is_regular_file(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 }  // namespace
@@ -88,13 +78,13 @@ void TScriptRunner::ExpectNoPrompt() {
 }
 
 void TScriptRunner::ExpectFile(const std::string& path, const std::string& content) {
-    const std::optional<std::string> found = FileContent(Resolve(path));
+    const std::optional<std::string> found = ui::ReadWholeFile(Resolve(path));
     Check(found == content, "expect-file " + QuoteText(path) + " " + QuoteText(content),
           found ? QuoteText(*found) : "no such file");
 }
 
 void TScriptRunner::ExpectNoFile(const std::string& path) {
-    Check(!std::filesystem::exists(Resolve(path)), "expect-no-file " + QuoteText(path), "the file exists");
+    Check(!ui::PathExists(Resolve(path)), "expect-no-file " + QuoteText(path), "the file exists");
 }
 
 void TScriptRunner::ExpectLog(const std::string& text) {

@@ -5,6 +5,7 @@
 #include "script/ScriptError.h"
 #include "script/ScriptLexer.h"
 #include "script/ScriptParser.h"
+#include "ui/LocalFiles.h"
 
 namespace script {
 namespace {
@@ -91,6 +92,8 @@ void TScriptRunner::CheckNothingLeftQueued() {
     if (!left.empty()) Fail("answers left unused:" + left);
 }
 
-std::string TScriptRunner::Resolve(const std::string& path) const { return session_.Folder.Resolve(path).string(); }
+std::string TScriptRunner::Resolve(const std::string& path) const {
+    return ui::Utf8OfPath(session_.Folder.Resolve(ui::PathOfUtf8(path)));
+}
 
 }  // namespace script

@@ -1,19 +1,19 @@
 #include "script/ScriptSession.h"
 
-#include <fstream>
-
 #include "app/ProgramSettingsFile.h"
 #include "script/ScriptError.h"
+#include "ui/LocalFiles.h"
 
 namespace script {
 
-TScriptSession::TScriptSession() : ExecutablePath(Folder.Resolve(kDefaultExecutable).string()) {}
+TScriptSession::TScriptSession() : ExecutablePath(ui::Utf8OfPath(Folder.Resolve(kDefaultExecutable))) {}
 
 void TScriptSession::Start() {
     if (ProgramSettingsContent) {
-        const std::filesystem::path ini = app::ProgramSettingsPath(ExecutablePath);
-        if (ini.has_parent_path()) std::filesystem::create_directories(ini.parent_path());
-        std::ofstream(ini, std::ios::binary) << *ProgramSettingsContent;
+        const std::string ini = app::ProgramSettingsPath(ExecutablePath);
+        ui::CreateFolders(ui::Utf8OfPath(ui::PathOfUtf8(ini).parent_path()));
+        if (!ui::ReplaceFileContent(ini, *ProgramSettingsContent))
+            throw TScriptError("ini: cannot write " + ini);
     }
     form_ = std::make_unique<app::TMajorForm>(Env.Services, Library, ExecutablePath);
     for (ui::TControl* control : form_->AllControls()) controls_.emplace(control->Name, control);

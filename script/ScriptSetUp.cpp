@@ -1,11 +1,11 @@
 // The set-up commands, program entry, the simulated unit and the script's own files.
 
 #include <filesystem>
-#include <fstream>
 
 #include "script/ScriptError.h"
 #include "script/ScriptLexer.h"
 #include "script/ScriptRunner.h"
+#include "ui/LocalFiles.h"
 
 namespace script {
 namespace fs = std::filesystem;
@@ -70,19 +70,17 @@ void TScriptRunner::MisreportNextRead(std::uint16_t length, std::optional<std::u
 }
 
 void TScriptRunner::WriteFile(const std::string& path, const std::string& content) {
-    const fs::path file = Resolve(path);
-    if (file.has_parent_path()) fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << content;
-    if (!out) throw TScriptError("file: cannot write " + QuoteText(file.string()));
+    const std::string file = Resolve(path);
+    ui::CreateFolders(ui::Utf8OfPath(ui::PathOfUtf8(file).parent_path()));
+    if (!ui::ReplaceFileContent(file, content)) throw TScriptError("file: cannot write " + QuoteText(file));
 }
 
 // Every write permission is taken away. A process with administrator rights writes
 // regardless; the checks that rely on this need an ordinary account.
 void TScriptRunner::MakeReadOnly(const std::string& path) {
-    const fs::path target = Resolve(path);
-    if (!fs::exists(target)) throw TScriptError("readonly: no such file or folder " + QuoteText(target.string()));
-    fs::permissions(target, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    const std::string target = Resolve(path);
+    if (!ui::PathExists(target)) throw TScriptError("readonly: no such file or folder " + QuoteText(target));
+    fs::permissions(ui::PathOfUtf8(target), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 }
 

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "ui/LocalFiles.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -16,7 +18,7 @@ namespace sim {
 namespace {
 
 void Describe(const std::filesystem::path& path, const std::string& what, int code, std::string* error) {
-    if (error) *error = path.string() + ": " + what + ": " + std::system_category().message(code);
+    if (error) *error = ui::Utf8OfPath(path) + ": " + what + ": " + std::system_category().message(code);
 }
 
 }  // namespace

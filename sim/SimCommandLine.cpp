@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "link/UnitCodes.h"
+#include "ui/LocalFiles.h"
 
 namespace sim {
 
@@ -109,7 +110,7 @@ int Show(const TSimStateFile& file, std::ostream& out, std::ostream& err) {
     const auto lock = file.Lock(&error);
     if (!lock) return Fail(err, error);
     if (!file.Load(bench, &error)) return Fail(err, error + " (zenta sim reset starts afresh)");
-    out << "state file: " << file.Path().string()
+    out << "state file: " << ui::Utf8OfPath(file.Path())
         << (file.Exists() ? "" : " (not written yet: a factory handset)") << "\n"
         << DescribeBench(bench);
     return 0;

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <random>
 #include <sstream>
 #include <system_error>
 #include <vector>
+
+#include "ui/LocalFiles.h"
 
 namespace sim {
 
@@ -381,95 +381,73 @@ bool ParseBenchState(std::string_view text, TSimBench& bench, std::string* error
     return true;
 }
 
-std::filesystem::path TSimStateFile::DefaultPath() {
-    if (const char* chosen = std::getenv("ZENTA_SIM_STATE"); chosen && *chosen) return chosen;
+namespace {
+
+// An environment variable's value; the Windows one is read as UTF-16, so that a profile
+// folder outside the ANSI code page stays what it is.
+std::optional<std::filesystem::path> Environment(const char* name) {
 #ifdef _WIN32
-    if (const char* local = std::getenv("LOCALAPPDATA"); local && *local) {
-        return std::filesystem::path(local) / "ZENTA" / kFileName;
-    }
+    const std::wstring wide(name, name + std::char_traits<char>::length(name));
+    const wchar_t* value = _wgetenv(wide.c_str());
 #else
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return std::filesystem::path(home) / ".zenta" / kFileName;
-    }
+    const char* value = std::getenv(name);
+#endif
+    if (value == nullptr || *value == 0) return std::nullopt;
+    return std::filesystem::path(value);
+}
+
+}  // namespace
+
+std::filesystem::path TSimStateFile::DefaultPath() {
+    if (auto chosen = Environment("ZENTA_SIM_STATE")) return *chosen;
+#ifdef _WIN32
+    if (auto local = Environment("LOCALAPPDATA")) return *local / "ZENTA" / kFileName;
+#else
+    if (auto home = Environment("HOME")) return *home / ".zenta" / kFileName;
 #endif
     std::error_code ignored;
     return std::filesystem::temp_directory_path(ignored) / (std::string("zenta-") + kFileName);
 }
 
 std::optional<TFileLock> TSimStateFile::Lock(std::string* error) const {
-    std::error_code status;
-    const std::filesystem::path lockFile = path_.string() + kLockSuffix;
-    if (lockFile.has_parent_path()) std::filesystem::create_directories(lockFile.parent_path(), status);
-    if (status) {
-        if (error) *error = path_.string() + ": cannot create the folder: " + status.message();
+    std::filesystem::path lockFile = path_;
+    lockFile += kLockSuffix;
+    if (lockFile.has_parent_path() && !ui::CreateFolders(ui::Utf8OfPath(lockFile.parent_path()))) {
+        if (error) *error = ui::Utf8OfPath(path_) + ": cannot create the folder";
         return std::nullopt;
     }
     return TFileLock::Hold(lockFile, error);
 }
 
-bool TSimStateFile::Exists() const {
-    std::error_code ignored;
-    return std::filesystem::exists(path_, ignored);
-}
+bool TSimStateFile::Exists() const { return ui::PathExists(ui::Utf8OfPath(path_)); }
 
 bool TSimStateFile::Load(TSimBench& bench, std::string* error) const {
-    std::error_code status;
-    if (!std::filesystem::exists(path_, status)) {
-        if (status) {
-            if (error) *error = path_.string() + ": " + status.message();
-            return false;
-        }
+    const std::string path = ui::Utf8OfPath(path_);
+    auto fail = [&](const std::string& message) {
+        if (error) *error = path + ": " + message;
+        return false;
+    };
+    if (!ui::PathExists(path)) {
         bench = TSimBench();
         return true;
     }
-    if (!std::filesystem::is_regular_file(path_, status)) {
-        if (error) *error = path_.string() + ": not a file";
-        return false;
-    }
-    std::ifstream in(path_, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    if (!in || in.bad()) {
-        if (error) *error = path_.string() + ": cannot be read";
-        return false;
-    }
+    if (ui::IsFolder(path)) return fail("not a file");
+    const std::optional<std::string> text = ui::ReadWholeFile(path);
+    if (!text) return fail("cannot be read");
     std::string problem;
-    if (!ParseBenchState(text.str(), bench, &problem)) {
-        if (error) *error = path_.string() + ": " + problem;
-        return false;
-    }
+    if (!ParseBenchState(*text, bench, &problem)) return fail(problem);
     return true;
 }
 
 bool TSimStateFile::Save(const TSimBench& bench, std::string* error) const {
-    namespace fs = std::filesystem;
+    const std::string path = ui::Utf8OfPath(path_);
     auto fail = [&](const std::string& message) {
-        if (error) *error = path_.string() + ": " + message;
+        if (error) *error = path + ": " + message;
         return false;
     };
-    std::error_code status;
-    const fs::path folder = path_.has_parent_path() ? path_.parent_path() : fs::path(".");
-    fs::create_directories(folder, status);
-    if (status) return fail("cannot create the folder: " + status.message());
-
-    static std::mt19937 random{std::random_device{}()};
-    const fs::path temporary =
-        folder / (path_.filename().string() + ".tmp" + std::to_string(random() % 1000000));
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << FormatBenchState(bench);
-        out.close();
-        if (!out) {
-            fs::remove(temporary, status);
-            return fail("cannot be written");
-        }
-    }
-    fs::rename(temporary, path_, status);
-    if (status) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return fail("cannot be replaced: " + status.message());
-    }
+    const std::filesystem::path folder = path_.has_parent_path() ? path_.parent_path() : std::filesystem::path(".");
+    if (!ui::CreateFolders(ui::Utf8OfPath(folder))) return fail("cannot create the folder");
+    if (!ui::ReplaceFileContent(path, FormatBenchState(bench))) return fail("cannot be written");
     return true;
 }
 

@@ -17,6 +17,8 @@ bash tools/check-layers.sh
 
 # Static checks: clang-tidy with .clang-tidy over the program's sources (tools/tidy.sh).
 bash tools/tidy.sh build
+# C runtime open modes that Windows' msvcrt.dll takes (tools/check-open-modes.sh).
+bash tools/check-open-modes.sh
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any report
 # fails the run.

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <optional>
+#include <sstream>
+
+#include "ui/LocalFiles.h"
 
 namespace ui {
 namespace {
@@ -27,8 +28,9 @@ bool SameName(const std::string& a, const std::string& b) {
 
 std::string TIniFileReader::ReadString(const std::string& path, const std::string& section,
                                        const std::string& key, const std::string& fallback) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return fallback;
+    const std::optional<std::string> content = ReadWholeFile(path);
+    if (!content) return fallback;
+    std::istringstream in(*content);
     bool inSection = false;
     std::string line;
     while (std::getline(in, line)) {
@@ -50,15 +52,10 @@ std::string TIniFileReader::ReadString(const std::string& path, const std::strin
     return fallback;
 }
 
-bool TLocalFileSystem::DeleteFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::remove(path, error);
-}
+bool TLocalFileSystem::DeleteFile(const std::string& path) { return RemoveFile(path); }
 
 bool TLocalFileSystem::RenameFile(const std::string& from, const std::string& to) {
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    return !error;
+    return ui::RenameFile(from, to);
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
-// Platform services written with the standard library alone: the INI value reader and
-// file delete and rename. The headless driver uses them on real files.
+// Platform services written over the file layer alone: the INI value reader and file
+// delete and rename. The headless driver uses them on real files, the Windows program the
+// delete and rename.
 
 #include "ui/Services.h"
 

@@ -10,20 +10,21 @@
 
 #include "app/MajorForm.h"
 #include "link/win32/LibraryBinding.h"
+#include "ui/PortableServices.h"
+#include "ui/win32/ExecutablePath.h"
 #include "ui/win32/FormRenderer.h"
 #include "ui/win32/PromptWindow.h"
+#include "ui/win32/WideText.h"
 #include "ui/win32/Win32Services.h"
 
 namespace {
 
-std::string ExecutablePath() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length);
+void ShowFatal(const std::string& text, const std::string& title) {
+    MessageBoxW(nullptr, ui::win32::ShownText(text).c_str(), ui::win32::ShownText(title).c_str(), MB_OK | MB_ICONERROR);
 }
 
 int RunProgram(ui::TApplication& application) {
-    devlink::win32::TLibraryBinding library(devlink::win32::ExecutableFolder());
+    devlink::win32::TLibraryBinding library(ui::win32::ExecutableFolder());
 
     ui::win32::TModalOwner owner;
     ui::win32::TWin32Prompts prompts(owner);
@@ -33,10 +34,10 @@ int RunProgram(ui::TApplication& application) {
     ui::win32::TWin32Sleep sleeper;
     ui::win32::TWin32Keyboard keyboard;
     ui::win32::TWin32IniFile ini;
-    ui::win32::TWin32FileSystem files;
+    ui::TLocalFileSystem files;
     ui::TServices services{prompts, messages, dialogs, clock, sleeper, keyboard, ini, files, application};
 
-    app::TMajorForm form(services, library, ExecutablePath());
+    app::TMajorForm form(services, library, ui::win32::ExecutablePath());
     ui::win32::TFormRenderer renderer(form, owner);
     renderer.Create();
     form.FormCreate();
@@ -62,9 +63,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         return RunProgram(application);
     } catch (const std::exception& error) {
-        MessageBoxA(nullptr, error.what(), application.Title.c_str(), MB_OK | MB_ICONERROR);
+        ShowFatal(error.what(), application.Title);
     } catch (...) {
-        MessageBoxA(nullptr, "An unknown error ended the program.", application.Title.c_str(), MB_OK | MB_ICONERROR);
+        ShowFatal("An unknown error ended the program.", application.Title);
     }
     return 1;
 }

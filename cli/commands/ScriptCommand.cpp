@@ -1,11 +1,12 @@
 // `zenta script FILE|-`: runs a script against the headless programmer.
 
-#include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "cli/framework/CommandLine.h"
 #include "script/ScriptRunner.h"
+#include "ui/LocalFiles.h"
 
 namespace cli {
 namespace {
@@ -30,12 +31,12 @@ int RunScriptCommand(const TArgs& args, TCommandContext& context) {
         if (path == "-") {
             source << std::cin.rdbuf();
         } else {
-            std::ifstream file(path, std::ios::binary);
+            const std::optional<std::string> file = ui::ReadWholeFile(path);
             if (!file) {
                 context.Err << "zenta script: cannot read " << path << '\n';
                 return 2;
             }
-            source << file.rdbuf();
+            source << *file;
         }
         script::TScriptRunner runner(context.Out, context.Err, verbose);
         return runner.Run(source.str()).ExitCode;

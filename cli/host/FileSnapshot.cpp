@@ -1,38 +1,31 @@
 #include "cli/host/FileSnapshot.h"
 
-#include <cerrno>
-#include <fstream>
 #include <sstream>
 #include <system_error>
 
 #include "files/Decimal.h"
+#include "ui/LocalFiles.h"
 
 namespace cli {
 
 std::optional<TFileSnapshot> TFileSnapshot::Read(const std::string& path, std::string& error) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
+    if (ui::IsFolder(path)) {
         error = "it is a folder";
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = std::generic_category().message(errno);
+    std::optional<std::string> bytes = ui::ReadWholeFile(path);
+    if (!bytes) {
+        error = ui::PathExists(path) ? "it could not be read to its end"
+                                     : std::make_error_code(std::errc::no_such_file_or_directory).message();
         return std::nullopt;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        error = "it could not be read to its end";
-        return std::nullopt;
-    }
-    return TFileSnapshot(path, bytes.str());
+    return TFileSnapshot(path, std::move(*bytes));
 }
 
 TFileSnapshot::TFileSnapshot(std::string path, std::string bytes)
     : path_(std::move(path)), bytes_(std::move(bytes)), folder_(std::make_unique<ui::TScratchFolder>()) {
-    copy_ = folder_->Resolve("settings.wpx");
-    std::ofstream(copy_, std::ios::binary) << bytes_;
+    copy_ = ui::Utf8OfPath(folder_->Resolve("settings.wpx"));
+    ui::ReplaceFileContent(copy_, bytes_);
 }
 
 std::vector<files::TSettingsLine> TFileSnapshot::Lines() const {

@@ -23,7 +23,7 @@ public:
     const std::string& Path() const { return path_; }  // as the command was given it
     const std::string& Bytes() const { return bytes_; }
     // The copy for LOAD FILE to open.
-    std::string CopyPath() const { return copy_.string(); }
+    const std::string& CopyPath() const { return copy_; }
 
     // The lines as the loader takes them.
     std::vector<files::TSettingsLine> Lines() const;
@@ -37,7 +37,7 @@ private:
     std::string path_;
     std::string bytes_;
     std::unique_ptr<ui::TScratchFolder> folder_;
-    std::filesystem::path copy_;
+    std::string copy_;
 };
 
 // The key a line gives, or nullptr for a line that gives none of the table.

@@ -2,6 +2,7 @@
 
 #ifdef _WIN32
 #include "link/win32/LibraryBinding.h"
+#include "ui/win32/ExecutablePath.h"
 #else
 #include "sim/SimLibrary.h"
 #include "sim/SimStateFile.h"
@@ -12,7 +13,7 @@ namespace cli {
 #ifdef _WIN32
 
 std::unique_ptr<devlink::IChipLibrary> OpenUnitLibrary() {
-    return std::make_unique<devlink::win32::TLibraryBinding>(devlink::win32::ExecutableFolder());
+    return std::make_unique<devlink::win32::TLibraryBinding>(ui::win32::ExecutableFolder());
 }
 
 std::string LibraryProblem(const devlink::IChipLibrary&) { return {}; }

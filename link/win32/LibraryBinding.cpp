@@ -1,30 +1,56 @@
 #include "link/win32/LibraryBinding.h"
 
+#include <optional>
+
+#include "link/LibraryMachine.h"
+#include "ui/LocalFiles.h"
+#include "ui/win32/ExecutablePath.h"
+#include "ui/win32/WideText.h"
+
 namespace devlink::win32 {
 namespace {
 
 constexpr const char* kEngineLibrary = "TESTENGINE.DLL";
 constexpr const char* kFlashLibrary = "TESTFLASH.DLL";
 
-std::string SystemMessage(DWORD error) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-        0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length ? std::string(text, length) : "error " + std::to_string(error);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
-        message.pop_back();
-    return message;
+// Why LoadLibraryExW failed, in the program's own words: Windows' texts for these errors
+// hold an unfilled "%1".
+std::string LoadFailure(DWORD error) {
+    switch (error) {
+    case ERROR_MOD_NOT_FOUND: return "A library that it needs in turn is missing from this computer.";
+    case ERROR_BAD_EXE_FORMAT:
+    case ERROR_EXE_MACHINE_TYPE_MISMATCH: return "It is not a library this program can load.";
+    case ERROR_ACCESS_DENIED: return "This user may not read it.";
+    case ERROR_DLL_INIT_FAILED: return "It failed to start.";
+    default: return "Windows refused to load it (error " + std::to_string(error) + ").";
+    }
 }
 
+std::string ProgramName() {
+    const std::string path = ui::win32::ExecutablePath();
+    return path.substr(path.find_last_of("\\/") + 1);
+}
+
+// The library's file is looked at before Windows loads it, so that a missing file, a
+// file that is no library and a library of the other bitness each get words that say
+// what to do.
 HMODULE Load(const std::string& folder, const char* library) {
     const std::string path = folder + library;
-    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (module == nullptr)
-        throw TLibraryBindingError(std::string("The chip library ") + library +
-                                   " could not be loaded from the folder\n" + folder + "\n\n" +
-                                   SystemMessage(GetLastError()) + "\n\nThe program will end.");
+    const std::string cannot = std::string("The chip library ") + library + " could not be loaded from the folder\n" +
+                               folder + "\n\n";
+    const std::string end = "\n\nThe program will end.";
+    if (!ui::PathExists(path))
+        throw TLibraryBindingError(cannot + "There is no such file: put the chip maker's " + kEngineLibrary + " and " +
+                                   kFlashLibrary + " beside " + ProgramName() + "." + end);
+    const std::optional<std::string> bytes = ui::ReadWholeFile(path);
+    const std::optional<std::uint16_t> machine = bytes ? PeMachine(*bytes) : std::nullopt;
+    if (bytes && !machine) throw TLibraryBindingError(cannot + "The file is not a Windows library." + end);
+    const std::uint16_t program = sizeof(void*) == 8 ? kMachineX64 : kMachineI386;
+    if (machine && *machine != program)
+        throw TLibraryBindingError(MachineMismatch(library, folder, *machine, program, ProgramName()));
+    const std::wstring name = ui::win32::WideOfUtf8(path).value_or(std::wstring());
+    HMODULE module = LoadLibraryExW(name.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (module == nullptr) throw TLibraryBindingError(cannot + LoadFailure(GetLastError()) + end);
     return module;
 }
 
@@ -101,14 +127,6 @@ std::int32_t TLibraryBinding::EngineChipName(std::uint32_t handle, std::int32_t 
 std::int32_t TLibraryBinding::FlashListSpiPorts(std::uint16_t* capacity, char* portNames, char* transports,
                                                 std::uint16_t* count) {
     return flashListSpiPorts_(capacity, portNames, transports, count);
-}
-
-std::string ExecutableFolder() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    const auto slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".\\") : folder.substr(0, slash + 1);
 }
 
 }  // namespace devlink::win32

@@ -20,7 +20,7 @@ public:
 
 class TLibraryBinding final : public IChipLibrary {
 public:
-    // `folder` ends in a path separator.
+    // `folder`, in UTF-8, ends in a path separator.
     explicit TLibraryBinding(const std::string& folder);
     ~TLibraryBinding() override;
     TLibraryBinding(const TLibraryBinding&) = delete;
@@ -67,8 +67,5 @@ private:
     TEngineChipName engineChipName_ = nullptr;
     TFlashListSpiPorts flashListSpiPorts_ = nullptr;
 };
-
-// The folder of the running executable, ending in a path separator.
-std::string ExecutableFolder();
 
 }  // namespace devlink::win32

@@ -123,9 +123,12 @@ TEST_F(Flows, AFailedSaveKeepsWhatWasThereAndLeavesNoTemporaryFile) {
     }
 }
 
-TEST_F(Flows, SavingIntoAFolderWithoutWritePermissionFails) {
+// A folder that takes no new file: a new name cannot be saved there, but a file already
+// there that may be written is rewritten in place.
+TEST_F(Flows, AFolderWithoutWritePermissionTakesNoNewFileButRewritesAWritableOneInPlace) {
     const fs::path locked = folder / "locked";
     fs::create_directory(locked);
+    WriteBytes(locked / "kept.wpx", "old content");
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
     if (std::ofstream(locked / "probe").is_open()) {
         fs::remove(locked / "probe");
@@ -133,7 +136,14 @@ TEST_F(Flows, SavingIntoAFolderWithoutWritePermissionFails) {
     }
     const std::string path = (locked / "x.wpx").string();
     ExpectOneMessage(SaveThrough(path), app::TFileOutcome::NotSaved, path, "The file could not be saved");
-    EXPECT_TRUE(fs::is_empty(locked));
+    env.Messages.Shown.clear();
+    SaveThrough((locked / "kept.wpx").string());
+    EXPECT_TRUE(env.Messages.Shown.empty());
+    fs::permissions(locked, fs::perms::owner_all, fs::perm_options::replace);
+    EXPECT_EQ(ReadBytes(locked / "kept.wpx"), Saved());
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::directory_iterator(locked)) entries.push_back(entry.path().filename().string());
+    EXPECT_EQ(entries, std::vector<std::string>{"kept.wpx"});
 }
 
 TEST_F(Flows, AFileThatCannotBeOpenedChangesNothing) {

@@ -4,6 +4,7 @@
 #include "sim/SimLibrary.h"
 #include "ui/Headless.h"
 #include "ui/win32/ControlIds.h"
+#include "ui/win32/WideText.h"
 
 namespace windriver {
 namespace {
@@ -23,12 +24,13 @@ int IdOf(const std::string& name) {
 
 }  // namespace
 
+// As UTF-16, so that a file name outside the ANSI code page reads back as it was shown.
 std::string WindowText(HWND window) {
-    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return ui::win32::Utf8OfWide(text);
 }
 
 std::string ClassOf(HWND window) {
@@ -62,8 +64,9 @@ HWND Control(const std::string& name) {
     throw TFailure{"no window stands for the control " + name};
 }
 
+// The caption may be a translated one, such as Wine's German "Öffnen".
 HWND VisiblePrompt(const std::string& caption) {
-    HWND window = FindWindowA(kPromptClass, caption.c_str());
+    HWND window = FindWindowW(ui::win32::ShownText(kPromptClass).c_str(), ui::win32::ShownText(caption).c_str());
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 

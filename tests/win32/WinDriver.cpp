@@ -39,6 +39,7 @@
 #include "tests/win32/DriverInput.h"
 #include "tests/win32/DriverWindows.h"
 #include "ui/win32/ControlIds.h"
+#include "ui/win32/WideText.h"
 
 namespace {
 
@@ -216,7 +217,8 @@ int FileDialog(const std::string& caption, const std::string& path, double secon
         if (!nameBox && ClassOf(child) == "Edit" && IsWindowVisible(child)) nameBox = child;
     HWND accept = GetDlgItem(*dialog, IDOK);
     if (nameBox == nullptr || accept == nullptr) throw TFailure{"the file dialog has no name box or no OK button"};
-    SendMessageA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    const std::wstring name = ui::win32::ShownText(path);
+    SendMessageW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     PostMessageA(accept, BM_CLICK, 0, 0);
     if (!WaitClosed(*dialog, seconds)) throw TFailure{"the file dialog \"" + caption + "\" stays open"};
     return 0;
@@ -256,9 +258,12 @@ int Run(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The arguments arrive as UTF-16 (linked with -municode) and are UTF-8 from then on.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(ui::win32::Utf8OfWide(argv[i]));
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(args);
     } catch (const TFailure& failure) {
         std::fprintf(stderr, "zenta-windriver: %s\n", failure.Message.c_str());
         return 1;

@@ -1,7 +1,10 @@
 #include "ui/win32/PromptWindow.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
+
+#include "ui/win32/WideText.h"
 
 namespace ui::win32 {
 namespace {
@@ -55,8 +58,10 @@ void BuildDialog(HWND dialog, const TPromptState& state) {
     const int margin = MulDiv(8, unitX, 4);
     const int gap = MulDiv(4, unitX, 4);
 
+    // The text may name a file: it is measured and shown as UTF-16.
+    const std::wstring shownText = ShownText(window.Text);
     RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
-    DrawTextA(dc, window.Text.c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    DrawTextW(dc, shownText.c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
 
     const int buttonHeight = MulDiv(14, unitY, 8) + kExtraButtonHeight;
     std::vector<int> widths;
@@ -84,7 +89,8 @@ void BuildDialog(HWND dialog, const TPromptState& state) {
         SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, iconName)), 0);
         MoveWindow(icon, margin, margin, iconSize, iconSize, FALSE);
     }
-    HWND text = Child(dialog, "STATIC", window.Text.c_str(), SS_LEFT | SS_NOPREFIX, -1, state.Font);
+    HWND text = Child(dialog, "STATIC", "", SS_LEFT | SS_NOPREFIX, -1, state.Font);
+    SetWindowTextW(text, shownText.c_str());
     const int textTop = margin + std::max<int>(0, (iconSize - textRect.bottom) / 2);
     MoveWindow(text, textLeft, textTop, textRect.right, textRect.bottom, FALSE);
 

@@ -5,22 +5,25 @@
 #include <vector>
 
 #include "ui/FileFilter.h"
+#include "ui/win32/WideText.h"
 
 namespace ui::win32 {
 
 void TWin32MessageBox::Show(const std::string& text, const std::string& caption) {
     owner_.BeforeModal();
-    MessageBoxA(owner_.Window, text.c_str(), caption.c_str(), MB_OK);
+    MessageBoxW(owner_.Window, ShownText(text).c_str(), ShownText(caption).c_str(), MB_OK);
 }
 
+// The dialog's texts are the program's own ASCII; the chosen name comes back as UTF-8.
 bool TWin32FileDialogs::Execute(TFileDialog& dialog) {
     owner_.BeforeModal();
-    const std::string filter = DoubleNulFilter(dialog.Filter);
-    const std::string extension = BareExtension(dialog.DefaultExt);
-    std::vector<char> name(32768, '\0');
-    dialog.FileName.copy(name.data(), name.size() - 1);
+    const std::wstring filter = ShownText(DoubleNulFilter(dialog.Filter));
+    const std::wstring extension = ShownText(BareExtension(dialog.DefaultExt));
+    std::vector<wchar_t> name(32768, L'\0');
+    const std::wstring previous = WideOfUtf8(dialog.FileName).value_or(std::wstring());
+    previous.copy(name.data(), name.size() - 1);
 
-    OPENFILENAMEA box{};
+    OPENFILENAMEW box{};
     box.lStructSize = sizeof box;
     box.hwndOwner = owner_.Window;
     box.lpstrFilter = filter.c_str();
@@ -31,9 +34,9 @@ bool TWin32FileDialogs::Execute(TFileDialog& dialog) {
     box.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
 
     const bool open = dialog.Kind == TFileDialog::TKind::Open;
-    const BOOL chosen = open ? GetOpenFileNameA(&box) : GetSaveFileNameA(&box);
+    const BOOL chosen = open ? GetOpenFileNameW(&box) : GetSaveFileNameW(&box);
     if (!chosen) return false;
-    dialog.FileName = name.data();
+    dialog.FileName = Utf8OfWide(name.data());
     dialog.FilterIndex = static_cast<int>(box.nFilterIndex);
     return true;
 }
@@ -50,11 +53,15 @@ unsigned char TWin32Keyboard::KeyState(int virtualKey) {
     return keys[virtualKey];
 }
 
+// The INI file's name may hold any letter; the value read is UTF-8 from then on.
 std::string TWin32IniFile::ReadString(const std::string& path, const std::string& section, const std::string& key,
                                       const std::string& fallback) {
-    char value[256] = {};
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), value, sizeof value, path.c_str());
-    return value;
+    const std::optional<std::wstring> file = WideOfUtf8(path);
+    if (!file) return fallback;
+    wchar_t value[256] = {};
+    GetPrivateProfileStringW(ShownText(section).c_str(), ShownText(key).c_str(), ShownText(fallback).c_str(), value,
+                             sizeof value / sizeof value[0], file->c_str());
+    return Utf8OfWide(value);
 }
 
 }  // namespace ui::win32

@@ -1,6 +1,8 @@
 #pragma once
 // The platform services of ui/Services.h on Windows: the plain message box, the file
-// dialogs, the clock, sleeping, the keyboard state, INI reading and file delete and move.
+// dialogs, the clock, sleeping, the keyboard state and INI reading. File delete and move
+// are the file layer's (ui::TLocalFileSystem). Texts that may hold a path travel as UTF-8
+// and meet Windows as UTF-16.
 
 #include <windows.h>
 
@@ -47,14 +49,6 @@ class TWin32IniFile : public IIniFile {
 public:
     std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
                            const std::string& fallback) override;
-};
-
-class TWin32FileSystem : public IFileSystem {
-public:
-    bool DeleteFile(const std::string& path) override { return ::DeleteFileA(path.c_str()) != 0; }
-    bool RenameFile(const std::string& from, const std::string& to) override {
-        return ::MoveFileA(from.c_str(), to.c_str()) != 0;
-    }
 };
 
 }  // namespace ui::win32
