@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FormFixture.h"
+#include "tests/support/FormTest.h"
 #include "editor/SettingsTables.h"
 
 namespace {
