@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/CallRecorder.h"
 #include "tests/support/StartedForm.h"
 
 namespace testing_support {
@@ -35,8 +36,8 @@ protected:
     // start-up are forgotten.
     app::TMajorForm& Start(TStartStage until = TStartStage::Shown) {
         form.reset();
-        form = StartProgram(env, link.Recorder, Executable(), until);
-        link.Recorder.Calls.clear();
+        form = StartProgram(env, recorder, Executable(), until);
+        recorder.Calls.clear();
         return *form;
     }
     std::string Executable() const { return (folder / "ZENTAUserProgrammer.exe").string(); }
@@ -52,6 +53,7 @@ protected:
     ui::THeadlessServices env;
     TSimulatedLink link;
     sim::TSimBench& bench = link.Bench;
+    TCallRecorder recorder{link.Library};
     std::unique_ptr<app::TMajorForm> form;
 
 private:

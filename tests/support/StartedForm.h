@@ -11,7 +11,6 @@
 #include "app/MajorForm.h"
 #include "sim/SimBench.h"
 #include "sim/SimLibrary.h"
-#include "tests/support/CallRecorder.h"
 #include "ui/Headless.h"
 
 namespace testing_support {
@@ -26,12 +25,11 @@ inline std::string NowhereExecutable() {
 // How far start-up has gone, in its order.
 enum class TStartStage { Made, Created, Shown, TransportChosen };
 
-// Runs the start-up steps after `from` up to `until`; returns `until`.
-inline TStartStage StartUp(app::TMajorForm& form, TStartStage from, TStartStage until) {
+// Runs the start-up steps after `from` up to `until`.
+inline void StartUp(app::TMajorForm& form, TStartStage from, TStartStage until) {
     if (from < TStartStage::Created && until >= TStartStage::Created) form.FormCreate();
     if (from < TStartStage::Shown && until >= TStartStage::Shown) form.FormShow();
     if (from < TStartStage::TransportChosen && until >= TStartStage::TransportChosen) form.Timer1.Fire();
-    return until > from ? until : from;
 }
 
 inline std::unique_ptr<app::TMajorForm> StartProgram(ui::THeadlessServices& env, devlink::IChipLibrary& library,
@@ -41,12 +39,10 @@ inline std::unique_ptr<app::TMajorForm> StartProgram(ui::THeadlessServices& env,
     return form;
 }
 
-// A simulated bench with a factory handset on the link, its library, and a recorder
-// in front of it that the program calls.
+// A simulated bench with a factory handset on the link, and its library.
 struct TSimulatedLink {
     sim::TSimBench Bench;
     sim::TSimLibrary Library{Bench};
-    TCallRecorder Recorder{Library};
 };
 
 // One run of the program over the given library: its platform services and its window,
@@ -66,7 +62,7 @@ struct THeadlessProgram {
 struct TStartedForm : TSimulatedLink, THeadlessProgram {
     explicit TStartedForm(const std::string& executable = NowhereExecutable(),
                           TStartStage until = TStartStage::TransportChosen)
-        : THeadlessProgram(Recorder, executable, until) {}
+        : THeadlessProgram(Library, executable, until) {}
 };
 
 }  // namespace testing_support

@@ -95,8 +95,6 @@ protected:
         ASSERT_EQ(PromptTexts(), std::vector<std::string>{text});
         ExpectErrorPrompt(env.Prompts.Shown[0]);
     }
-
-    testing_support::TCallRecorder& recorder = link.Recorder;
 };
 
 // ---- detection and restart ----

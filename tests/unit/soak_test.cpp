@@ -24,10 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "app/MajorForm.h"
 #include "records/UnitIdentity.h"
 #include "sim/SimBench.h"
-#include "sim/SimLibrary.h"
+#include "tests/support/CallRecorder.h"
 #include "tests/support/EditorInvariants.h"
 #include "tests/support/StartedForm.h"
 #include "ui/Headless.h"
@@ -41,7 +40,7 @@ class TSoak {
 public:
     // The unit can be unplugged after a given number of calls, in the middle of an action.
     TSoak(std::uint32_t seed, std::filesystem::path folder) : random_(seed), folder_(std::move(folder)) {
-        link_.Recorder.BeforeEachCall = [this] {
+        recorder_.BeforeEachCall = [this] {
             if (unplugAfter_ && (*unplugAfter_)-- == 0) {
                 link_.Bench.AttachUnit(sim::TSimUnit());
                 unplugAfter_.reset();
@@ -51,7 +50,7 @@ public:
 
     // What the step did, for the failure report.
     std::string Step() {
-        link_.Recorder.Calls.clear();
+        recorder_.Calls.clear();
         unplugAfter_.reset();
         programming_ = false;
         programRefused_ = false;
@@ -75,8 +74,8 @@ public:
         if (bench_.OpenConnections() != 0)
             broken.push_back(std::to_string(bench_.OpenConnections()) + " connection(s) left open");
         if (program_ && program_->Form.Connection.Handle() != 0) broken.emplace_back("the window holds a handle");
-        if (link_.Recorder.Count("write") != 0 && !programming_) broken.emplace_back("a unit was written outside PROGRAM DEVICE");
-        if (link_.Recorder.Count("write") != 0 && programRefused_) broken.emplace_back("a refused unit was written");
+        if (recorder_.Count("write") != 0 && !programming_) broken.emplace_back("a unit was written outside PROGRAM DEVICE");
+        if (recorder_.Count("write") != 0 && programRefused_) broken.emplace_back("a refused unit was written");
         if (program_) {
             const auto editor = testing_support::BrokenEditorInvariants(program_->Form);
             broken.insert(broken.end(), editor.begin(), editor.end());
@@ -101,7 +100,7 @@ private:
             std::ofstream out(ini, std::ios::binary);
             out << (kind == 1 ? "[Setting]\r\nProgramVersion=v2.05A\r\n" : "[Setting]\r\nProgramVersion=v1.9" + std::to_string(kind) + "\r\n");
         }
-        program_ = std::make_unique<testing_support::THeadlessProgram>(link_.Recorder, executable);
+        program_ = std::make_unique<testing_support::THeadlessProgram>(recorder_, executable);
         return "program start, settings file kind " + std::to_string(kind);
     }
 
@@ -312,6 +311,7 @@ private:
     const std::filesystem::path folder_;
     testing_support::TSimulatedLink link_;
     sim::TSimBench& bench_ = link_.Bench;
+    testing_support::TCallRecorder recorder_{link_.Library};
     std::optional<int> unplugAfter_;  // calls from now
     std::unique_ptr<testing_support::THeadlessProgram> program_;
     bool programming_ = false;
