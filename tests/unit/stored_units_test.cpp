@@ -128,7 +128,7 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
     std::vector<std::string> prompts;
     for (const ui::TPromptWindow& p : env.Prompts.Shown) prompts.push_back(p.Text);
     std::vector<std::string> expectedPrompts = stored.ReadPrompts;
-    expectedPrompts.push_back(stored.Gateway ? "Success to read ZENTA Gateway settings."
+    expectedPrompts.emplace_back(stored.Gateway ? "Success to read ZENTA Gateway settings."
                                              : "Success to read ZENTA Handset settings.");
     EXPECT_EQ(prompts, expectedPrompts);
     for (const TControlValue& shown : stored.Shown) {
