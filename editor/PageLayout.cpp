@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/SettingsEditor.h"
+#include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
 
 namespace editor {
@@ -22,12 +23,6 @@ void PlaceSpin(TSettingsEditor& e, const TSpinSetting& spin, ui::TControl* paren
         e.AddCaption(parent, {x + captionWidth + 12 + kBoxWidth + kSpinWidth, y + 4, 30, 13}, std::string(spin.Unit));
 }
 
-const TSpinSetting& Spin(const ui::TUpDown E::*upDown) {
-    for (const TSpinSetting& spin : SpinSettings())
-        if (spin.UpDown == upDown) return spin;
-    return SpinSettings().front();
-}
-
 void LayOutHandsetPages(TSettingsEditor& e) {
     int y = 12;
     for (const TTickSetting& tick : TickSettings()) {
@@ -38,25 +33,25 @@ void LayOutHandsetPages(TSettingsEditor& e) {
     y = 14;
     for (auto upDown : {&E::AutoTurnOffTimerUpDown, &E::LowBatteryBeepVoltageUpDown,
                         &E::LowBatteryBeepIntervalTimerUpDown}) {
-        PlaceSpin(e, Spin(upDown), &e.UserExperienceTabSheet, 226, y, 228);
+        PlaceSpin(e, SpinSettingOf(upDown), &e.UserExperienceTabSheet, 226, y, 228);
         y += 40;
     }
 
     y = 14;
     for (auto upDown : {&E::InternalMicGainUpDown, &E::InternalMicHighGainBoostUpDown, &E::ExternalMicGainUpDown,
                         &E::ExternalMicHighGainBoostUpDown, &E::RemotePTTGainBoostUpDown, &E::AudioIntegrityUpDown}) {
-        PlaceSpin(e, Spin(upDown), &e.AudioLevelsTabSheet, 16, y, 170);
+        PlaceSpin(e, SpinSettingOf(upDown), &e.AudioLevelsTabSheet, 16, y, 170);
         y += 32;
     }
     e.FixedAlertToneVolumeCheckBox.Place(&e.AudioLevelsTabSheet, {300, 14, 200, 17});
-    PlaceSpin(e, Spin(&E::AlertToneVolumeUpDown), &e.AudioLevelsTabSheet, 316, 46, 110);
+    PlaceSpin(e, SpinSettingOf(&E::AlertToneVolumeUpDown), &e.AudioLevelsTabSheet, 316, 46, 110);
 
     e.PressAndHoldEmergencyGroupBox.Place(&e.EmergencyTabSheet, {8, 8, 523, 60});
-    PlaceSpin(e, Spin(&E::AudioLinkActiveTimeUpDown), &e.PressAndHoldEmergencyGroupBox, 12, 24, 220);
+    PlaceSpin(e, SpinSettingOf(&E::AudioLinkActiveTimeUpDown), &e.PressAndHoldEmergencyGroupBox, 12, 24, 220);
     e.ShortOrLongPressEmergencyGroupBox.Place(&e.EmergencyTabSheet, {8, 78, 523, 124});
     y = 24;
     for (auto upDown : {&E::TransmitTimeUpDown, &E::ReceiveTimeUpDown, &E::EmergencyRepeatCyclesUpDown}) {
-        PlaceSpin(e, Spin(upDown), &e.ShortOrLongPressEmergencyGroupBox, 12, y, 220);
+        PlaceSpin(e, SpinSettingOf(upDown), &e.ShortOrLongPressEmergencyGroupBox, 12, y, 220);
         y += 32;
     }
     e.TransmitAudibleEmergencyToneCheckBox.Place(&e.EmergencyTabSheet, {16, 214, 250, 17});
@@ -65,7 +60,7 @@ void LayOutHandsetPages(TSettingsEditor& e) {
     e.HirosePin2FunctionComboBox.Place(&e.HardwareTabSheet, {140, 8, 120, kRowHeight});
     ui::TGroupBox& grid = e.ButtonAssignmentsGroupBox;
     grid.Place(&e.HardwareTabSheet, {8, 36, 523, 250});
-    PlaceSpin(e, Spin(&E::LongPressDurationUpDown), &grid, 230, 18, 110);
+    PlaceSpin(e, SpinSettingOf(&E::LongPressDurationUpDown), &grid, 230, 18, 110);
     constexpr int kCellWidth = 140, kFirstCell = 72, kGridTop = 66;
     for (std::size_t c = 0; c < kButtonColumns.size(); ++c)
         e.AddCaption(&grid, {kFirstCell + static_cast<int>(c) * (kCellWidth + 8), kGridTop - 18, kCellWidth, 13},
@@ -86,10 +81,10 @@ void LayOutGatewayPages(TSettingsEditor& e) {
     int y = 14;
     for (auto upDown : {&E::GWReceiveInputGainUpDown, &E::GWTransmitOutputGainUpDown,
                         &E::GWTalkAroundOutputGainUpDown}) {
-        PlaceSpin(e, Spin(upDown), &e.GWAudioLevelsTabSheet, 16, y, 220);
+        PlaceSpin(e, SpinSettingOf(upDown), &e.GWAudioLevelsTabSheet, 16, y, 220);
         y += 32;
     }
-    PlaceSpin(e, Spin(&E::GWVOXTriggerLevelUpDown), &e.GWAudioLevelsTabSheet, 16, y + 16, 220);
+    PlaceSpin(e, SpinSettingOf(&E::GWVOXTriggerLevelUpDown), &e.GWAudioLevelsTabSheet, 16, y + 16, 220);
     y = 14;
     for (const TTickSetting& tick : TickSettings()) {
         if (tick.Page != TPage::GWAudioLevels) continue;

@@ -1,6 +1,7 @@
 #include "editor/SettingsEditor.h"
 
 #include "editor/PageLayout.h"
+#include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
 
 namespace editor {
@@ -8,6 +9,9 @@ namespace editor {
 TSettingsEditor::TSettingsEditor(ui::TPrompter& prompter) : Prompter(prompter) {
     rememberedIO_.fill(-1);
     rememberedFunction_.fill(-1);
+    // Every control below is reached through its row: a missing or doubled row stops
+    // the program here rather than as a null member pointer later.
+    CheckSettingDescriptions();
     BuildControls();
     RegisterControls();
     WireHandlers();

@@ -1,8 +1,8 @@
 #include "cli/commands/ShownSettings.h"
 
-#include <algorithm>
 #include <variant>
 
+#include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
 
 namespace cli {
@@ -51,9 +51,8 @@ struct TDescribe {
     }
 
     TView operator()(ui::TCheckBox E::*box) const {
-        const auto ticks = editor::TickSettings();
-        const auto tick = std::find_if(ticks.begin(), ticks.end(), [box](const auto& t) { return t.Box == box; });
-        return OnPage(e, tick->Page, tick->Caption, (e.*box).Checked() ? "ticked" : "unticked");
+        const editor::TTickSetting& tick = editor::TickSettingOf(box);
+        return OnPage(e, tick.Page, tick.Caption, (e.*box).Checked() ? "ticked" : "unticked");
     }
 
     // A list without a selection shows nothing.
@@ -78,12 +77,10 @@ struct TDescribe {
             const editor::TGatewayLine& line = editor::GatewayLines()[static_cast<std::size_t>(key.Line)];
             return LineCell(e, key, (e.*line.PulseBox).Text());
         }
-        const auto spins = editor::SpinSettings();
-        const auto setting =
-            std::find_if(spins.begin(), spins.end(), [spin](const auto& s) { return s.UpDown == spin; });
-        std::string value = (e.*setting->Box).Text();
-        if (!setting->Unit.empty()) value += " " + std::string(setting->Unit);
-        return OnPage(e, setting->Page, setting->Caption, value);
+        const editor::TSpinSetting& setting = editor::SpinSettingOf(spin);
+        std::string value = (e.*setting.Box).Text();
+        if (!setting.Unit.empty()) value += " " + std::string(setting.Unit);
+        return OnPage(e, setting.Page, setting.Caption, value);
     }
 };
 

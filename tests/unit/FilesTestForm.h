@@ -1,6 +1,5 @@
 #pragma once
-// A main window started headless in a fresh folder of its own, with helpers to move
-// settings files through it as bytes.
+// The main window's fixture with helpers to move settings files through it as bytes.
 
 #include <gtest/gtest.h>
 
@@ -9,16 +8,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "FakeLibrary.h"
 #include "app/MajorForm.h"
 #include "files/FileKeys.h"
 #include "files/SettingsFile.h"
-#include "ui/Headless.h"
+#include "tests/support/FormTest.h"
 
 namespace files_test {
 
@@ -42,31 +39,8 @@ inline void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class FilesForm : public ::testing::Test {
+class FilesForm : public testing_support::FormTest {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("zenta-files-") + test->test_suite_name() + "-" + test->name();
-        for (char& c : name)
-            if (c == '/') c = '-';
-        folder = fs::temp_directory_path() / name;
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        form = StartForm(env);
-    }
-    void TearDown() override {
-        std::error_code error;
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(folder, error);
-    }
-
-    std::unique_ptr<app::TMajorForm> StartForm(ui::THeadlessServices& services) {
-        auto started = std::make_unique<app::TMajorForm>(services.Services, library, (folder / "ZENTAUserProgrammer.exe").string());
-        started->FormCreate();
-        started->FormShow();
-        return started;
-    }
-
     void Load(const std::string& bytes) {
         std::istringstream in(bytes);
         files::ApplySettingsFile(*form, in);
@@ -94,11 +68,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    fs::path folder;
-    ui::THeadlessServices env;
-    testing_support::TStartupLibrary library;
-    std::unique_ptr<app::TMajorForm> form;
 };
 
 }  // namespace files_test

@@ -7,46 +7,26 @@
 #include <filesystem>
 #include <fstream>
 
-#include "FakeLibrary.h"
-#include "app/MajorForm.h"
-#include "ui/Headless.h"
+#include "tests/support/FormTest.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class StartUp : public ::testing::Test {
+// Each test starts the window itself, after arranging what start-up will find.
+class StartUp : public testing_support::FormTest {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("zenta-startup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    app::TMajorForm& Start() {
-        form = std::make_unique<app::TMajorForm>(env.Services, library, (folder / "ZENTAUserProgrammer.exe").string());
-        form->FormCreate();
-        form->FormShow();
-        return *form;
-    }
+    void SetUp() override {}
     void WriteIni(const std::string& content) {
         std::ofstream(folder / "ZENTAUserProgrammer.INI", std::ios::binary) << content;
     }
-
-    fs::path folder;
-    ui::THeadlessServices env;
-    testing_support::TStartupLibrary library;
-    std::unique_ptr<app::TMajorForm> form;
 };
 
 TEST_F(StartUp, LogsTheLibraryVersionAndRecordSizesWithTimeStamps) {
     env.Clock.SetTimeOfDay(((9 * 60 + 5) * 60 + 3) * 1000 + 70);
     app::TMajorForm& f = Start();
     ASSERT_EQ(f.InfoMemo.Lines.size(), 3u);
-    EXPECT_EQ(f.InfoMemo.Lines[0], "<09:05:03.07>| TestEngine version = fake 1.0");
+    EXPECT_EQ(f.InfoMemo.Lines[0], std::string("<09:05:03.07>| TestEngine version = ") + sim::kDefaultEngineVersion);
     EXPECT_EQ(f.InfoMemo.Lines[1], "<09:05:03.07>| sizeof(hs_xsettings_t)/int16 = 25");
     EXPECT_EQ(f.InfoMemo.Lines[2], "<09:05:03.07>| sizeof(gw_xsettings_t)/int16 = 25");
     EXPECT_FALSE(f.InfoMemo.Visible);

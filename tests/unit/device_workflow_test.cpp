@@ -1,4 +1,4 @@
-// The device actions of the main window against a scripted unit: detection, RESTART
+// The device actions of the main window against a simulated unit: detection, RESTART
 // DEVICE, READ DEVICE and PROGRAM DEVICE, with their exact library traffic, prompts,
 // log lines and retry waits. Every action leaves no connection open.
 
@@ -6,17 +6,16 @@
 
 #include <ostream>
 
-#include "ScriptedUnit.h"
 #include "app/MajorForm.h"
 #include "cli/host/DeviceOutcome.h"
 #include "editor/SettingsTables.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"
-#include "ui/Headless.h"
+#include "sim/SimUnit.h"
+#include "tests/support/FormTest.h"
 
 namespace {
 
-using testing_support::TScriptedUnit;
 using records::TRecordWords;
 
 constexpr std::uint16_t kUnitType = 0x02A9, kGatewayKey = 0x02AA, kHandsetKey = 0x02AB, kVersion = 0x02AD;
@@ -33,38 +32,51 @@ const std::vector<std::uint16_t> kDefaultGateway{0x6000, 0x0009, 0x0003, 0x0000,
 
 const std::vector<unsigned> kAllRetryWaits{250, 500, 750};
 
-class DeviceActions : public ::testing::Test {
+// A unit on the link that holds exactly these keys; what it is, its keys tell.
+sim::TSimUnit UnitHolding(const sim::TSimUnit::TStore& keys) {
+    sim::TSimUnit unit;
+    unit.SetKind(sim::TUnitKind::Unknown);
+    for (const auto& [key, words] : keys) unit.SetKey(key, words);
+    return unit;
+}
+
+class DeviceActions : public testing_support::FormTest {
 protected:
-    DeviceActions() {
-        form.FormCreate();
-        form.FormShow();
-        form.Timer1.Fire();
-        form.InfoMemo.Lines.clear();
+    void SetUp() override {
+        bench.AttachUnit(UnitHolding({}));
+        Start(testing_support::TStartStage::TransportChosen);
+        form->InfoMemo.Lines.clear();
     }
     void TearDown() override {
-        EXPECT_TRUE(unit.Open.empty()) << "a connection was left open";
-        EXPECT_EQ(form.Connection.Handle(), 0u);
+        EXPECT_EQ(bench.OpenConnections(), 0u) << "a connection was left open";
+        EXPECT_EQ(form->Connection.Handle(), 0u);
         EXPECT_TRUE(env.Prompts.Answers.empty()) << "answers left unused";
     }
 
+    // What the unit holds under the key now; nothing when the key is absent.
+    std::vector<std::uint16_t> Stored(std::uint16_t key) const {
+        const std::vector<std::uint16_t>* words = bench.Unit().Find(key);
+        return words ? *words : std::vector<std::uint16_t>{};
+    }
+
     void Attach(std::uint16_t typeWord, std::uint16_t versionWord = 0x0205) {
-        unit.Keys[kUnitType] = {typeWord};
-        unit.Keys[kVersion] = {versionWord};
+        bench.Unit().SetKey(kUnitType, {typeWord});
+        bench.Unit().SetKey(kVersion, {versionWord});
     }
     void AttachHandset(std::uint16_t typeWord = 0xAB02, std::vector<std::uint16_t> record = kDefaultHandset) {
         Attach(typeWord);
-        unit.Keys[kHandsetKey] = std::move(record);
+        bench.Unit().SetKey(kHandsetKey, std::move(record));
     }
     void AttachGateway(std::uint16_t typeWord = 0xFE02, std::vector<std::uint16_t> record = kDefaultGateway) {
         Attach(typeWord);
-        unit.Keys[kGatewayKey] = std::move(record);
+        bench.Unit().SetKey(kGatewayKey, std::move(record));
     }
-    void ShowGatewayPages() { form.MasterPageControl.SetActivePage(form.CradleTabSheet); }
+    void ShowGatewayPages() { form->MasterPageControl.SetActivePage(form->CradleTabSheet); }
 
     // The log texts without their time stamps.
     std::vector<std::string> Log() const {
         std::vector<std::string> texts;
-        for (const std::string& line : form.InfoMemo.Lines) texts.push_back(line.substr(line.find("| ") + 2));
+        for (const std::string& line : form->InfoMemo.Lines) texts.push_back(line.substr(line.find("| ") + 2));
         return texts;
     }
     std::vector<std::string> PromptTexts() const {
@@ -83,51 +95,47 @@ protected:
         ASSERT_EQ(PromptTexts(), std::vector<std::string>{text});
         ExpectErrorPrompt(env.Prompts.Shown[0]);
     }
-
-    ui::THeadlessServices env;
-    TScriptedUnit unit;
-    app::TMajorForm form{env.Services, unit, "/nonexistent/zenta-device-test/ZENTAUserProgrammer.exe"};
 };
 
 // ---- detection and restart ----
 
 TEST_F(DeviceActions, NoUnitIsNotDetectedAndNothingMore) {
-    unit.Attached = false;
-    form.ReadDeviceButton.UserClick();
-    form.ProgramDeviceButton.UserClick();
+    bench.AttachUnit(sim::TSimUnit());
+    form->ReadDeviceButton.UserClick();
+    form->ProgramDeviceButton.UserClick();
     EXPECT_EQ(PromptTexts(), std::vector<std::string>(2, "ZENTA not detected. Check cables and ensure ZENTA is in "
                                                          "programming mode."));
     ExpectErrorPrompt(env.Prompts.Shown[0]);
-    EXPECT_EQ(unit.Calls, std::vector<std::string>(2, "open-transport 2 \\\\.\\CSR0 0 1000 1000"));
+    EXPECT_EQ(recorder.Calls, std::vector<std::string>(2, "open-transport 2 \\\\.\\CSR0 0 1000 1000"));
     EXPECT_TRUE(Log().empty());
-    EXPECT_FALSE(form.Closed);
+    EXPECT_FALSE(form->Closed);
 }
 
 TEST_F(DeviceActions, AForeignChipEndsTheProgramAfterItsPrompt) {
     AttachHandset();
-    unit.Chip = "CSR8675";
-    form.ReadDeviceButton.UserClick();
+    bench.Unit().SetChipName("CSR8675");
+    form->ReadDeviceButton.UserClick();
     ExpectOnlyError("The chip is not CSR 8670. This program will terminate.");
-    EXPECT_TRUE(form.Closed);
-    EXPECT_EQ(unit.Calls, (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "chip-name 256", "close"}));
+    EXPECT_TRUE(form->Closed);
+    EXPECT_EQ(recorder.Calls, (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "chip-name 256", "close"}));
 }
 
 TEST_F(DeviceActions, TheChipNameMatchesInAnySpellingAndInsideLongerNames) {
     for (const char* chip : {"CSR8670", "csr8670", "Csr8670 rev B", "BC-CSR8670-A05"}) {
-        unit.Chip = chip;
-        EXPECT_EQ(form.DetectDevice().Outcome, app::TDeviceOutcome::Succeeded) << chip;
+        bench.Unit().SetChipName(chip);
+        EXPECT_EQ(form->DetectDevice().Outcome, app::TDeviceOutcome::Succeeded) << chip;
     }
     EXPECT_TRUE(env.Prompts.Shown.empty());
-    EXPECT_FALSE(form.Closed);
+    EXPECT_FALSE(form->Closed);
 }
 
 TEST_F(DeviceActions, RestartGoesStraightToTheUnitWithoutPromptOrLog) {
-    form.RestartButton.UserClick();
-    EXPECT_EQ(unit.Restarts, 1);
-    EXPECT_EQ(unit.Calls, (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "restart 0", "close"}));
-    unit.Attached = false;
-    form.RestartButton.UserClick();
-    EXPECT_EQ(unit.Restarts, 1);
+    form->RestartButton.UserClick();
+    EXPECT_EQ(bench.Counters.Restarts, 1u);
+    EXPECT_EQ(recorder.Calls, (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "restart 0", "close"}));
+    bench.AttachUnit(sim::TSimUnit());
+    form->RestartButton.UserClick();
+    EXPECT_EQ(bench.Counters.Restarts, 1u);
     EXPECT_TRUE(env.Prompts.Shown.empty());
     EXPECT_TRUE(Log().empty());
 }
@@ -140,22 +148,22 @@ TEST_F(DeviceActions, ReadingAHandsetBringsItsRecordIntoTheEditor) {
     record[0] = 0x4000;  // only the radio PTT key beep
     AttachHandset(0xAB02, record);
     ShowGatewayPages();
-    form.GWSwVersionLabel.Caption = "GW: V1.00 Ardex";
-    form.ReadDeviceButton.UserClick();
+    form->GWSwVersionLabel.Caption = "GW: V1.00 Ardex";
+    form->ReadDeviceButton.UserClick();
 
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AB"}));
-    EXPECT_EQ(unit.Calls[4], "read 02A9 store 1 capacity 36");
-    EXPECT_EQ(form.MasterPageControl.ActivePage(), &form.HandsetTabSheet);
-    EXPECT_EQ(form.HSSwVersionLabel.Caption, "HS: V2.05 Ardex");
-    EXPECT_EQ(form.GWSwVersionLabel.Caption, "");
-    EXPECT_TRUE(form.butModelArdex.Checked());
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AB"}));
+    EXPECT_EQ(recorder.Calls[4], "read 02A9 store 1 capacity 36");
+    EXPECT_EQ(form->MasterPageControl.ActivePage(), &form->HandsetTabSheet);
+    EXPECT_EQ(form->HSSwVersionLabel.Caption, "HS: V2.05 Ardex");
+    EXPECT_EQ(form->GWSwVersionLabel.Caption, "");
+    EXPECT_TRUE(form->butModelArdex.Checked());
     EXPECT_EQ(Log(), (std::vector<std::string>{"HS: V2.05 Ardex",
                                                "Read  - 4000 0008 0DAC 0005 FFE8 0006 0009 0006 0009 0005 0000 0000 "
                                                "0000 0001 03E8 1000 3000 1800 0100 0140 0001 00C8 1000 0000 0000 "}));
-    EXPECT_EQ(form.InternalMicGainUpDown.Position(), -24);
-    EXPECT_TRUE(form.RadioTalkPermitToneCheckBox.Checked());
-    EXPECT_FALSE(form.EmergencyToneCheckBox.Checked());
-    const TRecordWords kept = records::ToWords(form.HSRecord);
+    EXPECT_EQ(form->InternalMicGainUpDown.Position(), -24);
+    EXPECT_TRUE(form->RadioTalkPermitToneCheckBox.Checked());
+    EXPECT_FALSE(form->EmergencyToneCheckBox.Checked());
+    const TRecordWords kept = records::ToWords(form->HSRecord);
     EXPECT_EQ(std::vector<std::uint16_t>(kept.begin(), kept.end()), record);
     ASSERT_EQ(PromptTexts(), std::vector<std::string>{"Success to read ZENTA Handset settings."});
     const ui::TPromptWindow& note = env.Prompts.Shown[0];
@@ -170,14 +178,14 @@ TEST_F(DeviceActions, ReadingAGatewaySwitchesToItsPagesAndRemembersItsEdition) {
     std::vector<std::uint16_t> record = kDefaultGateway;
     record[2] = 0x00E8;
     AttachGateway(0xFE02, record);
-    form.HSSwVersionLabel.Caption = "HS: V1.00 Ardex";
-    form.ReadDeviceButton.UserClick();
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AA"}));
-    EXPECT_EQ(form.MasterPageControl.ActivePage(), &form.CradleTabSheet);
-    EXPECT_EQ(form.GWSwVersionLabel.Caption, "GW: V2.05 Ardex");
-    EXPECT_EQ(form.HSSwVersionLabel.Caption, "");
-    EXPECT_EQ(form.GatewayEdition, 2);
-    EXPECT_EQ(form.GWReceiveInputGainUpDown.Position(), -24);
+    form->HSSwVersionLabel.Caption = "HS: V1.00 Ardex";
+    form->ReadDeviceButton.UserClick();
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AA"}));
+    EXPECT_EQ(form->MasterPageControl.ActivePage(), &form->CradleTabSheet);
+    EXPECT_EQ(form->GWSwVersionLabel.Caption, "GW: V2.05 Ardex");
+    EXPECT_EQ(form->HSSwVersionLabel.Caption, "");
+    EXPECT_EQ(form->GatewayEdition, 2);
+    EXPECT_EQ(form->GWReceiveInputGainUpDown.Position(), -24);
     EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Success to read ZENTA Gateway settings."});
     EXPECT_EQ(Log().front(), "GW: V2.05 Ardex");
 }
@@ -186,14 +194,14 @@ TEST_F(DeviceActions, AKestoGatewayComesBackWithoutMultiMicsAndPublicAddress) {
     std::vector<std::uint16_t> record = kDefaultGateway;
     record[0] = 0xF000;
     AttachGateway(0xFE01, record);
-    form.ReadDeviceButton.UserClick();
-    EXPECT_TRUE(form.butModelKesto.Checked());
-    EXPECT_EQ(form.GatewayEdition, 1);
-    EXPECT_EQ(form.GWSwVersionLabel.Caption, "GW: V2.05 Kesto");
-    EXPECT_FALSE(form.GWMultiOperationalMicsCheckBox.Checked());
-    EXPECT_FALSE(form.GWPublicAddressModeCheckBox.Checked());
-    EXPECT_TRUE(form.GWVOXEnabledCORCheckBox.Checked());
-    EXPECT_EQ(records::ToWords(form.GWRecord)[0], 0xF000);
+    form->ReadDeviceButton.UserClick();
+    EXPECT_TRUE(form->butModelKesto.Checked());
+    EXPECT_EQ(form->GatewayEdition, 1);
+    EXPECT_EQ(form->GWSwVersionLabel.Caption, "GW: V2.05 Kesto");
+    EXPECT_FALSE(form->GWMultiOperationalMicsCheckBox.Checked());
+    EXPECT_FALSE(form->GWPublicAddressModeCheckBox.Checked());
+    EXPECT_TRUE(form->GWVOXEnabledCORCheckBox.Checked());
+    EXPECT_EQ(records::ToWords(form->GWRecord)[0], 0xF000);
 }
 
 struct TRefusalCase {
@@ -208,13 +216,13 @@ class ReadRefusals : public DeviceActions, public ::testing::WithParamInterface<
 
 TEST_P(ReadRefusals, AUnitOfNeitherKindIsRefusedBeforeAnyRecordIsRead) {
     Attach(GetParam().TypeWord);
-    unit.Keys[kHandsetKey] = kDefaultHandset;
-    unit.Keys[kGatewayKey] = kDefaultGateway;
+    bench.Unit().SetKey(kHandsetKey, kDefaultHandset);
+    bench.Unit().SetKey(kGatewayKey, kDefaultGateway);
     ShowGatewayPages();
-    form.ReadDeviceButton.UserClick();
+    form->ReadDeviceButton.UserClick();
     ExpectOnlyError(GetParam().Message);
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD"}));
-    EXPECT_EQ(form.MasterPageControl.ActivePage(), &form.CradleTabSheet);
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD"}));
+    EXPECT_EQ(form->MasterPageControl.ActivePage(), &form->CradleTabSheet);
     EXPECT_TRUE(Log().empty());
 }
 
@@ -230,18 +238,18 @@ INSTANTIATE_TEST_SUITE_P(Types, ReadRefusals,
 
 TEST_F(DeviceActions, AnUnreadableUnitTypeEndsTheReadAfterThreeAttempts) {
     AttachHandset();
-    unit.FailReads[kUnitType] = 3;
-    form.ReadDeviceButton.UserClick();
+    bench.Faults.FailNext(sim::TSimCall::Read, 3, kUnitType);
+    form->ReadDeviceButton.UserClick();
     ExpectOnlyError("Fail to read pskey");
-    EXPECT_EQ(unit.KeyTraffic(), std::vector<std::string>(3, "read 02A9"));
+    EXPECT_EQ(recorder.KeyTraffic(), std::vector<std::string>(3, "read 02A9"));
     EXPECT_EQ(env.Sleeper.Waits, kAllRetryWaits);
     EXPECT_TRUE(Log().empty());
 }
 
 TEST_F(DeviceActions, ARecordReadOnTheThirdAttemptSucceedsAfterTwoWaits) {
     AttachHandset();
-    unit.FailReads[kHandsetKey] = 2;
-    form.ReadDeviceButton.UserClick();
+    bench.Faults.FailNext(sim::TSimCall::Read, 2, kHandsetKey);
+    form->ReadDeviceButton.UserClick();
     EXPECT_EQ(env.Sleeper.Waits, (std::vector<unsigned>{250, 500}));
     EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Success to read ZENTA Handset settings."});
 }
@@ -250,37 +258,37 @@ TEST_F(DeviceActions, ARecordReadOnTheThirdAttemptSucceedsAfterTwoWaits) {
 // are shown, but the user's edits stay, rather than an all-zero record taking their place.
 TEST_F(DeviceActions, AFailedRecordReadKeepsTheSettingsOnShow) {
     AttachHandset(0xAB01);
-    unit.FailReads[kHandsetKey] = 3;
-    form.InternalMicGainUpDown.SetPosition(12);
-    form.MuteSpeakerOnPTTCheckBox.SetChecked(true);
-    const TRecordWords before = records::ToWords(records::MapSettingsToHSRecord(form));
+    bench.Faults.FailNext(sim::TSimCall::Read, 3, kHandsetKey);
+    form->InternalMicGainUpDown.SetPosition(12);
+    form->MuteSpeakerOnPTTCheckBox.SetChecked(true);
+    const TRecordWords before = records::ToWords(records::MapSettingsToHSRecord(*form));
     env.Prompts.Shown.clear();
     ShowGatewayPages();
-    form.ReadDeviceButton.UserClick();
+    form->ReadDeviceButton.UserClick();
 
     ExpectOnlyError("Fail to read ZENTA Handset settings.");
     EXPECT_EQ(env.Sleeper.Waits, kAllRetryWaits);
-    EXPECT_EQ(form.MasterPageControl.ActivePage(), &form.HandsetTabSheet);
-    EXPECT_EQ(form.HSSwVersionLabel.Caption, "HS: V2.05 Kesto");
-    EXPECT_TRUE(form.butModelKesto.Checked());
+    EXPECT_EQ(form->MasterPageControl.ActivePage(), &form->HandsetTabSheet);
+    EXPECT_EQ(form->HSSwVersionLabel.Caption, "HS: V2.05 Kesto");
+    EXPECT_TRUE(form->butModelKesto.Checked());
     EXPECT_EQ(Log(), (std::vector<std::string>{"HS: V2.05 Kesto", "Read  - "}));
-    EXPECT_EQ(form.InternalMicGainUpDown.Position(), 12);
-    EXPECT_TRUE(form.MuteSpeakerOnPTTCheckBox.Checked());
-    EXPECT_EQ(records::ToWords(records::MapSettingsToHSRecord(form)), before);
+    EXPECT_EQ(form->InternalMicGainUpDown.Position(), 12);
+    EXPECT_TRUE(form->MuteSpeakerOnPTTCheckBox.Checked());
+    EXPECT_EQ(records::ToWords(records::MapSettingsToHSRecord(*form)), before);
 }
 
 TEST_F(DeviceActions, AFailedGatewayRecordReadKeepsTheGatewaySettings) {
     AttachGateway(0xFE02);
-    unit.FailReads[kGatewayKey] = 3;
-    form.GWFindMeFunctionCheckBox.SetChecked(true);
-    form.GWTransmitOutputGainUpDown.SetPosition(-9);
+    bench.Faults.FailNext(sim::TSimCall::Read, 3, kGatewayKey);
+    form->GWFindMeFunctionCheckBox.SetChecked(true);
+    form->GWTransmitOutputGainUpDown.SetPosition(-9);
     env.Prompts.Shown.clear();
-    form.ReadDeviceButton.UserClick();
+    form->ReadDeviceButton.UserClick();
     ExpectOnlyError("Fail to read ZENTA Gateway settings.");
-    EXPECT_EQ(form.GatewayEdition, 2);
-    EXPECT_EQ(form.GWSwVersionLabel.Caption, "GW: V2.05 Ardex");
-    EXPECT_TRUE(form.GWFindMeFunctionCheckBox.Checked());
-    EXPECT_EQ(form.GWTransmitOutputGainUpDown.Position(), -9);
+    EXPECT_EQ(form->GatewayEdition, 2);
+    EXPECT_EQ(form->GWSwVersionLabel.Caption, "GW: V2.05 Ardex");
+    EXPECT_TRUE(form->GWFindMeFunctionCheckBox.Checked());
+    EXPECT_EQ(form->GWTransmitOutputGainUpDown.Position(), -9);
     EXPECT_EQ(Log().back(), "Read  - ");
 }
 
@@ -301,12 +309,12 @@ TEST_P(RecordLengths, TheReadLineListsTheWordsReadAndTheRecordTakesTwentyFive) {
     std::vector<std::uint16_t> record = kDefaultHandset;
     record.resize(GetParam().Stored, 0xEEEE);
     AttachHandset(0xAB02, record);
-    if (GetParam().Reported) unit.MisreportedLengths[kHandsetKey] = *GetParam().Reported;
-    form.ReadDeviceButton.UserClick();
+    if (GetParam().Reported) bench.Faults.MisreportNextRead(*GetParam().Reported, kHandsetKey);
+    form->ReadDeviceButton.UserClick();
     const std::string line = Log().back();
     ASSERT_EQ(line.rfind("Read  - ", 0), 0u);
     EXPECT_EQ(line.size(), 8 + 5 * GetParam().Listed);
-    const TRecordWords applied = records::ToWords(form.HSRecord);
+    const TRecordWords applied = records::ToWords(form->HSRecord);
     for (std::size_t i = 0; i < applied.size(); ++i)
         EXPECT_EQ(applied[i], i < GetParam().Stored ? record[i] : 0) << "word " << i;
     EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Success to read ZENTA Handset settings."});
@@ -319,10 +327,10 @@ INSTANTIATE_TEST_SUITE_P(Lengths, RecordLengths,
 
 TEST_F(DeviceActions, AnUnreadableVersionShowsVersionZeroAndTheReadGoesOn) {
     AttachHandset();
-    unit.Keys.erase(kVersion);
-    form.ReadDeviceButton.UserClick();
-    EXPECT_EQ(form.HSSwVersionLabel.Caption, "HS: V0.00 Ardex");
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AD", "read 02AD",
+    bench.Unit().RemoveKey(kVersion);
+    form->ReadDeviceButton.UserClick();
+    EXPECT_EQ(form->HSSwVersionLabel.Caption, "HS: V0.00 Ardex");
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AD", "read 02AD",
                                                            "read 02AB"}));
     EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Success to read ZENTA Handset settings."});
 }
@@ -331,14 +339,14 @@ TEST_F(DeviceActions, AnUnreadableVersionShowsVersionZeroAndTheReadGoesOn) {
 
 TEST_F(DeviceActions, ProgrammingAHandsetWritesTheRecordAndAsksAboutARestart) {
     AttachHandset(0xAB02, std::vector<std::uint16_t>(25, 0xFFFF));
-    form.ProgramDeviceButton.UserClick();
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AB"}));
-    EXPECT_EQ(unit.Calls[6], "write 02AB store 1 length 25");
-    EXPECT_EQ(unit.Keys[kHandsetKey], kDefaultHandset);
+    form->ProgramDeviceButton.UserClick();
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AB"}));
+    EXPECT_EQ(recorder.Calls[6], "write 02AB store 1 length 25");
+    EXPECT_EQ(Stored(kHandsetKey), kDefaultHandset);
     EXPECT_EQ(Log(), (std::vector<std::string>{"HS: V2.05 Ardex",
                                                "Write - A700 0008 0DAC 0005 0000 0006 0009 0006 0009 0005 0000 0000 "
                                                "0000 0001 03E8 1000 3000 1800 0100 0140 0001 00C8 1000 0000 0000 "}));
-    EXPECT_EQ(form.HSSwVersionLabel.Caption, "HS: V2.05 Ardex");
+    EXPECT_EQ(form->HSSwVersionLabel.Caption, "HS: V2.05 Ardex");
     ASSERT_EQ(env.Prompts.Shown.size(), 1u);
     const ui::TPromptWindow& question = env.Prompts.Shown[0];
     EXPECT_EQ(question.Text, "Success writing ZENTA Handset settings.\nReset device?");
@@ -349,16 +357,16 @@ TEST_F(DeviceActions, ProgrammingAHandsetWritesTheRecordAndAsksAboutARestart) {
     EXPECT_EQ(question.Buttons[1].Caption, "&No");
     EXPECT_EQ(question.Focused, 2);
     // Enter pressed the focused No.
-    EXPECT_EQ(unit.Restarts, 0);
-    EXPECT_EQ(unit.Calls.back(), "close");
+    EXPECT_EQ(bench.Counters.Restarts, 0u);
+    EXPECT_EQ(recorder.Calls.back(), "close");
 }
 
 TEST_F(DeviceActions, AYesRestartsTheUnitOnceBeforeTheConnectionCloses) {
     AttachHandset();
     env.Prompts.Answers.push_back({ui::TPromptAnswer::TKind::Result, 6});
-    form.ProgramDeviceButton.UserClick();
-    EXPECT_EQ(unit.Restarts, 1);
-    const std::vector<std::string> tail(unit.Calls.end() - 3, unit.Calls.end());
+    form->ProgramDeviceButton.UserClick();
+    EXPECT_EQ(bench.Counters.Restarts, 1u);
+    const std::vector<std::string> tail(recorder.Calls.end() - 3, recorder.Calls.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"write 02AB store 1 length 25", "restart 0", "close"}));
 }
 
@@ -366,9 +374,9 @@ TEST_F(DeviceActions, ClosingTheQuestionIsNoRestart) {
     AttachGateway();
     ShowGatewayPages();
     env.Prompts.Answers.push_back({ui::TPromptAnswer::TKind::Close, 0});
-    form.ProgramDeviceButton.UserClick();
+    form->ProgramDeviceButton.UserClick();
     EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Success writing ZENTA Gateway settings.\nReset device?"});
-    EXPECT_EQ(unit.Restarts, 0);
+    EXPECT_EQ(bench.Counters.Restarts, 0u);
 }
 
 struct TProgramRefusal {
@@ -387,11 +395,11 @@ TEST_P(ProgramRefusals, TheUnitMustBeOfThePagesOnShow) {
     const TProgramRefusal c = GetParam();
     Attach(c.TypeWord);
     if (c.GatewayPages) ShowGatewayPages();
-    ui::TTabSheet* page = form.MasterPageControl.ActivePage();
-    form.ProgramDeviceButton.UserClick();
+    ui::TTabSheet* page = form->MasterPageControl.ActivePage();
+    form->ProgramDeviceButton.UserClick();
     ExpectOnlyError(c.Message);
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD"}));
-    EXPECT_EQ(form.MasterPageControl.ActivePage(), page);
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD"}));
+    EXPECT_EQ(form->MasterPageControl.ActivePage(), page);
     EXPECT_TRUE(Log().empty());
 }
 
@@ -407,68 +415,68 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DeviceActions, AnUnreadableUnitTypeWritesNothing) {
     AttachHandset();
-    unit.FailReads[kUnitType] = 3;
-    form.ProgramDeviceButton.UserClick();
+    bench.Faults.FailNext(sim::TSimCall::Read, 3, kUnitType);
+    form->ProgramDeviceButton.UserClick();
     ExpectOnlyError("Fail to read pskey");
-    EXPECT_EQ(unit.KeyTraffic(), std::vector<std::string>(3, "read 02A9"));
+    EXPECT_EQ(recorder.KeyTraffic(), std::vector<std::string>(3, "read 02A9"));
 }
 
 TEST_F(DeviceActions, AFailedWriteIsReportedAfterItsLogLineAndThreeAttempts) {
     AttachHandset(0xAB01);
-    unit.FailWrites[kHandsetKey] = 3;
-    form.TransmitTimeUpDown.SetPosition(30);
-    form.ProgramDeviceButton.UserClick();
+    bench.Faults.FailNext(sim::TSimCall::Write, 3, kHandsetKey);
+    form->TransmitTimeUpDown.SetPosition(30);
+    form->ProgramDeviceButton.UserClick();
     ExpectOnlyError("Fail to write ZENTA Handset settings.");
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AB", "write 02AB",
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AB", "write 02AB",
                                                            "write 02AB"}));
     EXPECT_EQ(env.Sleeper.Waits, kAllRetryWaits);
     ASSERT_EQ(Log().size(), 2u);
     EXPECT_EQ(Log()[1].rfind("Write - A700 ", 0), 0u);
     // The Kesto edition of the unit took over, and its changes stay after the failure.
-    EXPECT_TRUE(form.butModelKesto.Checked());
-    EXPECT_EQ(form.TransmitTimeUpDown.Position(), 0);
-    EXPECT_EQ(records::ToWords(form.HSRecord)[11], 0);
+    EXPECT_TRUE(form->butModelKesto.Checked());
+    EXPECT_EQ(form->TransmitTimeUpDown.Position(), 0);
+    EXPECT_EQ(records::ToWords(form->HSRecord)[11], 0);
 }
 
 TEST_F(DeviceActions, AnUnreadableVersionDoesNotStopTheWrite) {
     AttachHandset();
-    unit.FailReads[kVersion] = 3;
-    form.ProgramDeviceButton.UserClick();
-    EXPECT_EQ(form.HSSwVersionLabel.Caption, "HS: V0.00 Ardex");
-    EXPECT_EQ(unit.Keys[kHandsetKey], kDefaultHandset);
+    bench.Faults.FailNext(sim::TSimCall::Read, 3, kVersion);
+    form->ProgramDeviceButton.UserClick();
+    EXPECT_EQ(form->HSSwVersionLabel.Caption, "HS: V0.00 Ardex");
+    EXPECT_EQ(Stored(kHandsetKey), kDefaultHandset);
 }
 
 TEST_F(DeviceActions, EveryGatewayWriteSetsTheRadioPTTLine) {
     AttachGateway();
     ShowGatewayPages();
-    form.GWRadioPTTIOComboBox.SetItemIndex(0);
-    form.RebuildFunctionList(editor::GatewayLines().front());
-    form.GWRadioPTTFunctionComboBox.SetItemIndex(1);  // "Radio COR"
-    form.GWRadioPTTActiveComboBox.SetItemIndex(1);
-    form.GWRadioPTTPulseUpDown.SetPosition(300);
-    form.ProgramDeviceButton.UserClick();
-    EXPECT_EQ(unit.Keys[kGatewayKey], kDefaultGateway);
-    EXPECT_EQ(form.GWRadioPTTIOComboBox.Text(), "Output");
-    EXPECT_EQ(form.GWRadioPTTActiveComboBox.Text(), "Low");
-    EXPECT_EQ(form.GWRadioPTTFunctionComboBox.Text(), "Radio PTT");
-    EXPECT_EQ(form.GWRadioPTTPulseUpDown.Position(), 0);
-    EXPECT_EQ(form.MasterPageControl.ActivePage(), &form.CradleTabSheet);
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AA"}));
+    form->GWRadioPTTIOComboBox.SetItemIndex(0);
+    form->RebuildFunctionList(editor::GatewayLines().front());
+    form->GWRadioPTTFunctionComboBox.SetItemIndex(1);  // "Radio COR"
+    form->GWRadioPTTActiveComboBox.SetItemIndex(1);
+    form->GWRadioPTTPulseUpDown.SetPosition(300);
+    form->ProgramDeviceButton.UserClick();
+    EXPECT_EQ(Stored(kGatewayKey), kDefaultGateway);
+    EXPECT_EQ(form->GWRadioPTTIOComboBox.Text(), "Output");
+    EXPECT_EQ(form->GWRadioPTTActiveComboBox.Text(), "Low");
+    EXPECT_EQ(form->GWRadioPTTFunctionComboBox.Text(), "Radio PTT");
+    EXPECT_EQ(form->GWRadioPTTPulseUpDown.Position(), 0);
+    EXPECT_EQ(form->MasterPageControl.ActivePage(), &form->CradleTabSheet);
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AA"}));
 }
 
 TEST_F(DeviceActions, AKestoGatewayIsWrittenWithoutMultiMicsAndPublicAddress) {
     AttachGateway(0xFE00);
     ShowGatewayPages();
-    form.GWMultiOperationalMicsCheckBox.SetChecked(true);
-    form.GWPublicAddressModeCheckBox.SetChecked(true);
-    form.ProgramDeviceButton.UserClick();
-    EXPECT_EQ(unit.Keys[kGatewayKey][0], 0x2000);
-    EXPECT_FALSE(form.GWMultiOperationalMicsCheckBox.Checked());
-    EXPECT_FALSE(form.GWMultiOperationalMicsCheckBox.Enabled);
-    EXPECT_FALSE(form.GWPublicAddressModeCheckBox.Checked());
-    EXPECT_FALSE(form.GWPublicAddressModeCheckBox.Enabled);
-    EXPECT_EQ(form.GatewayEdition, 0);
-    EXPECT_EQ(form.GWSwVersionLabel.Caption, "GW: V2.05 Kesto");
+    form->GWMultiOperationalMicsCheckBox.SetChecked(true);
+    form->GWPublicAddressModeCheckBox.SetChecked(true);
+    form->ProgramDeviceButton.UserClick();
+    EXPECT_EQ(Stored(kGatewayKey)[0], 0x2000);
+    EXPECT_FALSE(form->GWMultiOperationalMicsCheckBox.Checked());
+    EXPECT_FALSE(form->GWMultiOperationalMicsCheckBox.Enabled);
+    EXPECT_FALSE(form->GWPublicAddressModeCheckBox.Checked());
+    EXPECT_FALSE(form->GWPublicAddressModeCheckBox.Enabled);
+    EXPECT_EQ(form->GatewayEdition, 0);
+    EXPECT_EQ(form->GWSwVersionLabel.Caption, "GW: V2.05 Kesto");
     EXPECT_EQ(Log().front(), "GW: V2.05 Kesto");
 }
 
@@ -480,46 +488,46 @@ TEST_F(DeviceActions, AReadThenAProgramLeavesTheUnitsRecordAsItWas) {
     record[12] = 2000;
     record[13] = 0x4002;  // Function 2: Input, High, Remote PTT
     AttachGateway(0xFE02, record);
-    form.ReadDeviceButton.UserClick();
-    form.ProgramDeviceButton.UserClick();
-    EXPECT_EQ(unit.Keys[kGatewayKey], record);
-    EXPECT_EQ(unit.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AA", "read 02A9",
+    form->ReadDeviceButton.UserClick();
+    form->ProgramDeviceButton.UserClick();
+    EXPECT_EQ(Stored(kGatewayKey), record);
+    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AA", "read 02A9",
                                                            "read 02AD", "write 02AA"}));
 }
 
 // ---- what each action tells ----
 
-void Handset(TScriptedUnit& unit) {
-    unit.Keys = {{kUnitType, {0xAB02}}, {kVersion, {0x0205}}, {kHandsetKey, kDefaultHandset}};
+void Handset(sim::TSimBench& bench) {
+    bench.AttachUnit(UnitHolding({{kUnitType, {0xAB02}}, {kVersion, {0x0205}}, {kHandsetKey, kDefaultHandset}}));
 }
-void Gateway(TScriptedUnit& unit) {
-    unit.Keys = {{kUnitType, {0xFE02}}, {kVersion, {0x0205}}, {kGatewayKey, kDefaultGateway}};
+void Gateway(sim::TSimBench& bench) {
+    bench.AttachUnit(UnitHolding({{kUnitType, {0xFE02}}, {kVersion, {0x0205}}, {kGatewayKey, kDefaultGateway}}));
 }
-void Absent(TScriptedUnit& unit) { unit.Attached = false; }
-void ForeignChip(TScriptedUnit& unit) {
-    Handset(unit);
-    unit.Chip = "CSR8675";
+void Absent(sim::TSimBench& bench) { bench.AttachUnit(sim::TSimUnit()); }
+void ForeignChip(sim::TSimBench& bench) {
+    Handset(bench);
+    bench.Unit().SetChipName("CSR8675");
 }
-void TypeUnreadable(TScriptedUnit& unit) {
-    Handset(unit);
-    unit.FailReads[kUnitType] = 3;
+void TypeUnreadable(sim::TSimBench& bench) {
+    Handset(bench);
+    bench.Faults.FailNext(sim::TSimCall::Read, 3, kUnitType);
 }
-void Tavin(TScriptedUnit& unit) { unit.Keys = {{kUnitType, {0xAC02}}, {kVersion, {0x0205}}}; }
-void Unknown(TScriptedUnit& unit) { unit.Keys = {{kUnitType, {0x0000}}, {kVersion, {0x0205}}}; }
-void RecordUnreadable(TScriptedUnit& unit) {
-    Handset(unit);
-    unit.FailReads[kHandsetKey] = 3;
+void Tavin(sim::TSimBench& bench) { bench.AttachUnit(UnitHolding({{kUnitType, {0xAC02}}, {kVersion, {0x0205}}})); }
+void Unknown(sim::TSimBench& bench) { bench.AttachUnit(UnitHolding({{kUnitType, {0x0000}}, {kVersion, {0x0205}}})); }
+void RecordUnreadable(sim::TSimBench& bench) {
+    Handset(bench);
+    bench.Faults.FailNext(sim::TSimCall::Read, 3, kHandsetKey);
 }
-void WriteFails(TScriptedUnit& unit) {
-    Handset(unit);
-    unit.FailWrites[kHandsetKey] = 3;
+void WriteFails(sim::TSimBench& bench) {
+    Handset(bench);
+    bench.Faults.FailNext(sim::TSimCall::Write, 3, kHandsetKey);
 }
 
 enum class TAction { Read, Program, Restart };
 
 struct TEnding {
     const char* Name;
-    void (*Arrange)(TScriptedUnit&);
+    void (*Arrange)(sim::TSimBench&);
     TAction Action;  // with the handset pages on show
     app::TDeviceOutcome Outcome;
     app::TRefusal Refusal;
@@ -535,9 +543,9 @@ class Endings : public DeviceActions, public ::testing::WithParamInterface<TEndi
 protected:
     app::TDeviceResult Run(TAction action) {
         switch (action) {
-        case TAction::Read: return form.ReadDeviceButtonClick();
-        case TAction::Program: return form.ProgramDeviceButtonClick();
-        case TAction::Restart: return form.RestartButtonClick();
+        case TAction::Read: return form->ReadDeviceButtonClick();
+        case TAction::Program: return form->ProgramDeviceButtonClick();
+        case TAction::Restart: return form->RestartButtonClick();
         }
         return {};
     }
@@ -547,7 +555,7 @@ protected:
 // the action showed, and the words it moved are the unit's record.
 TEST_P(Endings, TheResultTellsHowTheActionEnded) {
     const TEnding c = GetParam();
-    c.Arrange(unit);
+    c.Arrange(bench);
     const app::TDeviceResult result = Run(c.Action);
     EXPECT_EQ(result.Outcome, c.Outcome);
     EXPECT_EQ(result.Refusal, c.Refusal);
@@ -555,11 +563,11 @@ TEST_P(Endings, TheResultTellsHowTheActionEnded) {
     EXPECT_EQ(result.Kind, c.Kind);
     EXPECT_EQ(result.Words.size(), c.Words);
     if (result.Outcome == app::TDeviceOutcome::Succeeded && c.Kind != nullptr) {
-        EXPECT_EQ(result.Words, unit.Keys[c.Kind->RecordKey]);
+        EXPECT_EQ(result.Words, Stored(c.Kind->RecordKey));
     }
     EXPECT_EQ(result.Message, env.Prompts.Shown.empty() ? "" : env.Prompts.Shown.back().Text);
     EXPECT_EQ(env.Prompts.Shown.empty(), c.Action == TAction::Restart);
-    EXPECT_EQ(form.Closed, c.Outcome == app::TDeviceOutcome::ForeignChip);
+    EXPECT_EQ(form->Closed, c.Outcome == app::TDeviceOutcome::ForeignChip);
     EXPECT_EQ(cli::ExitCodeOf(cli::OutcomeOf(result.Outcome)), c.Exit);
 }
 

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "FormFixture.h"
+#include "tests/support/FormTest.h"
+#include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
 
 namespace {
@@ -353,6 +354,19 @@ TEST_F(GatewayLines, TheFixedControlsAreNeverEnabled) {
              &form->GWRadioFunction6IOComboBox})
         EXPECT_FALSE(c->Enabled) << c->Name;
     EXPECT_TRUE(form->GWRadioFunction2IOComboBox.Enabled);
+}
+
+}  // namespace
+
+namespace {
+
+// A control that no row describes is an error, never some other row's description.
+TEST(SettingRows, LookupsFindTheirOwnRowOrFail) {
+    EXPECT_EQ(editor::SpinSettingOf(&editor::E::AlertToneVolumeUpDown).FileKey, 39);
+    EXPECT_EQ(editor::TickSettingOf(&editor::E::GWFindMeFunctionCheckBox).FileKey, 1001);
+    EXPECT_THROW(editor::SpinSettingOf(&editor::E::GWRadioPTTPulseUpDown), std::logic_error);  // a line's pulse
+    EXPECT_THROW(editor::TickSettingOf(nullptr), std::logic_error);
+    EXPECT_NO_THROW(editor::CheckSettingDescriptions());
 }
 
 }  // namespace

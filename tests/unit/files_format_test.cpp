@@ -103,7 +103,7 @@ TEST_F(Reading, TakesEachLineByItsKeyAndTheKindOfItsSetting) {
     };
     for (const TReadCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        form = StartForm(env);
+        Start();
         Load(c.Bytes);
         for (auto [key, value] : c.Expected) EXPECT_EQ(Value(key), value) << "key " << key;
     }

@@ -143,7 +143,7 @@ TEST_F(RoundTrip, RestoresEverySettingAndEveryGatewayLine) {
 
     for (bool fresh : {false, true}) {
         SCOPED_TRACE(fresh ? "loaded into a window just started" : "loaded into the changed window");
-        if (fresh) form = StartForm(env);
+        if (fresh) Start();
         LoadThrough(path);
         EXPECT_EQ(Snapshot(*form), saved);
         EXPECT_EQ(LineStates(*form), lines);

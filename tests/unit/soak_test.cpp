@@ -24,10 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "app/MajorForm.h"
 #include "records/UnitIdentity.h"
 #include "sim/SimBench.h"
-#include "sim/SimLibrary.h"
+#include "tests/support/CallRecorder.h"
 #include "tests/support/EditorInvariants.h"
 #include "tests/support/StartedForm.h"
 #include "ui/Headless.h"
@@ -37,88 +36,22 @@ namespace {
 constexpr std::uint32_t kDefaultSeed = 20240607;
 constexpr int kSteps = 10000;
 
-// The simulated libraries, watched: every write call is counted, and the unit can be
-// unplugged after a given number of calls, in the middle of an action.
-class TWatchedLibrary final : public devlink::IChipLibrary {
-public:
-    explicit TWatchedLibrary(sim::TSimBench& bench) : bench_(bench), library_(bench) {}
-
-    int WriteCalls = 0;
-    std::optional<int> UnplugAfter;  // calls from now
-
-    std::int32_t EngineVersion(char* text) override {
-        BeforeCall();
-        return library_.EngineVersion(text);
-    }
-    std::uint32_t EngineOpenTransport(std::int32_t transport, const char* path, std::int32_t flags,
-                                      std::int32_t timeout, std::int32_t retryTimeout) override {
-        BeforeCall();
-        return library_.EngineOpenTransport(transport, path, flags, timeout, retryTimeout);
-    }
-    std::uint32_t EngineOpenSpi(const char* transport, std::int32_t flags) override {
-        BeforeCall();
-        return library_.EngineOpenSpi(transport, flags);
-    }
-    std::int32_t EngineClose(std::uint32_t handle) override {
-        BeforeCall();
-        return library_.EngineClose(handle);
-    }
-    std::int32_t EngineReadKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store, std::uint16_t capacity,
-                               std::uint16_t* words, std::uint16_t* length) override {
-        BeforeCall();
-        return library_.EngineReadKey(handle, key, store, capacity, words, length);
-    }
-    std::int32_t EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store, std::uint16_t length,
-                                const std::uint16_t* words) override {
-        ++WriteCalls;
-        BeforeCall();
-        return library_.EngineWriteKey(handle, key, store, length, words);
-    }
-    std::int32_t EngineRestart(std::uint32_t handle, std::int32_t flags) override {
-        BeforeCall();
-        return library_.EngineRestart(handle, flags);
-    }
-    std::int32_t EngineChipName(std::uint32_t handle, std::int32_t capacity, char* text) override {
-        BeforeCall();
-        return library_.EngineChipName(handle, capacity, text);
-    }
-    std::int32_t FlashListSpiPorts(std::uint16_t* capacity, char* names, char* transports,
-                                   std::uint16_t* count) override {
-        BeforeCall();
-        return library_.FlashListSpiPorts(capacity, names, transports, count);
-    }
-
-private:
-    void BeforeCall() {
-        if (UnplugAfter && (*UnplugAfter)-- == 0) {
-            bench_.AttachUnit(sim::TSimUnit());
-            UnplugAfter.reset();
-        }
-    }
-
-    sim::TSimBench& bench_;
-    sim::TSimLibrary library_;
-};
-
-// One run of the program: its platform services and its main window, started.
-struct TProgram {
-    TProgram(devlink::IChipLibrary& library, const std::string& executable) : Form(Env.Services, library, executable) {
-        Form.FormCreate();
-        Form.FormShow();
-        Form.Timer1.Fire();
-    }
-    ui::THeadlessServices Env;
-    app::TMajorForm Form;
-};
-
 class TSoak {
 public:
-    TSoak(std::uint32_t seed, std::filesystem::path folder) : random_(seed), folder_(std::move(folder)) {}
+    // The unit can be unplugged after a given number of calls, in the middle of an action.
+    TSoak(std::uint32_t seed, std::filesystem::path folder) : random_(seed), folder_(std::move(folder)) {
+        recorder_.BeforeEachCall = [this] {
+            if (unplugAfter_ && (*unplugAfter_)-- == 0) {
+                link_.Bench.AttachUnit(sim::TSimUnit());
+                unplugAfter_.reset();
+            }
+        };
+    }
 
     // What the step did, for the failure report.
     std::string Step() {
-        library_.WriteCalls = 0;
-        library_.UnplugAfter.reset();
+        recorder_.Calls.clear();
+        unplugAfter_.reset();
         programming_ = false;
         programRefused_ = false;
         if (!program_ || program_->Form.Closed) return Start();
@@ -141,8 +74,8 @@ public:
         if (bench_.OpenConnections() != 0)
             broken.push_back(std::to_string(bench_.OpenConnections()) + " connection(s) left open");
         if (program_ && program_->Form.Connection.Handle() != 0) broken.emplace_back("the window holds a handle");
-        if (library_.WriteCalls != 0 && !programming_) broken.emplace_back("a unit was written outside PROGRAM DEVICE");
-        if (library_.WriteCalls != 0 && programRefused_) broken.emplace_back("a refused unit was written");
+        if (recorder_.Count("write") != 0 && !programming_) broken.emplace_back("a unit was written outside PROGRAM DEVICE");
+        if (recorder_.Count("write") != 0 && programRefused_) broken.emplace_back("a refused unit was written");
         if (program_) {
             const auto editor = testing_support::BrokenEditorInvariants(program_->Form);
             broken.insert(broken.end(), editor.begin(), editor.end());
@@ -167,7 +100,7 @@ private:
             std::ofstream out(ini, std::ios::binary);
             out << (kind == 1 ? "[Setting]\r\nProgramVersion=v2.05A\r\n" : "[Setting]\r\nProgramVersion=v1.9" + std::to_string(kind) + "\r\n");
         }
-        program_ = std::make_unique<TProgram>(library_, executable);
+        program_ = std::make_unique<testing_support::THeadlessProgram>(recorder_, executable);
         return "program start, settings file kind " + std::to_string(kind);
     }
 
@@ -357,8 +290,8 @@ private:
     std::string DeviceAction() {
         std::string unplug;
         if (OneIn(5)) {
-            library_.UnplugAfter = Below(8);
-            unplug = ", unplugged after " + std::to_string(*library_.UnplugAfter) + " calls";
+            unplugAfter_ = Below(8);
+            unplug = ", unplugged after " + std::to_string(*unplugAfter_) + " calls";
         }
         const ui::TPromptAnswer answers[] = {{ui::TPromptAnswer::TKind::Result, ui::mrYes},
                                              {ui::TPromptAnswer::TKind::Result, ui::mrNo},
@@ -376,9 +309,11 @@ private:
 
     std::mt19937 random_;
     const std::filesystem::path folder_;
-    sim::TSimBench bench_;
-    TWatchedLibrary library_{bench_};
-    std::unique_ptr<TProgram> program_;
+    testing_support::TSimulatedLink link_;
+    sim::TSimBench& bench_ = link_.Bench;
+    testing_support::TCallRecorder recorder_{link_.Library};
+    std::optional<int> unplugAfter_;  // calls from now
+    std::unique_ptr<testing_support::THeadlessProgram> program_;
     bool programming_ = false;
     bool programRefused_ = false;
 };
@@ -390,10 +325,8 @@ std::uint32_t SoakSeed() {
 
 // The soak is only as good as its checks: each broken promise must be seen.
 TEST(FaultSoak, TheChecksSeeEveryKindOfBrokenPromise) {
-    sim::TSimBench bench;
-    sim::TSimLibrary library(bench);
-    const auto broken = [&](auto breakIt) {
-        TProgram program(library, testing_support::NowhereExecutable());
+    const auto broken = [](auto breakIt) {
+        testing_support::TStartedForm program;
         EXPECT_TRUE(testing_support::BrokenEditorInvariants(program.Form).empty());
         breakIt(program.Form);
         return testing_support::BrokenEditorInvariants(program.Form).size();

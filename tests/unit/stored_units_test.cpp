@@ -23,9 +23,7 @@
 #include <sstream>
 
 #include "ControlValues.h"
-#include "app/MajorForm.h"
-#include "sim/SimLibrary.h"
-#include "ui/Headless.h"
+#include "tests/support/StartedForm.h"
 
 namespace {
 
@@ -119,22 +117,18 @@ class StoredUnits : public ::testing::TestWithParam<fs::path> {};
 TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
     const TStoredUnit stored = ReadUnitFile(GetParam());
     const std::uint16_t key = stored.Gateway ? devlink::PSKEY_GW_XSETTINGS : devlink::PSKEY_HS_XSETTINGS;
-    sim::TSimBench bench;
-    bench.AttachUnit(sim::TSimUnit::Bare(stored.Gateway ? sim::TUnitKind::Gateway : sim::TUnitKind::Handset,
-                                         stored.TypeWord, stored.VersionWord));
-    bench.Unit().SetKey(key, stored.Record);
-    sim::TSimLibrary library(bench);
-    ui::THeadlessServices env;
-    app::TMajorForm form(env.Services, library, "/nonexistent/zenta-units/ZENTAUserProgrammer.exe");
-    form.FormCreate();
-    form.FormShow();
-    form.Timer1.Fire();
+    testing_support::TStartedForm program;
+    program.Bench.AttachUnit(sim::TSimUnit::Bare(stored.Gateway ? sim::TUnitKind::Gateway : sim::TUnitKind::Handset,
+                                                 stored.TypeWord, stored.VersionWord));
+    program.Bench.Unit().SetKey(key, stored.Record);
+    app::TMajorForm& form = program.Form;
+    ui::THeadlessServices& env = program.Env;
 
     form.ReadDeviceButton.UserClick();
     std::vector<std::string> prompts;
     for (const ui::TPromptWindow& p : env.Prompts.Shown) prompts.push_back(p.Text);
     std::vector<std::string> expectedPrompts = stored.ReadPrompts;
-    expectedPrompts.push_back(stored.Gateway ? "Success to read ZENTA Gateway settings."
+    expectedPrompts.emplace_back(stored.Gateway ? "Success to read ZENTA Gateway settings."
                                              : "Success to read ZENTA Handset settings.");
     EXPECT_EQ(prompts, expectedPrompts);
     for (const TControlValue& shown : stored.Shown) {
@@ -147,10 +141,10 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
     form.ProgramDeviceButton.UserClick();
     ASSERT_EQ(env.Prompts.Shown.size(), 1u);
     EXPECT_EQ(env.Prompts.Shown[0].Text.rfind("Success writing", 0), 0u) << env.Prompts.Shown[0].Text;
-    ASSERT_NE(bench.Unit().Find(key), nullptr);
-    EXPECT_EQ(*bench.Unit().Find(key), ExpectedWrite(stored));
-    EXPECT_EQ(bench.OpenConnections(), 0u);
-    EXPECT_EQ(bench.Counters.Restarts, 0u);
+    ASSERT_NE(program.Bench.Unit().Find(key), nullptr);
+    EXPECT_EQ(*program.Bench.Unit().Find(key), ExpectedWrite(stored));
+    EXPECT_EQ(program.Bench.OpenConnections(), 0u);
+    EXPECT_EQ(program.Bench.Counters.Restarts, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StoredUnits, ::testing::ValuesIn(UnitFiles()),

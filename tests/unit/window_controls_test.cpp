@@ -5,16 +5,13 @@
 
 #include <set>
 
-#include "FakeLibrary.h"
-#include "app/MajorForm.h"
-#include "ui/Headless.h"
+#include "tests/support/StartedForm.h"
 
 namespace {
 
 struct WindowControls : ::testing::Test {
-    ui::THeadlessServices env;
-    testing_support::TStartupLibrary library;
-    app::TMajorForm form{env.Services, library, "C:\\ZENTA\\ZENTAUserProgrammer.exe"};
+    testing_support::TStartedForm program{"C:\\ZENTA\\ZENTAUserProgrammer.exe", testing_support::TStartStage::Made};
+    app::TMajorForm& form = program.Form;
 };
 
 TEST_F(WindowControls, EveryControlHasANameOfItsOwn) {
