@@ -47,7 +47,11 @@ protected:
         transports.TransportStrings[0] = "SPITRANS=USB SPIPORT=1";
         transports.PortNames[1] = transports.TransportStrings[1] = devlink::kUsbDevice;
         transports.Count = 2;
-        bench.Unit().SetKey(0x02AB, {1, 2, 3});
+        // The bench lists the same adapter, so that its unit is the one on the first transport.
+        bench.SetSpiListing({.PortNames = transports.PortNames[0], .Transports = transports.TransportStrings[0]});
+        sim::TSimUnit unit = sim::TSimUnit::Factory(sim::TUnitKind::Handset);
+        unit.SetKey(0x02AB, {1, 2, 3});
+        bench.AttachUnit(std::move(unit));
     }
     void Choose(int entry, bool usb) {
         transports.Chosen = entry;
