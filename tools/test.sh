@@ -8,7 +8,7 @@ bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev
 
 # Tests want a quick build more than optimised code: the cross build below compiles the
 # program optimised, the benchmarks (docs/performance.md) measure it.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DZENTA_WARNINGS_AS_ERRORS=ON
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
 
@@ -17,13 +17,15 @@ bash tools/tidy.sh build
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any report
 # fails the run.
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" -DZENTA_SANITIZE=ON
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" -DZENTA_SANITIZE=ON \
+  -DZENTA_WARNINGS_AS_ERRORS=ON
 cmake --build build/sanitize -j2
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j2
 
-# The Windows program, cross-built, end to end under Wine and Xvfb with real window
-# messages against the simulated chip libraries.
+# The Windows program, cross-built for both architectures as released (optimised, warnings
+# as errors), end to end under Wine and Xvfb with real window messages against the
+# simulated chip libraries: the 32-bit build under 32-bit Wine, then a shorter 64-bit run.
 bash tests/win32/run-e2e.sh
 
 # Each fuzz target for a short bounded time (tools/fuzz.sh; docs/robustness.md).
