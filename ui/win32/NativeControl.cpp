@@ -156,11 +156,10 @@ void TNativeControl::Sync(bool shown, bool enabled) {
         auto& radio = *static_cast<TRadioButton*>(Model);
         text(radio.Caption);
         check(radio.Checked());
-        if (radio.IsTabStop() != TabStop) {
-            const LONG_PTR style = GetWindowLongPtrA(Handle, GWL_STYLE);
-            SetWindowLongPtrA(Handle, GWL_STYLE, radio.IsTabStop() ? style | WS_TABSTOP : style & ~WS_TABSTOP);
-            TabStop = radio.IsTabStop();
-        }
+        // Read back, not remembered: BM_SETCHECK moves the tab stop of a radio button too.
+        const LONG_PTR style = GetWindowLongPtrA(Handle, GWL_STYLE);
+        const LONG_PTR wanted = radio.IsTabStop() ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (wanted != style) SetWindowLongPtrA(Handle, GWL_STYLE, wanted);
         break;
     }
     case TNativeKind::ComboBox: {

@@ -42,7 +42,6 @@ struct TNativeControl {
     bool Visible = false;
     bool Enabled = true;
     bool MultiLine = false;
-    bool TabStop = false;
     std::string Text;
     std::vector<std::string> Items;
     std::size_t Lines = 0;
