@@ -14,8 +14,10 @@ std::string Described(const std::optional<std::string>& value) { return value ? 
 
 std::string ButtonsText(const std::vector<ui::TPromptButton>& buttons) {
     std::string text;
-    for (const ui::TPromptButton& b : buttons)
-        text += (text.empty() ? "" : " ") + QuoteText(b.Caption) + "=" + std::to_string(b.Result);
+    for (const ui::TPromptButton& b : buttons) {
+        if (!text.empty()) text += ' ';
+        text += QuoteText(b.Caption) + "=" + std::to_string(b.Result);
+    }
     return "[" + text + "]";
 }
 

@@ -81,7 +81,7 @@ void TScriptRunner::CheckNothingLeftQueued() {
     std::string left;
     for (const ui::TPromptAnswer& answer : session_.Env.Prompts.Answers) {
         switch (answer.Kind) {
-        case ui::TPromptAnswer::TKind::Result: left += " " + std::to_string(answer.Result); break;
+        case ui::TPromptAnswer::TKind::Result: left.append(" ").append(std::to_string(answer.Result)); break;
         case ui::TPromptAnswer::TKind::Close: left += " close"; break;
         case ui::TPromptAnswer::TKind::Enter: left += " enter"; break;
         case ui::TPromptAnswer::TKind::Escape: left += " escape"; break;

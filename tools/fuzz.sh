@@ -10,7 +10,7 @@ build="${2:-build/fuzz}"
 bash tools/install-packages.sh cmake make clang libclang-rt-14-dev
 
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" \
-  -DZENTA_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+  -DZENTA_FUZZ=ON -DZENTA_WARNINGS_AS_ERRORS=ON -DBUILD_TESTING=OFF >/dev/null
 targets=(wpx_loader ini_reader record_read script_parser)
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 

@@ -3,6 +3,11 @@
 # libraries beside it, attaches a simulated handset at factory settings and starts the
 # program under Wine on this display. Installs mingw-w64 and Wine when missing.
 #
+#   bash tools/run-windows.sh [x86|x64]
+#
+# x86, the 32-bit build that installers use with the chip maker's libraries, unless told
+# otherwise.
+#
 # The simulated libraries and `zenta sim` share the bench state file: the one named by
 # ZENTA_SIM_STATE, or else the Linux default $HOME/.zenta/sim-unit.txt, so that the
 # native `build/bin/zenta sim show` sees what the Windows program did to the unit.
@@ -12,10 +17,15 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "run-windows: no display (DISPLAY is not set); run it on a desktop, or under xvfb-run" >&2
   exit 1
 fi
-bash tools/install-packages.sh wine wine64
+arch="${1:-x86}"
+case "$arch" in
+  x86|x64) ;;
+  *) echo "usage: run-windows.sh [x86|x64]" >&2; exit 2 ;;
+esac
+bash tools/install-packages.sh wine wine32:i386 wine64
 bash tools/build-windows.sh
 
-bin=build/bin/windows
+bin="build/bin/windows/$arch"
 cp "$bin/sim/TESTENGINE.DLL" "$bin/sim/TESTFLASH.DLL" "$bin/"
 
 export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="

@@ -62,6 +62,17 @@ public:
     }
     void UserClick() { SetChecked(true); }
 
+    // The buttons of this one's group, itself included, in the order they were grouped.
+    const std::vector<TRadioButton*>& Peers() const { return peers_; }
+    // The keyboard reaches a group by Tab only at its selected button, or at its first one
+    // while none is selected: focus on another button would select it.
+    bool IsTabStop() const {
+        if (checked_ || peers_.empty()) return true;
+        for (const TRadioButton* peer : peers_)
+            if (peer->checked_) return false;
+        return peers_.front() == this;
+    }
+
 private:
     bool checked_ = false;
     std::vector<TRadioButton*> peers_;

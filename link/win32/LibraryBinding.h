@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "link/ChipLibrary.h"
+#include "link/win32/ChipLibraryCalls.h"
 
 namespace devlink::win32 {
 
@@ -41,20 +42,6 @@ public:
                                    std::uint16_t* count) override;
 
 private:
-    // The calls as the libraries export them.
-    using TEngineVersion = std::int32_t(__stdcall*)(char*);
-    using TEngineOpenTransport = std::uint32_t(__stdcall*)(std::int32_t, const char*, std::int32_t, std::int32_t,
-                                                           std::int32_t);
-    using TEngineOpenSpi = std::uint32_t(__stdcall*)(const char*, std::int32_t);
-    using TEngineClose = std::int32_t(__stdcall*)(std::uint32_t);
-    using TEngineReadKey = std::int32_t(__stdcall*)(std::uint32_t, std::uint16_t, std::uint16_t, std::uint16_t,
-                                                    std::uint16_t*, std::uint16_t*);
-    using TEngineWriteKey = std::int32_t(__stdcall*)(std::uint32_t, std::uint16_t, std::uint16_t, std::uint16_t,
-                                                     const std::uint16_t*);
-    using TEngineRestart = std::int32_t(__stdcall*)(std::uint32_t, std::int32_t);
-    using TEngineChipName = std::int32_t(__stdcall*)(std::uint32_t, std::int32_t, char*);
-    using TFlashListSpiPorts = std::int32_t(__stdcall*)(std::uint16_t*, char*, char*, std::uint16_t*);
-
     HMODULE engine_ = nullptr;
     HMODULE flash_ = nullptr;
     TEngineVersion engineVersion_ = nullptr;

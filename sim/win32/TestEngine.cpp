@@ -2,7 +2,9 @@
 // answered by the shared simulated bench.
 
 #include <cstdint>
+#include <type_traits>
 
+#include "link/win32/ChipLibraryCalls.h"
 #include "sim/win32/SharedBench.h"
 
 using sim::win32::SharedBench;
@@ -41,3 +43,13 @@ std::int32_t __stdcall EngineChipName(std::uint32_t handle, std::int32_t capacit
 }
 
 }  // extern "C"
+
+// Each export has exactly the type the binding calls it through.
+static_assert(std::is_same_v<decltype(&EngineVersion), devlink::win32::TEngineVersion>);
+static_assert(std::is_same_v<decltype(&EngineOpenTransport), devlink::win32::TEngineOpenTransport>);
+static_assert(std::is_same_v<decltype(&EngineOpenSpi), devlink::win32::TEngineOpenSpi>);
+static_assert(std::is_same_v<decltype(&EngineClose), devlink::win32::TEngineClose>);
+static_assert(std::is_same_v<decltype(&EngineReadKey), devlink::win32::TEngineReadKey>);
+static_assert(std::is_same_v<decltype(&EngineWriteKey), devlink::win32::TEngineWriteKey>);
+static_assert(std::is_same_v<decltype(&EngineRestart), devlink::win32::TEngineRestart>);
+static_assert(std::is_same_v<decltype(&EngineChipName), devlink::win32::TEngineChipName>);

@@ -84,7 +84,9 @@ TEST_P(ProgramSettingsFile, AFileOfAnotherVersionIsMovedAsideWithANote) {
     ASSERT_EQ(env.Prompts.Shown.size(), 1u);
     EXPECT_EQ(env.Prompts.Shown[0].Caption, "NOTE");
     EXPECT_EQ(env.Prompts.Shown[0].Type, 2);
-    EXPECT_EQ(env.Prompts.Shown[0].Text, "'" + ini.string() + "' is saved as\n\n'" + moved.string() + "'");
+    const std::string oldPath = ini.string();
+    const std::string newPath = moved.string();
+    EXPECT_EQ(env.Prompts.Shown[0].Text, "'" + oldPath + "' is saved as\n\n'" + newPath + "'");
 }
 
 INSTANTIATE_TEST_SUITE_P(

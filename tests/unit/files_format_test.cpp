@@ -154,8 +154,10 @@ TEST_F(Reading, AnyBytesLoadIntoConsistentGatewayLines) {
             bytes.push_back(pick == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()]);
         }
         // Real keys of the lines make the noise reach them.
-        for (int n = 0; n < 8; ++n)
-            bytes += "\n" + std::to_string(1011 + random() % 45) + "=" + std::to_string(static_cast<int>(random() % 12) - 2);
+        for (int n = 0; n < 8; ++n) {
+            bytes += '\n';
+            bytes += std::to_string(1011 + random() % 45) + "=" + std::to_string(static_cast<int>(random() % 12) - 2);
+        }
         Load(bytes);
         const app::TMajorForm& f = *form;
         for (const editor::TGatewayLine& line : editor::GatewayLines()) {

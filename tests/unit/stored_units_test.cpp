@@ -45,10 +45,14 @@ struct TStoredUnit {
 
 std::uint16_t Word(const std::string& text) { return static_cast<std::uint16_t>(std::stoul(text, nullptr, 16)); }
 
-std::string Unescaped(std::string text) {
-    for (std::size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 1))
-        text.replace(at, 2, "\n");
-    return text;
+std::string Unescaped(const std::string& text) {
+    std::string plain;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool escape = text.compare(at, 2, "\\n") == 0;
+        plain += escape ? '\n' : text[at];
+        if (escape) ++at;
+    }
+    return plain;
 }
 
 TStoredUnit ReadUnitFile(const fs::path& path) {

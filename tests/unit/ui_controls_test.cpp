@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
@@ -50,6 +51,17 @@ TEST(RadioButton, AHandlerThatReselectsItsOwnButtonDoesNotRecurse) {
     };
     a.SetChecked(true);
     EXPECT_EQ(runs, 1);
+}
+
+TEST(RadioButton, OnlyTheSelectedButtonOrWithoutSelectionTheFirstIsATabStop) {
+    ui::TRadioButton a("A"), b("B"), c("C");
+    ui::TRadioButton::Group({&a, &b, &c});
+    auto tabStops = [&] { return std::vector<bool>{a.IsTabStop(), b.IsTabStop(), c.IsTabStop()}; };
+    EXPECT_EQ(tabStops(), (std::vector<bool>{true, false, false}));
+    b.UserClick();
+    EXPECT_EQ(tabStops(), (std::vector<bool>{false, true, false}));
+    c.SetChecked(true);
+    EXPECT_EQ(tabStops(), (std::vector<bool>{false, false, true}));
 }
 
 TEST(ComboBox, CodeRunsNoHandlerAndEveryUserChoiceDoes) {

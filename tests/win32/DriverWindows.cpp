@@ -39,15 +39,19 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+namespace {
+
+// A Win32 callback: stdcall, which a plain lambda is not on 32-bit Windows.
+BOOL CALLBACK CollectWindow(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

@@ -13,6 +13,8 @@
 //   get NAME                       print a control's state: tick, selected item or text
 //   shown NAME                     print "shown" or "hidden": the control's own visibility
 //   enabled NAME                   print "enabled" or "disabled"
+//   keyboard-style NAME            print the control's keyboard styles: "group tabstop",
+//                                  "group", "tabstop" or "none"
 //   page NAME                      print the index of a tab set's page on show
 //   client-height                  print the height of the main window's client area
 //   spin NAME up|down              click an arrow of a spin with the mouse buttons' messages
@@ -117,6 +119,14 @@ int Shown(const std::string& name) {
 
 int Enabled(const std::string& name) {
     std::puts(IsWindowEnabled(Control(name)) ? "enabled" : "disabled");
+    return 0;
+}
+
+int KeyboardStyle(const std::string& name) {
+    const LONG_PTR style = GetWindowLongPtrA(Control(name), GWL_STYLE);
+    const bool group = (style & WS_GROUP) != 0;
+    const bool tabStop = (style & WS_TABSTOP) != 0;
+    std::puts(group && tabStop ? "group tabstop" : group ? "group" : tabStop ? "tabstop" : "none");
     return 0;
 }
 
@@ -239,6 +249,7 @@ int Run(const std::vector<std::string>& args) {
     if (command == "get") return need(1), Get(args[1]);
     if (command == "shown") return need(1), Shown(args[1]);
     if (command == "enabled") return need(1), Enabled(args[1]);
+    if (command == "keyboard-style") return need(1), KeyboardStyle(args[1]);
     if (command == "page") return need(1), Page(args[1]);
     if (command == "client-height") return need(0), ClientHeight();
     if (command == "spin") return need(2), Spin(args[1], args[2]);

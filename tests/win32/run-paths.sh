@@ -13,14 +13,14 @@
 #   bash tests/win32/run-paths.sh [BIN_FOLDER]
 #
 # BIN_FOLDER holds ZENTAUserProgrammer.exe, zenta.exe, zenta-windriver.exe and sim/ with
-# the simulated libraries, as the cross build leaves them (default build/bin/windows).
+# the simulated libraries, as the cross build leaves them (default build/bin/windows/x86).
 # The programs' bitness decides the Wine prefix: build/e2e-paths/x86 or x64. A sibling
 # folder of the other bitness, when there, gives the foreign library; otherwise it is a
 # copy of the simulated TESTENGINE.DLL whose PE header names the other processor.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root="$PWD"
-bin="$(cd "${1:-build/bin/windows}" && pwd)"
+bin="$(cd "${1:-build/bin/windows/x86}" && pwd)"
 
 # IMAGE_FILE_HEADER.Machine of a PE file, as 4 hex digits.
 machine() {

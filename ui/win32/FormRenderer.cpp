@@ -4,9 +4,11 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 #include <utility>
 
+#include "ui/Buttons.h"
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
@@ -71,6 +73,28 @@ std::vector<std::size_t> CreationOrder(const std::vector<TControl*>& controls) {
     return order;
 }
 
+bool SameRadioGroup(const TNativeControl* a, const TNativeControl& b) {
+    if (a == nullptr || a->Kind != TNativeKind::RadioButton || b.Kind != TNativeKind::RadioButton) return false;
+    const auto& peers = static_cast<const TRadioButton*>(b.Model)->Peers();
+    return std::find(peers.begin(), peers.end(), a->Model) != peers.end();
+}
+
+// The dialog manager's arrow keys move within a group, from a control with WS_GROUP to
+// the next one with it: each radio group starts with WS_GROUP, and so does the control
+// that follows it, which ends the group. `order` is the creation order, which is the
+// order of the windows among their siblings.
+void MarkRadioGroups(std::vector<TNativeControl>& controls, const std::vector<std::size_t>& order) {
+    std::map<HWND, const TNativeControl*> previous;  // the last control made in each parent
+    for (std::size_t i : order) {
+        const TNativeControl& c = controls[i];
+        const TNativeControl*& before = previous[GetParent(c.Handle)];
+        const bool radioBefore = before != nullptr && before->Kind == TNativeKind::RadioButton;
+        if ((c.Kind == TNativeKind::RadioButton || radioBefore) && !SameRadioGroup(before, c))
+            SetWindowLongPtrA(c.Handle, GWL_STYLE, GetWindowLongPtrA(c.Handle, GWL_STYLE) | WS_GROUP);
+        before = &c;
+    }
+}
+
 RECT FrameFor(int clientWidth, int clientHeight) {
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
@@ -126,11 +150,13 @@ void TFormRenderer::Create() {
         controls_[i].Kind = NativeKindOf(*models[i]);
         index_[models[i]] = i;
     }
-    for (std::size_t i : CreationOrder(models)) {
+    const std::vector<std::size_t> order = CreationOrder(models);
+    for (std::size_t i : order) {
         HWND parent = window_;
         const POINT origin = NativeOrigin(*models[i], parent);
         controls_[i].Create(parent, origin, ControlId(i), fonts_, picture_, this);
     }
+    MarkRadioGroups(controls_, order);
     for (TNativeControl& c : controls_) {
         if (c.Kind == TNativeKind::GroupBox)  // frames lie below what stands in them
             SetWindowPos(c.Handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

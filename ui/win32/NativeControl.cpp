@@ -30,7 +30,9 @@ TWindowKind WindowKindOf(TNativeKind kind) {
     switch (kind) {
     case TNativeKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case TNativeKind::CheckBox: return {"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
-    case TNativeKind::RadioButton: return {"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
+    // Not BS_AUTORADIOBUTTON: the model selects, deselects the peers and runs the edition
+    // rule, the window only shows it. The tab stop follows the selection (Sync).
+    case TNativeKind::RadioButton: return {"BUTTON", BS_RADIOBUTTON, 0};
     case TNativeKind::ComboBox: return {WC_COMBOBOXA, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case TNativeKind::UpDown: return {UPDOWN_CLASSA, UDS_ARROWKEYS, 0};
     case TNativeKind::ValueBox: return {"EDIT", ES_READONLY | ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
@@ -154,6 +156,10 @@ void TNativeControl::Sync(bool shown, bool enabled) {
         auto& radio = *static_cast<TRadioButton*>(Model);
         text(radio.Caption);
         check(radio.Checked());
+        // Read back, not remembered: BM_SETCHECK moves the tab stop of a radio button too.
+        const LONG_PTR style = GetWindowLongPtrA(Handle, GWL_STYLE);
+        const LONG_PTR wanted = radio.IsTabStop() ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (wanted != style) SetWindowLongPtrA(Handle, GWL_STYLE, wanted);
         break;
     }
     case TNativeKind::ComboBox: {
