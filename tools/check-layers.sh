@@ -24,7 +24,7 @@ declare -A may_include=(
   [ui/win32]="ui"
   [cli/win32]="ui ui/win32"
   [link/win32]="ui ui/win32 link"
-  [sim/win32]="link sim"
+  [sim/win32]="ui link link/win32 sim"
   [app/win32]="ui editor records files link app ui/win32 link/win32"
 )
 
