@@ -79,7 +79,7 @@ struct TDescribe {
         }
         const editor::TSpinSetting& setting = editor::SpinSettingOf(spin);
         std::string value = (e.*setting.Box).Text();
-        if (!setting.Unit.empty()) value += " " + std::string(setting.Unit);
+        if (!setting.Unit.empty()) value.append(" ").append(setting.Unit);
         return OnPage(e, setting.Page, setting.Caption, value);
     }
 };
