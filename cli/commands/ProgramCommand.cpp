@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zenta program [--restart] [--verify] FILE.wpx\n"
-    "       zenta program [--restart] --count N FILE.wpx\n"
+    "       zenta program [--restart] --count N [--log RECORD] FILE.wpx\n"
     "Loads the settings file into the window (LOAD FILE), switches to the pages of the\n"
     "attached unit's kind and runs PROGRAM DEVICE. The window's prompts become messages\n"
     "on standard error; --restart answers its restart question with Yes. --verify reads\n"
@@ -26,7 +26,8 @@ constexpr const char* kUsage =
     "refused when anything is found); then for each of N units the run waits for it to\n"
     "appear on the link, programs and verifies it, prints one line (time, number, kind,\n"
     "version, edition, result) and waits for it to go. A failed unit does not stop the\n"
-    "run; Ctrl-C ends it between units. A summary line ends it.\n"
+    "run; Ctrl-C ends it between units. A summary line ends it. --log RECORD appends one\n"
+    "JSON line per unit to the production record RECORD (see zenta log).\n"
     "Exit status: 0 programmed, 1 a production run's file has findings, 2 bad usage,\n"
     "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed,\n"
     "7 write failed or read back other words, 8 a production run with a failed unit,\n"
@@ -62,18 +63,21 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
     TCommandLine line("program", kUsage);
     TProgramOptions options;
     std::optional<std::string> count;
+    std::optional<std::string> log;
     std::string path;
     line.Flag("--restart", options.Restart);
     line.Flag("--verify", options.Verify);
     line.Option("--count", count);
+    line.Option("--log", log);
     line.Positional("FILE.wpx", path);
     return line.Run(args, context, [&] {
         const int units = count ? CountOf(*count) : 0;
+        if (log && !count) throw TUsageError("--log belongs to a production run (--count N)");
         const auto file = ReadSnapshot(path, "program", context);
         if (!file) return kExitFileError;
         devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
         if (library == nullptr) return kExitNoUnit;
-        if (count) return RunProduction(file, {units, options.Restart}, *library, context);
+        if (count) return RunProduction(file, {units, options.Restart, log.value_or("")}, *library, context);
         return ProgramOnce(*file, options, *library, context);
     });
 }

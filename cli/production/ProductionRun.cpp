@@ -8,6 +8,9 @@
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitProgramming.h"
 #include "cli/commands/UnitText.h"
+#include "cli/record/LocalTimestamp.h"
+#include "cli/record/ProductionRecord.h"
+#include "cli/record/Sha256.h"
 
 namespace cli {
 namespace {
@@ -29,6 +32,31 @@ std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, T
     return kExitFindings;
 }
 
+// A record is refused before the first unit: a unit programmed without its entry would
+// be missing from it for good.
+std::optional<int> RecordRefusal(const TProductionOptions& options, TCommandContext& context) {
+    if (options.LogPath.empty() || OpenRecord(options.LogPath)) return std::nullopt;
+    context.Err << "zenta program: " << options.LogPath << ": the production record cannot be appended to; no unit was programmed\n";
+    return kExitFileError;
+}
+
+int MillisecondOfDay(const ui::TLocalTime& time) {
+    return ((time.Hour * 60 + time.Minute) * 60 + time.Second) * 1000 + time.Millisecond;
+}
+
+// The clock gives the time of day only; a unit takes far less than a day, so a negative
+// difference is a unit that went past midnight.
+double SecondsBetween(const ui::TLocalTime& start, const ui::TLocalTime& end) {
+    constexpr int kDay = 24 * 60 * 60 * 1000;
+    const int elapsed = (MillisecondOfDay(end) - MillisecondOfDay(start) + kDay) % kDay;
+    return elapsed / 1000.0;
+}
+
+const char* VerificationOf(TOutcome outcome) {
+    if (outcome == TOutcome::Succeeded) return "verified";
+    return outcome == TOutcome::VerifyFailed ? "differs" : "not reached";
+}
+
 std::string TimeText(const ui::TLocalTime& time) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.Hour, time.Minute, time.Second);
@@ -47,7 +75,12 @@ class TProductionRun {
 public:
     TProductionRun(const TFileSnapshot& file, const TProductionOptions& options, devlink::IChipLibrary& library,
                    TCommandContext& context)
-        : file_(file), options_(options), library_(library), context_(context), watcher_(library, context.Sleeper) {}
+        : file_(file),
+          options_(options),
+          library_(library),
+          context_(context),
+          watcher_(library, context.Sleeper),
+          digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())) {}
 
     int Run() {
         context_.Interrupt.Arm();
@@ -83,10 +116,31 @@ private:
             context_.Err << "zenta program: " << file_.Path() << ": " << *problem << '\n';
             return false;
         }
+        const ui::TLocalTime start = context_.Clock.Now();
         const TUnitResult result = ProgramUnit(session, {options_.Restart, true});
+        const ui::TLocalTime end = context_.Clock.Now();
         (result.Outcome == TOutcome::Succeeded ? programmed_ : failed_)++;
-        context_.Out << ResultLine(context_.Clock.Now(), number, options_.Count, result) << std::endl;
+        context_.Out << ResultLine(end, number, options_.Count, result) << std::endl;
+        if (!options_.LogPath.empty()) Record(result, SecondsBetween(start, end));
         return true;
+    }
+
+    // A unit already handled stays handled when its entry cannot be written: the run
+    // says so and goes on.
+    void Record(const TUnitResult& result, double seconds) {
+        const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
+        const TRecordEntry entry{.Time = LocalTimestampNow(),
+                                 .Adapter = watcher_.Adapter(),
+                                 .Kind = unit.Kind,
+                                 .Version = unit.Version,
+                                 .Edition = unit.Edition,
+                                 .File = file_.Path(),
+                                 .Sha256 = digest_,
+                                 .Result = OutcomeName(result.Outcome),
+                                 .Verification = VerificationOf(result.Outcome),
+                                 .Seconds = seconds};
+        if (!AppendToRecord(options_.LogPath, entry))
+            context_.Err << "zenta program: " << options_.LogPath << ": this unit's entry could not be appended\n";
     }
 
     const TFileSnapshot& file_;
@@ -94,6 +148,7 @@ private:
     devlink::IChipLibrary& library_;
     TCommandContext& context_;
     TLinkWatcher watcher_;
+    const std::string digest_;
     int programmed_ = 0;
     int failed_ = 0;
 };
@@ -103,6 +158,7 @@ private:
 int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options, devlink::IChipLibrary& library,
                   TCommandContext& context) {
     if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
+    if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
     return TProductionRun(*file, options, library, context).Run();
 }
 

@@ -5,6 +5,7 @@
 // to go. A failed unit does not stop the run; Ctrl-C ends it between two units.
 
 #include <memory>
+#include <string>
 
 #include "cli/framework/CommandContext.h"
 #include "cli/host/FileSnapshot.h"
@@ -16,11 +17,13 @@ inline constexpr unsigned kLinkPollMs = 500;
 struct TProductionOptions {
     int Count = 1;
     bool Restart = false;
+    std::string LogPath;  // the production record to append to; none when empty
 };
 
 // The exit code: 0 every unit programmed, kExitUnitsFailed when one failed,
 // kExitInterrupted after Ctrl-C, kExitFindings when the check of the file found anything
-// (then nothing is programmed), kExitFileError when the window cannot load it.
+// (then nothing is programmed), kExitFileError when the window cannot load it or the
+// record cannot be appended to.
 int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options, devlink::IChipLibrary& library,
                   TCommandContext& context);
 
