@@ -20,7 +20,7 @@ constexpr TCommand kCommands[] = {
     {"restart", "restart", "RESTART DEVICE on the attached unit", OnSystem<RunRestartCommand>},
     {"script", "script FILE|-", "run a script against the headless programmer and a simulated unit",
      OnSystem<RunScriptCommand>},
-    {"sim", "sim ...", "show or change the simulated unit on the bench", OnSystem<RunSimCommand>},
+    {"sim", "sim COMMAND", "show or change the simulated units on the bench", OnSystem<RunSimCommand>},
 };
 
 }  // namespace
