@@ -10,6 +10,7 @@
 
 #include "app/MajorForm.h"
 #include "cli/host/CommandServices.h"
+#include "cli/host/TransportChoice.h"
 
 namespace cli {
 
@@ -24,6 +25,12 @@ class TCommandSession {
 public:
     // Prompts become messages only when `echoPrompts`; they are kept either way.
     TCommandSession(devlink::IChipLibrary& library, const TPlatform& platform, bool echoPrompts);
+
+    // Every later connection opens `chosen` instead of the window's entry 0: the chosen
+    // entry and the USB flag are set as the timer's tick sets them. A transport the list
+    // does not hold takes the place after the last entry, or the last place when the list
+    // is full (only the chosen entry is ever opened).
+    void ChooseTransport(const TChosenTransport& chosen);
 
     app::TMajorForm& Form() { return form_; }
     const app::TMajorForm& Form() const { return form_; }
