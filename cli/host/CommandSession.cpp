@@ -1,7 +1,5 @@
 #include "cli/host/CommandSession.h"
 
-#include <algorithm>
-
 #include "records/KeyTransfer.h"
 
 namespace cli {
@@ -43,20 +41,10 @@ app::TDeviceResult TCommandSession::ProgramDevice(bool restart) {
     return form_.ProgramDeviceButtonClick();
 }
 
-void TCommandSession::ChooseTransport(const TChosenTransport& chosen) {
-    devlink::TTransportTable& table = form_.Transports;
-    int index = 0;
-    while (index < table.Count && (table.PortNames[static_cast<std::size_t>(index)] != chosen.Name ||
-                                   table.TransportStrings[static_cast<std::size_t>(index)] != chosen.TransportString))
-        ++index;
-    if (index == table.Count) {
-        index = std::min(table.Count, static_cast<int>(devlink::TTransportTable::kCapacity) - 1);
-        table.PortNames[static_cast<std::size_t>(index)] = chosen.Name;
-        table.TransportStrings[static_cast<std::size_t>(index)] = chosen.TransportString;
-        table.Count = index + 1;
-    }
-    table.Chosen = index;
-    table.Usb = chosen.Usb;
+void TCommandSession::ChooseTransport(const TChosenTransport& chosen) { ApplyTransport(form_.Transports, chosen); }
+
+void TCommandSession::ChooseNamedTransport(const std::optional<std::string>& spec) {
+    if (spec) ChooseTransport(ResolveTransport(form_.Transports, *spec));
 }
 
 std::optional<std::vector<std::uint16_t>> TCommandSession::ReadKeyWords(std::uint16_t key) {

@@ -26,11 +26,11 @@ public:
     // Prompts become messages only when `echoPrompts`; they are kept either way.
     TCommandSession(devlink::IChipLibrary& library, const TPlatform& platform, bool echoPrompts);
 
-    // Every later connection opens `chosen` instead of the window's entry 0: the chosen
-    // entry and the USB flag are set as the timer's tick sets them. A transport the list
-    // does not hold takes the place after the last entry, or the last place when the list
-    // is full (only the chosen entry is ever opened).
+    // Every later connection opens `chosen` instead of the window's entry 0 (ApplyTransport).
     void ChooseTransport(const TChosenTransport& chosen);
+    // The transport a command line named (ResolveTransport), or, without one, the
+    // window's own choice. Throws TUsageError for a name that is no transport.
+    void ChooseNamedTransport(const std::optional<std::string>& spec);
 
     app::TMajorForm& Form() { return form_; }
     const app::TMajorForm& Form() const { return form_; }

@@ -28,6 +28,30 @@ bool IsUsbDevicePath(const std::string& text) {
            AllDigits(std::string_view(text).substr(kUsbPrefix.size()));
 }
 
+std::optional<TChosenTransport> ResolveTransportOption(devlink::IChipLibrary& library,
+                                                       const std::optional<std::string>& spec) {
+    if (!spec) return std::nullopt;
+    devlink::TTransportTable transports;
+    devlink::EnumerateTransports(library, transports);
+    return ResolveTransport(transports, *spec);
+}
+
+void ApplyTransport(devlink::TTransportTable& table, const TChosenTransport& chosen) {
+    std::size_t index = 0;
+    const auto count = static_cast<std::size_t>(table.Count);
+    while (index < count &&
+           (table.PortNames[index] != chosen.Name || table.TransportStrings[index] != chosen.TransportString))
+        ++index;
+    if (index == count) {
+        index = std::min(count, devlink::TTransportTable::kCapacity - 1);
+        table.PortNames[index] = chosen.Name;
+        table.TransportStrings[index] = chosen.TransportString;
+        table.Count = static_cast<int>(index + 1);
+    }
+    table.Chosen = static_cast<int>(index);
+    table.Usb = chosen.Usb;
+}
+
 std::string ListedTransports(const devlink::TTransportTable& transports) {
     std::string listed;
     for (std::size_t i = 0; i < static_cast<std::size_t>(transports.Count); ++i) {
