@@ -23,7 +23,7 @@ constexpr TCommand kCommands[] = {
     {"transports", "transports", "the transports --transport can name", OnSystem<RunTransportsCommand>},
     {"script", "script FILE|-", "run a script against the headless programmer and a simulated unit",
      OnSystem<RunScriptCommand>},
-    {"sim", "sim ...", "show or change the simulated unit on the bench", OnSystem<RunSimCommand>},
+    {"sim", "sim COMMAND", "show or change the simulated units on the bench", OnSystem<RunSimCommand>},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@ namespace cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFindings = 1;      // diff: the files differ; check: something to report
+inline constexpr int kExitBenchUnusable = 1; // sim: the bench's state file cannot be read or written
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitFileError = 3;     // a settings file cannot be read or saved
 inline constexpr int kExitNoUnit = 4;        // no unit answers on the link
