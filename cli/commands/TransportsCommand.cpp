@@ -26,6 +26,7 @@ constexpr const char* kUsage =
 
 std::vector<TChosenTransport> Listed(const devlink::TTransportTable& transports) {
     std::vector<TChosenTransport> listed;
+    listed.reserve(static_cast<std::size_t>(transports.Count));
     for (int i = 0; i < transports.Count; ++i) listed.push_back(ResolveTransport(transports, std::to_string(i)));
     return listed;
 }

@@ -28,7 +28,7 @@ constexpr const char* kUsage =
     "See docs/cli.md.\n";
 
 std::vector<std::uint16_t> RecordOf(const std::vector<std::uint16_t>& words) {
-    std::vector<std::uint16_t> record(words.begin(), words.begin() + std::min(words.size(), devlink::kRecordWords));
+    std::vector<std::uint16_t> record = words;
     record.resize(devlink::kRecordWords, 0);
     return record;
 }
