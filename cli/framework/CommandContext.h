@@ -47,6 +47,8 @@ int RunCheckCommand(const TArgs& args, TCommandContext& context);
 int RunReadCommand(const TArgs& args, TCommandContext& context);
 int RunProgramCommand(const TArgs& args, TCommandContext& context);
 int RunRestartCommand(const TArgs& args, TCommandContext& context);
+int RunTransportsCommand(const TArgs& args, TCommandContext& context);
+int RunVerifyCommand(const TArgs& args, TCommandContext& context);
 // The script language and the simulated unit's bench.
 int RunScriptCommand(const TArgs& args, TCommandContext& context);
 int RunSimCommand(const TArgs& args, TCommandContext& context);

@@ -13,6 +13,7 @@ inline constexpr int kExitRefused = 5;       // a unit this programmer does not 
 inline constexpr int kExitReadFailed = 6;    // a PS key of the unit cannot be read
 inline constexpr int kExitWriteFailed = 7;   // the record write failed, or the unit holds other words afterwards
 inline constexpr int kExitUnitsFailed = 8;   // a production run in which at least one unit failed
+inline constexpr int kExitBackupFailed = 9;  // the unit's settings could not be read and saved before programming
 inline constexpr int kExitInterrupted = 130; // a production run ended by Ctrl-C
 
 }  // namespace cli

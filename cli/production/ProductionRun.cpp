@@ -47,7 +47,7 @@ class TProductionRun {
 public:
     TProductionRun(const TFileSnapshot& file, const TProductionOptions& options, devlink::IChipLibrary& library,
                    TCommandContext& context)
-        : file_(file), options_(options), library_(library), context_(context), watcher_(library, context.Sleeper) {}
+        : file_(file), options_(options), library_(library), context_(context), watcher_(library, context.Sleeper, options.Place.Transport) {}
 
     int Run() {
         context_.Interrupt.Arm();
@@ -78,15 +78,29 @@ private:
     // programming one unit does to the editor (its edition, the fixed Radio PTT line)
     // never reaches the next one.
     bool ProgramNextUnit(int number) {
-        TCommandSession session(library_, TPlatform{context_.Clock, context_.Sleeper, context_.Err}, true);
+        const TPlatform platform{context_.Clock, context_.Sleeper, context_.Err};
+        const TUnitPlace& place = options_.Place;
+        if (place.BackupFolder) {
+            const TBackupResult backup = BackUpUnit(library_, platform, place.Transport, *place.BackupFolder);
+            if (backup.Outcome != TOutcome::Succeeded) {
+                Report(number, {backup.Outcome, backup.Message, false, backup.Unit});
+                return true;
+            }
+            context_.Err << "Backup of unit " << number << " saved to " << backup.Path << '\n';
+        }
+        TCommandSession session(library_, platform, true);
+        if (place.Transport) session.ChooseTransport(*place.Transport);
         if (const auto problem = session.LoadFile(file_.CopyPath())) {
             context_.Err << "zenta program: " << file_.Path() << ": " << *problem << '\n';
             return false;
         }
-        const TUnitResult result = ProgramUnit(session, {options_.Restart, true});
+        Report(number, ProgramUnit(session, {options_.Restart, true}));
+        return true;
+    }
+
+    void Report(int number, const TUnitResult& result) {
         (result.Outcome == TOutcome::Succeeded ? programmed_ : failed_)++;
         context_.Out << ResultLine(context_.Clock.Now(), number, options_.Count, result) << std::endl;
-        return true;
     }
 
     const TFileSnapshot& file_;

@@ -8,6 +8,7 @@
 
 #include "cli/framework/CommandContext.h"
 #include "cli/host/FileSnapshot.h"
+#include "cli/host/UnitBackup.h"
 
 namespace cli {
 
@@ -16,6 +17,7 @@ inline constexpr unsigned kLinkPollMs = 500;
 struct TProductionOptions {
     int Count = 1;
     bool Restart = false;
+    TUnitPlace Place;
 };
 
 // The exit code: 0 every unit programmed, kExitUnitsFailed when one failed,
