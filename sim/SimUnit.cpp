@@ -161,6 +161,12 @@ std::string FormatWords(const std::vector<std::uint16_t>& words) {
     return text;
 }
 
+std::string FormatWord(std::uint16_t word) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(word));
+    return text;
+}
+
 TSimUnit TSimUnit::Bare(TUnitKind kind, std::optional<std::uint16_t> typeWord,
                         std::optional<std::uint16_t> versionWord,
                         std::optional<std::string> chipName) {

@@ -47,6 +47,8 @@ std::optional<std::uint32_t> ParseNumber(std::string_view text, std::uint32_t ma
 
 // Words as 4-digit upper-case hex, blank-separated ("AB02 0205"); empty for no words.
 std::string FormatWords(const std::vector<std::uint16_t>& words);
+// One word or key id as 0x and 4 upper-case hex digits ("0x02AB").
+std::string FormatWord(std::uint16_t word);
 
 class TSimUnit {
 public:

@@ -6,7 +6,7 @@ TLocalTime THeadlessClock::Now() {
     constexpr std::int64_t day = 24LL * 3600 * 1000;
     const std::int64_t t = ((now_ % day) + day) % day;
     return {static_cast<int>(t / 3600000), static_cast<int>(t / 60000 % 60),
-            static_cast<int>(t / 1000 % 60), static_cast<int>(t % 1000)};
+            static_cast<int>(t / 1000 % 60), static_cast<int>(t % 1000), kYear, kMonth, kDay};
 }
 
 void THeadlessSleep::Sleep(unsigned milliseconds) {

@@ -14,8 +14,13 @@
 
 namespace ui {
 
+// The virtual clock keeps one date; only its time of day moves.
 class THeadlessClock : public IClock {
 public:
+    static constexpr int kYear = 2026;
+    static constexpr int kMonth = 12;
+    static constexpr int kDay = 8;
+
     TLocalTime Now() override;
     void SetTimeOfDay(std::int64_t millisecondsSinceMidnight) { now_ = millisecondsSinceMidnight; }
     void Advance(std::int64_t milliseconds) { now_ += milliseconds; }

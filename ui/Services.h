@@ -62,6 +62,10 @@ struct TLocalTime {
     int Minute = 0;
     int Second = 0;
     int Millisecond = 0;
+    // The date, for names that must stay apart across days (backups of units).
+    int Year = 0;
+    int Month = 0;  // 1..12
+    int Day = 0;    // 1..31
 };
 
 class IClock {

@@ -20,9 +20,12 @@ constexpr TCommand kCommands[] = {
     {"program", "program FILE", "LOAD FILE and PROGRAM DEVICE; --count N for a production run",
      OnSystem<RunProgramCommand>},
     {"restart", "restart", "RESTART DEVICE on the attached unit", OnSystem<RunRestartCommand>},
+    {"verify", "verify FILE", "whether the attached unit holds what programming FILE would write",
+     OnSystem<RunVerifyCommand>},
+    {"transports", "transports", "the transports --transport can name", OnSystem<RunTransportsCommand>},
     {"script", "script FILE|-", "run a script against the headless programmer and a simulated unit",
      OnSystem<RunScriptCommand>},
-    {"sim", "sim ...", "show or change the simulated unit on the bench", OnSystem<RunSimCommand>},
+    {"sim", "sim COMMAND", "show or change the simulated units on the bench", OnSystem<RunSimCommand>},
 };
 
 }  // namespace

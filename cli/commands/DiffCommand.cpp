@@ -1,15 +1,11 @@
 // `zenta diff A.wpx B.wpx`: the settings two files give differently, as the window shows
 // them after loading each.
 
-#include <algorithm>
-#include <iomanip>
-
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
-#include "cli/commands/ShownSettings.h"
-#include "files/FileKeys.h"
+#include "cli/commands/SettingDifferences.h"
 
 namespace cli {
 namespace {
@@ -22,50 +18,6 @@ constexpr const char* kUsage =
     "same) are equal. --json gives the same as one JSON object.\n"
     "Exit status: 0 equal, 1 they differ, 2 bad usage, 3 a file cannot be read. See\n"
     "docs/cli.md.\n";
-
-struct TDifference {
-    TShownSetting A;
-    TShownSetting B;
-};
-
-// Settings are compared by what the window holds, the number a file would be saved with.
-std::vector<TDifference> Differences(const TLoadedFile& a, const TLoadedFile& b) {
-    std::vector<TDifference> differences;
-    for (TShownSetting& shown : ShownSettings(a.Form()))
-        if (files::FileValue(a.Form(), *shown.Key) != files::FileValue(b.Form(), *shown.Key))
-            differences.push_back({shown, ShowSetting(b.Form(), *shown.Key)});
-    return differences;
-}
-
-std::string Shown(const std::string& value) { return value.empty() ? "(none)" : value; }
-
-void Print(std::ostream& out, const TLoadedFile& a, const TLoadedFile& b, const std::vector<TDifference>& differences) {
-    if (differences.empty()) return;
-    out << "--- " << a.File().Path() << "\n+++ " << b.File().Path() << '\n';
-    std::size_t width = 0;
-    for (const TDifference& d : differences) width = std::max(width, d.A.Caption.size());
-    const std::string* page = nullptr;
-    for (const TDifference& d : differences) {
-        if (page == nullptr || *page != d.A.Page) {
-            page = &d.A.Page;
-            out << *page << '\n';
-        }
-        out << "  " << std::left << std::setw(static_cast<int>(width)) << d.A.Caption << "  " << Shown(d.A.Value)
-            << " -> " << Shown(d.B.Value) << '\n';
-    }
-}
-
-void WriteDifferencesJson(std::ostream& out, const TLoadedFile& a, const TLoadedFile& b,
-               const std::vector<TDifference>& differences) {
-    TJson listed = TJson::array();
-    for (const TDifference& d : differences)
-        listed.push_back({{"key", JsonText(files::KeyText(d.A.Key->Key))},
-                          {"page", JsonText(d.A.Page)},
-                          {"caption", JsonText(d.A.Caption)},
-                          {"a", JsonText(d.A.Value)},
-                          {"b", JsonText(d.B.Value)}});
-    WriteJson(out, {{"a", JsonText(a.File().Path())}, {"b", JsonText(b.File().Path())}, {"differences", listed}});
-}
 
 }  // namespace
 
@@ -82,11 +34,12 @@ int RunDiffCommand(const TArgs& args, TCommandContext& context) {
         if (!a) return kExitFileError;
         const auto b = LoadSettingsFile(pathB, "diff", context);
         if (!b) return kExitFileError;
-        const std::vector<TDifference> differences = Differences(*a, *b);
+        const std::vector<TDifference> differences = Differences(a->Form(), b->Form());
         if (asJson)
-            WriteDifferencesJson(context.Out, *a, *b, differences);
+            WriteJson(context.Out, {{"a", JsonText(pathA)}, {"b", JsonText(pathB)},
+                                    {"differences", DifferencesJson(differences, "a", "b")}});
         else
-            Print(context.Out, *a, *b, differences);
+            PrintDifferences(context.Out, pathA, pathB, differences);
         return differences.empty() ? kExitOk : kExitFindings;
     });
 }

@@ -6,6 +6,7 @@
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
+#include "cli/host/UnitBackup.h"
 #include "cli/production/ProductionRun.h"
 #include "cli/host/UnitAccess.h"
 #include "cli/host/UnitProgramming.h"
@@ -15,8 +16,8 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zenta program [--restart] [--verify] FILE.wpx\n"
-    "       zenta program [--restart] --count N [--log RECORD] FILE.wpx\n"
+    "usage: zenta program [--restart] [--verify] [--transport T] [--backup DIR] FILE.wpx\n"
+    "       zenta program [--restart] --count N [--transport T] [--backup DIR] [--log RECORD] FILE.wpx\n"
     "Loads the settings file into the window (LOAD FILE), switches to the pages of the\n"
     "attached unit's kind and runs PROGRAM DEVICE. The window's prompts become messages\n"
     "on standard error; --restart answers its restart question with Yes. --verify reads\n"
@@ -28,10 +29,13 @@ constexpr const char* kUsage =
     "version, edition, result) and waits for it to go. A failed unit does not stop the\n"
     "run; Ctrl-C ends it between units. A summary line ends it. --log RECORD appends one\n"
     "JSON line per unit to the production record RECORD (see zenta log).\n"
+    "--transport programs the unit on that transport (see zenta transports). --backup\n"
+    "first reads each unit's settings as READ DEVICE does and saves them in DIR as\n"
+    "DATE-TIME-ADAPTER-KIND.wpx; a unit whose settings cannot be saved is not programmed.\n"
     "Exit status: 0 programmed, 1 a production run's file has findings, 2 bad usage,\n"
     "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed,\n"
     "7 write failed or read back other words, 8 a production run with a failed unit,\n"
-    "130 a production run ended by Ctrl-C. See docs/cli.md.\n";
+    "9 the unit's backup failed, 130 a production run ended by Ctrl-C. See docs/cli.md.\n";
 
 int CountOf(const std::string& text) {
     int count = 0;
@@ -41,9 +45,17 @@ int CountOf(const std::string& text) {
     return count;
 }
 
-int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, devlink::IChipLibrary& library,
-                TCommandContext& context) {
-    TCommandSession session(library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
+                devlink::IChipLibrary& library, TCommandContext& context) {
+    const TPlatform platform{context.Clock, context.Sleeper, context.Err};
+    if (place.BackupFolder) {
+        const TBackupResult backup = BackUpUnit(library, platform, place.Transport, *place.BackupFolder);
+        if (backup.Outcome != TOutcome::Succeeded)
+            return FinishDeviceCommand("program", backup.Outcome, backup.Message, false, library, context);
+        context.Out << "backup saved to " << backup.Path << '\n';
+    }
+    TCommandSession session(library, platform, true);
+    if (place.Transport) session.ChooseTransport(*place.Transport);
     if (const auto problem = session.LoadFile(file.CopyPath())) {
         context.Err << "zenta program: " << file.Path() << ": " << *problem << '\n';
         return kExitFileError;
@@ -64,11 +76,15 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
     TProgramOptions options;
     std::optional<std::string> count;
     std::optional<std::string> log;
+    std::optional<std::string> transport;
+    std::optional<std::string> backup;
     std::string path;
     line.Flag("--restart", options.Restart);
     line.Flag("--verify", options.Verify);
     line.Option("--count", count);
     line.Option("--log", log);
+    line.Option("--transport", transport);
+    line.Option("--backup", backup);
     line.Positional("FILE.wpx", path);
     return line.Run(args, context, [&] {
         const int units = count ? CountOf(*count) : 0;
@@ -77,8 +93,15 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
         if (!file) return kExitFileError;
         devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
         if (library == nullptr) return kExitNoUnit;
-        if (count) return RunProduction(file, {units, options.Restart, log.value_or("")}, *library, context);
-        return ProgramOnce(*file, options, *library, context);
+        const TUnitPlace place{ResolveTransportOption(*library, transport), backup};
+        if (backup) {
+            if (const auto problem = BackupFolderProblem(*backup)) {
+                context.Err << "zenta program: cannot write backups to " << *backup << ": " << *problem << '\n';
+                return kExitFileError;
+            }
+        }
+        if (count) return RunProduction(file, {units, options.Restart, place, log.value_or("")}, *library, context);
+        return ProgramOnce(*file, options, place, *library, context);
     });
 }
 

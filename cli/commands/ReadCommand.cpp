@@ -11,12 +11,13 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zenta read [--json] [--output FILE.wpx]\n"
+    "usage: zenta read [--json] [--output FILE.wpx] [--transport NAME|INDEX]\n"
     "Runs READ DEVICE on the attached unit and shows the unit's version text and every\n"
     "setting of its kind as the window shows them after the read. --output saves the\n"
     "window's settings with SAVE FILE: what was read, the other unit kind at its defaults.\n"
     "The window's prompts become messages on standard error. --json gives the same as one\n"
-    "JSON object.\n"
+    "JSON object. --transport reads the unit on that transport (see zenta transports)\n"
+    "instead of the window's first one.\n"
     "Exit status: 0 read, 2 bad usage, 3 the output file cannot be saved, 4 no unit,\n"
     "5 unit refused, 6 reading the unit failed. See docs/cli.md.\n";
 
@@ -51,12 +52,15 @@ int RunReadCommand(const TArgs& args, TCommandContext& context) {
     TCommandLine line("read", kUsage);
     bool asJson = false;
     std::optional<std::string> output;
+    std::optional<std::string> transport;
     line.Flag("--json", asJson);
     line.Option("--output", output);
+    line.Option("--transport", transport);
     return line.Run(args, context, [&] {
         devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
         if (library == nullptr) return kExitNoUnit;
         TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+        session.ChooseNamedTransport(transport);
         const app::TDeviceResult read = session.ReadDevice();
         if (read.Outcome != app::TDeviceOutcome::Succeeded)
             return FinishDeviceCommand("read", OutcomeOf(read.Outcome), read.Message, true, *library, context);

@@ -10,6 +10,10 @@
 #include "link/ChipLibrary.h"
 #include "ui/Services.h"
 
+namespace sim {
+class TSimStateFile;
+}  // namespace sim
+
 namespace cli {
 
 // Ctrl-C as a request to stop between two units. Until Arm, Ctrl-C ends the process as
@@ -44,8 +48,12 @@ int RunLogCommand(const TArgs& args, TCommandContext& context);
 int RunReadCommand(const TArgs& args, TCommandContext& context);
 int RunProgramCommand(const TArgs& args, TCommandContext& context);
 int RunRestartCommand(const TArgs& args, TCommandContext& context);
+int RunTransportsCommand(const TArgs& args, TCommandContext& context);
+int RunVerifyCommand(const TArgs& args, TCommandContext& context);
 // The script language and the simulated unit's bench.
 int RunScriptCommand(const TArgs& args, TCommandContext& context);
 int RunSimCommand(const TArgs& args, TCommandContext& context);
+// The bench of another state file than this process's.
+int RunSimCommand(const TArgs& args, TCommandContext& context, const sim::TSimStateFile& bench);
 
 }  // namespace cli

@@ -7,9 +7,15 @@
 namespace cli {
 
 TCommandLine::TCommandLine(const char* command, const char* usage)
-    : command_(command), usage_(usage), app_(std::make_unique<CLI::App>(usage, std::string("zenta ") + command)) {
+    : command_(command),
+      usage_(usage),
+      ownApp_(std::make_unique<CLI::App>(usage, "zenta " + command_)),
+      app_(ownApp_.get()) {
     app_->set_help_flag("-h,--help");
 }
+
+TCommandLine::TCommandLine(std::string command, const char* usage, CLI::App& app, std::function<int()> body)
+    : command_(std::move(command)), usage_(usage), app_(&app), body_(std::move(body)) {}
 
 TCommandLine::~TCommandLine() = default;
 
@@ -26,16 +32,35 @@ void TCommandLine::Positional(const char* name, std::string& field) {
     positionals_.emplace_back(name);
 }
 
+TCommandLine& TCommandLine::Subcommand(const char* name, const char* usage, std::function<int()> body) {
+    app_->require_subcommand(1);
+    // The sub-command takes the help flag this command has.
+    CLI::App& app = *app_->add_subcommand(name, usage);
+    std::string command = command_;
+    command.append(" ").append(name);
+    subcommands_.push_back(
+        std::unique_ptr<TCommandLine>(new TCommandLine(std::move(command), usage, app, std::move(body))));
+    return *subcommands_.back();
+}
+
+const TCommandLine& TCommandLine::Reached() const {
+    for (const auto& subcommand : subcommands_)
+        if (subcommand->app_->parsed()) return subcommand->Reached();
+    return *this;
+}
+
 // CLI11's reasons in the words this command line has always used. An argument no option
 // or position takes is told before a missing one, as the line reads from the left.
 std::string TCommandLine::UsageProblem(const std::exception& error) const {
-    const bool requiredOrExtra = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr ||
-                                 dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr;
+    const bool required = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr;
+    const bool requiredOrExtra = required || dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr;
     if (requiredOrExtra && !app_->remaining().empty()) {
         const std::string extra = app_->remaining().front();
-        return (extra.size() > 1 && extra[0] == '-' ? "unknown option " : "unexpected argument ") + extra;
+        if (extra.size() > 1 && extra[0] == '-') return "unknown option " + extra;
+        return (subcommands_.empty() ? "unexpected argument " : "unknown command ") + extra;
     }
-    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+    if (required && !subcommands_.empty()) return "COMMAND is missing";
+    if (required) {
         for (const std::string& name : positionals_)
             if (app_->get_option(name)->count() == 0) return name + " is missing";
     }
@@ -48,22 +73,31 @@ std::string TCommandLine::UsageProblem(const std::exception& error) const {
     return error.what();
 }
 
+int TCommandLine::Refuse(TCommandContext& context, const std::string& reason) const {
+    context.Err << "zenta " << command_ << ": " << reason << " (see zenta " << command_ << " --help)\n";
+    return kExitUsage;
+}
+
 int TCommandLine::Run(const TArgs& args, TCommandContext& context, const std::function<int()>& body) {
     try {
         // CLI11 takes the arguments last first.
         app_->parse(std::vector<std::string>(args.rbegin(), args.rend()));
-        return body();
+        const TCommandLine& reached = Reached();
+        return &reached == this ? body() : reached.body_();
     } catch (const CLI::CallForHelp&) {
-        context.Out << usage_;
+        context.Out << Reached().usage_;
         return kExitOk;
     } catch (const CLI::ParseError& error) {
-        context.Err << "zenta " << command_ << ": " << UsageProblem(error) << " (see zenta " << command_
-                    << " --help)\n";
-        return kExitUsage;
+        const TCommandLine& reached = Reached();
+        return reached.Refuse(context, reached.UsageProblem(error));
     } catch (const TUsageError& error) {
-        context.Err << "zenta " << command_ << ": " << error.what() << " (see zenta " << command_ << " --help)\n";
-        return kExitUsage;
+        return Reached().Refuse(context, error.what());
     }
+}
+
+int TCommandLine::Run(const TArgs& args, TCommandContext& context) {
+    // No body of its own: parsing refuses a line that names no sub-command.
+    return Run(args, context, {});
 }
 
 }  // namespace cli

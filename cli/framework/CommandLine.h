@@ -1,8 +1,10 @@
 #pragma once
 // The command line of one command: its options and positional arguments bound to the
-// command's fields. --help (-h) prints the command's usage on standard output; a bad
-// line gives one line "zenta COMMAND: reason (see zenta COMMAND --help)" on the error
-// stream and exit code 2, whatever the command.
+// command's fields, and its sub-commands ("zenta sim attach"), each a command line of its
+// own. --help (-h) prints the usage of the command or sub-command it follows on standard
+// output; a bad line gives one line "zenta COMMAND: reason (see zenta COMMAND --help)" on
+// the error stream and exit code 2, whatever the command, where COMMAND names the
+// sub-command too when the line got as far as one.
 
 #include <functional>
 #include <memory>
@@ -38,18 +40,30 @@ public:
     void Option(const char* name, std::optional<std::string>& field);
     // The next positional argument, which the line must give.
     void Positional(const char* name, std::string& field);
+    // A sub-command named right after the command, with its own fields, usage and body.
+    // A command with sub-commands needs one on every line.
+    TCommandLine& Subcommand(const char* name, const char* usage, std::function<int()> body);
 
     // Parses the arguments into the fields and runs the body, or answers --help or a bad
     // line itself. The body may throw TUsageError.
     int Run(const TArgs& args, TCommandContext& context, const std::function<int()>& body);
+    // The same for a command of sub-commands: the body of the one the line names runs.
+    int Run(const TArgs& args, TCommandContext& context);
 
 private:
+    TCommandLine(std::string command, const char* usage, CLI::App& app, std::function<int()> body);
+    // The sub-command the line got to, or this command.
+    const TCommandLine& Reached() const;
     std::string UsageProblem(const std::exception& error) const;
+    int Refuse(TCommandContext& context, const std::string& reason) const;
 
-    const char* command_;
+    std::string command_;
     const char* usage_;
-    std::unique_ptr<CLI::App> app_;
+    std::unique_ptr<CLI::App> ownApp_;  // the command's; a sub-command's belongs to its command's
+    CLI::App* app_;
+    std::function<int()> body_;
     std::vector<std::string> positionals_;
+    std::vector<std::unique_ptr<TCommandLine>> subcommands_;
 };
 
 }  // namespace cli

@@ -41,6 +41,12 @@ app::TDeviceResult TCommandSession::ProgramDevice(bool restart) {
     return form_.ProgramDeviceButtonClick();
 }
 
+void TCommandSession::ChooseTransport(const TChosenTransport& chosen) { ApplyTransport(form_.Transports, chosen); }
+
+void TCommandSession::ChooseNamedTransport(const std::optional<std::string>& spec) {
+    if (spec) ChooseTransport(ResolveTransport(form_.Transports, *spec));
+}
+
 std::optional<std::vector<std::uint16_t>> TCommandSession::ReadKeyWords(std::uint16_t key) {
     form_.Connection.OpenConnection();
     const records::TKeyRead read = records::ReadKey(form_.Connection, key);

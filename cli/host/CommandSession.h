@@ -10,6 +10,7 @@
 
 #include "app/MajorForm.h"
 #include "cli/host/CommandServices.h"
+#include "cli/host/TransportChoice.h"
 
 namespace cli {
 
@@ -24,6 +25,12 @@ class TCommandSession {
 public:
     // Prompts become messages only when `echoPrompts`; they are kept either way.
     TCommandSession(devlink::IChipLibrary& library, const TPlatform& platform, bool echoPrompts);
+
+    // Every later connection opens `chosen` instead of the window's entry 0 (ApplyTransport).
+    void ChooseTransport(const TChosenTransport& chosen);
+    // The transport a command line named (ResolveTransport), or, without one, the
+    // window's own choice. Throws TUsageError for a name that is no transport.
+    void ChooseNamedTransport(const std::optional<std::string>& spec);
 
     app::TMajorForm& Form() { return form_; }
     const app::TMajorForm& Form() const { return form_; }

@@ -22,6 +22,7 @@ int ExitCodeOf(TOutcome outcome) {
     case TOutcome::ReadFailed: return kExitReadFailed;
     case TOutcome::WriteFailed:
     case TOutcome::VerifyFailed: return kExitWriteFailed;
+    case TOutcome::BackupFailed: return kExitBackupFailed;
     }
     return kExitUsage;
 }
@@ -34,6 +35,7 @@ const char* OutcomeName(TOutcome outcome) {
     case TOutcome::ReadFailed: return "read failed";
     case TOutcome::WriteFailed: return "write failed";
     case TOutcome::VerifyFailed: return "verify failed";
+    case TOutcome::BackupFailed: return "backup failed";
     }
     return "";
 }

@@ -8,7 +8,8 @@
 namespace cli {
 
 // VerifyFailed: the record read back after programming is not the one written.
-enum class TOutcome { Succeeded, NoUnit, Refused, ReadFailed, WriteFailed, VerifyFailed };
+// BackupFailed: the unit's settings could not be read and saved before programming it.
+enum class TOutcome { Succeeded, NoUnit, Refused, ReadFailed, WriteFailed, VerifyFailed, BackupFailed };
 
 // A foreign chip is a refused unit, like a unit of another kind or series.
 TOutcome OutcomeOf(app::TDeviceOutcome outcome);

@@ -2,10 +2,12 @@
 
 namespace cli {
 
-TLinkWatcher::TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper)
+TLinkWatcher::TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper,
+                           const std::optional<TChosenTransport>& chosen)
     : connection_(library, transports_, sleeper) {
     devlink::EnumerateTransports(library, transports_);
     devlink::ChooseTransport(transports_);
+    if (chosen) ApplyTransport(transports_, *chosen);
 }
 
 bool TLinkWatcher::UnitPresent() {

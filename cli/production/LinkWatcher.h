@@ -1,8 +1,11 @@
 #pragma once
-// Whether a unit answers on the link: an open on the transport the window would choose,
+// Whether a unit answers on the link: an open on the transport the run was given,
 // closed again at once. A production run looks this way for each next unit to appear
 // and for the programmed one to go.
 
+#include <optional>
+
+#include "cli/host/TransportChoice.h"
 #include "link/ChipLibrary.h"
 #include "link/Connection.h"
 #include "link/Transports.h"
@@ -12,7 +15,8 @@ namespace cli {
 
 class TLinkWatcher {
 public:
-    TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper);
+    // Watches the transport chosen, or without one the window's own choice.
+    TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper, const std::optional<TChosenTransport>& chosen);
     TLinkWatcher(const TLinkWatcher&) = delete;
     TLinkWatcher& operator=(const TLinkWatcher&) = delete;
 

@@ -79,7 +79,7 @@ public:
           options_(options),
           library_(library),
           context_(context),
-          watcher_(library, context.Sleeper),
+          watcher_(library, context.Sleeper, options.Place.Transport),
           digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())) {}
 
     int Run() {
@@ -111,18 +111,32 @@ private:
     // programming one unit does to the editor (its edition, the fixed Radio PTT line)
     // never reaches the next one.
     bool ProgramNextUnit(int number) {
-        TCommandSession session(library_, TPlatform{context_.Clock, context_.Sleeper, context_.Err}, true);
+        const TPlatform platform{context_.Clock, context_.Sleeper, context_.Err};
+        const TUnitPlace& place = options_.Place;
+        const ui::TLocalTime start = context_.Clock.Now();
+        if (place.BackupFolder) {
+            const TBackupResult backup = BackUpUnit(library_, platform, place.Transport, *place.BackupFolder);
+            if (backup.Outcome != TOutcome::Succeeded) {
+                Report(number, {backup.Outcome, backup.Message, false, backup.Unit}, start);
+                return true;
+            }
+            context_.Err << "Backup of unit " << number << " saved to " << backup.Path << '\n';
+        }
+        TCommandSession session(library_, platform, true);
+        if (place.Transport) session.ChooseTransport(*place.Transport);
         if (const auto problem = session.LoadFile(file_.CopyPath())) {
             context_.Err << "zenta program: " << file_.Path() << ": " << *problem << '\n';
             return false;
         }
-        const ui::TLocalTime start = context_.Clock.Now();
-        const TUnitResult result = ProgramUnit(session, {options_.Restart, true});
+        Report(number, ProgramUnit(session, {options_.Restart, true}), start);
+        return true;
+    }
+
+    void Report(int number, const TUnitResult& result, const ui::TLocalTime& start) {
         const ui::TLocalTime end = context_.Clock.Now();
         (result.Outcome == TOutcome::Succeeded ? programmed_ : failed_)++;
         context_.Out << ResultLine(end, number, options_.Count, result) << std::endl;
         if (!options_.LogPath.empty()) Record(result, SecondsBetween(start, end));
-        return true;
     }
 
     // A unit already handled stays handled when its entry cannot be written: the run

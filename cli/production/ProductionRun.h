@@ -9,6 +9,7 @@
 
 #include "cli/framework/CommandContext.h"
 #include "cli/host/FileSnapshot.h"
+#include "cli/host/UnitBackup.h"
 
 namespace cli {
 
@@ -17,6 +18,7 @@ inline constexpr unsigned kLinkPollMs = 500;
 struct TProductionOptions {
     int Count = 1;
     bool Restart = false;
+    TUnitPlace Place;
     std::string LogPath;  // the production record to append to; none when empty
 };
 

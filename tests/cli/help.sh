@@ -23,3 +23,12 @@ expect_in err "--count needs a value"
 expect_exit 2 program --count -3 a.wpx
 expect_exit 2 restart now
 expect_in err "unexpected argument now"
+# `zenta sim` is a command of sub-commands, each explaining itself and named in its refusals.
+expect_in commands.txt "  sim COMMAND "
+for command in show attach fail ports latency reset; do
+    expect_exit 0 sim "$command" --help
+    head -1 out | grep -qE "^usage: zenta sim $command( |$)" || fail "zenta sim $command --help: $(head -1 out)"
+done
+expect_exit 2 sim attach gateway --no-such-option
+expect_lines err 1
+expect_in err "zenta sim attach: unknown option --no-such-option (see zenta sim attach --help)"

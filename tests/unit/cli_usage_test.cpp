@@ -34,6 +34,14 @@ TEST(CommandLines, EveryCommandRefusesABadLineWithOneUniformLine) {
         {"restart", cli::RunRestartCommand, {"now"}, "unexpected argument now"},
         {"script", cli::RunScriptCommand, {}, "FILE is missing"},
         {"script", cli::RunScriptCommand, {"--quiet", "a.zs"}, "unknown option --quiet"},
+        // A command of sub-commands names the one the line reached.
+        {"sim", cli::RunSimCommand, {}, "COMMAND is missing"},
+        {"sim", cli::RunSimCommand, {"attack", "handset"}, "unknown command attack"},
+        {"sim attach", cli::RunSimCommand, {"attach", "--transport=\\\\.\\CSR1"}, "KIND is missing"},
+        {"sim attach", cli::RunSimCommand, {"attach", "robot"},
+         "unknown unit robot (handset, gateway, tavin, unknown or none)"},
+        {"sim ports", cli::RunSimCommand, {"ports", "A,B", "SPITRANS=A"}, "NAMES lists 2 port(s) and TRANSPORTS 1"},
+        {"sim latency", cli::RunSimCommand, {"latency", "5", "--json"}, "unknown option --json"},
     };
     for (const auto& c : cases) {
         cli_test::TCliHarness harness;

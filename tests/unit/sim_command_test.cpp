@@ -1,17 +1,21 @@
 // `zenta sim`: what each command does to the bench in the state file, what `show`
-// prints, and the refusal of bad command lines.
+// prints, and the refusal of bad command lines (their wording is the command line's,
+// checked with every other command's in cli_usage_test).
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "sim/SimCommandLine.h"
+#include "CliHarness.h"
+#include "cli/framework/CommandContext.h"
+#include "sim/SimStateFile.h"
 
 namespace {
 
@@ -30,9 +34,11 @@ protected:
     }
 
     int Run(const std::vector<std::string>& args) {
-        out.str("");
-        err.str("");
-        return sim::RunSimCommandLine(args, file, out, err);
+        cli_test::TCliHarness harness;
+        const int exitCode = cli::RunSimCommand(args, harness.Context, file);
+        out.str(harness.Out.str());
+        err.str(harness.Err.str());
+        return exitCode;
     }
 
     TSimBench Load() {
@@ -76,6 +82,19 @@ TEST_F(SimCommandTest, BadUsageExitsTwoWithOneLineAndChangesNothing) {
         {"fail", "open", "1", "--key", "0x02AB"},
         {"fail", "read", "1", "--key", "0x1FFFF"},
         {"reset", "now"},
+        {"attach", "gateway", "--transport"},
+        {"attach", "gateway", "--transport", ""},
+        {"attach", "gateway", "--transport", "SPITRANS=USB SPIPORT=A,SPITRANS=USB SPIPORT=B"},
+        {"attach", "none", "--version", "0x0205", "--transport", "SPITRANS=USB SPIPORT=A"},
+        {"ports", "USB SPI A"},
+        {"ports", "USB SPI A,USB SPI B", "SPITRANS=USB SPIPORT=A"},
+        {"ports", "", "SPITRANS=USB SPIPORT=A"},
+        {"ports", "USB SPI A,,USB SPI C", "A,B,C"},
+        {"ports", "USB SPI A", "A", "B"},
+        {"latency"},
+        {"latency", "60001"},
+        {"latency", "fast"},
+        {"latency", "5", "--transport", "A"},
     };
     for (const auto& line : lines) {
         std::string joined;
@@ -85,14 +104,22 @@ TEST_F(SimCommandTest, BadUsageExitsTwoWithOneLineAndChangesNothing) {
         const std::string message = err.str();
         EXPECT_FALSE(message.empty());
         EXPECT_EQ(message.find('\n'), message.size() - 1) << "more than one line: " << message;
+        EXPECT_TRUE(out.str().empty()) << out.str();
         EXPECT_FALSE(file.Exists());
     }
 }
 
-TEST_F(SimCommandTest, HelpDescribesTheCommands) {
+TEST_F(SimCommandTest, HelpDescribesEveryCommandAndEachExplainsItself) {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* word : {"show", "attach", "fail", "reset", "--edition", "--version", "--key"}) {
+    for (const char* word :
+         {"show", "attach", "fail", "ports", "latency", "reset", "--transport", "--edition", "--version", "--key"}) {
         EXPECT_NE(out.str().find(word), std::string::npos) << word;
+    }
+    for (const std::string command : {"show", "attach", "fail", "ports", "latency", "reset"}) {
+        // --help wins over what the line lacks.
+        EXPECT_EQ(Run({command, "--help"}), 0) << command;
+        EXPECT_EQ(out.str().rfind("usage: zenta sim " + command, 0), 0u) << out.str();
+        EXPECT_NE(out.str().find("Exit status:"), std::string::npos) << out.str();
     }
     EXPECT_FALSE(file.Exists());
 }
@@ -136,6 +163,62 @@ TEST_F(SimCommandTest, AttachPutsAFactoryUnitOnTheLinkAndKeepsTheCounters) {
     }
     ASSERT_EQ(Run({"attach", "none"}), 0);
     EXPECT_FALSE(Load().Unit().Answers());
+}
+
+TEST_F(SimCommandTest, TransportsPortsAndLatencyChangeTheBenchStepByStep) {
+    const std::string usb0 = "\\\\.\\CSR0", usb1 = "\\\\.\\CSR1", portB = "SPITRANS=USB SPIPORT=B";
+    struct TStep {
+        std::vector<std::string> Args;
+        std::string Said;
+        std::function<void(const TSimBench&)> Check;
+    };
+    const TStep steps[] = {
+        {{"attach", "gateway", "--transport", usb1, "--edition", "kesto"},
+         "attached a gateway on \\\\.\\CSR1, type 0xFE01, version 0x0205\n",
+         [&](const TSimBench& bench) {
+             EXPECT_EQ(bench.UnitOn(usb1).TypeWord(), 0xFE01);
+             EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset);
+         }},
+        // The window skips parallel-port adapters; the units stay where they are.
+        {{"ports", "LPT1,USB SPI B", "SPITRANS=LPT SPIPORT=1," + portB},
+         "SPI ports \"LPT1,USB SPI B\"; the first transport is SPITRANS=USB SPIPORT=B, with nothing on it\n",
+         [&](const TSimBench& bench) {
+             EXPECT_EQ(bench.Spi().PortNames, "LPT1,USB SPI B");
+             EXPECT_EQ(bench.Spi().Transports, "SPITRANS=LPT SPIPORT=1," + portB);
+             EXPECT_EQ(bench.Spi().Result, 0);
+             EXPECT_FALSE(bench.SpiNeedPending());
+             EXPECT_EQ(bench.FirstTransport(), portB);
+             EXPECT_EQ(bench.UnitOn(usb0).Kind(), TUnitKind::Handset);
+         }},
+        {{"attach", "handset", "--version", "0x0310"},
+         "attached a handset on SPITRANS=USB SPIPORT=B, type 0xAB02, version 0x0310\n",
+         [&](const TSimBench& bench) { EXPECT_EQ(bench.UnitOn(portB).VersionWord(), 0x0310); }},
+        {{"latency", "250"}, "each library call takes 250 ms\n",
+         [](const TSimBench& bench) { EXPECT_EQ(bench.LatencyMs, 250u); }},
+        {{"ports", "", ""}, "no SPI ports; the first transport is \\\\.\\CSR0\n",
+         [&](const TSimBench& bench) {
+             EXPECT_TRUE(bench.Spi().Transports.empty());
+             EXPECT_EQ(bench.UnitOn(portB).Kind(), TUnitKind::Handset);
+         }},
+        {{"attach", "none", "--transport", portB}, "nothing on SPITRANS=USB SPIPORT=B now\n",
+         [&](const TSimBench& bench) {
+             EXPECT_FALSE(bench.UnitOn(portB).Answers());
+             EXPECT_EQ(bench.UnitOn(usb1).Kind(), TUnitKind::Gateway);
+             EXPECT_EQ(bench.LatencyMs, 250u);
+         }},
+        {{"latency", "0"}, "each library call takes 0 ms\n",
+         [](const TSimBench& bench) { EXPECT_EQ(bench.LatencyMs, 0u); }},
+    };
+    // A listing that failed, or answered "too small" first, answers at once after `ports`.
+    TSimBench start;
+    start.SetSpiListing({"X", "Y", 7, 300});
+    ASSERT_TRUE(file.Save(start));
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(step.Args.front() + " " + step.Args.back());
+        ASSERT_EQ(Run(step.Args), 0) << err.str();
+        EXPECT_EQ(out.str(), step.Said);
+        step.Check(Load());
+    }
 }
 
 TEST_F(SimCommandTest, FailSetsTheCountForACallOrOneKey) {

@@ -44,7 +44,7 @@ bool TWin32FileDialogs::Execute(TFileDialog& dialog) {
 TLocalTime TWin32Clock::Now() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return {now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+    return {now.wHour, now.wMinute, now.wSecond, now.wMilliseconds, now.wYear, now.wMonth, now.wDay};
 }
 
 unsigned char TWin32Keyboard::KeyState(int virtualKey) {

@@ -1,0 +1,33 @@
+#pragma once
+// The settings two windows hold differently, and how `diff` and `verify` list them: page
+// by page, "caption  value -> value" under a "---" and a "+++" line.
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/MajorForm.h"
+#include "cli/commands/ShownSettings.h"
+#include "cli/framework/JsonOutput.h"
+
+namespace cli {
+
+struct TDifference {
+    TShownSetting A;
+    TShownSetting B;
+};
+
+// Settings are compared by what each window holds, the number a file would be saved
+// with; only the settings `include` takes are compared (all without it).
+std::vector<TDifference> Differences(const app::TMajorForm& a, const app::TMajorForm& b,
+                                     const std::function<bool(const TShownSetting&)>& include = {});
+
+// Nothing when there are no differences.
+void PrintDifferences(std::ostream& out, const std::string& labelA, const std::string& labelB,
+                      const std::vector<TDifference>& differences);
+
+// [{"key", "page", "caption", nameA: value, nameB: value}...]
+TJson DifferencesJson(const std::vector<TDifference>& differences, const char* nameA, const char* nameB);
+
+}  // namespace cli

@@ -1,0 +1,71 @@
+// `zenta transports`: the transports the window lists at start-up, by which --transport
+// names one.
+
+#include <algorithm>
+#include <iomanip>
+
+#include "cli/framework/CommandLine.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/framework/JsonOutput.h"
+#include "cli/host/CommandSession.h"
+#include "cli/host/UnitAccess.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zenta transports [--json]\n"
+    "Lists the transports as the window builds them at start-up: the SPI ports the chip\n"
+    "library reports (parallel-port adapters left out), then the USB device. Each line\n"
+    "gives the index, the port name and the transport string; --transport on read,\n"
+    "program, restart and verify takes the index or the port name, or a USB device path\n"
+    "the list does not hold (\\\\.\\CSR1 for a second USB unit). --json gives the same as\n"
+    "one JSON object.\n"
+    "Exit status: 0 listed, 2 bad usage, 4 the chip libraries cannot be bound. See\n"
+    "docs/cli.md.\n";
+
+std::vector<TChosenTransport> Listed(const devlink::TTransportTable& transports) {
+    std::vector<TChosenTransport> listed;
+    listed.reserve(static_cast<std::size_t>(transports.Count));
+    for (int i = 0; i < transports.Count; ++i) listed.push_back(ResolveTransport(transports, std::to_string(i)));
+    return listed;
+}
+
+void Print(std::ostream& out, const std::vector<TChosenTransport>& listed) {
+    std::size_t width = 0;
+    for (const TChosenTransport& t : listed) width = std::max(width, t.Name.size());
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        out << i << "  " << std::left << std::setw(static_cast<int>(width)) << listed[i].Name << "  "
+            << listed[i].TransportString << (listed[i].Usb ? "  (USB)" : "") << '\n';
+}
+
+void WriteTransportsJson(std::ostream& out, const std::vector<TChosenTransport>& listed) {
+    TJson entries = TJson::array();
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        entries.push_back({{"index", i},
+                           {"name", JsonText(listed[i].Name)},
+                           {"transport", JsonText(listed[i].TransportString)},
+                           {"usb", listed[i].Usb}});
+    WriteJson(out, {{"transports", entries}});
+}
+
+}  // namespace
+
+int RunTransportsCommand(const TArgs& args, TCommandContext& context) {
+    TCommandLine line("transports", kUsage);
+    bool asJson = false;
+    line.Flag("--json", asJson);
+    return line.Run(args, context, [&] {
+        devlink::IChipLibrary* library = ReachUnitLibrary("transports", context);
+        if (library == nullptr) return kExitNoUnit;
+        const TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
+        const std::vector<TChosenTransport> listed = Listed(session.Form().Transports);
+        if (asJson)
+            WriteTransportsJson(context.Out, listed);
+        else
+            Print(context.Out, listed);
+        return kExitOk;
+    });
+}
+
+}  // namespace cli
