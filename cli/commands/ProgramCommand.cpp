@@ -2,6 +2,7 @@
 // page set of its kind; with --count, a production run over many units.
 
 #include <charconv>
+#include <iostream>
 
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
@@ -76,14 +77,16 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
     TProgramOptions options;
     std::optional<std::string> count;
     std::optional<std::string> log;
-    std::optional<std::string> transport;
+    std::vector<std::string> transports;
     std::optional<std::string> backup;
+    bool worker = false;
     std::string path;
     line.Flag("--restart", options.Restart);
     line.Flag("--verify", options.Verify);
     line.Option("--count", count);
     line.Option("--log", log);
-    line.Option("--transport", transport);
+    line.Options("--transport", transports);
+    line.Flag("--worker", worker);
     line.Option("--backup", backup);
     line.Positional("FILE.wpx", path);
     return line.Run(args, context, [&] {
@@ -93,14 +96,24 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
         if (!file) return kExitFileError;
         devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
         if (library == nullptr) return kExitNoUnit;
-        const TUnitPlace place{ResolveTransportOption(*library, transport), backup};
+        const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, transports);
+        if (adapters.size() > 1 && !count) throw TUsageError("several transports belong to a production run (--count N)");
+#ifdef _WIN32
+        if (adapters.size() > 1)
+            throw TUsageError("several adapters at once need worker processes, which this Windows build cannot start yet; give one --transport");
+#endif
+        if (worker && (!count || adapters.size() != 1)) throw TUsageError("--worker belongs to a run over several adapters");
+        const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), backup};
         if (backup) {
             if (const auto problem = BackupFolderProblem(*backup)) {
                 context.Err << "zenta program: cannot write backups to " << *backup << ": " << *problem << '\n';
                 return kExitFileError;
             }
         }
-        if (count) return RunProduction(file, {units, options.Restart, place, log.value_or("")}, *library, context);
+        const TProductionOptions production{units, options.Restart, place, log.value_or("")};
+        if (worker) return RunProductionWorker(file, production, *library, context, std::cin);
+        if (adapters.size() > 1) return RunProductionOverAdapters(file, production, adapters, context);
+        if (count) return RunProduction(file, production, *library, context);
         return ProgramOnce(*file, options, place, *library, context);
     });
 }

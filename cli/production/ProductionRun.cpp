@@ -11,6 +11,10 @@
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
 #include "cli/record/Sha256.h"
+#include "cli/production/MessageLines.h"
+#include "cli/production/ProcessWorker.h"
+#include "cli/production/ProductionCoordinator.h"
+#include "cli/production/WorkerChannel.h"
 
 namespace cli {
 namespace {
@@ -74,8 +78,9 @@ std::string ResultLine(const ui::TLocalTime& time, int number, int count, const 
 class TProductionRun {
 public:
     TProductionRun(const TFileSnapshot& file, const TProductionOptions& options, devlink::IChipLibrary& library,
-                   TCommandContext& context)
-        : file_(file),
+                   TCommandContext& context, bool worker = false)
+        : worker_(worker),
+          file_(file),
           options_(options),
           library_(library),
           context_(context),
@@ -95,6 +100,21 @@ public:
                      << " programmed, " << failed_ << " failed" << (interrupted ? ", interrupted" : "") << '\n';
         if (interrupted) return kExitInterrupted;
         return failed_ == 0 ? kExitOk : kExitUnitsFailed;
+    }
+
+    // One adapter's part of a run over several: each unit that answers is offered to the
+    // run, and programmed under the number it grants. The end of the worker's input, its
+    // Ctrl-C, stops it after the unit in hand.
+    int Work(TWorkerChannel& channel) {
+        channel.Arm();
+        for (;;) {
+            if (!WaitUntilPresent(true)) return kExitOk;
+            context_.Out << "present" << std::endl;
+            const std::optional<int> number = channel.AwaitGrant();
+            if (!number) return kExitOk;
+            if (!ProgramNextUnit(*number)) return kExitFileError;
+            if (!WaitUntilPresent(false)) return kExitOk;
+        }
     }
 
 private:
@@ -134,7 +154,9 @@ private:
 
     void Report(int number, const TUnitResult& result, const ui::TLocalTime& start) {
         const ui::TLocalTime end = context_.Clock.Now();
-        (result.Outcome == TOutcome::Succeeded ? programmed_ : failed_)++;
+        const bool succeeded = result.Outcome == TOutcome::Succeeded;
+        (succeeded ? programmed_ : failed_)++;
+        if (worker_) context_.Out << (succeeded ? "done ok " : "done failed ");
         context_.Out << ResultLine(end, number, options_.Count, result) << std::endl;
         if (!options_.LogPath.empty()) Record(result, SecondsBetween(start, end));
     }
@@ -157,6 +179,7 @@ private:
             context_.Err << "zenta program: " << options_.LogPath << ": this unit's entry could not be appended\n";
     }
 
+    const bool worker_;
     const TFileSnapshot& file_;
     const TProductionOptions options_;
     devlink::IChipLibrary& library_;
@@ -174,6 +197,35 @@ int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProdu
     if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
     if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
     return TProductionRun(*file, options, library, context).Run();
+}
+
+int RunProductionWorker(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                        devlink::IChipLibrary& library, TCommandContext& context, std::istream& input) {
+    TMessageLines messages(context.Out);
+    std::ostream err(&messages);
+    TWorkerChannel channel(input);
+    TCommandContext workerContext{context.Out, err, context.Clock, context.Sleeper, context.Poller,
+                                  context.UnitLibrary, channel};
+    return TProductionRun(*file, options, library, workerContext, true).Work(channel);
+}
+
+int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                              const std::vector<TChosenAdapter>& adapters, TCommandContext& context) {
+    if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
+    if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
+    std::vector<std::unique_ptr<IProductionWorker>> workers;
+    for (const TChosenAdapter& adapter : adapters) {
+        std::vector<std::string> arguments{"program", "--worker", "--count", std::to_string(options.Count),
+                                           "--transport", adapter.Spec};
+        if (options.Restart) arguments.emplace_back("--restart");
+        if (options.Place.BackupFolder) arguments.insert(arguments.end(), {"--backup", *options.Place.BackupFolder});
+        if (!options.LogPath.empty()) arguments.insert(arguments.end(), {"--log", options.LogPath});
+        arguments.push_back(file->Path());
+        workers.push_back(std::make_unique<TProcessWorker>(adapter.Transport.Name, std::move(arguments)));
+    }
+    context.Err << "Programming " << options.Count << " units on " << adapters.size()
+                << " adapters (Ctrl-C ends the run)\n";
+    return CoordinateProduction(workers, options.Count, context);
 }
 
 }  // namespace cli
