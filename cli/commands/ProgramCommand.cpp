@@ -98,10 +98,6 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
         if (library == nullptr) return kExitNoUnit;
         const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, transports);
         if (adapters.size() > 1 && !count) throw TUsageError("several transports belong to a production run (--count N)");
-#ifdef _WIN32
-        if (adapters.size() > 1)
-            throw TUsageError("several adapters at once need worker processes, which this Windows build cannot start yet; give one --transport");
-#endif
         if (worker && (!count || adapters.size() != 1)) throw TUsageError("--worker belongs to a run over several adapters");
         const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), backup};
         if (backup) {
