@@ -89,6 +89,7 @@ std::unique_ptr<IOwnCopy> StartOwnCopy(const std::vector<std::string>& arguments
     std::vector<std::string> line{"zenta"};
     line.insert(line.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(line.size() + 1);
     for (std::string& argument : line) argv.push_back(argument.data());
     argv.push_back(nullptr);
     const pid_t process = ::fork();
