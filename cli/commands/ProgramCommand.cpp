@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zenta program [--restart] [--verify] [--transport T] [--backup DIR] FILE.wpx\n"
-    "       zenta program [--restart] --count N [--transport T] [--backup DIR] [--log RECORD] FILE.wpx\n"
+    "       zenta program [--restart] --count N [--transport T]... [--backup DIR] [--log RECORD] FILE.wpx\n"
     "Loads the settings file into the window (LOAD FILE), switches to the pages of the\n"
     "attached unit's kind and runs PROGRAM DEVICE. The window's prompts become messages\n"
     "on standard error; --restart answers its restart question with Yes. --verify reads\n"
@@ -33,6 +33,8 @@ constexpr const char* kUsage =
     "--transport programs the unit on that transport (see zenta transports). --backup\n"
     "first reads each unit's settings as READ DEVICE does and saves them in DIR as\n"
     "DATE-TIME-ADAPTER-KIND.wpx; a unit whose settings cannot be saved is not programmed.\n"
+    "A production run takes --transport more than once, or --transport all, to program on\n"
+    "those adapters at the same time, a worker process each; its lines name the adapter.\n"
     "Exit status: 0 programmed, 1 a production run's file has findings, 2 bad usage,\n"
     "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed,\n"
     "7 write failed or read back other words, 8 a production run with a failed unit,\n"
