@@ -37,6 +37,9 @@ bool IsGatewayPage(TPage page) { return page == TPage::GWAudioLevels || page == 
 
 namespace {
 
+// One row per setting, its fields in the order of its description, a line for each part.
+// clang-format off
+
 // Tick boxes; the flag bit is in word 0 of the unit's record.
 constexpr TTickSetting kTicks[] = {
     {.Box = &E::RadioTalkPermitToneCheckBox, .Page = TPage::UserExperience, .Place = {.Left = 16, .Top = 12, .Width = 200},
@@ -223,6 +226,7 @@ constexpr TGatewayLine kLines[] = {
      .DirectionLocked = true, .ActiveAtCreation = 1,
      .Default = {.IO = "Output", .Active = "High", .Function = "Handset in Cradle"}},
 };
+// clang-format on
 
 constexpr TEditionTick kEditionTicks[] = {
     {.Box = &E::GWEmergencyAlertToneCheckBox, .KestoLacks = true, .KestoGatewayLacks = false},
