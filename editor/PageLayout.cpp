@@ -1,71 +1,73 @@
 #include "editor/PageLayout.h"
 
-#include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "editor/SettingsEditor.h"
-#include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
 
 namespace editor {
 namespace {
 
-constexpr int kRowHeight = 21;     // a list, a spin's box or a tick box
+constexpr int kRowHeight = 21;  // a list or a spin's box
 constexpr int kSpinWidth = 17;
 constexpr int kBoxWidth = 48;
+constexpr int kListWidth = 120;
+constexpr int kTickHeight = 17;
+constexpr int kCaptionHeight = 13;
+constexpr int kCaptionDrop = 4;  // a caption's text sits level with the text of the box beside it
 
-// A spin row: caption, box, arrows, and a unit after them.
-void PlaceSpin(TSettingsEditor& e, const TSpinSetting& spin, ui::TControl* parent, int x, int y,
-               int captionWidth) {
-    (e.*spin.Label).Place(parent, {x, y + 4, captionWidth, 13});
-    (e.*spin.Box).Place(parent, {x + captionWidth + 6, y, kBoxWidth, kRowHeight});
-    (e.*spin.UpDown).Place(parent, {x + captionWidth + 6 + kBoxWidth, y, kSpinWidth, kRowHeight});
-    if (!spin.Unit.empty())
-        e.AddCaption(parent, {x + captionWidth + 12 + kBoxWidth + kSpinWidth, y + 4, 30, 13}, std::string(spin.Unit));
+ui::TTabSheet& SheetOf(TSettingsEditor& e, TPage page) {
+    switch (page) {
+    case TPage::UserExperience: return e.UserExperienceTabSheet;
+    case TPage::AudioLevels: return e.AudioLevelsTabSheet;
+    case TPage::Emergency: return e.EmergencyTabSheet;
+    case TPage::Hardware: return e.HardwareTabSheet;
+    case TPage::GWAudioLevels: return e.GWAudioLevelsTabSheet;
+    case TPage::GWHardware: return e.GWHardwareTabSheet;
+    }
+    throw std::logic_error("a settings page without its tab sheet");
 }
 
-void LayOutHandsetPages(TSettingsEditor& e) {
-    int y = 12;
-    for (const TTickSetting& tick : TickSettings()) {
-        if (tick.Page != TPage::UserExperience) continue;
-        (e.*tick.Box).Place(&e.UserExperienceTabSheet, {16, y, 200, 17});
-        y += 24;
-    }
-    y = 14;
-    for (auto upDown : {&E::AutoTurnOffTimerUpDown, &E::LowBatteryBeepVoltageUpDown,
-                        &E::LowBatteryBeepIntervalTimerUpDown}) {
-        PlaceSpin(e, SpinSettingOf(upDown), &e.UserExperienceTabSheet, 226, y, 228);
-        y += 40;
-    }
+void PlaceTick(TSettingsEditor& e, const TTickSetting& tick) {
+    const TPlace& at = tick.Place;
+    (e.*tick.Box).Place(&SheetOf(e, tick.Page), {at.Left, at.Top, at.Width, kTickHeight});
+}
 
-    y = 14;
-    for (auto upDown : {&E::InternalMicGainUpDown, &E::InternalMicHighGainBoostUpDown, &E::ExternalMicGainUpDown,
-                        &E::ExternalMicHighGainBoostUpDown, &E::RemotePTTGainBoostUpDown, &E::AudioIntegrityUpDown}) {
-        PlaceSpin(e, SpinSettingOf(upDown), &e.AudioLevelsTabSheet, 16, y, 170);
-        y += 32;
-    }
-    e.FixedAlertToneVolumeCheckBox.Place(&e.AudioLevelsTabSheet, {300, 14, 200, 17});
-    PlaceSpin(e, SpinSettingOf(&E::AlertToneVolumeUpDown), &e.AudioLevelsTabSheet, 316, 46, 110);
+// Caption, box, arrows, and a unit after them.
+void PlaceSpin(TSettingsEditor& e, const TSpinSetting& spin) {
+    ui::TControl* parent = spin.Frame ? static_cast<ui::TControl*>(&(e.*spin.Frame)) : &SheetOf(e, spin.Page);
+    const TPlace& at = spin.Place;
+    const int boxLeft = at.Left + at.Width + 6;
+    (e.*spin.Label).Place(parent, {at.Left, at.Top + kCaptionDrop, at.Width, kCaptionHeight});
+    (e.*spin.Box).Place(parent, {boxLeft, at.Top, kBoxWidth, kRowHeight});
+    (e.*spin.UpDown).Place(parent, {boxLeft + kBoxWidth, at.Top, kSpinWidth, kRowHeight});
+    if (!spin.Unit.empty())
+        e.AddCaption(parent, {boxLeft + kBoxWidth + kSpinWidth + 6, at.Top + kCaptionDrop, 30, kCaptionHeight},
+                     std::string(spin.Unit));
+}
 
+void PlaceList(TSettingsEditor& e, const TListSetting& list) {
+    ui::TTabSheet& sheet = SheetOf(e, list.Page);
+    const TPlace& at = list.Place;
+    (e.*list.Label).Place(&sheet, {at.Left, at.Top + kCaptionDrop, at.Width, kCaptionHeight});
+    (e.*list.List).Place(&sheet, {at.Left + at.Width + 4, at.Top, kListWidth, kRowHeight});
+}
+
+void PlaceFrames(TSettingsEditor& e) {
     e.PressAndHoldEmergencyGroupBox.Place(&e.EmergencyTabSheet, {8, 8, 523, 60});
-    PlaceSpin(e, SpinSettingOf(&E::AudioLinkActiveTimeUpDown), &e.PressAndHoldEmergencyGroupBox, 12, 24, 220);
     e.ShortOrLongPressEmergencyGroupBox.Place(&e.EmergencyTabSheet, {8, 78, 523, 124});
-    y = 24;
-    for (auto upDown : {&E::TransmitTimeUpDown, &E::ReceiveTimeUpDown, &E::EmergencyRepeatCyclesUpDown}) {
-        PlaceSpin(e, SpinSettingOf(upDown), &e.ShortOrLongPressEmergencyGroupBox, 12, y, 220);
-        y += 32;
-    }
-    e.TransmitAudibleEmergencyToneCheckBox.Place(&e.EmergencyTabSheet, {16, 214, 250, 17});
+    e.ButtonAssignmentsGroupBox.Place(&e.HardwareTabSheet, {8, 36, 523, 250});
+}
 
-    e.HirosePin2FunctionLabel.Place(&e.HardwareTabSheet, {16, 12, 120, 13});
-    e.HirosePin2FunctionComboBox.Place(&e.HardwareTabSheet, {140, 8, 120, kRowHeight});
+// The rows of the button grid, each with its caption and its three lists.
+void LayOutButtonGrid(TSettingsEditor& e) {
     ui::TGroupBox& grid = e.ButtonAssignmentsGroupBox;
-    grid.Place(&e.HardwareTabSheet, {8, 36, 523, 250});
-    PlaceSpin(e, SpinSettingOf(&E::LongPressDurationUpDown), &grid, 230, 18, 110);
     constexpr int kCellWidth = 140, kFirstCell = 72, kGridTop = 66;
     for (std::size_t c = 0; c < kButtonColumns.size(); ++c)
         e.AddCaption(&grid, {kFirstCell + static_cast<int>(c) * (kCellWidth + 8), kGridTop - 18, kCellWidth, 13},
                      kButtonColumns[c]);
-    y = kGridTop;
+    int y = kGridTop;
     for (const TButtonRow& row : ButtonRows()) {
         e.AddCaption(&grid, {10, y + 4, 60, 13}, row.Caption);
         int x = kFirstCell;
@@ -77,21 +79,8 @@ void LayOutHandsetPages(TSettingsEditor& e) {
     }
 }
 
-void LayOutGatewayPages(TSettingsEditor& e) {
-    int y = 14;
-    for (auto upDown : {&E::GWReceiveInputGainUpDown, &E::GWTransmitOutputGainUpDown,
-                        &E::GWTalkAroundOutputGainUpDown}) {
-        PlaceSpin(e, SpinSettingOf(upDown), &e.GWAudioLevelsTabSheet, 16, y, 220);
-        y += 32;
-    }
-    PlaceSpin(e, SpinSettingOf(&E::GWVOXTriggerLevelUpDown), &e.GWAudioLevelsTabSheet, 16, y + 16, 220);
-    y = 14;
-    for (const TTickSetting& tick : TickSettings()) {
-        if (tick.Page != TPage::GWAudioLevels) continue;
-        (e.*tick.Box).Place(&e.GWAudioLevelsTabSheet, {330, y, 200, 17});
-        y += 26;
-    }
-
+// The gateway's I/O lines, one row each: caption, I/O, active level, function and pulse.
+void LayOutLineGrid(TSettingsEditor& e) {
     ui::TTabSheet& sheet = e.GWHardwareTabSheet;
     constexpr int kCaption = 12, kIO = 112, kActive = 192, kFunction = 262, kPulse = 432, kTop = 28;
     // Each heading as wide as its column, so that no heading covers the next one.
@@ -99,7 +88,7 @@ void LayOutGatewayPages(TSettingsEditor& e) {
     const int widths[] = {72, 62, 162, 90};
     for (std::size_t c = 0; c < kLineColumns.size(); ++c)
         e.AddCaption(&sheet, {columns[c], 8, widths[c], 13}, kLineColumns[c]);
-    y = kTop;
+    int y = kTop;
     for (const TGatewayLine& line : GatewayLines()) {
         e.AddCaption(&sheet, {kCaption, y + 4, 96, 13}, line.Caption);
         (e.*line.IO).Place(&sheet, {kIO, y, 72, kRowHeight});
@@ -124,8 +113,14 @@ void LayOutPages(TSettingsEditor& e) {
     e.grpModelBox.Bounds = {616, 48, 113, 81};
     e.butModelArdex.Place(&e.grpModelBox, {8, 24, 95, 17});
     e.butModelKesto.Place(&e.grpModelBox, {8, 48, 95, 17});
-    LayOutHandsetPages(e);
-    LayOutGatewayPages(e);
+    PlaceFrames(e);
+    // Every setting stands where its row says; the unit caption a spin adds comes before
+    // the grids' headings.
+    for (const TTickSetting& tick : TickSettings()) PlaceTick(e, tick);
+    for (const TSpinSetting& spin : SpinSettings()) PlaceSpin(e, spin);
+    for (const TListSetting& list : ListSettings()) PlaceList(e, list);
+    LayOutButtonGrid(e);
+    LayOutLineGrid(e);
 }
 
 }  // namespace editor

@@ -1,6 +1,7 @@
 #pragma once
-// Where each control of the settings pages stands, in pixels of its tab sheet or group
-// frame, and the row and column headings of the two grids.
+// Puts every control of the settings pages where it stands, in pixels of its tab sheet or
+// group frame: each setting at the place its row gives, the two grids row by row with
+// their headings.
 
 namespace editor {
 

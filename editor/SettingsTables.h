@@ -30,9 +30,18 @@ enum class TWordForm {
 // settings record. Handset rows go to hs_xsettings_t, gateway rows to gw_xsettings_t;
 // tick boxes and the Hirose pin list are bits of the record's flag word (word 0).
 
+// Where a setting stands, in pixels of its page's tab sheet or of its frame. A tick box is
+// Width wide; a spin's or a list's caption is Width wide, and its box follows it.
+struct TPlace {
+    int Left;
+    int Top;
+    int Width;
+};
+
 struct TTickSetting {
     ui::TCheckBox E::*Box;
     TPage Page;
+    TPlace Place;
     const char* Caption;
     TTickDefault Default;
     int FileKey;
@@ -44,9 +53,10 @@ struct TSpinSetting {
     ui::TStaticText E::*Box;
     ui::TLabel E::*Label;
     TPage Page;
+    ui::TGroupBox E::*Frame = nullptr;  // the frame it stands in; none on the page itself
+    TPlace Place;
     const char* Caption;
-    std::string_view Group = {};  // the frame it stands in; empty on the page itself
-    std::string_view Unit = {};   // shown after the box; empty for none
+    std::string_view Unit = {};  // shown after the box; empty for none
     int Min, Max, Step, AtCreation, Default;
     bool BoxFollowsSpin = true;  // false for the voltage, whose box shows volts
     int FileKey;
@@ -59,6 +69,7 @@ struct TListSetting {
     ui::TComboBox E::*List;
     ui::TLabel E::*Label;
     TPage Page;
+    TPlace Place;
     const char* Caption;
     const std::vector<std::string>* Items;
     const char* Default;  // selected by SelectItemContaining

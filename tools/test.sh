@@ -14,6 +14,8 @@ ctest --test-dir build --output-on-failure -j2
 
 # The rooms include only the rooms below them (tools/check-layers.sh).
 bash tools/check-layers.sh
+# Every C++ file laid out as .clang-format says (tools/check-format.sh).
+bash tools/check-format.sh
 
 # Static checks: clang-tidy with .clang-tidy over the program's sources (tools/tidy.sh).
 bash tools/tidy.sh build

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "app/MajorForm.h"
+#include "app/win32/FormRenderer.h"
 #include "link/win32/LibraryBinding.h"
 #include "ui/PortableServices.h"
 #include "ui/win32/ExecutablePath.h"
-#include "ui/win32/FormRenderer.h"
 #include "ui/win32/PromptWindow.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Services.h"
@@ -38,7 +38,7 @@ int RunProgram(ui::TApplication& application) {
     ui::TServices services{prompts, messages, dialogs, clock, sleeper, keyboard, ini, files, application};
 
     app::TMajorForm form(services, library, ui::win32::ExecutablePath());
-    ui::win32::TFormRenderer renderer(form, owner);
+    app::win32::TFormRenderer renderer(form, owner);
     renderer.Create();
     form.FormCreate();
     renderer.Show();

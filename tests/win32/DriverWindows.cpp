@@ -1,9 +1,9 @@
 #include "tests/win32/DriverWindows.h"
 
 #include "app/MajorForm.h"
+#include "app/win32/ControlIds.h"
 #include "sim/SimLibrary.h"
 #include "ui/Headless.h"
-#include "ui/win32/ControlIds.h"
 #include "ui/win32/WideText.h"
 
 namespace windriver {
@@ -17,7 +17,7 @@ int IdOf(const std::string& name) {
     static sim::TSimBench bench;
     static sim::TSimLibrary library(bench);
     static app::TMajorForm form(services.Services, library, "C:\\ZENTAUserProgrammer.exe");
-    const int id = ui::win32::ControlIdOf(form, name);
+    const int id = app::win32::ControlIdOf(form, name);
     if (id == 0) throw TFailure{"the window has no control named " + name};
     return id;
 }
@@ -56,7 +56,7 @@ std::vector<HWND> Descendants(HWND parent) {
 }
 
 HWND MainWindow() {
-    HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
+    HWND window = FindWindowA(app::win32::kFormClass, nullptr);
     if (window == nullptr) throw TFailure{"the program's main window is not open"};
     return window;
 }
@@ -87,7 +87,7 @@ void WaitIdle() {
 
 bool WaitClosed(HWND window, double seconds) {
     if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(window) ? nullptr : GetDesktopWindow(); })) return false;
-    if (FindWindowA(ui::win32::kFormClass, nullptr)) WaitIdle();
+    if (FindWindowA(app::win32::kFormClass, nullptr)) WaitIdle();
     return true;
 }
 

@@ -40,7 +40,7 @@
 
 #include "tests/win32/DriverInput.h"
 #include "tests/win32/DriverWindows.h"
-#include "ui/win32/ControlIds.h"
+#include "app/win32/ControlIds.h"
 #include "ui/win32/WideText.h"
 
 namespace {
@@ -49,10 +49,10 @@ using namespace windriver;
 
 int WaitCaption(const std::string& caption, double seconds) {
     const auto found = WaitFor(seconds, [&]() -> HWND {
-        HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
+        HWND window = FindWindowA(app::win32::kFormClass, nullptr);
         return window && IsWindowVisible(window) && WindowText(window) == caption ? window : nullptr;
     });
-    HWND window = FindWindowA(ui::win32::kFormClass, nullptr);
+    HWND window = FindWindowA(app::win32::kFormClass, nullptr);
     if (!found)
         throw TFailure{"the caption reads \"" + (window ? WindowText(window) : std::string("(no window)")) + "\""};
     return 0;

@@ -15,12 +15,12 @@
 #include "ui/win32/ModalOwner.h"
 #include "ui/win32/NativeControl.h"
 
-namespace ui::win32 {
+namespace app::win32 {
 
 class TFormRenderer {
 public:
     // Makes `owner` point at the main window and sync through this renderer.
-    TFormRenderer(app::TMajorForm& form, TModalOwner& owner);
+    TFormRenderer(app::TMajorForm& form, ui::win32::TModalOwner& owner);
     ~TFormRenderer();
     TFormRenderer(const TFormRenderer&) = delete;
     TFormRenderer& operator=(const TFormRenderer&) = delete;
@@ -44,21 +44,21 @@ private:
     LRESULT ControlColour(HWND window, HDC dc, HWND control);
     void SyncWindow();
     void SyncTimer();
-    POINT NativeOrigin(const TControl& control, HWND& parent) const;
-    TNativeControl* Native(WPARAM id);
-    bool Shown(const TControl& control) const;
-    bool Enabled(const TControl& control) const;
+    POINT NativeOrigin(const ui::TControl& control, HWND& parent) const;
+    ui::win32::TNativeControl* Native(WPARAM id);
+    bool Shown(const ui::TControl& control) const;
+    bool Enabled(const ui::TControl& control) const;
 
     app::TMajorForm& form_;
-    TModalOwner& owner_;
+    ui::win32::TModalOwner& owner_;
     HWND window_ = nullptr;
-    TFonts fonts_;
+    ui::win32::TFonts fonts_;
     HBITMAP picture_ = nullptr;
     HICON icons_[2] = {nullptr, nullptr};
     HBRUSH pageBrush_ = nullptr;
     COLORREF pageColour_ = 0;
-    std::vector<TNativeControl> controls_;
-    std::unordered_map<const TControl*, std::size_t> index_;
+    std::vector<ui::win32::TNativeControl> controls_;
+    std::unordered_map<const ui::TControl*, std::size_t> index_;
     bool shown_ = false;
     bool timerArmed_ = false;
     bool destroyed_ = false;
@@ -68,4 +68,4 @@ private:
     std::exception_ptr pending_;
 };
 
-}  // namespace ui::win32
+}  // namespace app::win32

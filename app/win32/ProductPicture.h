@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-namespace ui::win32 {
+namespace app::win32 {
 
 HBITMAP DrawProductPicture(int width, int height);
 HICON DrawProgramIcon(int size);
 
-}  // namespace ui::win32
+}  // namespace app::win32

@@ -9,7 +9,7 @@
 
 #include "app/MajorForm.h"
 
-namespace ui::win32 {
+namespace app::win32 {
 
 // The window class of the main window.
 inline constexpr const char* kFormClass = "ZentaMajorForm";
@@ -17,11 +17,11 @@ inline constexpr const char* kFormClass = "ZentaMajorForm";
 inline constexpr int kFirstControlId = 1000;
 
 // Every control of the window, then the grid headings and unit labels.
-std::vector<TControl*> RenderedControls(app::TMajorForm& form);
+std::vector<ui::TControl*> RenderedControls(app::TMajorForm& form);
 
 inline int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
 
 // The identifier of the control with that name, or 0 when there is none.
 int ControlIdOf(app::TMajorForm& form, const std::string& name);
 
-}  // namespace ui::win32
+}  // namespace app::win32

@@ -1,4 +1,4 @@
-#include "ui/win32/FormRenderer.h"
+#include "app/win32/FormRenderer.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -8,14 +8,31 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/win32/ControlIds.h"
+#include "app/win32/ProductPicture.h"
 #include "ui/Buttons.h"
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
-#include "ui/win32/ControlIds.h"
-#include "ui/win32/ProductPicture.h"
 
-namespace ui::win32 {
+namespace app::win32 {
+
+using ui::TButton;
+using ui::TCheckBox;
+using ui::TComboBox;
+using ui::TControl;
+using ui::TImage;
+using ui::TPageControl;
+using ui::TRadioButton;
+using ui::TStaticText;
+using ui::TTabSheet;
+using ui::TUpDown;
+using ui::win32::kPageClass;
+using ui::win32::NativeKindOf;
+using ui::win32::TModalOwner;
+using ui::win32::TNativeControl;
+using ui::win32::TNativeKind;
+
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
@@ -380,4 +397,4 @@ void TFormRenderer::RethrowPending() {
     if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
 }
 
-}  // namespace ui::win32
+}  // namespace app::win32

@@ -1,8 +1,8 @@
-#include "ui/win32/ProductPicture.h"
+#include "app/win32/ProductPicture.h"
 
 #include <array>
 
-namespace ui::win32 {
+namespace app::win32 {
 namespace {
 
 constexpr COLORREF kNavy = RGB(0x1F, 0x3A, 0x5F);
@@ -233,4 +233,4 @@ HBITMAP DrawProductPicture(int width, int height) {
     return bitmap;
 }
 
-}  // namespace ui::win32
+}  // namespace app::win32
