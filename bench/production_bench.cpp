@@ -34,7 +34,8 @@ void Attach(const char* kind, int adapter) {
 // Four SPI adapters P1..P4, each with a handset.
 void SetUpBench(const std::filesystem::path& folder) {
     setenv("ZENTA_SIM_STATE", (folder / "sim-unit.txt").c_str(), 1);
-    Zenta("sim ports 'P1,P2,P3,P4' '" + Transport(0) + "," + Transport(1) + "," + Transport(2) + "," + Transport(3) + "'");
+    Zenta("sim ports 'P1,P2,P3,P4' '" + Transport(0) + "," + Transport(1) + "," + Transport(2) + "," + Transport(3) +
+          "'");
     Zenta("sim latency " + std::to_string(kLatencyMs));
     for (int adapter = 0; adapter < 4; ++adapter) Attach("handset", adapter);
 }
@@ -42,7 +43,8 @@ void SetUpBench(const std::filesystem::path& folder) {
 // The adapter of a unit line, "[P2]  ..." being adapter 1; -1 for the summary. A run
 // over one adapter is the plain one-adapter run, whose unit lines name none.
 int AdapterOfLine(const std::string& line, int adapters) {
-    if (adapters == 1) return line.find(" units: ") == std::string::npos && line.find("unit: ") == std::string::npos ? 0 : -1;
+    if (adapters == 1)
+        return line.find(" units: ") == std::string::npos && line.find("unit: ") == std::string::npos ? 0 : -1;
     if (line.size() < 4 || line[0] != '[' || line[1] != 'P' || line[3] != ']') return -1;
     return line[2] - '1';
 }
@@ -52,7 +54,8 @@ void ProductionRun(benchmark::State& state) {
     const int units = adapters * kUnitsPerAdapter;
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zenta-production-bench";
     std::string command = std::string(ZENTA_BINARY " program --count ").append(std::to_string(units));
-    for (int adapter = 0; adapter < adapters; ++adapter) command.append(" --transport ").append(std::to_string(adapter));
+    for (int adapter = 0; adapter < adapters; ++adapter)
+        command.append(" --transport ").append(std::to_string(adapter));
     command.append(" " ZENTA_SETTINGS " 2>/dev/null");
     int programmed = 0;
     double seconds = 0;
@@ -81,7 +84,8 @@ void ProductionRun(benchmark::State& state) {
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         for (std::thread& person : operators) person.join();
     }
-    if (programmed != units * static_cast<int>(state.iterations())) state.SkipWithError("not every unit was programmed");
+    if (programmed != units * static_cast<int>(state.iterations()))
+        state.SkipWithError("not every unit was programmed");
     state.counters["units_per_minute"] = units * 60.0 * static_cast<double>(state.iterations()) / seconds;
 }
 BENCHMARK(ProductionRun)->Arg(1)->Arg(2)->Arg(4)->Iterations(3)->UseRealTime()->Unit(benchmark::kSecond);

@@ -4,14 +4,14 @@
 #include <charconv>
 #include <iostream>
 
+#include "cli/commands/UnitText.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
-#include "cli/host/UnitBackup.h"
-#include "cli/production/ProductionRun.h"
 #include "cli/host/UnitAccess.h"
+#include "cli/host/UnitBackup.h"
 #include "cli/host/UnitProgramming.h"
-#include "cli/commands/UnitText.h"
+#include "cli/production/ProductionRun.h"
 
 namespace cli {
 namespace {
@@ -99,8 +99,10 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
         devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
         if (library == nullptr) return kExitNoUnit;
         const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, transports);
-        if (adapters.size() > 1 && !count) throw TUsageError("several transports belong to a production run (--count N)");
-        if (worker && (!count || adapters.size() != 1)) throw TUsageError("--worker belongs to a run over several adapters");
+        if (adapters.size() > 1 && !count)
+            throw TUsageError("several transports belong to a production run (--count N)");
+        if (worker && (!count || adapters.size() != 1))
+            throw TUsageError("--worker belongs to a run over several adapters");
         const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), backup};
         if (backup) {
             if (const auto problem = BackupFolderProblem(*backup)) {

@@ -35,7 +35,9 @@ void TProcessWorker::ReadReports() {
     std::string line;
     while (copy_->ReadLine(line)) Queue(ReportOf(line));
     const int code = copy_->Wait();
-    Queue({.Kind = TWorkerReport::TKind::Ended, .Succeeded = false, .Text = code == 0 ? std::string() : std::string("exit code ").append(std::to_string(code))});
+    Queue({.Kind = TWorkerReport::TKind::Ended,
+           .Succeeded = false,
+           .Text = code == 0 ? std::string() : std::string("exit code ").append(std::to_string(code))});
 }
 
 void TProcessWorker::Queue(TWorkerReport report) {

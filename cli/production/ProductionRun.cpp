@@ -2,19 +2,19 @@
 
 #include <cstdio>
 
-#include "cli/framework/ExitCodes.h"
 #include "cli/commands/FileFindings.h"
-#include "cli/production/LinkWatcher.h"
+#include "cli/commands/UnitText.h"
+#include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitProgramming.h"
-#include "cli/commands/UnitText.h"
-#include "cli/record/LocalTimestamp.h"
-#include "cli/record/ProductionRecord.h"
-#include "cli/record/Sha256.h"
+#include "cli/production/LinkWatcher.h"
 #include "cli/production/MessageLines.h"
 #include "cli/production/ProcessWorker.h"
 #include "cli/production/ProductionCoordinator.h"
 #include "cli/production/WorkerChannel.h"
+#include "cli/record/LocalTimestamp.h"
+#include "cli/record/ProductionRecord.h"
+#include "cli/record/Sha256.h"
 
 namespace cli {
 namespace {
@@ -30,7 +30,8 @@ std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, T
     }
     const std::vector<TFinding> findings = FindingsOf(loaded.File(), loaded.Form());
     if (findings.empty()) return std::nullopt;
-    for (const TFinding& finding : findings) context.Err << "zenta program: " << FindingLine(file->Path(), finding) << '\n';
+    for (const TFinding& finding : findings)
+        context.Err << "zenta program: " << FindingLine(file->Path(), finding) << '\n';
     context.Err << "zenta program: " << file->Path() << " has " << findings.size()
                 << (findings.size() == 1 ? " finding" : " findings") << " (see zenta check); no unit was programmed\n";
     return kExitFindings;
@@ -40,7 +41,8 @@ std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, T
 // be missing from it for good.
 std::optional<int> RecordRefusal(const TProductionOptions& options, TCommandContext& context) {
     if (options.LogPath.empty() || OpenRecord(options.LogPath)) return std::nullopt;
-    context.Err << "zenta program: " << options.LogPath << ": the production record cannot be appended to; no unit was programmed\n";
+    context.Err << "zenta program: " << options.LogPath
+                << ": the production record cannot be appended to; no unit was programmed\n";
     return kExitFileError;
 }
 
@@ -192,8 +194,8 @@ private:
 
 }  // namespace
 
-int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options, devlink::IChipLibrary& library,
-                  TCommandContext& context) {
+int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                  devlink::IChipLibrary& library, TCommandContext& context) {
     if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
     if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
     return TProductionRun(*file, options, library, context).Run();
@@ -204,7 +206,7 @@ int RunProductionWorker(const std::shared_ptr<const TFileSnapshot>& file, const 
     TMessageLines messages(context.Out);
     std::ostream err(&messages);
     TWorkerChannel channel(input);
-    TCommandContext workerContext{context.Out, err, context.Clock, context.Sleeper, context.Poller,
+    TCommandContext workerContext{context.Out,         err,    context.Clock, context.Sleeper, context.Poller,
                                   context.UnitLibrary, channel};
     return TProductionRun(*file, options, library, workerContext, true).Work(channel);
 }
@@ -215,7 +217,7 @@ int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, 
     if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
     std::vector<std::unique_ptr<IProductionWorker>> workers;
     for (const TChosenAdapter& adapter : adapters) {
-        std::vector<std::string> arguments{"program", "--worker", "--count", std::to_string(options.Count),
+        std::vector<std::string> arguments{"program",     "--worker",  "--count", std::to_string(options.Count),
                                            "--transport", adapter.Spec};
         if (options.Restart) arguments.emplace_back("--restart");
         if (options.Place.BackupFolder) arguments.insert(arguments.end(), {"--backup", *options.Place.BackupFolder});

@@ -29,8 +29,8 @@ struct TProductionOptions {
 // kExitInterrupted after Ctrl-C, kExitFindings when the check of the file found anything
 // (then nothing is programmed), kExitFileError when the window cannot load it or the
 // record cannot be appended to.
-int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options, devlink::IChipLibrary& library,
-                  TCommandContext& context);
+int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                  devlink::IChipLibrary& library, TCommandContext& context);
 
 // A run over several adapters at once: the file and record are checked here, then each
 // adapter gets a worker process (this program, run with --worker) and the units are
