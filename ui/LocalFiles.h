@@ -20,6 +20,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // failure no new file is left behind.
 bool ReplaceFileContent(const std::string& path, std::string_view bytes);
 
+// Adds `line` and a line feed at the end of the file, creating it, with one write on a
+// file opened for appending: writers in several processes never interleave, and a crash
+// leaves the line whole or without its line feed, never another line torn. False when
+// the write failed or fell short.
+bool AppendLine(const std::string& path, std::string_view line);
+// Whether AppendLine would find the file: opened for appending (created when missing),
+// nothing written.
+bool CanAppend(const std::string& path);
+
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 bool RemoveFile(const std::string& path);

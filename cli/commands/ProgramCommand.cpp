@@ -2,22 +2,23 @@
 // page set of its kind; with --count, a production run over many units.
 
 #include <charconv>
+#include <iostream>
 
+#include "cli/commands/UnitText.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
-#include "cli/host/UnitBackup.h"
-#include "cli/production/ProductionRun.h"
 #include "cli/host/UnitAccess.h"
+#include "cli/host/UnitBackup.h"
 #include "cli/host/UnitProgramming.h"
-#include "cli/commands/UnitText.h"
+#include "cli/production/ProductionRun.h"
 
 namespace cli {
 namespace {
 
 constexpr const char* kUsage =
     "usage: zenta program [--restart] [--verify] [--transport T] [--backup DIR] FILE.wpx\n"
-    "       zenta program [--restart] --count N [--transport T] [--backup DIR] FILE.wpx\n"
+    "       zenta program [--restart] --count N [--transport T]... [--backup DIR] [--log RECORD] FILE.wpx\n"
     "Loads the settings file into the window (LOAD FILE), switches to the pages of the\n"
     "attached unit's kind and runs PROGRAM DEVICE. The window's prompts become messages\n"
     "on standard error; --restart answers its restart question with Yes. --verify reads\n"
@@ -27,10 +28,13 @@ constexpr const char* kUsage =
     "refused when anything is found); then for each of N units the run waits for it to\n"
     "appear on the link, programs and verifies it, prints one line (time, number, kind,\n"
     "version, edition, result) and waits for it to go. A failed unit does not stop the\n"
-    "run; Ctrl-C ends it between units. A summary line ends it.\n"
+    "run; Ctrl-C ends it between units. A summary line ends it. --log RECORD appends one\n"
+    "JSON line per unit to the production record RECORD (see zenta log).\n"
     "--transport programs the unit on that transport (see zenta transports). --backup\n"
     "first reads each unit's settings as READ DEVICE does and saves them in DIR as\n"
     "DATE-TIME-ADAPTER-KIND.wpx; a unit whose settings cannot be saved is not programmed.\n"
+    "A production run takes --transport more than once, or --transport all, to program on\n"
+    "those adapters at the same time, a worker process each; its lines name the adapter.\n"
     "Exit status: 0 programmed, 1 a production run's file has findings, 2 bad usage,\n"
     "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed,\n"
     "7 write failed or read back other words, 8 a production run with a failed unit,\n"
@@ -74,29 +78,42 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
     TCommandLine line("program", kUsage);
     TProgramOptions options;
     std::optional<std::string> count;
-    std::optional<std::string> transport;
+    std::optional<std::string> log;
+    std::vector<std::string> transports;
     std::optional<std::string> backup;
+    bool worker = false;
     std::string path;
     line.Flag("--restart", options.Restart);
     line.Flag("--verify", options.Verify);
     line.Option("--count", count);
-    line.Option("--transport", transport);
+    line.Option("--log", log);
+    line.Options("--transport", transports);
+    line.Flag("--worker", worker);
     line.Option("--backup", backup);
     line.Positional("FILE.wpx", path);
     return line.Run(args, context, [&] {
         const int units = count ? CountOf(*count) : 0;
+        if (log && !count) throw TUsageError("--log belongs to a production run (--count N)");
         const auto file = ReadSnapshot(path, "program", context);
         if (!file) return kExitFileError;
         devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
         if (library == nullptr) return kExitNoUnit;
-        const TUnitPlace place{ResolveTransportOption(*library, transport), backup};
+        const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, transports);
+        if (adapters.size() > 1 && !count)
+            throw TUsageError("several transports belong to a production run (--count N)");
+        if (worker && (!count || adapters.size() != 1))
+            throw TUsageError("--worker belongs to a run over several adapters");
+        const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), backup};
         if (backup) {
             if (const auto problem = BackupFolderProblem(*backup)) {
                 context.Err << "zenta program: cannot write backups to " << *backup << ": " << *problem << '\n';
                 return kExitFileError;
             }
         }
-        if (count) return RunProduction(file, {units, options.Restart, place}, *library, context);
+        const TProductionOptions production{units, options.Restart, place, log.value_or("")};
+        if (worker) return RunProductionWorker(file, production, *library, context, std::cin);
+        if (adapters.size() > 1) return RunProductionOverAdapters(file, production, adapters, context);
+        if (count) return RunProduction(file, production, *library, context);
         return ProgramOnce(*file, options, place, *library, context);
     });
 }

@@ -43,6 +43,7 @@ TCommandContext& SystemContext();
 int RunShowCommand(const TArgs& args, TCommandContext& context);
 int RunDiffCommand(const TArgs& args, TCommandContext& context);
 int RunCheckCommand(const TArgs& args, TCommandContext& context);
+int RunLogCommand(const TArgs& args, TCommandContext& context);
 // The commands on the attached unit.
 int RunReadCommand(const TArgs& args, TCommandContext& context);
 int RunProgramCommand(const TArgs& args, TCommandContext& context);

@@ -27,6 +27,10 @@ void TCommandLine::Option(const char* name, std::optional<std::string>& field) {
     app_->add_option_function<std::string>(name, [&field](const std::string& value) { field = value; });
 }
 
+void TCommandLine::Options(const char* name, std::vector<std::string>& field) {
+    app_->add_option(name, field)->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
 void TCommandLine::Positional(const char* name, std::string& field) {
     app_->add_option(name, field)->required();
     positionals_.emplace_back(name);

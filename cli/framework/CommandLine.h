@@ -38,6 +38,8 @@ public:
     void Flag(const char* name, bool& field);
     // An option with a value ("--output FILE" or "--output=FILE"), at most once.
     void Option(const char* name, std::optional<std::string>& field);
+    // An option with a value, as often as the line gives it, in its order.
+    void Options(const char* name, std::vector<std::string>& field);
     // The next positional argument, which the line must give.
     void Positional(const char* name, std::string& field);
     // A sub-command named right after the command, with its own fields, usage and body.

@@ -21,6 +21,8 @@ public:
     TLinkWatcher& operator=(const TLinkWatcher&) = delete;
 
     bool UnitPresent();
+    // The name of the transport it looks on.
+    const std::string& Adapter() const { return transports_.ChosenPortName(); }
 
 private:
     devlink::TTransportTable transports_;

@@ -2,12 +2,19 @@
 
 #include <cstdio>
 
-#include "cli/framework/ExitCodes.h"
 #include "cli/commands/FileFindings.h"
-#include "cli/production/LinkWatcher.h"
+#include "cli/commands/UnitText.h"
+#include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitProgramming.h"
-#include "cli/commands/UnitText.h"
+#include "cli/production/LinkWatcher.h"
+#include "cli/production/MessageLines.h"
+#include "cli/production/ProcessWorker.h"
+#include "cli/production/ProductionCoordinator.h"
+#include "cli/production/WorkerChannel.h"
+#include "cli/record/LocalTimestamp.h"
+#include "cli/record/ProductionRecord.h"
+#include "cli/record/Sha256.h"
 
 namespace cli {
 namespace {
@@ -23,10 +30,37 @@ std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, T
     }
     const std::vector<TFinding> findings = FindingsOf(loaded.File(), loaded.Form());
     if (findings.empty()) return std::nullopt;
-    for (const TFinding& finding : findings) context.Err << "zenta program: " << FindingLine(file->Path(), finding) << '\n';
+    for (const TFinding& finding : findings)
+        context.Err << "zenta program: " << FindingLine(file->Path(), finding) << '\n';
     context.Err << "zenta program: " << file->Path() << " has " << findings.size()
                 << (findings.size() == 1 ? " finding" : " findings") << " (see zenta check); no unit was programmed\n";
     return kExitFindings;
+}
+
+// A record is refused before the first unit: a unit programmed without its entry would
+// be missing from it for good.
+std::optional<int> RecordRefusal(const TProductionOptions& options, TCommandContext& context) {
+    if (options.LogPath.empty() || OpenRecord(options.LogPath)) return std::nullopt;
+    context.Err << "zenta program: " << options.LogPath
+                << ": the production record cannot be appended to; no unit was programmed\n";
+    return kExitFileError;
+}
+
+int MillisecondOfDay(const ui::TLocalTime& time) {
+    return ((time.Hour * 60 + time.Minute) * 60 + time.Second) * 1000 + time.Millisecond;
+}
+
+// The clock gives the time of day only; a unit takes far less than a day, so a negative
+// difference is a unit that went past midnight.
+double SecondsBetween(const ui::TLocalTime& start, const ui::TLocalTime& end) {
+    constexpr int kDay = 24 * 60 * 60 * 1000;
+    const int elapsed = (MillisecondOfDay(end) - MillisecondOfDay(start) + kDay) % kDay;
+    return elapsed / 1000.0;
+}
+
+const char* VerificationOf(TOutcome outcome) {
+    if (outcome == TOutcome::Succeeded) return "verified";
+    return outcome == TOutcome::VerifyFailed ? "differs" : "not reached";
 }
 
 std::string TimeText(const ui::TLocalTime& time) {
@@ -46,8 +80,14 @@ std::string ResultLine(const ui::TLocalTime& time, int number, int count, const 
 class TProductionRun {
 public:
     TProductionRun(const TFileSnapshot& file, const TProductionOptions& options, devlink::IChipLibrary& library,
-                   TCommandContext& context)
-        : file_(file), options_(options), library_(library), context_(context), watcher_(library, context.Sleeper, options.Place.Transport) {}
+                   TCommandContext& context, bool worker = false)
+        : worker_(worker),
+          file_(file),
+          options_(options),
+          library_(library),
+          context_(context),
+          watcher_(library, context.Sleeper, options.Place.Transport),
+          digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())) {}
 
     int Run() {
         context_.Interrupt.Arm();
@@ -62,6 +102,21 @@ public:
                      << " programmed, " << failed_ << " failed" << (interrupted ? ", interrupted" : "") << '\n';
         if (interrupted) return kExitInterrupted;
         return failed_ == 0 ? kExitOk : kExitUnitsFailed;
+    }
+
+    // One adapter's part of a run over several: each unit that answers is offered to the
+    // run, and programmed under the number it grants. The end of the worker's input, its
+    // Ctrl-C, stops it after the unit in hand.
+    int Work(TWorkerChannel& channel) {
+        channel.Arm();
+        for (;;) {
+            if (!WaitUntilPresent(true)) return kExitOk;
+            context_.Out << "present" << std::endl;
+            const std::optional<int> number = channel.AwaitGrant();
+            if (!number) return kExitOk;
+            if (!ProgramNextUnit(*number)) return kExitFileError;
+            if (!WaitUntilPresent(false)) return kExitOk;
+        }
     }
 
 private:
@@ -80,10 +135,11 @@ private:
     bool ProgramNextUnit(int number) {
         const TPlatform platform{context_.Clock, context_.Sleeper, context_.Err};
         const TUnitPlace& place = options_.Place;
+        const ui::TLocalTime start = context_.Clock.Now();
         if (place.BackupFolder) {
             const TBackupResult backup = BackUpUnit(library_, platform, place.Transport, *place.BackupFolder);
             if (backup.Outcome != TOutcome::Succeeded) {
-                Report(number, {backup.Outcome, backup.Message, false, backup.Unit});
+                Report(number, {backup.Outcome, backup.Message, false, backup.Unit}, start);
                 return true;
             }
             context_.Err << "Backup of unit " << number << " saved to " << backup.Path << '\n';
@@ -94,30 +150,84 @@ private:
             context_.Err << "zenta program: " << file_.Path() << ": " << *problem << '\n';
             return false;
         }
-        Report(number, ProgramUnit(session, {options_.Restart, true}));
+        Report(number, ProgramUnit(session, {options_.Restart, true}), start);
         return true;
     }
 
-    void Report(int number, const TUnitResult& result) {
-        (result.Outcome == TOutcome::Succeeded ? programmed_ : failed_)++;
-        context_.Out << ResultLine(context_.Clock.Now(), number, options_.Count, result) << std::endl;
+    void Report(int number, const TUnitResult& result, const ui::TLocalTime& start) {
+        const ui::TLocalTime end = context_.Clock.Now();
+        const bool succeeded = result.Outcome == TOutcome::Succeeded;
+        (succeeded ? programmed_ : failed_)++;
+        if (worker_) context_.Out << (succeeded ? "done ok " : "done failed ");
+        context_.Out << ResultLine(end, number, options_.Count, result) << std::endl;
+        if (!options_.LogPath.empty()) Record(result, SecondsBetween(start, end));
     }
 
+    // A unit already handled stays handled when its entry cannot be written: the run
+    // says so and goes on.
+    void Record(const TUnitResult& result, double seconds) {
+        const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
+        const TRecordEntry entry{.Time = LocalTimestampNow(),
+                                 .Adapter = watcher_.Adapter(),
+                                 .Kind = unit.Kind,
+                                 .Version = unit.Version,
+                                 .Edition = unit.Edition,
+                                 .File = file_.Path(),
+                                 .Sha256 = digest_,
+                                 .Result = OutcomeName(result.Outcome),
+                                 .Verification = VerificationOf(result.Outcome),
+                                 .Seconds = seconds};
+        if (!AppendToRecord(options_.LogPath, entry))
+            context_.Err << "zenta program: " << options_.LogPath << ": this unit's entry could not be appended\n";
+    }
+
+    const bool worker_;
     const TFileSnapshot& file_;
     const TProductionOptions options_;
     devlink::IChipLibrary& library_;
     TCommandContext& context_;
     TLinkWatcher watcher_;
+    const std::string digest_;
     int programmed_ = 0;
     int failed_ = 0;
 };
 
 }  // namespace
 
-int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options, devlink::IChipLibrary& library,
-                  TCommandContext& context) {
+int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                  devlink::IChipLibrary& library, TCommandContext& context) {
     if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
+    if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
     return TProductionRun(*file, options, library, context).Run();
+}
+
+int RunProductionWorker(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                        devlink::IChipLibrary& library, TCommandContext& context, std::istream& input) {
+    TMessageLines messages(context.Out);
+    std::ostream err(&messages);
+    TWorkerChannel channel(input);
+    TCommandContext workerContext{context.Out,         err,    context.Clock, context.Sleeper, context.Poller,
+                                  context.UnitLibrary, channel};
+    return TProductionRun(*file, options, library, workerContext, true).Work(channel);
+}
+
+int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                              const std::vector<TChosenAdapter>& adapters, TCommandContext& context) {
+    if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
+    if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
+    std::vector<std::unique_ptr<IProductionWorker>> workers;
+    for (const TChosenAdapter& adapter : adapters) {
+        std::vector<std::string> arguments{"program",     "--worker",  "--count", std::to_string(options.Count),
+                                           "--transport", adapter.Spec};
+        if (options.Restart) arguments.emplace_back("--restart");
+        if (options.Place.BackupFolder) arguments.insert(arguments.end(), {"--backup", *options.Place.BackupFolder});
+        if (!options.LogPath.empty()) arguments.insert(arguments.end(), {"--log", options.LogPath});
+        arguments.push_back(file->Path());
+        workers.push_back(std::make_unique<TProcessWorker>(adapter.Transport.Name, std::move(arguments)));
+    }
+    context.Err << "Programming " << options.Count << " units on " << adapters.size()
+                << " adapters (Ctrl-C ends the run)\n";
+    return CoordinateProduction(workers, options.Count, context);
 }
 
 }  // namespace cli

@@ -4,11 +4,15 @@
 // appear on the link, programs and verifies it, reports it in one line and waits for it
 // to go. A failed unit does not stop the run; Ctrl-C ends it between two units.
 
+#include <istream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/framework/CommandContext.h"
 #include "cli/host/FileSnapshot.h"
 #include "cli/host/UnitBackup.h"
+#include "cli/production/ChosenAdapters.h"
 
 namespace cli {
 
@@ -18,12 +22,26 @@ struct TProductionOptions {
     int Count = 1;
     bool Restart = false;
     TUnitPlace Place;
+    std::string LogPath;  // the production record to append to; none when empty
 };
 
 // The exit code: 0 every unit programmed, kExitUnitsFailed when one failed,
 // kExitInterrupted after Ctrl-C, kExitFindings when the check of the file found anything
-// (then nothing is programmed), kExitFileError when the window cannot load it.
-int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options, devlink::IChipLibrary& library,
-                  TCommandContext& context);
+// (then nothing is programmed), kExitFileError when the window cannot load it or the
+// record cannot be appended to.
+int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                  devlink::IChipLibrary& library, TCommandContext& context);
+
+// A run over several adapters at once: the file and record are checked here, then each
+// adapter gets a worker process (this program, run with --worker) and the units are
+// handed out among them. The chip library keeps the state of its connection and is not
+// documented as safe to call from several threads, hence processes. Exit codes as above.
+int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                              const std::vector<TChosenAdapter>& adapters, TCommandContext& context);
+
+// The worker of one adapter (options.Place.Transport), speaking to its run over standard
+// output and `input` as TProcessWorker describes; its messages go out as `say` lines.
+int RunProductionWorker(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+                        devlink::IChipLibrary& library, TCommandContext& context, std::istream& input);
 
 }  // namespace cli

@@ -34,7 +34,7 @@ plug() {
 
 settings_file batch.wpx 0012=12
 "$ZENTA" sim attach none >/dev/null
-"$ZENTA" program --count 3 batch.wpx >run.out 2>run.err &
+"$ZENTA" program --count 3 --log record.jsonl batch.wpx >run.out 2>run.err &
 run=$!
 plug 1 handset
 "$ZENTA" sim fail write 3 >/dev/null
@@ -49,6 +49,11 @@ grep -qE '^[0-9]{2}:[0-9]{2}:[0-9]{2}  2/3  handset  V2\.05  Ardex  write failed
     fail "unit 2: $(cat run.out)"
 grep -qE '^[0-9]{2}:[0-9]{2}:[0-9]{2}  3/3  gateway  V2\.05  Kesto  ok$' run.out || fail "unit 3: $(cat run.out)"
 [ "$(tail -1 run.out)" = "3 units: 2 programmed, 1 failed" ] || fail "summary: $(tail -1 run.out)"
+"$ZENTA" log record.jsonl >log.out || fail "zenta log: exit $?"
+grep -qx '3 units' log.out || fail "log: $(cat log.out)"
+grep -qx '  2  ok' log.out || fail "log by result: $(cat log.out)"
+grep -qx '  1  gateway' log.out || fail "log by kind: $(cat log.out)"
+grep -qE '^  3  batch\.wpx \(sha256 [0-9a-f]{12}\)$' log.out || fail "log by file: $(cat log.out)"
 
 # Ctrl-C while the run waits for a unit ends it with its summary.
 "$ZENTA" sim attach none >/dev/null

@@ -7,10 +7,15 @@
 
 #include <cctype>
 #include <deque>
+#include <regex>
 
 #include "CliHarness.h"
 #include "cli/framework/ExitCodes.h"
+#include "cli/framework/JsonOutput.h"
+#include "cli/record/ProductionRecord.h"
+#include "cli/record/Sha256.h"
 #include "sim/SimUnit.h"
+#include "ui/LocalFiles.h"
 
 namespace cli_test {
 namespace {
@@ -96,7 +101,9 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
         {TSimUnit::Factory(TUnitKind::Tavin), nullptr},
     };
 
-    EXPECT_EQ(Run({"--count", "6", "--restart", file}), cli::kExitUnitsFailed) << harness.Err.str();
+    const std::string record = harness.Folder.Resolve("record.jsonl").string();
+
+    EXPECT_EQ(Run({"--count", "6", "--restart", "--log", record, file}), cli::kExitUnitsFailed) << harness.Err.str();
 
     EXPECT_EQ(Lines(), (std::vector<std::string>{
                            "1/6  handset  V2.05  Ardex  ok",
@@ -121,19 +128,47 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
     EXPECT_EQ(restarts, (std::vector<unsigned>{1, 0, 1, 1, 0, 0}));
     EXPECT_EQ(harness.Bench.OpenConnections(), 0u);
     for (unsigned wait : harness.Poller.Waits) EXPECT_EQ(wait, 500u);
+
+    const std::string entries = *ui::ReadWholeFile(record);
+    const cli::TRecordSummary summary = cli::SummarizeRecord(entries);
+    EXPECT_EQ(summary.Units, 6);
+    EXPECT_EQ(summary.ByResult,
+              (std::map<std::string, int>{{"ok", 3}, {"write failed", 1}, {"verify failed", 1}, {"refused", 1}}));
+    EXPECT_EQ(summary.ByKind, (std::map<std::string, int>{{"handset", 3}, {"gateway", 2}, {"Tavin unit", 1}}));
+    EXPECT_EQ(summary.ByAdapter.size(), 1u);
+    const cli::TJson first = cli::TJson::parse(entries.substr(0, entries.find('\n')));
+    EXPECT_TRUE(std::regex_match(first["time"].get<std::string>(),
+                                 std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
+    EXPECT_EQ(first["file"], file);
+    EXPECT_EQ(first["sha256"], cli::Sha256Hex(*ui::ReadWholeFile(file)));
+    EXPECT_EQ(first["version"], "V2.05");
+    EXPECT_EQ(first["edition"], "Ardex");
+    EXPECT_EQ(first["verification"], "verified");
+    EXPECT_GE(first["seconds"].get<double>(), 0.0);
+    std::vector<std::string> verifications;
+    std::istringstream lines(entries);
+    for (std::string line; std::getline(lines, line);)
+        verifications.push_back(cli::TJson::parse(line)["verification"].get<std::string>());
+    EXPECT_EQ(verifications,
+              (std::vector<std::string>{"verified", "not reached", "verified", "verified", "differs", "not reached"}));
 }
 
 TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {
     const std::string file = harness.File("batch.wpx", DefaultsFile());
     queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr}, {TSimUnit::Factory(TUnitKind::Gateway), nullptr}};
 
-    EXPECT_EQ(Run({file, "--count", "5"}), cli::kExitInterrupted);
+    const std::string record = harness.Folder.Resolve("record.jsonl").string();
+
+    EXPECT_EQ(Run({file, "--count", "5", "--log", record}), cli::kExitInterrupted);
 
     EXPECT_TRUE(harness.Interrupt.Armed);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"1/5  handset  V2.05  Ardex  ok", "2/5  gateway  V2.05  Ardex  ok",
                                                  "2 units: 2 programmed, 0 failed, interrupted"}));
     // Without --restart no unit is restarted.
     for (const TSimUnit& unit : done) EXPECT_EQ(unit.Restarts(), 0u);
+    const std::string entries = *ui::ReadWholeFile(record);
+    EXPECT_EQ(cli::SummarizeRecord(entries).ByKind, (std::map<std::string, int>{{"handset", 1}, {"gateway", 1}}));
+    EXPECT_EQ(entries.back(), '\n') << "a run ended between units leaves whole entries only";
 }
 
 TEST_F(ProductionRun, RefusesAFileWithFindingsBeforeLookingForAUnit) {
@@ -149,8 +184,12 @@ TEST_F(ProductionRun, RefusesAFileWithFindingsBeforeLookingForAUnit) {
     EXPECT_TRUE(harness.Poller.Waits.empty());
 }
 
-TEST_F(ProductionRun, NeedsAFileItCanRead) {
+TEST_F(ProductionRun, NeedsAFileItCanReadAndARecordItCanAppendTo) {
+    const std::string file = harness.File("batch.wpx", DefaultsFile());
+    const std::string folder = harness.Folder.Resolve("").string();
     EXPECT_EQ(Run({"--count", "2", harness.Folder.Resolve("missing.wpx").string()}), cli::kExitFileError);
+    EXPECT_EQ(Run({"--count", "2", "--log", folder, file}), cli::kExitFileError);
+    EXPECT_NE(harness.Err.str().find("cannot be appended to; no unit was programmed"), std::string::npos);
     EXPECT_EQ(harness.Bench.Counters.Opens, 0u);
 }
 

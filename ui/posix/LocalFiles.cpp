@@ -29,6 +29,31 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return content;
 }
 
+namespace {
+
+int OpenForAppend(const std::string& path) {
+    return ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+}
+
+}  // namespace
+
+// O_APPEND moves to the end and writes in one step, so two processes' lines never
+// overlap; a retry after EINTR would be a second write, which is why there is none.
+bool AppendLine(const std::string& path, std::string_view line) {
+    const int file = OpenForAppend(path);
+    if (file < 0) return false;
+    std::string bytes(line);
+    bytes.push_back('\n');
+    const ssize_t written = ::write(file, bytes.data(), bytes.size());
+    const bool closed = ::close(file) == 0;
+    return closed && written == static_cast<ssize_t>(bytes.size());
+}
+
+bool CanAppend(const std::string& path) {
+    const int file = OpenForAppend(path);
+    return file >= 0 && ::close(file) == 0;
+}
+
 bool PathExists(const std::string& path) {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0;

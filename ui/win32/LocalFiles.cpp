@@ -29,6 +29,35 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
+namespace {
+
+// FILE_APPEND_DATA without FILE_WRITE_DATA: every write goes to the end of the file as
+// one step, also with other processes appending at the same time.
+HANDLE OpenForAppend(const std::string& path) {
+    const std::optional<std::wstring> name = WideOfUtf8(path);
+    if (!name) return INVALID_HANDLE_VALUE;
+    return CreateFileW(name->c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+bool AppendLine(const std::string& path, std::string_view line) {
+    HANDLE file = OpenForAppend(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    std::string bytes(line);
+    bytes.push_back('\n');
+    DWORD written = 0;
+    const bool wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != 0;
+    const bool closed = CloseHandle(file) != 0;
+    return wrote && closed && written == bytes.size();
+}
+
+bool CanAppend(const std::string& path) {
+    HANDLE file = OpenForAppend(path);
+    return file != INVALID_HANDLE_VALUE && CloseHandle(file) != 0;
+}
+
 bool PathExists(const std::string& path) {
     const std::optional<std::wstring> name = WideOfUtf8(path);
     return name && GetFileAttributesW(name->c_str()) != INVALID_FILE_ATTRIBUTES;
