@@ -7,8 +7,8 @@
 namespace app {
 
 TDeviceContext TMajorForm::DeviceContext() {
-    return {*this, Connection, FormPrompter, ActivityLog, HSSwVersionLabel, GWSwVersionLabel, HSRecord, GWRecord,
-            GatewayEdition};
+    return {*this,    Connection, FormPrompter,  ActivityLog, HSSwVersionLabel, GWSwVersionLabel,
+            HSRecord, GWRecord,   GatewayEdition};
 }
 
 TFileContext TMajorForm::FileContext(ui::TFileDialog& dialog) {

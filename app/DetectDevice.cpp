@@ -18,7 +18,8 @@ TDeviceResult DetectDevice(TDeviceContext& context) {
     std::transform(chip.begin(), chip.end(), chip.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (chip.find("CSR8670") != std::string::npos) return {.Outcome = TDeviceOutcome::Succeeded};
-    return ShowFailure(context, {}, TDeviceOutcome::ForeignChip, "The chip is not CSR 8670. This program will terminate.");
+    return ShowFailure(context, {}, TDeviceOutcome::ForeignChip,
+                       "The chip is not CSR 8670. This program will terminate.");
 }
 
 }  // namespace app

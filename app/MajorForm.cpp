@@ -148,9 +148,9 @@ void TMajorForm::FactoryButtonClick() {
 void TMajorForm::AddLogLine(const std::string& text) { ActivityLog.AddLogLine(text); }
 
 std::vector<ui::TControl*> TMajorForm::AllControls() {
-    std::vector<ui::TControl*> all{&MainImage,         &InfoMemo,         &LoadFileButton,      &SaveFileButton,
-                                   &FactoryButton,     &ExitButton,       &ReadDeviceButton,    &ProgramDeviceButton,
-                                   &RestartButton,     &HSSwVersionLabel, &GWSwVersionLabel,    &Label1,
+    std::vector<ui::TControl*> all{&MainImage,     &InfoMemo,         &LoadFileButton,   &SaveFileButton,
+                                   &FactoryButton, &ExitButton,       &ReadDeviceButton, &ProgramDeviceButton,
+                                   &RestartButton, &HSSwVersionLabel, &GWSwVersionLabel, &Label1,
                                    &Label2};
     all.insert(all.end(), Controls().begin(), Controls().end());
     return all;

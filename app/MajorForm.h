@@ -86,12 +86,18 @@ public:
     ui::TTimer Timer1{"Timer1"};
 
     // The settings file dialogs; each keeps its own last file name from use to use.
-    ui::TFileDialog OpenSettingsDialog{.Kind = ui::TFileDialog::TKind::Open, .Name = "OpenSettingsDialog",
-                                       .DefaultExt = "*.wpx", .Filter = "ZENTA Files (*.wpx)|*.wpx|All Files",
-                                       .FilterIndex = 1, .FileName = ""};
-    ui::TFileDialog SaveSettingsDialog{.Kind = ui::TFileDialog::TKind::Save, .Name = "SaveSettingsDialog",
-                                       .DefaultExt = "*.wpx", .Filter = "ZENTA Files (*.wpx)|*.wpx|All Files",
-                                       .FilterIndex = 1, .FileName = ""};
+    ui::TFileDialog OpenSettingsDialog{.Kind = ui::TFileDialog::TKind::Open,
+                                       .Name = "OpenSettingsDialog",
+                                       .DefaultExt = "*.wpx",
+                                       .Filter = "ZENTA Files (*.wpx)|*.wpx|All Files",
+                                       .FilterIndex = 1,
+                                       .FileName = ""};
+    ui::TFileDialog SaveSettingsDialog{.Kind = ui::TFileDialog::TKind::Save,
+                                       .Name = "SaveSettingsDialog",
+                                       .DefaultExt = "*.wpx",
+                                       .Filter = "ZENTA Files (*.wpx)|*.wpx|All Files",
+                                       .FilterIndex = 1,
+                                       .FileName = ""};
 
     std::string ProgramSettingsFilePath;
     devlink::TTransportTable Transports;

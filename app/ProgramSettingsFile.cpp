@@ -19,8 +19,7 @@ std::string ProgramSettingsPath(const std::string& executablePath) {
     return executablePath.substr(0, dot + 1) + "INI";
 }
 
-std::optional<TSettingsFileMove> SettingsFileMove(const std::string& settingsPath,
-                                                  const std::string& storedVersion,
+std::optional<TSettingsFileMove> SettingsFileMove(const std::string& settingsPath, const std::string& storedVersion,
                                                   const std::string& programVersion) {
     if (storedVersion.empty() || storedVersion == programVersion) return std::nullopt;
     const auto dot = ExtensionDot(settingsPath);

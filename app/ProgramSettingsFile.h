@@ -19,8 +19,7 @@ struct TSettingsFileMove {
 
 // The move to make for the stored version, or nothing when the value is empty or
 // equals this program's version (exact, case-sensitive).
-std::optional<TSettingsFileMove> SettingsFileMove(const std::string& settingsPath,
-                                                  const std::string& storedVersion,
+std::optional<TSettingsFileMove> SettingsFileMove(const std::string& settingsPath, const std::string& storedVersion,
                                                   const std::string& programVersion);
 
 }  // namespace app

@@ -25,7 +25,7 @@ TDeviceResult IdentifyUnit(TDeviceContext& context) {
 
 const records::TUnitKind& KindOnShow(const editor::TSettingsEditor& settings) {
     return settings.MasterPageControl.ActivePage() == &settings.HandsetTabSheet ? records::kHandsetKind
-                                                                            : records::kGatewayKind;
+                                                                                : records::kGatewayKind;
 }
 
 ui::TTabSheet* PagesOfUnit(editor::TSettingsEditor& settings, const records::TUnitIdentity& unit) {
@@ -42,8 +42,7 @@ void ShowVersion(TDeviceContext& context, const records::TUnitKind& kind, const 
     (handset ? context.GWSwVersionLabel : context.HSSwVersionLabel).Caption.clear();
 }
 
-TDeviceResult ShowFailure(TDeviceContext& context, TDeviceResult result, TDeviceOutcome outcome,
-                          std::string message) {
+TDeviceResult ShowFailure(TDeviceContext& context, TDeviceResult result, TDeviceOutcome outcome, std::string message) {
     context.Prompter.ShowError(message);
     result.Outcome = outcome;
     result.Message = std::move(message);

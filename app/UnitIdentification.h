@@ -27,7 +27,6 @@ void ShowVersion(TDeviceContext& context, const records::TUnitKind& kind, const 
 
 // Ends an action with an error prompt: the result so far, with the outcome and the
 // message that told it.
-TDeviceResult ShowFailure(TDeviceContext& context, TDeviceResult result, TDeviceOutcome outcome,
-                          std::string message);
+TDeviceResult ShowFailure(TDeviceContext& context, TDeviceResult result, TDeviceOutcome outcome, std::string message);
 
 }  // namespace app

@@ -23,7 +23,9 @@ private:
         double User = 0;
         double System = 0;
     };
-    static double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; }
+    static double Seconds(const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+    }
     static TTimes Now() {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);

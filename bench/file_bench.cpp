@@ -14,9 +14,7 @@
 
 namespace {
 
-std::string BenchFile() {
-    return (std::filesystem::temp_directory_path() / "zenta-bench-settings.wpx").string();
-}
+std::string BenchFile() { return (std::filesystem::temp_directory_path() / "zenta-bench-settings.wpx").string(); }
 
 void SaveFileClick(benchmark::State& state) {
     testing_support::TStartedForm started;

@@ -32,8 +32,8 @@ int Run(const std::vector<std::string>& argv) {
     }
     const std::string& name = argv[1];
     const auto commands = cli::Commands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&name](const cli::TCommand& c) { return name == c.Name; });
+    const auto command =
+        std::find_if(commands.begin(), commands.end(), [&name](const cli::TCommand& c) { return name == c.Name; });
     if (command == commands.end()) {
         std::fprintf(stderr, "zenta: unknown command '%s'\n%s", name.c_str(), Usage().c_str());
         return 2;

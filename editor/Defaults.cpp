@@ -49,8 +49,7 @@ void TSettingsEditor::ApplyGatewayDefaults() {
     for (const TGatewayLine& line : GatewayLines()) SelectItemContaining(this->*line.IO, line.Default.IO);
     for (const TGatewayLine& line : GatewayLines()) SelectItemContaining(this->*line.Active, line.Default.Active);
     for (const TGatewayLine& line : GatewayLines()) RebuildFunctionList(line);
-    for (const TGatewayLine& line : GatewayLines())
-        SelectItemContaining(this->*line.Function, line.Default.Function);
+    for (const TGatewayLine& line : GatewayLines()) SelectItemContaining(this->*line.Function, line.Default.Function);
     for (const TGatewayLine& line : GatewayLines()) (this->*line.Pulse).SetPosition(line.Default.Pulse);
     for (const TGatewayLine& line : GatewayLines()) ApplyPulseRange(this->*line.Function);
     RememberGatewayIndices();

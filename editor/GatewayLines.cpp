@@ -80,8 +80,6 @@ void TSettingsEditor::RememberGatewayIndices() {
 
 int TSettingsEditor::RememberedIOIndex(const TGatewayLine& line) const { return rememberedIO_[line.Index]; }
 
-int TSettingsEditor::RememberedFunctionIndex(const TGatewayLine& line) const {
-    return rememberedFunction_[line.Index];
-}
+int TSettingsEditor::RememberedFunctionIndex(const TGatewayLine& line) const { return rememberedFunction_[line.Index]; }
 
 }  // namespace editor

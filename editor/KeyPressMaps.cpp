@@ -8,23 +8,20 @@ namespace editor {
 namespace {
 
 constexpr TKeyText kHandset[] = {
-    {"Radio PTT", 2}, {"Talk Around PTT", 3}, {"Volume Up", 4}, {"Volume Down", 5},
-    {"Emergency", 6}, {"Aux 1", 7},           {"Aux 2", 8},     {"On / Off", 1},
-    {"HF On/Off", 9}, {"Disabled", 0},
+    {"Radio PTT", 2}, {"Talk Around PTT", 3}, {"Volume Up", 4}, {"Volume Down", 5}, {"Emergency", 6},
+    {"Aux 1", 7},     {"Aux 2", 8},           {"On / Off", 1},  {"HF On/Off", 9},   {"Disabled", 0},
 };
 
 // The input functions come first, then the output functions; "Disabled" serves both.
 constexpr TKeyText kGatewayInput[] = {{"Radio COR", 1}, {"Remote PTT", 2}, {"Find Me", 3}};
 constexpr TKeyText kGatewayOutput[] = {
-    {"Radio PTT", 1}, {"Emergency", 2},         {"Talk around", 3},
-    {"Aux 1", 4},     {"Aux 2", 5},             {"Handset in Cradle", 6},
-    {"Handset out of Range", 7}, {"Handsfree active", 8},
+    {"Radio PTT", 1}, {"Emergency", 2},         {"Talk around", 3},          {"Aux 1", 4},
+    {"Aux 2", 5},     {"Handset in Cradle", 6}, {"Handset out of Range", 7}, {"Handsfree active", 8},
 };
 constexpr TKeyText kGateway[] = {
-    {"Radio COR", 1}, {"Remote PTT", 2}, {"Find Me", 3}, {"Radio PTT", 1},
-    {"Emergency", 2}, {"Talk around", 3}, {"Aux 1", 4}, {"Aux 2", 5},
-    {"Handset in Cradle", 6}, {"Handset out of Range", 7}, {"Handsfree active", 8},
-    {"Disabled", 0},
+    {"Radio COR", 1},        {"Remote PTT", 2}, {"Find Me", 3}, {"Radio PTT", 1},         {"Emergency", 2},
+    {"Talk around", 3},      {"Aux 1", 4},      {"Aux 2", 5},   {"Handset in Cradle", 6}, {"Handset out of Range", 7},
+    {"Handsfree active", 8}, {"Disabled", 0},
 };
 constexpr int kHandsfreeCode = 8;
 

@@ -79,9 +79,9 @@ void TSettingsEditor::BuildControls() {
         pulse.SetIncrement(10);
         pulse.Associate(this->*line.PulseBox);
         if (line.Fixed) {
-            for (ui::TControl* c : std::initializer_list<ui::TControl*>{
-                     &(this->*line.IO), &(this->*line.Active), &(this->*line.Function), &pulse,
-                     &(this->*line.PulseBox)})
+            for (ui::TControl* c :
+                 std::initializer_list<ui::TControl*>{&(this->*line.IO), &(this->*line.Active), &(this->*line.Function),
+                                                      &pulse, &(this->*line.PulseBox)})
                 c->Enabled = false;
         }
         if (line.DirectionLocked) (this->*line.IO).Enabled = false;
@@ -96,18 +96,31 @@ void TSettingsEditor::AddCaption(ui::TControl* parent, ui::TBounds bounds, const
 }
 
 void TSettingsEditor::RegisterControls() {
-    controls_ = {&MasterPageControl, &HandsetTabSheet, &CradleTabSheet, &HandsetPageControl,
-                 &UserExperienceTabSheet, &AudioLevelsTabSheet, &EmergencyTabSheet, &HardwareTabSheet,
-                 &CradlePageControl, &GWAudioLevelsTabSheet, &GWHardwareTabSheet, &grpModelBox,
-                 &butModelArdex, &butModelKesto, &PressAndHoldEmergencyGroupBox,
-                 &ShortOrLongPressEmergencyGroupBox, &ButtonAssignmentsGroupBox};
+    controls_ = {&MasterPageControl,
+                 &HandsetTabSheet,
+                 &CradleTabSheet,
+                 &HandsetPageControl,
+                 &UserExperienceTabSheet,
+                 &AudioLevelsTabSheet,
+                 &EmergencyTabSheet,
+                 &HardwareTabSheet,
+                 &CradlePageControl,
+                 &GWAudioLevelsTabSheet,
+                 &GWHardwareTabSheet,
+                 &grpModelBox,
+                 &butModelArdex,
+                 &butModelKesto,
+                 &PressAndHoldEmergencyGroupBox,
+                 &ShortOrLongPressEmergencyGroupBox,
+                 &ButtonAssignmentsGroupBox};
     for (const TTickSetting& tick : TickSettings()) controls_.push_back(&(this->*tick.Box));
     for (const TSpinSetting& spin : SpinSettings())
         controls_.insert(controls_.end(), {&(this->*spin.Label), &(this->*spin.Box), &(this->*spin.UpDown)});
     for (const TListSetting& list : ListSettings())
         controls_.insert(controls_.end(), {&(this->*list.Label), &(this->*list.List)});
     for (const TButtonRow& row : ButtonRows())
-        controls_.insert(controls_.end(), {&(this->*row.PressAndHold), &(this->*row.ShortPress), &(this->*row.LongPress)});
+        controls_.insert(controls_.end(),
+                         {&(this->*row.PressAndHold), &(this->*row.ShortPress), &(this->*row.LongPress)});
     for (const TGatewayLine& line : GatewayLines())
         controls_.insert(controls_.end(), {&(this->*line.IO), &(this->*line.Active), &(this->*line.Function),
                                            &(this->*line.PulseBox), &(this->*line.Pulse)});

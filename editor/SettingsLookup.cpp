@@ -15,7 +15,8 @@ public:
     void Add(TControl E::*control, const std::string& row) {
         if (control == nullptr) throw std::logic_error("the settings row \"" + row + "\" has no " + kind_);
         for (auto seen : seen_)
-            if (seen == control) throw std::logic_error("a " + std::string(kind_) + " of \"" + row + "\" is described twice");
+            if (seen == control)
+                throw std::logic_error("a " + std::string(kind_) + " of \"" + row + "\" is described twice");
         seen_.push_back(control);
     }
 

@@ -10,8 +10,7 @@ const std::vector<std::string> kHold3Items{"(Disabled)", "Radio PTT", "Talk Arou
 const std::vector<std::string> kHold2Items{"Radio PTT", "Talk Around PTT"};
 const std::vector<std::string> kShort7Items{"(Disabled)", "Volume Up", "Volume Down", "Aux 1",
                                             "Aux 2",      "Emergency", "HF On/Off"};
-const std::vector<std::string> kShort6Items{"(Disabled)", "Volume Up", "Volume Down",
-                                            "Aux 1",      "Aux 2",     "Emergency"};
+const std::vector<std::string> kShort6Items{"(Disabled)", "Volume Up", "Volume Down", "Aux 1", "Aux 2", "Emergency"};
 const std::vector<std::string> kLong8Items{"(Disabled)", "Volume Up", "Volume Down", "Aux 1",
                                            "Aux 2",      "On / Off",  "Emergency",   "HF On/Off"};
 const std::vector<std::string> kIOItems{"Input", "Output"};
@@ -244,8 +243,8 @@ constexpr TEditionTiming kEditionTimings[] = {
 
 // Checks of the rows that the compiler makes, so that a lost, doubled or misnumbered row
 // stops the build rather than a setting going missing from records or files.
-static_assert(std::size(kTicks) == 17 && std::size(kSpins) == 19 && std::size(kLists) == 1 &&
-                  std::size(kRows) == 7 && std::size(kLines) == 9,
+static_assert(std::size(kTicks) == 17 && std::size(kSpins) == 19 && std::size(kLists) == 1 && std::size(kRows) == 7 &&
+                  std::size(kLines) == 9,
               "every setting of the document has its row");
 
 constexpr bool LinesInGridOrder() {
@@ -257,8 +256,8 @@ static_assert(LinesInGridOrder(), "a line's index is its place in the grid; the 
 
 // Every file key that a row gives or derives, besides the edition's 9000 and 1008.
 constexpr auto RowFileKeys() {
-    std::array<int, std::size(kTicks) + std::size(kSpins) + std::size(kLists) + 3 * std::size(kRows) +
-                        5 * std::size(kLines)>
+    std::array<int,
+               std::size(kTicks) + std::size(kSpins) + std::size(kLists) + 3 * std::size(kRows) + 5 * std::size(kLines)>
         keys{};
     std::size_t n = 0;
     for (const auto& tick : kTicks) keys[n++] = tick.FileKey;
@@ -288,6 +287,5 @@ std::span<const TButtonRow> ButtonRows() { return kRows; }
 std::span<const TGatewayLine> GatewayLines() { return kLines; }
 std::span<const TEditionTick> EditionTicks() { return kEditionTicks; }
 std::span<const TEditionTiming> EditionTimings() { return kEditionTimings; }
-
 
 }  // namespace editor

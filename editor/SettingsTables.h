@@ -156,8 +156,8 @@ extern const std::vector<std::string> kIOItems, kActiveItems, kHirosePin2Items;
 std::span<const TTickSetting> TickSettings();
 std::span<const TSpinSetting> SpinSettings();
 std::span<const TListSetting> ListSettings();
-std::span<const TButtonRow> ButtonRows();        // "Acc PTT" to "Right 1"
-std::span<const TGatewayLine> GatewayLines();    // "Radio PTT" to "Function 6"
+std::span<const TButtonRow> ButtonRows();      // "Acc PTT" to "Right 1"
+std::span<const TGatewayLine> GatewayLines();  // "Radio PTT" to "Function 6"
 
 // The column headings of the two grids.
 extern const std::array<const char*, 3> kButtonColumns;

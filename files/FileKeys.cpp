@@ -34,9 +34,11 @@ void AddLineKeys(std::vector<TFileKey>& keys, const editor::TGatewayLine& line) 
     const bool input = std::string_view(fixed.IO).find("Input") != std::string_view::npos;
     const auto value = [&line](std::int32_t v) { return line.Fixed ? std::optional(v) : std::nullopt; };
     keys.push_back({first, line.IO, index, TLinePart::IO, value(FixedIndex(editor::kIOItems, fixed.IO))});
-    keys.push_back({first + 1, line.Active, index, TLinePart::Active, value(FixedIndex(editor::kActiveItems, fixed.Active))});
+    keys.push_back(
+        {first + 1, line.Active, index, TLinePart::Active, value(FixedIndex(editor::kActiveItems, fixed.Active))});
     const auto functions = input ? editor::InputFunctionItems() : editor::OutputFunctionItems(line.OffersHandsfree);
-    keys.push_back({first + 2, line.Function, index, TLinePart::Function, value(FixedIndex(functions, fixed.Function))});
+    keys.push_back(
+        {first + 2, line.Function, index, TLinePart::Function, value(FixedIndex(functions, fixed.Function))});
     keys.push_back({first + 3, line.Pulse, index, TLinePart::Pulse, value(fixed.Pulse)});
     keys.push_back(Reserved(first + 4));
 }

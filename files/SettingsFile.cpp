@@ -15,7 +15,8 @@ namespace {
 // new direction, so that the Function key that follows indexes the list it was saved
 // from; the pulse range follows the loaded function before the Pulse key sets the pulse.
 void ApplyKey(editor::TSettingsEditor& settings, const TFileKey& key, std::int32_t value) {
-    const editor::TGatewayLine* line = key.Line < 0 ? nullptr : &editor::GatewayLines()[static_cast<std::size_t>(key.Line)];
+    const editor::TGatewayLine* line =
+        key.Line < 0 ? nullptr : &editor::GatewayLines()[static_cast<std::size_t>(key.Line)];
     switch (key.Part) {
     case TLinePart::IO: {
         const int before = (settings.*line->IO).ItemIndex();
@@ -29,9 +30,7 @@ void ApplyKey(editor::TSettingsEditor& settings, const TFileKey& key, std::int32
         return;
     case TLinePart::None:
     case TLinePart::Active:
-    case TLinePart::Pulse:
-        ApplyFileValue(settings, key, value);
-        return;
+    case TLinePart::Pulse: ApplyFileValue(settings, key, value); return;
     }
 }
 

@@ -23,7 +23,8 @@ constexpr const char* kFallback = "\x01 not in the file";
 
 // One file per fuzzing process, so that parallel jobs do not share it; removed at exit.
 struct TScratchIni {
-    TScratchIni() : Path(std::filesystem::temp_directory_path() / ("zenta-fuzz-" + std::to_string(getpid()) + ".INI")) {}
+    TScratchIni()
+        : Path(std::filesystem::temp_directory_path() / ("zenta-fuzz-" + std::to_string(getpid()) + ".INI")) {}
     ~TScratchIni() {
         std::error_code error;
         std::filesystem::remove(Path, error);

@@ -36,9 +36,7 @@ struct TReadCase {
     std::vector<std::uint16_t> Words;
 };
 
-std::uint16_t WordAt(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
+std::uint16_t WordAt(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)); }
 
 TReadCase Decode(const std::uint8_t* data, std::size_t size) {
     TReadCase c;
@@ -86,14 +84,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     form.ReadDeviceButtonClick();
 
-    fuzzing::Require(started.Bench.OpenConnections() == 0 && form.Connection.Handle() == 0,
-                     "a connection left open");
+    fuzzing::Require(started.Bench.OpenConnections() == 0 && form.Connection.Handle() == 0, "a connection left open");
     fuzzing::Require(started.Bench.Counters.Writes == writesBefore, "READ DEVICE wrote to the unit");
     fuzzing::RequireNone(testing_support::BrokenEditorInvariants(form));
     if (c.Gateway)
-        RequireStableRecord<records::gw_xsettings_t>(form, records::MapSettingsToGWRecord, records::MapGWRecordToSettings);
+        RequireStableRecord<records::gw_xsettings_t>(form, records::MapSettingsToGWRecord,
+                                                     records::MapGWRecordToSettings);
     else
-        RequireStableRecord<records::hs_xsettings_t>(form, records::MapSettingsToHSRecord, records::MapHSRecordToSettings);
+        RequireStableRecord<records::hs_xsettings_t>(form, records::MapSettingsToHSRecord,
+                                                     records::MapHSRecordToSettings);
     fuzzing::RequireNone(testing_support::BrokenEditorInvariants(form));
     return 0;
 }

@@ -19,10 +19,9 @@ constexpr std::size_t kChipNameBuffer = 256;
 
 std::uint32_t TConnection::OpenConnection() {
     const std::string& transport = transports_.ChosenTransport();
-    handle_ = transports_.Usb
-                  ? library_.EngineOpenTransport(kUsbTransport, transport.c_str(), kUsbFlags, kUsbTimeout,
-                                                 kUsbRetryTimeout)
-                  : library_.EngineOpenSpi(transport.c_str(), 0);
+    handle_ = transports_.Usb ? library_.EngineOpenTransport(kUsbTransport, transport.c_str(), kUsbFlags, kUsbTimeout,
+                                                             kUsbRetryTimeout)
+                              : library_.EngineOpenSpi(transport.c_str(), 0);
     return handle_;
 }
 
@@ -36,8 +35,8 @@ int TConnection::WithRetries(TAttempt attempt) {
 }
 
 int TConnection::ReadPSKey(std::uint16_t key, std::uint16_t* words, std::uint16_t& length, std::uint16_t capacity) {
-    const int result = WithRetries(
-        [&] { return library_.EngineReadKey(handle_, key, kPsStore, capacity, words, &length); });
+    const int result =
+        WithRetries([&] { return library_.EngineReadKey(handle_, key, kPsStore, capacity, words, &length); });
     length = std::min(length, capacity);
     return result;
 }

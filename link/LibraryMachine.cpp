@@ -45,8 +45,7 @@ std::string MachineMismatch(const std::string& library, const std::string& folde
                        Bitness(programMachine) + " libraries only.\n\n";
     if (libraryMachine == kMachineI386 || libraryMachine == kMachineX64)
         text += "Use the " + Bitness(libraryMachine) + " " + program + " " + Where(libraryMachine) +
-                " with these libraries, or put the " + Bitness(programMachine) +
-                " chip libraries beside this program.";
+                " with these libraries, or put the " + Bitness(programMachine) + " chip libraries beside this program.";
     else
         text += "No build of " + program + " can load it: put the chip maker's 32-bit libraries beside the 32-bit " +
                 program + ".";

@@ -43,7 +43,7 @@ std::uint16_t Encode(std::int16_t position, editor::TWordForm form) {
 
 std::int16_t Decode(std::uint16_t word, editor::TWordForm form) {
     return form == editor::TWordForm::LowByte ? std::int16_t{static_cast<std::int8_t>(word & 0x00FF)}
-                                               : SpinPosition(word);
+                                              : SpinPosition(word);
 }
 
 std::size_t At(int word) { return static_cast<std::size_t>(word); }

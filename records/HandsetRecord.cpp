@@ -39,7 +39,7 @@ std::vector<const TTickSetting*> FlagTicks() {
 
 // The three actions of a button within its key word, in the order they are converted.
 struct TKeyField {
-    ui::TComboBox E::* TButtonRow::*List;
+    ui::TComboBox E::*TButtonRow::*List;
     TWordField Field;
 };
 
@@ -48,7 +48,6 @@ constexpr TKeyField kKeyFields[] = {
     {&TButtonRow::ShortPress, {6, 0x1F}},
     {&TButtonRow::LongPress, {0, 0x3F}},
 };
-
 
 }  // namespace
 

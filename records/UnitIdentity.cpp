@@ -29,8 +29,8 @@ const TUnitKind kGatewayKind{
 };
 
 TUnitIdentity IdentityOf(std::uint16_t unitTypeWord, std::uint16_t versionWord) {
-    return {static_cast<std::uint16_t>(unitTypeWord & kUnitTypeMask),
-            static_cast<std::uint16_t>(unitTypeWord & 0x00FF), versionWord};
+    return {static_cast<std::uint16_t>(unitTypeWord & kUnitTypeMask), static_cast<std::uint16_t>(unitTypeWord & 0x00FF),
+            versionWord};
 }
 
 std::string VersionText(const TUnitKind& kind, const TUnitIdentity& unit) {

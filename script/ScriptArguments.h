@@ -28,8 +28,7 @@ public:
     void End() const;
 
     // A number within min..max, or the error naming `what`.
-    static std::int64_t ToNumber(const std::string& text, std::string_view what, std::int64_t min,
-                                 std::int64_t max);
+    static std::int64_t ToNumber(const std::string& text, std::string_view what, std::int64_t min, std::int64_t max);
     // A 16-bit word (a key id, a stored word), or the error naming `what`.
     static std::uint16_t ToWord(const std::string& text, std::string_view what) {
         return static_cast<std::uint16_t>(ToNumber(text, what, 0, 0xFFFF));

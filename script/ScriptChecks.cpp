@@ -27,9 +27,10 @@ std::string PromptText(const ui::TPromptWindow& w) {
 }
 
 bool SameButtons(const std::vector<ui::TPromptButton>& a, const std::vector<ui::TPromptButton>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ui::TPromptButton& x, const ui::TPromptButton& y) {
-        return x.Caption == y.Caption && x.Result == y.Result;
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ui::TPromptButton& x, const ui::TPromptButton& y) {
+                          return x.Caption == y.Caption && x.Result == y.Result;
+                      });
 }
 
 bool Matches(const TPromptExpectation& e, const ui::TPromptWindow& w) {
@@ -96,8 +97,9 @@ void TScriptRunner::ExpectLog(const std::string& text) {
         const auto stamp = line.find(">| ");
         return stamp != std::string::npos && line.compare(stamp + 3, std::string::npos, text) == 0;
     });
-    Check(held, "expect-log " + QuoteText(text),
-          lines.empty() ? "an empty log" : std::to_string(lines.size()) + " lines, the last " + QuoteText(lines.back()));
+    Check(
+        held, "expect-log " + QuoteText(text),
+        lines.empty() ? "an empty log" : std::to_string(lines.size()) + " lines, the last " + QuoteText(lines.back()));
 }
 
 }  // namespace script

@@ -12,8 +12,8 @@
 namespace script {
 
 struct TToken {
-    std::string Text;    // quotes removed, escapes resolved
-    bool Quoted = false; // some of it stood in quotes
+    std::string Text;     // quotes removed, escapes resolved
+    bool Quoted = false;  // some of it stood in quotes
     // Where the first "=" outside quotes stands in Text, for options such as chip="X".
     std::size_t Equals = std::string::npos;
 };

@@ -66,8 +66,8 @@ public:
     void AnswerDialog(const std::optional<std::string>& path);  // nothing: cancel
 
     // The simulated unit.
-    void PutUnit(sim::TUnitKind kind, std::optional<std::uint16_t> typeWord,
-                 std::optional<std::uint16_t> versionWord, std::optional<std::string> chipName);
+    void PutUnit(sim::TUnitKind kind, std::optional<std::uint16_t> typeWord, std::optional<std::uint16_t> versionWord,
+                 std::optional<std::string> chipName);
     void SetPsKey(std::uint16_t key, std::vector<std::uint16_t> words);
     void RemovePsKey(std::uint16_t key);
     void FailNext(sim::TSimCall call, unsigned count, std::optional<std::uint16_t> key);

@@ -12,8 +12,7 @@ void TScriptSession::Start() {
     if (ProgramSettingsContent) {
         const std::string ini = app::ProgramSettingsPath(ExecutablePath);
         ui::CreateFolders(ui::Utf8OfPath(ui::PathOfUtf8(ini).parent_path()));
-        if (!ui::ReplaceFileContent(ini, *ProgramSettingsContent))
-            throw TScriptError("ini: cannot write " + ini);
+        if (!ui::ReplaceFileContent(ini, *ProgramSettingsContent)) throw TScriptError("ini: cannot write " + ini);
     }
     form_ = std::make_unique<app::TMajorForm>(Env.Services, Library, ExecutablePath);
     for (ui::TControl* control : form_->AllControls()) controls_.emplace(control->Name, control);

@@ -9,11 +9,11 @@
 #include <unordered_map>
 
 #include "app/MajorForm.h"
-#include "ui/ScratchFolder.h"
 #include "script/VirtualTimers.h"
 #include "sim/SimBench.h"
 #include "sim/SimLibrary.h"
 #include "ui/Headless.h"
+#include "ui/ScratchFolder.h"
 
 namespace script {
 

@@ -138,14 +138,19 @@ TScriptAction ParseClose(TScriptArguments& a) {
 
 ui::TPromptAnswer ParseAnswerWord(const std::string& word) {
     using K = ui::TPromptAnswer::TKind;
-    static const std::map<std::string, ui::TPromptAnswer, std::less<>> kWords{
-        {"Yes", {K::Result, ui::mrYes}},         {"No", {K::Result, ui::mrNo}},
-        {"OK", {K::Result, ui::mrOk}},           {"Cancel", {K::Result, ui::mrCancel}},
-        {"Abort", {K::Result, ui::mrAbort}},     {"Retry", {K::Result, ui::mrRetry}},
-        {"Ignore", {K::Result, ui::mrIgnore}},   {"All", {K::Result, ui::mrAll}},
-        {"NoToAll", {K::Result, ui::mrNoToAll}}, {"YesToAll", {K::Result, ui::mrYesToAll}},
-        {"close", {K::Close, 0}},                 {"enter", {K::Enter, 0}},
-        {"escape", {K::Escape, 0}}};
+    static const std::map<std::string, ui::TPromptAnswer, std::less<>> kWords{{"Yes", {K::Result, ui::mrYes}},
+                                                                              {"No", {K::Result, ui::mrNo}},
+                                                                              {"OK", {K::Result, ui::mrOk}},
+                                                                              {"Cancel", {K::Result, ui::mrCancel}},
+                                                                              {"Abort", {K::Result, ui::mrAbort}},
+                                                                              {"Retry", {K::Result, ui::mrRetry}},
+                                                                              {"Ignore", {K::Result, ui::mrIgnore}},
+                                                                              {"All", {K::Result, ui::mrAll}},
+                                                                              {"NoToAll", {K::Result, ui::mrNoToAll}},
+                                                                              {"YesToAll", {K::Result, ui::mrYesToAll}},
+                                                                              {"close", {K::Close, 0}},
+                                                                              {"enter", {K::Enter, 0}},
+                                                                              {"escape", {K::Escape, 0}}};
     if (const auto found = kWords.find(word); found != kWords.end()) return found->second;
     if (const auto code = ParseNumber(word); code && *code >= ui::mrOk && *code <= ui::mrYesToAll)
         return {K::Result, static_cast<int>(*code)};

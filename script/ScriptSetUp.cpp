@@ -11,8 +11,7 @@ namespace script {
 namespace fs = std::filesystem;
 
 void TScriptRunner::RequireSetUp(const char* command) const {
-    if (session_.Started())
-        throw TScriptError(std::string(command) + " is a set-up command: it comes before start");
+    if (session_.Started()) throw TScriptError(std::string(command) + " is a set-up command: it comes before start");
 }
 
 void TScriptRunner::SetExecutable(const std::string& path) {

@@ -7,10 +7,11 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace sim {
@@ -79,8 +80,6 @@ TFileLock::~TFileLock() {
 
 #endif
 
-TFileLock::TFileLock(TFileLock&& other) noexcept : handle_(other.handle_), held_(other.held_) {
-    other.held_ = false;
-}
+TFileLock::TFileLock(TFileLock&& other) noexcept : handle_(other.handle_), held_(other.held_) { other.held_ = false; }
 
 }  // namespace sim

@@ -19,9 +19,9 @@ std::optional<std::uint16_t> KeyOf(std::int32_t slot) {
 
 const char* CallName(TSimCall call) {
     switch (call) {
-        case TSimCall::Open: return "open";
-        case TSimCall::Write: return "write";
-        case TSimCall::Read: break;
+    case TSimCall::Open: return "open";
+    case TSimCall::Write: return "write";
+    case TSimCall::Read: break;
     }
     return "read";
 }
@@ -176,9 +176,7 @@ TSimTransport* TSimBench::TransportOf(std::uint32_t handle) {
     return &transports_[connection->second.Transport];
 }
 
-bool TSimBench::CloseConnection(std::uint32_t handle) {
-    return handle != 0 && connections_.erase(handle) != 0;
-}
+bool TSimBench::CloseConnection(std::uint32_t handle) { return handle != 0 && connections_.erase(handle) != 0; }
 
 void TSimBench::RestoreConnections(std::uint32_t nextHandle, std::uint32_t generation,
                                    std::map<std::uint32_t, TSimConnection> connections) {

@@ -68,10 +68,10 @@ private:
 
 // What the simulated SPI port listing answers.
 struct TSimSpiListing {
-    std::string PortNames;   // comma-separated display names; empty: no SPI ports
-    std::string Transports;  // comma-separated transport strings of the same ports
-    std::int32_t Result = 0; // non-zero: the listing fails with this result
-    std::uint16_t Need = 0;  // non-zero: the first call answers "buffers too small, need this"
+    std::string PortNames;    // comma-separated display names; empty: no SPI ports
+    std::string Transports;   // comma-separated transport strings of the same ports
+    std::int32_t Result = 0;  // non-zero: the listing fails with this result
+    std::uint16_t Need = 0;   // non-zero: the first call answers "buffers too small, need this"
 };
 
 // The open call a connection was asked for with, and what it named: the device path
@@ -179,7 +179,7 @@ private:
     TSimSpiListing spi_;
     bool spiNeedPending_ = false;
     std::uint32_t nextHandle_ = 0x1001;
-    std::uint32_t generation_ = 1;                      // bumped by each unit change
+    std::uint32_t generation_ = 1;                         // bumped by each unit change
     std::map<std::uint32_t, TSimConnection> connections_;  // by handle
 };
 

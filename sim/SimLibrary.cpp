@@ -100,8 +100,7 @@ auto TSimLibrary::UseStateFile(bool changes, TCall call) {
         // Nothing answers, and the file stays as it is for the user to look at.
         lastError_ = error;
         TSimBench unreadable = TSimBench::Empty();
-        unreadable.EngineVersion =
-            std::string(kDefaultEngineVersion) + " - bench state unreadable: " + error;
+        unreadable.EngineVersion = std::string(kDefaultEngineVersion) + " - bench state unreadable: " + error;
         return call(unreadable);
     }
     lastError_.clear();
@@ -118,8 +117,8 @@ std::int32_t TSimLibrary::EngineVersion(char* text) {
     });
 }
 
-std::uint32_t TSimLibrary::EngineOpenTransport(std::int32_t, const char* devicePath, std::int32_t,
-                                               std::int32_t, std::int32_t) {
+std::uint32_t TSimLibrary::EngineOpenTransport(std::int32_t, const char* devicePath, std::int32_t, std::int32_t,
+                                               std::int32_t) {
     return Use(true, [&](TSimBench& bench) { return Open(bench, TSimOpenKind::Transport, devicePath); });
 }
 
@@ -135,8 +134,7 @@ std::int32_t TSimLibrary::EngineClose(std::uint32_t handle) {
 }
 
 std::int32_t TSimLibrary::EngineReadKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
-                                        std::uint16_t capacity, std::uint16_t* words,
-                                        std::uint16_t* length) {
+                                        std::uint16_t capacity, std::uint16_t* words, std::uint16_t* length) {
     return Use(true, [&](TSimBench& bench) {
         CountOn(bench, handle, &TSimCounters::Reads);
         const TSimUnit* unit = UnitOf(bench, handle);
@@ -184,8 +182,8 @@ std::int32_t TSimLibrary::EngineChipName(std::uint32_t handle, std::int32_t capa
     });
 }
 
-std::int32_t TSimLibrary::FlashListSpiPorts(std::uint16_t* capacity, char* portNames,
-                                            char* transports, std::uint16_t* count) {
+std::int32_t TSimLibrary::FlashListSpiPorts(std::uint16_t* capacity, char* portNames, char* transports,
+                                            std::uint16_t* count) {
     return Use(true, [&](TSimBench& bench) {
         if (capacity == nullptr || count == nullptr) return kListBadArguments;
         *count = 0;
@@ -199,8 +197,7 @@ std::int32_t TSimLibrary::FlashListSpiPorts(std::uint16_t* capacity, char* portN
             *capacity = 0;
             return listing.Result;
         }
-        const std::size_t needed =
-            std::max(listing.PortNames.size(), listing.Transports.size()) + 1;
+        const std::size_t needed = std::max(listing.PortNames.size(), listing.Transports.size()) + 1;
         if (*capacity < needed) {
             *capacity = static_cast<std::uint16_t>(std::min<std::size_t>(needed, 0xFFFF));
             return kListTooSmall;

@@ -18,9 +18,9 @@
 #include <string>
 
 #include "link/ChipLibrary.h"
-#include "ui/Services.h"
 #include "sim/SimBench.h"
 #include "sim/SimStateFile.h"
+#include "ui/Services.h"
 
 namespace sim {
 
@@ -45,16 +45,14 @@ public:
     TSimLibrary(TSimStateFile stateFile, ui::ISleep& sleeper);
 
     std::int32_t EngineVersion(char* text) override;
-    std::uint32_t EngineOpenTransport(std::int32_t transport, const char* devicePath,
-                                      std::int32_t flags, std::int32_t timeout,
-                                      std::int32_t retryTimeout) override;
+    std::uint32_t EngineOpenTransport(std::int32_t transport, const char* devicePath, std::int32_t flags,
+                                      std::int32_t timeout, std::int32_t retryTimeout) override;
     std::uint32_t EngineOpenSpi(const char* transport, std::int32_t flags) override;
     std::int32_t EngineClose(std::uint32_t handle) override;
-    std::int32_t EngineReadKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
-                               std::uint16_t capacity, std::uint16_t* words,
-                               std::uint16_t* length) override;
-    std::int32_t EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
-                                std::uint16_t length, const std::uint16_t* words) override;
+    std::int32_t EngineReadKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store, std::uint16_t capacity,
+                               std::uint16_t* words, std::uint16_t* length) override;
+    std::int32_t EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store, std::uint16_t length,
+                                const std::uint16_t* words) override;
     std::int32_t EngineRestart(std::uint32_t handle, std::int32_t flags) override;
     std::int32_t EngineChipName(std::uint32_t handle, std::int32_t capacity, char* text) override;
     std::int32_t FlashListSpiPorts(std::uint16_t* capacity, char* portNames, char* transports,

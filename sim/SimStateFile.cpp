@@ -29,20 +29,18 @@ std::string Quoted(const std::string& text) {
     std::string quoted = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\n': quoted += "\\n"; break;
-            case '\r': quoted += "\\r"; break;
-            case '\t': quoted += "\\t"; break;
-            default: quoted += c;
+        case '"': quoted += "\\\""; break;
+        case '\\': quoted += "\\\\"; break;
+        case '\n': quoted += "\\n"; break;
+        case '\r': quoted += "\\r"; break;
+        case '\t': quoted += "\\t"; break;
+        default: quoted += c;
         }
     }
     return quoted + "\"";
 }
 
-std::string KeyOption(const std::optional<std::uint16_t>& key) {
-    return key ? " key=" + Hex(*key, 4) : "";
-}
+std::string KeyOption(const std::optional<std::uint16_t>& key) { return key ? " key=" + Hex(*key, 4) : ""; }
 
 // One line split into blank-separated tokens; a token in double quotes may hold blanks
 // and the escapes written by Quoted.
@@ -68,12 +66,12 @@ bool Tokenize(const std::string& line, std::vector<std::string>& tokens, std::st
                 if (at >= line.size()) break;
                 const char escaped = line[at++];
                 switch (escaped) {
-                    case 'n': token += '\n'; break;
-                    case 'r': token += '\r'; break;
-                    case 't': token += '\t'; break;
-                    case '"': token += '"'; break;
-                    case '\\': token += '\\'; break;
-                    default: error = std::string("unknown escape \\") + escaped; return false;
+                case 'n': token += '\n'; break;
+                case 'r': token += '\r'; break;
+                case 't': token += '\t'; break;
+                case '"': token += '"'; break;
+                case '\\': token += '\\'; break;
+                default: error = std::string("unknown escape \\") + escaped; return false;
                 }
             }
             if (!closed) {
@@ -113,8 +111,8 @@ private:
         error = message;
         return false;
     }
-    bool Options(const std::vector<std::string>& tokens, std::size_t from,
-                 std::map<std::string, std::string>& options, std::string& error);
+    bool Options(const std::vector<std::string>& tokens, std::size_t from, std::map<std::string, std::string>& options,
+                 std::string& error);
 
     TSimBench& bench_;
     std::optional<std::string> transport_;
@@ -229,8 +227,8 @@ bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& erro
         std::uint32_t count = 0;
         std::uint32_t key = 0;
         if (!call || tokens.size() <= countAt || !number(tokens[countAt], isFail ? 0xFFFFFFFF : 0xFFFF, count)) {
-            return Fail(error, isFail ? "expected: fail open|read|write N [key=0xKEY]"
-                                      : "expected: read-length N [key=0xKEY]");
+            return Fail(
+                error, isFail ? "expected: fail open|read|write N [key=0xKEY]" : "expected: read-length N [key=0xKEY]");
         }
         if (!Options(tokens, countAt + 1, options, error)) return false;
         const bool keyed = options.count("key") != 0;
@@ -250,14 +248,15 @@ bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& erro
         return true;
     }
     if (what == "spi-ports") {
-        if (args < 2) return Fail(error, "expected: spi-ports \"NAMES\" \"TRANSPORTS\" [result=N] [need=N] [pending=0|1]");
+        if (args < 2)
+            return Fail(error, "expected: spi-ports \"NAMES\" \"TRANSPORTS\" [result=N] [need=N] [pending=0|1]");
         TSimSpiListing listing{tokens[1], tokens[2], 0, 0};
         std::uint32_t result = 0;
         std::uint32_t need = 0;
         std::uint32_t pending = 0;
         if (!Options(tokens, 3, options, error)) return false;
-        if (!option("result", 0xFFFFFFFF, result) || !option("need", 0xFFFF, need) ||
-            !option("pending", 1, pending) || !noOtherOptions()) {
+        if (!option("result", 0xFFFFFFFF, result) || !option("need", 0xFFFF, need) || !option("pending", 1, pending) ||
+            !noOtherOptions()) {
             return false;
         }
         listing.Result = static_cast<std::int32_t>(result);
@@ -291,8 +290,7 @@ bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& erro
         if (args < 1 || !number(tokens[1], 0xFFFFFFFF, handle) || handle == 0) {
             return Fail(error, "expected: connection HANDLE generation=N");
         }
-        if (!Options(tokens, 2, options, error) || !option("generation", 0xFFFFFFFF, generation) ||
-            !noOtherOptions()) {
+        if (!Options(tokens, 2, options, error) || !option("generation", 0xFFFFFFFF, generation) || !noOtherOptions()) {
             return false;
         }
         connections_[handle] = {transport_.value_or(""), generation};
@@ -319,9 +317,8 @@ std::string FormatBenchState(const TSimBench& bench) {
     const TSimSpiListing& spi = bench.Spi();
     out << "\n# the host side\n"
         << "engine-version " << Quoted(bench.EngineVersion) << "\n"
-        << "spi-ports " << Quoted(spi.PortNames) << ' ' << Quoted(spi.Transports)
-        << " result=" << spi.Result << " need=" << spi.Need
-        << " pending=" << (bench.SpiNeedPending() ? 1 : 0) << "\n"
+        << "spi-ports " << Quoted(spi.PortNames) << ' ' << Quoted(spi.Transports) << " result=" << spi.Result
+        << " need=" << spi.Need << " pending=" << (bench.SpiNeedPending() ? 1 : 0) << "\n"
         << "latency " << bench.LatencyMs << "\n"
         << "counters " << CounterOptions(bench.Counters) << "\n";
     if (bench.LastOpen) {
@@ -340,8 +337,8 @@ std::string FormatBenchState(const TSimBench& bench) {
         const bool used = counters.Opens + counters.Closes + counters.Reads + counters.Writes + counters.Restarts != 0;
         if (!unit.Answers() && !used && connections.count(name) == 0) continue;
         out << "\n# the unit on " << Quoted(name) << "\n"
-            << "transport " << Quoted(name) << " generation=" << place.Generation << ' '
-            << CounterOptions(counters) << "\n"
+            << "transport " << Quoted(name) << " generation=" << place.Generation << ' ' << CounterOptions(counters)
+            << "\n"
             << "unit " << KindName(unit.Kind()) << "\n"
             << "chip " << Quoted(unit.ChipName()) << "\n"
             << "restarts " << unit.Restarts() << "\n";

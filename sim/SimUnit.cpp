@@ -38,9 +38,8 @@ constexpr std::uint16_t kUnknownType = 0x5A00;  // a code no programmer knows
 // The Kesto edition changes nothing here: its rule forces transmit time 0, receive time
 // 0 and repeat cycles 1, which are the defaults anyway.
 constexpr TRecord kFactoryHandset = {
-    0xA700, 0x0008, 0x0DAC, 0x0005, 0x0000, 0x0006, 0x0009, 0x0006, 0x0009,
-    0x0005, 0x0000, 0x0000, 0x0000, 0x0001, 0x03E8, 0x1000, 0x3000, 0x1800,
-    0x0100, 0x0140, 0x0001, 0x00C8, 0x1000, 0x0000, 0x0000,
+    0xA700, 0x0008, 0x0DAC, 0x0005, 0x0000, 0x0006, 0x0009, 0x0006, 0x0009, 0x0005, 0x0000, 0x0000, 0x0000,
+    0x0001, 0x03E8, 0x1000, 0x3000, 0x1800, 0x0100, 0x0140, 0x0001, 0x00C8, 0x1000, 0x0000, 0x0000,
 };
 
 // Gateway (key 0x02AA), Ardex edition:
@@ -63,9 +62,8 @@ constexpr TRecord kFactoryHandset = {
 //   words 21, 22 Function 6      output high, handset in cradle (6) 0x8006, 0
 //   words 23, 24 reserved 0
 constexpr TRecord kFactoryGatewayArdex = {
-    0x6000, 0x0009, 0x0003, 0x0000, 0x0046, 0xC001, 0x0000, 0xC002, 0x0000,
-    0x0001, 0x0000, 0x0002, 0x0000, 0x0003, 0x0000, 0xC004, 0x01F4, 0xC005,
-    0x01F4, 0x8008, 0x0000, 0x8006, 0x0000, 0x0000, 0x0000,
+    0x6000, 0x0009, 0x0003, 0x0000, 0x0046, 0xC001, 0x0000, 0xC002, 0x0000, 0x0001, 0x0000, 0x0002, 0x0000,
+    0x0003, 0x0000, 0xC004, 0x01F4, 0xC005, 0x01F4, 0x8008, 0x0000, 0x8006, 0x0000, 0x0000, 0x0000,
 };
 
 // The Kesto edition unticks multi operational mics (bit 14); emergency alert tone and
@@ -76,26 +74,24 @@ constexpr std::uint16_t kKestoGatewayFlags = 0x2000;
 
 std::string_view KindName(TUnitKind kind) {
     switch (kind) {
-        case TUnitKind::Handset: return "handset";
-        case TUnitKind::Gateway: return "gateway";
-        case TUnitKind::Tavin: return "tavin";
-        case TUnitKind::Unknown: return "unknown";
-        case TUnitKind::None: break;
+    case TUnitKind::Handset: return "handset";
+    case TUnitKind::Gateway: return "gateway";
+    case TUnitKind::Tavin: return "tavin";
+    case TUnitKind::Unknown: return "unknown";
+    case TUnitKind::None: break;
     }
     return "none";
 }
 
 std::optional<TUnitKind> ParseKind(std::string_view name) {
-    for (TUnitKind kind : {TUnitKind::None, TUnitKind::Handset, TUnitKind::Gateway,
-                           TUnitKind::Tavin, TUnitKind::Unknown}) {
+    for (TUnitKind kind :
+         {TUnitKind::None, TUnitKind::Handset, TUnitKind::Gateway, TUnitKind::Tavin, TUnitKind::Unknown}) {
         if (KindName(kind) == name) return kind;
     }
     return std::nullopt;
 }
 
-std::string_view EditionName(TEdition edition) {
-    return edition == TEdition::Ardex ? "ardex" : "kesto";
-}
+std::string_view EditionName(TEdition edition) { return edition == TEdition::Ardex ? "ardex" : "kesto"; }
 
 std::optional<TEdition> ParseEdition(std::string_view name) {
     if (name == "ardex") return TEdition::Ardex;
@@ -108,11 +104,11 @@ std::uint8_t EditionCode(TEdition edition) { return edition == TEdition::Ardex ?
 std::uint16_t UnitTypeWord(TUnitKind kind, TEdition edition) {
     std::uint16_t type = 0;
     switch (kind) {
-        case TUnitKind::Handset: type = devlink::kHandsetType; break;
-        case TUnitKind::Gateway: type = devlink::kGatewayType; break;
-        case TUnitKind::Tavin: type = devlink::kTavinHandsetType; break;
-        case TUnitKind::Unknown: type = kUnknownType; break;
-        case TUnitKind::None: return 0;
+    case TUnitKind::Handset: type = devlink::kHandsetType; break;
+    case TUnitKind::Gateway: type = devlink::kGatewayType; break;
+    case TUnitKind::Tavin: type = devlink::kTavinHandsetType; break;
+    case TUnitKind::Unknown: type = kUnknownType; break;
+    case TUnitKind::None: return 0;
     }
     return static_cast<std::uint16_t>(type | EditionCode(edition));
 }
@@ -167,8 +163,7 @@ std::string FormatWord(std::uint16_t word) {
     return text;
 }
 
-TSimUnit TSimUnit::Bare(TUnitKind kind, std::optional<std::uint16_t> typeWord,
-                        std::optional<std::uint16_t> versionWord,
+TSimUnit TSimUnit::Bare(TUnitKind kind, std::optional<std::uint16_t> typeWord, std::optional<std::uint16_t> versionWord,
                         std::optional<std::string> chipName) {
     TSimUnit unit;
     unit.kind_ = kind;
@@ -196,9 +191,7 @@ const std::vector<std::uint16_t>* TSimUnit::Find(std::uint16_t key) const {
     return found == store_.end() ? nullptr : &found->second;
 }
 
-void TSimUnit::SetKey(std::uint16_t key, std::vector<std::uint16_t> words) {
-    store_[key] = std::move(words);
-}
+void TSimUnit::SetKey(std::uint16_t key, std::vector<std::uint16_t> words) { store_[key] = std::move(words); }
 
 std::string TSimUnit::KeyText(std::uint16_t key) const {
     const auto* words = Find(key);

@@ -5,8 +5,13 @@ namespace ui {
 TLocalTime THeadlessClock::Now() {
     constexpr std::int64_t day = 24LL * 3600 * 1000;
     const std::int64_t t = ((now_ % day) + day) % day;
-    return {static_cast<int>(t / 3600000), static_cast<int>(t / 60000 % 60),
-            static_cast<int>(t / 1000 % 60), static_cast<int>(t % 1000), kYear, kMonth, kDay};
+    return {static_cast<int>(t / 3600000),
+            static_cast<int>(t / 60000 % 60),
+            static_cast<int>(t / 1000 % 60),
+            static_cast<int>(t % 1000),
+            kYear,
+            kMonth,
+            kDay};
 }
 
 void THeadlessSleep::Sleep(unsigned milliseconds) {
@@ -21,17 +26,14 @@ int THeadlessPrompts::ShowModal(const TPromptWindow& window) {
         const TPromptAnswer answer = Answers.front();
         Answers.pop_front();
         switch (answer.Kind) {
-        case TPromptAnswer::TKind::Close:
-            return 2;
-        case TPromptAnswer::TKind::Escape:
-            continue;  // no button keeps the cancel role: the prompt stays open
-        case TPromptAnswer::TKind::Enter:
-            break;
+        case TPromptAnswer::TKind::Close: return 2;
+        case TPromptAnswer::TKind::Escape: continue;  // no button keeps the cancel role: the prompt stays open
+        case TPromptAnswer::TKind::Enter: break;
         case TPromptAnswer::TKind::Result:
             for (const TPromptButton& b : window.Buttons)
                 if (b.Result == answer.Result) return b.Result;
-            Problems.push_back("answer " + std::to_string(answer.Result) +
-                               " is not a button of the prompt \"" + window.Text + "\"");
+            Problems.push_back("answer " + std::to_string(answer.Result) + " is not a button of the prompt \"" +
+                               window.Text + "\"");
             continue;
         }
         break;

@@ -69,9 +69,7 @@ public:
         std::string Text;
         std::string Caption;
     };
-    void Show(const std::string& text, const std::string& caption) override {
-        Shown.push_back({text, caption});
-    }
+    void Show(const std::string& text, const std::string& caption) override { Shown.push_back({text, caption}); }
     std::vector<TShown> Shown;
 };
 

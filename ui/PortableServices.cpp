@@ -19,15 +19,14 @@ std::string Trim(const std::string& s) {
 
 bool SameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 }  // namespace
 
-std::string TIniFileReader::ReadString(const std::string& path, const std::string& section,
-                                       const std::string& key, const std::string& fallback) {
+std::string TIniFileReader::ReadString(const std::string& path, const std::string& section, const std::string& key,
+                                       const std::string& fallback) {
     const std::optional<std::string> content = ReadWholeFile(path);
     if (!content) return fallback;
     std::istringstream in(*content);
@@ -44,8 +43,7 @@ std::string TIniFileReader::ReadString(const std::string& path, const std::strin
         const auto eq = text.find('=');
         if (!inSection || eq == std::string::npos || !SameName(Trim(text.substr(0, eq)), key)) continue;
         std::string value = Trim(text.substr(eq + 1));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front())
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);
         return value;
     }
@@ -54,8 +52,6 @@ std::string TIniFileReader::ReadString(const std::string& path, const std::strin
 
 bool TLocalFileSystem::DeleteFile(const std::string& path) { return RemoveFile(path); }
 
-bool TLocalFileSystem::RenameFile(const std::string& from, const std::string& to) {
-    return ui::RenameFile(from, to);
-}
+bool TLocalFileSystem::RenameFile(const std::string& from, const std::string& to) { return ui::RenameFile(from, to); }
 
 }  // namespace ui

@@ -12,8 +12,8 @@ namespace ui {
 // loses its quotes.
 class TIniFileReader : public IIniFile {
 public:
-    std::string ReadString(const std::string& path, const std::string& section,
-                           const std::string& key, const std::string& fallback) override;
+    std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
+                           const std::string& fallback) override;
 };
 
 class TLocalFileSystem : public IFileSystem {

@@ -12,8 +12,15 @@ struct TKindCaption {
 
 // Kind number = position in this list.
 constexpr std::array<TKindCaption, 10> kButtonCaptions{{
-    {"&Yes", mrYes}, {"&No", mrNo}, {"&OK", mrOk}, {"&Cancel", mrCancel}, {"&Abort", mrAbort},
-    {"&Retry", mrRetry}, {"&Ignore", mrIgnore}, {"All", mrAll}, {"No To All", mrNoToAll},
+    {"&Yes", mrYes},
+    {"&No", mrNo},
+    {"&OK", mrOk},
+    {"&Cancel", mrCancel},
+    {"&Abort", mrAbort},
+    {"&Retry", mrRetry},
+    {"&Ignore", mrIgnore},
+    {"All", mrAll},
+    {"No To All", mrNoToAll},
     {"Yes To All", mrYesToAll},
 }};
 
@@ -26,8 +33,8 @@ std::uint16_t ButtonSet(std::initializer_list<int> kinds) {
     return set;
 }
 
-int TPrompter::ShowPrompt(const std::string& text, const std::string& caption, int messageType,
-                          std::uint16_t buttons, int focused) {
+int TPrompter::ShowPrompt(const std::string& text, const std::string& caption, int messageType, std::uint16_t buttons,
+                          int focused) {
     TPromptWindow window{text, caption, messageType, {}, focused};
     for (std::size_t kind = 0; kind < kButtonCaptions.size(); ++kind)
         if (buttons & (1u << kind))

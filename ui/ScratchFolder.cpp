@@ -25,18 +25,15 @@ TScratchFolder::~TScratchFolder() {
     for (auto entry = fs::recursive_directory_iterator(path_, error); !error && entry != fs::end(entry);
          entry.increment(error)) {
         std::error_code ignored;
-        if (!entry->is_symlink(ignored)) fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        if (!entry->is_symlink(ignored))
+            fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }
     fs::remove_all(path_, error);
 }
 
-fs::path TScratchFolder::Resolve(const fs::path& path) const {
-    return path.is_absolute() ? path : path_ / path;
-}
+fs::path TScratchFolder::Resolve(const fs::path& path) const { return path.is_absolute() ? path : path_ / path; }
 
-TCurrentFolder::TCurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
-    fs::current_path(folder);
-}
+TCurrentFolder::TCurrentFolder(const fs::path& folder) : previous_(fs::current_path()) { fs::current_path(folder); }
 
 TCurrentFolder::~TCurrentFolder() {
     std::error_code error;

@@ -16,11 +16,11 @@ struct TPromptButton {
 
 // A modal message window as the program wants it shown.
 struct TPromptWindow {
-    std::string Text;     // may hold line feeds
-    std::string Caption;  // title-bar text
-    int Type = 0;         // 0 warning, 1 error, 2 information: selects the icon
+    std::string Text;                    // may hold line feeds
+    std::string Caption;                 // title-bar text
+    int Type = 0;                        // 0 warning, 1 error, 2 information: selects the icon
     std::vector<TPromptButton> Buttons;  // left to right
-    int Focused = 1;      // 1-based number of the button that has the focus
+    int Focused = 1;                     // 1-based number of the button that has the focus
 };
 
 class IPromptService {
@@ -43,11 +43,11 @@ public:
 struct TFileDialog {
     enum class TKind { Open, Save };
     TKind Kind = TKind::Open;
-    std::string Name;          // e.g. "OpenSettingsDialog"
+    std::string Name;  // e.g. "OpenSettingsDialog"
     std::string DefaultExt;
     std::string Filter;
     int FilterIndex = 1;
-    std::string FileName;      // in: last name; out: the chosen path
+    std::string FileName;  // in: last name; out: the chosen path
 };
 
 class IFileDialogs {
@@ -93,8 +93,8 @@ public:
 class IIniFile {
 public:
     virtual ~IIniFile() = default;
-    virtual std::string ReadString(const std::string& path, const std::string& section,
-                                   const std::string& key, const std::string& fallback) = 0;
+    virtual std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
+                                   const std::string& fallback) = 0;
 };
 
 class IFileSystem {

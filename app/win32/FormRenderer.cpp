@@ -297,8 +297,7 @@ bool TFormRenderer::Command(WPARAM wParam) {
         if (code != STN_CLICKED) return false;
         static_cast<TImage*>(c->Model)->UserClick();
         break;
-    default:
-        return false;
+    default: return false;
     }
     Sync();
     return true;
@@ -364,8 +363,7 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
         break;
     }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return ControlColour(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORBTN: return ControlColour(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:
         if (window == window_) break;
         {
@@ -387,8 +385,7 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_DESTROY:
         if (window == window_) PostQuitMessage(0);
         break;
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

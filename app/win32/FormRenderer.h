@@ -4,12 +4,12 @@
 // every action (and before every modal window) brings all native windows in line with the
 // model. Every rule lives in the model.
 
+#include <windows.h>
+
 #include <exception>
 #include <memory>
 #include <unordered_map>
 #include <vector>
-
-#include <windows.h>
 
 #include "app/MajorForm.h"
 #include "ui/win32/ModalOwner.h"

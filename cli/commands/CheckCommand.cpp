@@ -1,9 +1,9 @@
 // `zenta check FILE.wpx`: everything a load of the file would skip, clamp or leave
 // without a selection.
 
+#include "cli/commands/FileFindings.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/commands/FileFindings.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
 

@@ -1,11 +1,11 @@
 // `zenta diff A.wpx B.wpx`: the settings two files give differently, as the window shows
 // them after loading each.
 
+#include "cli/commands/SettingDifferences.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
-#include "cli/commands/SettingDifferences.h"
 
 namespace cli {
 namespace {
@@ -36,7 +36,8 @@ int RunDiffCommand(const TArgs& args, TCommandContext& context) {
         if (!b) return kExitFileError;
         const std::vector<TDifference> differences = Differences(a->Form(), b->Form());
         if (asJson)
-            WriteJson(context.Out, {{"a", JsonText(pathA)}, {"b", JsonText(pathB)},
+            WriteJson(context.Out, {{"a", JsonText(pathA)},
+                                    {"b", JsonText(pathB)},
                                     {"differences", DifferencesJson(differences, "a", "b")}});
         else
             PrintDifferences(context.Out, pathA, pathB, differences);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "cli/framework/JsonOutput.h"
 #include "cli/commands/ShownSettings.h"
+#include "cli/framework/JsonOutput.h"
 #include "files/Decimal.h"
 
 namespace cli {
@@ -55,9 +55,9 @@ std::vector<TFinding> FindingsOf(const TFileSnapshot& file, const editor::TSetti
         }
         const auto [first, isFirst] = firstLine.emplace(key, line.Number);
         if (!isFirst)
-            findings.push_back(About(TFindingKind::GivenTwice, line.Number, loaded, *key,
-                                     "given before on line " + std::to_string(first->second) +
-                                         "; the last one counts"));
+            findings.push_back(
+                About(TFindingKind::GivenTwice, line.Number, loaded, *key,
+                      "given before on line " + std::to_string(first->second) + "; the last one counts"));
         const std::int32_t value = files::DecimalValue(line.Value);
         if (key->Kind() == files::TKeyKind::Reserved) {
             if (value != 0)
@@ -75,15 +75,16 @@ std::vector<TFinding> FindingsOf(const TFileSnapshot& file, const editor::TSetti
         if (key.Kind() == files::TKeyKind::Reserved) continue;
         const auto last = lastLine.find(&key);
         if (last == lastLine.end()) {
-            missing.push_back(About(TFindingKind::Missing, 0, loaded, key, "not in the file; the setting is left as it was"));
+            missing.push_back(
+                About(TFindingKind::Missing, 0, loaded, key, "not in the file; the setting is left as it was"));
             continue;
         }
         const std::int32_t value = files::DecimalValue(last->second.Value);
         const TAcceptedValues accepted = AcceptedValues(loaded, key);
         if (key.FixedOnLoad || accepted.Accepts(value)) continue;
-        findings.push_back(About(TFindingKind::Outside, last->second.Number, loaded, key,
-                                 std::to_string(value) + " is outside " + accepted.Text() + "; the window shows " +
-                                     ShownAs(loaded, key)));
+        findings.push_back(About(
+            TFindingKind::Outside, last->second.Number, loaded, key,
+            std::to_string(value) + " is outside " + accepted.Text() + "; the window shows " + ShownAs(loaded, key)));
     }
     std::stable_sort(findings.begin(), findings.end(),
                      [](const TFinding& a, const TFinding& b) { return a.Line < b.Line; });

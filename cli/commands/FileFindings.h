@@ -14,11 +14,11 @@ enum class TFindingKind { NoSetting, UnknownKey, GivenTwice, ReservedNotZero, No
 
 struct TFinding {
     TFindingKind Kind = TFindingKind::NoSetting;
-    int Line = 0;         // 0 for a key the file lacks
-    std::string Key;      // "0012"; an unknown key as the file spells it
-    std::string Page;     // where the key's setting stands, when it has one
+    int Line = 0;      // 0 for a key the file lacks
+    std::string Key;   // "0012"; an unknown key as the file spells it
+    std::string Page;  // where the key's setting stands, when it has one
     std::string Caption;
-    std::string Detail;   // what the load does with it
+    std::string Detail;  // what the load does with it
 };
 
 // The findings of a file, in line order, the missing keys last in key order. `loaded` is

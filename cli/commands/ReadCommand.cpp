@@ -25,7 +25,8 @@ std::vector<TReportedSetting> SettingsOfKind(const app::TMajorForm& form, const 
     const TSettingOwner owner = &kind == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
     std::vector<TReportedSetting> report;
     for (TShownSetting& shown : ShownSettings(form))
-        if (shown.Owner == owner || shown.Owner == TSettingOwner::Both) report.push_back({std::move(shown), false, {}, {}});
+        if (shown.Owner == owner || shown.Owner == TSettingOwner::Both)
+            report.push_back({std::move(shown), false, {}, {}});
     return report;
 }
 

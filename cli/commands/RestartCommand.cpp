@@ -1,8 +1,8 @@
 // `zenta restart`: RESTART DEVICE on the attached unit.
 
 #include "cli/framework/CommandLine.h"
-#include "cli/host/CommandSession.h"
 #include "cli/framework/ExitCodes.h"
+#include "cli/host/CommandSession.h"
 #include "cli/host/UnitAccess.h"
 
 namespace cli {

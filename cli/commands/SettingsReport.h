@@ -7,8 +7,8 @@
 #include <ostream>
 #include <vector>
 
-#include "cli/framework/JsonOutput.h"
 #include "cli/commands/ShownSettings.h"
+#include "cli/framework/JsonOutput.h"
 
 namespace cli {
 

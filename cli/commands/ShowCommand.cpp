@@ -1,10 +1,10 @@
 // `zenta show FILE.wpx`: every setting of a settings file as the window shows it after
 // loading the file.
 
+#include "cli/commands/SettingsReport.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
-#include "cli/commands/SettingsReport.h"
 
 namespace cli {
 namespace {

@@ -65,8 +65,8 @@ struct TDescribe {
             const ui::TComboBox E::*cells[] = {row.PressAndHold, row.ShortPress, row.LongPress};
             for (std::size_t column = 0; column < std::size(cells); ++column)
                 if (cells[column] == list)
-                    return OnPage(e, TPage::Hardware,
-                                  std::string(row.Caption) + ": " + editor::kButtonColumns[column], value);
+                    return OnPage(e, TPage::Hardware, std::string(row.Caption) + ": " + editor::kButtonColumns[column],
+                                  value);
         }
         return {};
     }

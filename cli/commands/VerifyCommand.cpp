@@ -42,7 +42,7 @@ public:
         : session_(library_, TPlatform{context.Clock, context.Sleeper, context.Err}, false) {
         bench_.AttachUnit(sim::kSimUsbDevice,
                           sim::TSimUnit::Bare(unit.Type == records::kGatewayKind.Type ? sim::TUnitKind::Gateway
-                                                                                    : sim::TUnitKind::Handset,
+                                                                                      : sim::TUnitKind::Handset,
                                               static_cast<std::uint16_t>(unit.Type | unit.Edition), unit.Version));
         problem_ = session_.LoadFile(file.CopyPath());
         if (problem_) return;
@@ -110,10 +110,11 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
             context.Err << "zenta verify: " << path << ": " << *programmed.Problem() << '\n';
             return kExitFileError;
         }
-        const TSettingOwner owner = read.Kind == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
-        const std::vector<TDifference> settings = Differences(unit.Form(), programmed.Form(), [owner](const TShownSetting& s) {
-            return s.Owner == owner || s.Owner == TSettingOwner::Both;
-        });
+        const TSettingOwner owner =
+            read.Kind == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
+        const std::vector<TDifference> settings =
+            Differences(unit.Form(), programmed.Form(),
+                        [owner](const TShownSetting& s) { return s.Owner == owner || s.Owner == TSettingOwner::Both; });
         // Bits no setting shows still count: the unit must hold the very record.
         const std::vector<TWordDifference> words = WordDifferences(read.Words, programmed.Words());
         const std::string unitText = records::VersionText(*read.Kind, *read.Unit);

@@ -3,9 +3,7 @@
 namespace cli {
 namespace {
 
-std::string Dumped(const TJson& json) {
-    return json.dump(-1, ' ', true);
-}
+std::string Dumped(const TJson& json) { return json.dump(-1, ' ', true); }
 
 }  // namespace
 

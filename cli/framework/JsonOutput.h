@@ -3,11 +3,10 @@
 // taken as bytes, each read as Latin-1, and everything beyond ASCII is written as a \u
 // escape: any text, also one from a damaged file, gives valid JSON.
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 namespace cli {
 

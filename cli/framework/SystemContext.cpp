@@ -29,7 +29,11 @@ TCommandContext& SystemContext() {
     static TSystemSleep sleeper;
     static TSignalInterrupt interrupt;
     static std::unique_ptr<devlink::IChipLibrary> library;
-    static TCommandContext context{std::cout, std::cerr, clock, sleeper, sleeper,
+    static TCommandContext context{std::cout,
+                                   std::cerr,
+                                   clock,
+                                   sleeper,
+                                   sleeper,
                                    []() -> devlink::IChipLibrary& {
                                        if (!library) library = OpenUnitLibrary();
                                        return *library;

@@ -34,7 +34,7 @@ ui::TLocalTime TSystemClock::Now() {
 #endif
     const auto millisecond =
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    return {local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millisecond),
+    return {local.tm_hour,        local.tm_min,     local.tm_sec, static_cast<int>(millisecond),
             local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

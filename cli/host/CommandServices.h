@@ -53,8 +53,8 @@ public:
 // sleeps are the caller's, so that tests can run a command in virtual time.
 struct TCommandServices {
     TCommandServices(ui::IClock& clock, ui::ISleep& sleeper, std::ostream& messages, bool echoPrompts)
-        : Prompts(messages, echoPrompts),
-          Services{Prompts, Messages, Dialogs, clock, sleeper, Keyboard, Settings, Files, Application} {}
+        : Prompts(messages, echoPrompts), Services{Prompts,  Messages, Dialogs, clock,      sleeper,
+                                                   Keyboard, Settings, Files,   Application} {}
 
     TCommandPrompts Prompts;
     ui::THeadlessMessageBox Messages;

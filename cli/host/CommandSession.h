@@ -17,8 +17,8 @@ namespace cli {
 // The platform a command runs on; tests give virtual time and string streams.
 struct TPlatform {
     ui::IClock& Clock;
-    ui::ISleep& Sleeper;    // the pauses between PS key retries
-    std::ostream& Messages; // the prompts, as messages
+    ui::ISleep& Sleeper;     // the pauses between PS key retries
+    std::ostream& Messages;  // the prompts, as messages
 };
 
 class TCommandSession {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/ScratchFolder.h"
 #include "files/FileKeys.h"
 #include "files/SettingsLines.h"
+#include "ui/ScratchFolder.h"
 
 namespace cli {
 

@@ -70,8 +70,8 @@ TBackupResult BackUpUnit(devlink::IChipLibrary& library, const TPlatform& platfo
     if (outcome == TOutcome::NoUnit || outcome == TOutcome::Refused) return {outcome, read.Message, "", read.Unit};
     if (outcome != TOutcome::Succeeded) return {TOutcome::BackupFailed, read.Message, "", read.Unit};
     const char* kind = read.Kind == &records::kHandsetKind ? "handset" : "gateway";
-    const std::string path = FreePath(
-        folder, BackupFileName(platform.Clock.Now(), session.Form().Transports.ChosenPortName(), kind));
+    const std::string path =
+        FreePath(folder, BackupFileName(platform.Clock.Now(), session.Form().Transports.ChosenPortName(), kind));
     if (const auto problem = session.SaveFile(path)) {
         std::string message = path;
         message.append(": ").append(*problem);

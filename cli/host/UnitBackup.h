@@ -22,8 +22,8 @@ struct TUnitPlace {
 
 struct TBackupResult {
     TOutcome Outcome = TOutcome::NoUnit;
-    std::string Message;  // what told the failure
-    std::string Path;     // the file saved
+    std::string Message;                         // what told the failure
+    std::string Path;                            // the file saved
     std::optional<records::TUnitIdentity> Unit;  // once the unit-type key was read
 };
 

@@ -19,8 +19,8 @@ struct TProgramOptions {
 
 struct TUnitResult {
     TOutcome Outcome = TOutcome::NoUnit;
-    std::string Message;        // what told the failure
-    bool MessageWasPrompt = false;  // the window showed it already
+    std::string Message;                         // what told the failure
+    bool MessageWasPrompt = false;               // the window showed it already
     std::optional<records::TUnitIdentity> Unit;  // once the unit-type key was read
 };
 

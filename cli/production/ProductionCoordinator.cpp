@@ -78,12 +78,8 @@ private:
             (report.Succeeded ? adapter.Programmed : adapter.FailedUnits)++;
             context_.Out << Prefixed(adapter, report.Text) << std::endl;
             return;
-        case TWorkerReport::TKind::Message:
-            Say(adapter, report.Text);
-            return;
-        case TWorkerReport::TKind::Ended:
-            Ended(adapter, report.Text);
-            return;
+        case TWorkerReport::TKind::Message: Say(adapter, report.Text); return;
+        case TWorkerReport::TKind::Ended: Ended(adapter, report.Text); return;
         }
     }
 

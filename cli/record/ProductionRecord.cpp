@@ -66,7 +66,9 @@ bool OpenRecord(const std::string& path) {
     return bytes->empty() || bytes->back() == '\n' || ui::AppendLine(path, "");
 }
 
-bool AppendToRecord(const std::string& path, const TRecordEntry& entry) { return ui::AppendLine(path, RecordLine(entry)); }
+bool AppendToRecord(const std::string& path, const TRecordEntry& entry) {
+    return ui::AppendLine(path, RecordLine(entry));
+}
 
 TRecordSummary SummarizeRecord(std::string_view bytes) {
     TRecordSummary summary;

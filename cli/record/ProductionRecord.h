@@ -13,9 +13,9 @@
 namespace cli {
 
 struct TRecordEntry {
-    std::string Time;          // local time, ISO 8601 with the offset from UTC
-    std::string Adapter;       // the transport's name
-    std::string Kind;          // as the result lines give it: "handset", "-" before identification
+    std::string Time;     // local time, ISO 8601 with the offset from UTC
+    std::string Adapter;  // the transport's name
+    std::string Kind;     // as the result lines give it: "handset", "-" before identification
     std::string Version;
     std::string Edition;
     std::string File;          // the settings file's name as the run was given it

@@ -16,8 +16,7 @@ using TEngineOpenTransport = std::uint32_t(__stdcall*)(std::int32_t transport, c
 using TEngineOpenSpi = std::uint32_t(__stdcall*)(const char* transport, std::int32_t flags);
 using TEngineClose = std::int32_t(__stdcall*)(std::uint32_t handle);
 using TEngineReadKey = std::int32_t(__stdcall*)(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
-                                                std::uint16_t capacity, std::uint16_t* words,
-                                                std::uint16_t* length);
+                                                std::uint16_t capacity, std::uint16_t* words, std::uint16_t* length);
 using TEngineWriteKey = std::int32_t(__stdcall*)(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
                                                  std::uint16_t length, const std::uint16_t* words);
 using TEngineRestart = std::int32_t(__stdcall*)(std::uint32_t handle, std::int32_t flags);

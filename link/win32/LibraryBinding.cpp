@@ -36,8 +36,8 @@ std::string ProgramName() {
 // what to do.
 HMODULE Load(const std::string& folder, const char* library) {
     const std::string path = folder + library;
-    const std::string cannot = std::string("The chip library ") + library + " could not be loaded from the folder\n" +
-                               folder + "\n\n";
+    const std::string cannot =
+        std::string("The chip library ") + library + " could not be loaded from the folder\n" + folder + "\n\n";
     const std::string end = "\n\nThe program will end.";
     if (!ui::PathExists(path))
         throw TLibraryBindingError(cannot + "There is no such file: put the chip maker's " + kEngineLibrary + " and " +
@@ -94,9 +94,8 @@ TLibraryBinding::~TLibraryBinding() {
 
 std::int32_t TLibraryBinding::EngineVersion(char* text) { return engineVersion_(text); }
 
-std::uint32_t TLibraryBinding::EngineOpenTransport(std::int32_t transport, const char* devicePath,
-                                                   std::int32_t flags, std::int32_t timeout,
-                                                   std::int32_t retryTimeout) {
+std::uint32_t TLibraryBinding::EngineOpenTransport(std::int32_t transport, const char* devicePath, std::int32_t flags,
+                                                   std::int32_t timeout, std::int32_t retryTimeout) {
     return engineOpenTransport_(transport, devicePath, flags, timeout, retryTimeout);
 }
 

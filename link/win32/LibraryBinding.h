@@ -4,10 +4,10 @@
 // library or an ordinal that is missing throws TLibraryBindingError naming the library and
 // the folder that was looked in.
 
+#include <windows.h>
+
 #include <stdexcept>
 #include <string>
-
-#include <windows.h>
 
 #include "link/ChipLibrary.h"
 #include "link/win32/ChipLibraryCalls.h"

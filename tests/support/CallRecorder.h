@@ -28,7 +28,8 @@ public:
     std::vector<std::string> KeyTraffic() const {
         std::vector<std::string> keys;
         for (const std::string& call : Calls)
-            if (call.rfind("read ", 0) == 0 || call.rfind("write ", 0) == 0) keys.push_back(call.substr(0, call.find(' ', call.find(' ') + 1)));
+            if (call.rfind("read ", 0) == 0 || call.rfind("write ", 0) == 0)
+                keys.push_back(call.substr(0, call.find(' ', call.find(' ') + 1)));
         return keys;
     }
     // How many calls begin with `name` ("write", "list-spi", ...).

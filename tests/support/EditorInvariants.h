@@ -29,7 +29,8 @@ inline void CheckSpins(const editor::TSettingsEditor& e, std::vector<std::string
         const bool shortRange = pulse.Min() == 0 && pulse.Max() == 5000;
         const bool auxRange = pulse.Min() == 10 && pulse.Max() == 30000;
         if (!shortRange && !auxRange)
-            broken.push_back(pulse.Name + " range is " + std::to_string(pulse.Min()) + ".." + std::to_string(pulse.Max()));
+            broken.push_back(pulse.Name + " range is " + std::to_string(pulse.Min()) + ".." +
+                             std::to_string(pulse.Max()));
         if ((e.*line.PulseBox).Text() != std::to_string(pulse.Position()))
             broken.push_back((e.*line.PulseBox).Name + " shows \"" + (e.*line.PulseBox).Text() + "\" for position " +
                              std::to_string(pulse.Position()));
@@ -46,8 +47,8 @@ inline void CheckLockedControls(const editor::TSettingsEditor& e, std::vector<st
     const editor::TGatewayLine& radioPTT = editor::GatewayLines().front();
     const editor::TButtonRow& right1 = editor::ButtonRows().back();
     const ui::TControl* locked[] = {&(e.*right1.PressAndHold), &(e.*right1.ShortPress), &(e.*right1.LongPress),
-                                   &(e.*radioPTT.IO),          &(e.*radioPTT.Active),   &(e.*radioPTT.Function),
-                                   &(e.*radioPTT.Pulse),       &(e.*radioPTT.PulseBox)};
+                                    &(e.*radioPTT.IO),         &(e.*radioPTT.Active),   &(e.*radioPTT.Function),
+                                    &(e.*radioPTT.Pulse),      &(e.*radioPTT.PulseBox)};
     for (const ui::TControl* c : locked)
         if (c->Enabled) broken.push_back(c->Name + " is enabled");
 }

@@ -18,8 +18,7 @@ namespace testing_support {
 // An executable in a folder that does not exist: start-up finds no program settings
 // file beside it and touches no file.
 inline std::string NowhereExecutable() {
-    return (std::filesystem::temp_directory_path() / "zenta-no-such-folder" / "ZENTAUserProgrammer.exe")
-        .string();
+    return (std::filesystem::temp_directory_path() / "zenta-no-such-folder" / "ZENTAUserProgrammer.exe").string();
 }
 
 // How far start-up has gone, in its order.

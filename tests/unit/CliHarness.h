@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "cli/framework/CommandContext.h"
-#include "ui/ScratchFolder.h"
 #include "sim/SimBench.h"
 #include "sim/SimLibrary.h"
 #include "ui/Headless.h"
+#include "ui/ScratchFolder.h"
 
 namespace cli_test {
 
@@ -52,8 +52,8 @@ struct TCliHarness {
     sim::TSimBench Bench;  // a factory handset on the link
     sim::TSimLibrary Library{Bench};
     TTestInterrupt Interrupt;
-    cli::TCommandContext Context{Out, Err, Clock, Sleeper, Poller,
-                                 [this]() -> devlink::IChipLibrary& { return Library; }, Interrupt};
+    cli::TCommandContext Context{
+        Out, Err, Clock, Sleeper, Poller, [this]() -> devlink::IChipLibrary& { return Library; }, Interrupt};
     ui::TScratchFolder Folder;
 
     // A file of the test's own folder with these bytes; its path.

@@ -85,14 +85,26 @@ TEST_F(BackupAndVerify, AUnitWhoseSettingsCannotBeSavedIsNotWritten) {
     const auto folderIsAFile = [](TCliHarness& h, std::string& dir) { dir = h.File("taken", "x"); };
     const auto noUnit = [](TCliHarness& h, std::string&) { h.Bench.AttachUnit(sim::TSimUnit()); };
     const TCase cases[] = {
-        {"unreadable record", unreadable, {"program", "--backup", "DIR", "BATCH"}, cli::kExitBackupFailed,
+        {"unreadable record",
+         unreadable,
+         {"program", "--backup", "DIR", "BATCH"},
+         cli::kExitBackupFailed,
          "zenta program: backup failed: Fail to read ZENTA Handset settings."},
-        {"unreadable record in a run", unreadable, {"program", "--count", "1", "--backup", "DIR", "BATCH"},
-         cli::kExitUnitsFailed, "1/1  handset  V2.05  Ardex  backup failed: Fail to read ZENTA Handset settings."},
-        {"folder is a file", folderIsAFile, {"program", "--backup", "DIR", "BATCH"}, cli::kExitFileError,
+        {"unreadable record in a run",
+         unreadable,
+         {"program", "--count", "1", "--backup", "DIR", "BATCH"},
+         cli::kExitUnitsFailed,
+         "1/1  handset  V2.05  Ardex  backup failed: Fail to read ZENTA Handset settings."},
+        {"folder is a file",
+         folderIsAFile,
+         {"program", "--backup", "DIR", "BATCH"},
+         cli::kExitFileError,
          "zenta program: cannot write backups to "},
-        {"folder is a file in a run", folderIsAFile, {"program", "--count", "2", "--backup", "DIR", "BATCH"},
-         cli::kExitFileError, ": not a folder"},
+        {"folder is a file in a run",
+         folderIsAFile,
+         {"program", "--count", "2", "--backup", "DIR", "BATCH"},
+         cli::kExitFileError,
+         ": not a folder"},
         {"no unit", noUnit, {"program", "--backup", "DIR", "BATCH"}, cli::kExitNoUnit, "zenta program: no unit:"},
     };
     for (const TCase& c : cases) {
@@ -105,7 +117,8 @@ TEST_F(BackupAndVerify, AUnitWhoseSettingsCannotBeSavedIsNotWritten) {
             if (arg == "DIR") arg = dir;
         }
         EXPECT_EQ(cli::RunProgramCommand(args, h.Context), c.Exit) << c.Name << '\n' << h.Err.str();
-        EXPECT_NE((h.Out.str() + h.Err.str()).find(c.Holds), std::string::npos) << c.Name << '\n' << h.Out.str() << h.Err.str();
+        EXPECT_NE((h.Out.str() + h.Err.str()).find(c.Holds), std::string::npos) << c.Name << '\n'
+                                                                                << h.Out.str() << h.Err.str();
         EXPECT_EQ(h.Bench.Counters.Writes, 0u) << c.Name;
         EXPECT_EQ(h.Bench.OpenConnections(), 0u) << c.Name;
     }
@@ -118,8 +131,9 @@ TEST_F(BackupAndVerify, VerifyListsWhatTheUnitHoldsOtherwiseThanTheFileWouldWrit
                                      "  Out of Range Auto Turn Off Timer (in hours)  17 -> 12\n");
     harness.Out.str("");
     EXPECT_EQ(cli::RunVerifyCommand({"--json", file}, harness.Context), cli::kExitFindings);
-    EXPECT_NE(harness.Out.str().find(R"j("differences":[{"key":"0012","page":"Handset / User Experience",)j"
-                                     R"j("caption":"Out of Range Auto Turn Off Timer (in hours)","unit":"17","file":"12"}])j"),
+    EXPECT_NE(harness.Out.str().find(
+                  R"j("differences":[{"key":"0012","page":"Handset / User Experience",)j"
+                  R"j("caption":"Out of Range Auto Turn Off Timer (in hours)","unit":"17","file":"12"}])j"),
               std::string::npos)
         << harness.Out.str();
     EXPECT_NE(harness.Out.str().find(R"("words":[{"word":1,"unit":"0011","file":"000C"}])"), std::string::npos);

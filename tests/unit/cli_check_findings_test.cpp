@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "CliHarness.h"
 #include "cli/commands/FileFindings.h"
 #include "cli/host/LoadedFile.h"
@@ -64,23 +63,27 @@ TEST_F(CheckFindings, ReportWhatTheLoaderSkipsClampsOrLeavesUnselected) {
         {"spin above its range", DefaultsWith({{"0012", "0012=25"}}), {{K::Outside, 13, "0012"}}},
         {"spin value that wraps into its range", DefaultsWith({{"0012", "0012=65541"}}), {{K::Outside, 13, "0012"}}},
         {"voltage below its range", DefaultsWith({{"0013", "0013=2400"}}), {{K::Outside, 14, "0013"}}},
-        {"no digits and outside", DefaultsWith({{"0013", "0013=x"}}),
+        {"no digits and outside",
+         DefaultsWith({{"0013", "0013=x"}}),
          {{K::NoDigits, 14, "0013"}, {K::Outside, 14, "0013"}}},
         {"list index past its items", DefaultsWith({{"0011", "0011=2"}}), {{K::Outside, 12, "0011"}}},
         {"list without a selection", DefaultsWith({{"0011", "0011=-1"}}), {{K::Outside, 12, "0011"}}},
         {"tick neither 0 nor 1", DefaultsWith({{"0001", "0001=2"}}), {{K::Outside, kLineOf0001, "0001"}}},
         {"edition neither 0 nor 1", DefaultsWith({{"9000", "9000=2"}}), {{K::Outside, 1, "9000"}}},
-        {"only the last of a twice given key counts", DefaultsWith({{"0012", "0012=99\r\n0012=5"}}),
+        {"only the last of a twice given key counts",
+         DefaultsWith({{"0012", "0012=99\r\n0012=5"}}),
          {{K::GivenTwice, 14, "0012"}}},
         {"the fixed Radio PTT line takes any value", DefaultsWith({{"1013", "1013=5"}, {"1014", "1014=x"}}), {}},
         {"an output function on an input line", DefaultsWith({{"1028", "1028=8"}}), {{K::Outside, 78, "1028"}}},
         {"an output function on a line loaded as output", DefaultsWith({{"1026", "1026=1"}, {"1028", "1028=8"}}), {}},
         {"missing key", DefaultsWith({{"0012", ""}}), {{K::Missing, 0, "0012"}}},
         {"missing reserved key", DefaultsWith({{"1008", ""}}), {}},
-        {"lines without a setting", DefaultsFile() + "hello\r\n\r\n  \r\n0012=\r\n=5\n",
+        {"lines without a setting",
+         DefaultsFile() + "hello\r\n\r\n  \r\n0012=\r\n=5\n",
          {{K::NoSetting, kLines + 1, ""}, {K::NoSetting, kLines + 4, ""}, {K::NoSetting, kLines + 5, ""}}},
         // The loader takes 99 characters at a time, so a setting after them is applied.
-        {"a long line comes in pieces", DefaultsFile() + longPiece + "0012=5\r\n",
+        {"a long line comes in pieces",
+         DefaultsFile() + longPiece + "0012=5\r\n",
          {{K::NoSetting, kLines + 1, ""}, {K::GivenTwice, kLines + 1, "0012"}}},
     };
     for (const auto& c : cases) EXPECT_EQ(Found(c.Bytes), c.Expected) << c.Name;

@@ -23,8 +23,8 @@ struct TAdapterScript {
     std::string Name;
     unsigned ArrivalMs = 100;  // from the adapter's start or the last unit's removal
     unsigned ProgramMs = 300;
-    int FailingUnit = 0;       // the unit (of this adapter, from 1) that fails
-    int CrashingUnit = 0;      // the unit during which the worker dies
+    int FailingUnit = 0;   // the unit (of this adapter, from 1) that fails
+    int CrashingUnit = 0;  // the unit during which the worker dies
     bool Unstartable = false;
 };
 
@@ -118,7 +118,8 @@ protected:
 
     std::vector<int> AllGranted() const {
         std::vector<int> all;
-        for (const TScriptedWorker* worker : scripted) all.insert(all.end(), worker->Granted.begin(), worker->Granted.end());
+        for (const TScriptedWorker* worker : scripted)
+            all.insert(all.end(), worker->Granted.begin(), worker->Granted.end());
         std::sort(all.begin(), all.end());
         return all;
     }
@@ -181,18 +182,18 @@ TEST_F(ProductionCoordinator, AFailingAdapterStopsNoOther) {
 TEST_F(ProductionCoordinator, CtrlCLetsUnitsUnderWayFinishAndEndsEveryWorker) {
     interruptAt = 1250;
 
-    const int code = Run({{.Name = "SPI1", .ArrivalMs = 100, .ProgramMs = 1000},
-                          {.Name = "SPI2", .ArrivalMs = 5000, .ProgramMs = 300}},
-                         50);
+    const int code = Run(
+        {{.Name = "SPI1", .ArrivalMs = 100, .ProgramMs = 1000}, {.Name = "SPI2", .ArrivalMs = 5000, .ProgramMs = 300}},
+        50);
 
     EXPECT_EQ(code, cli::kExitInterrupted);
     EXPECT_TRUE(harness.Interrupt.Armed);
     EXPECT_EQ(scripted[0]->Granted, (std::vector<int>{1, 2}));
     EXPECT_TRUE(scripted[1]->Granted.empty());
     EXPECT_TRUE(scripted[0]->EndedReported && scripted[1]->EndedReported);
-    EXPECT_EQ(OutLines(), (std::vector<std::string>{"[SPI1]  1 ok", "[SPI1]  2 ok",
-                                                    "2 units: 2 programmed, 0 failed, interrupted",
-                                                    "  SPI1: 2 programmed, 0 failed", "  SPI2: 0 programmed, 0 failed"}));
+    EXPECT_EQ(OutLines(),
+              (std::vector<std::string>{"[SPI1]  1 ok", "[SPI1]  2 ok", "2 units: 2 programmed, 0 failed, interrupted",
+                                        "  SPI1: 2 programmed, 0 failed", "  SPI2: 0 programmed, 0 failed"}));
     EXPECT_LT(now, 2500u) << "the run ended once the unit under way was done";
 }
 

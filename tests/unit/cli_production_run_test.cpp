@@ -65,7 +65,8 @@ protected:
         const std::string shape = "00:00:00  ";
         if (line.size() < shape.size()) return false;
         for (std::size_t i = 0; i < shape.size(); ++i)
-            if (shape[i] == '0' ? !std::isdigit(static_cast<unsigned char>(line[i])) : line[i] != shape[i]) return false;
+            if (shape[i] == '0' ? !std::isdigit(static_cast<unsigned char>(line[i])) : line[i] != shape[i])
+                return false;
         return true;
     }
 

@@ -13,7 +13,8 @@ namespace {
 
 // Two USB-to-SPI adapters with a parallel-port adapter between them, then the USB entry.
 devlink::TTransportTable TwoAdapters(sim::TSimBench& bench, sim::TSimLibrary& library) {
-    bench.SetSpiListing({"USB SPI A,LPT1,USB SPI B", "SPITRANS=USB SPIPORT=1,SPITRANS=LPT,SPITRANS=USB SPIPORT=2", 0, 0});
+    bench.SetSpiListing(
+        {"USB SPI A,LPT1,USB SPI B", "SPITRANS=USB SPIPORT=1,SPITRANS=LPT,SPITRANS=USB SPIPORT=2", 0, 0});
     devlink::TTransportTable table;
     devlink::EnumerateTransports(library, table);
     return table;

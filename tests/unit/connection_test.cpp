@@ -1,6 +1,8 @@
 // The device connection: the open call of the chosen transport, the retry rule of PS
 // key reads and writes with its waits, the bound on reported read lengths, and close.
 
+#include "link/Connection.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <optional>
 #include <ostream>
 
-#include "link/Connection.h"
 #include "sim/SimLibrary.h"
 #include "tests/support/CallRecorder.h"
 #include "ui/Headless.h"
@@ -74,7 +75,7 @@ TEST_F(Connection, OpensTheChosenTransportWithTheCallOfItsKind) {
     const std::uint32_t handle = connection.OpenConnection();
     EXPECT_EQ(connection.Handle(), handle);
     EXPECT_EQ(library.Calls, (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "close",
-                                                    "open-spi SPITRANS=USB SPIPORT=1 0"}));
+                                                       "open-spi SPITRANS=USB SPIPORT=1 0"}));
 }
 
 TEST_F(Connection, AFailedOpenLeavesNoHandleAndEveryKeyOperationFails) {
@@ -115,18 +116,18 @@ TEST_P(Retries, ThreeAttemptsWithGrowingWaitsAlsoAfterTheLast) {
     EXPECT_EQ(env.Sleeper.Waits, c.Waits);
     EXPECT_EQ(library.KeyTraffic(), std::vector<std::string>(c.Attempts, c.Write ? "write 02AB" : "read 02AB"));
     EXPECT_EQ(library.Calls[1], c.Write ? "write 02AB store 1 length 2" : "read 02AB store 1 capacity 36");
-    const std::vector<std::uint16_t> stored = c.Write && c.Result == 1 ? std::vector<std::uint16_t>{7, 8}
-                                                                        : std::vector<std::uint16_t>{1, 2, 3};
+    const std::vector<std::uint16_t> stored =
+        c.Write && c.Result == 1 ? std::vector<std::uint16_t>{7, 8} : std::vector<std::uint16_t>{1, 2, 3};
     EXPECT_EQ(*bench.Unit().Find(0x02AB), stored);
     EXPECT_EQ(length, !c.Write && c.Result == 1 ? 3 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ReadAndWrite, Retries,
-    ::testing::Values(TRetryCase{false, 0, 1, {}, 1}, TRetryCase{false, 1, 1, {250}, 2},
-                      TRetryCase{false, 2, 1, {250, 500}, 3}, TRetryCase{false, 3, 0, {250, 500, 750}, 3},
-                      TRetryCase{true, 0, 1, {}, 1}, TRetryCase{true, 2, 1, {250, 500}, 3},
-                      TRetryCase{true, 5, 0, {250, 500, 750}, 3}));
+INSTANTIATE_TEST_SUITE_P(ReadAndWrite, Retries,
+                         ::testing::Values(TRetryCase{false, 0, 1, {}, 1}, TRetryCase{false, 1, 1, {250}, 2},
+                                           TRetryCase{false, 2, 1, {250, 500}, 3},
+                                           TRetryCase{false, 3, 0, {250, 500, 750}, 3}, TRetryCase{true, 0, 1, {}, 1},
+                                           TRetryCase{true, 2, 1, {250, 500}, 3},
+                                           TRetryCase{true, 5, 0, {250, 500, 750}, 3}));
 
 TEST_F(Connection, AReportedLengthBeyondTheCapacityIsCutToTheCapacity) {
     bench.Unit().SetKey(0x02AB, std::vector<std::uint16_t>(40, 0x1111));

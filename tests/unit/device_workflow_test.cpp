@@ -21,14 +21,12 @@ using records::TRecordWords;
 constexpr std::uint16_t kUnitType = 0x02A9, kGatewayKey = 0x02AA, kHandsetKey = 0x02AB, kVersion = 0x02AD;
 
 // What the defaults of each kind write.
-const std::vector<std::uint16_t> kDefaultHandset{0xA700, 0x0008, 0x0DAC, 0x0005, 0x0000, 0x0006, 0x0009,
-                                                 0x0006, 0x0009, 0x0005, 0x0000, 0x0000, 0x0000, 0x0001,
-                                                 0x03E8, 0x1000, 0x3000, 0x1800, 0x0100, 0x0140, 0x0001,
-                                                 0x00C8, 0x1000, 0x0000, 0x0000};
-const std::vector<std::uint16_t> kDefaultGateway{0x6000, 0x0009, 0x0003, 0x0000, 0x0046, 0xC001, 0x0000,
-                                                 0xC002, 0x0000, 0x0001, 0x0000, 0x0002, 0x0000, 0x0003,
-                                                 0x0000, 0xC004, 0x01F4, 0xC005, 0x01F4, 0x8008, 0x0000,
-                                                 0x8006, 0x0000, 0x0000, 0x0000};
+const std::vector<std::uint16_t> kDefaultHandset{0xA700, 0x0008, 0x0DAC, 0x0005, 0x0000, 0x0006, 0x0009, 0x0006, 0x0009,
+                                                 0x0005, 0x0000, 0x0000, 0x0000, 0x0001, 0x03E8, 0x1000, 0x3000, 0x1800,
+                                                 0x0100, 0x0140, 0x0001, 0x00C8, 0x1000, 0x0000, 0x0000};
+const std::vector<std::uint16_t> kDefaultGateway{0x6000, 0x0009, 0x0003, 0x0000, 0x0046, 0xC001, 0x0000, 0xC002, 0x0000,
+                                                 0x0001, 0x0000, 0x0002, 0x0000, 0x0003, 0x0000, 0xC004, 0x01F4, 0xC005,
+                                                 0x01F4, 0x8008, 0x0000, 0x8006, 0x0000, 0x0000, 0x0000};
 
 const std::vector<unsigned> kAllRetryWaits{250, 500, 750};
 
@@ -103,8 +101,9 @@ TEST_F(DeviceActions, NoUnitIsNotDetectedAndNothingMore) {
     bench.AttachUnit(sim::TSimUnit());
     form->ReadDeviceButton.UserClick();
     form->ProgramDeviceButton.UserClick();
-    EXPECT_EQ(PromptTexts(), std::vector<std::string>(2, "ZENTA not detected. Check cables and ensure ZENTA is in "
-                                                         "programming mode."));
+    EXPECT_EQ(PromptTexts(), std::vector<std::string>(2,
+                                                      "ZENTA not detected. Check cables and ensure ZENTA is in "
+                                                      "programming mode."));
     ExpectErrorPrompt(env.Prompts.Shown[0]);
     EXPECT_EQ(recorder.Calls, std::vector<std::string>(2, "open-transport 2 \\\\.\\CSR0 0 1000 1000"));
     EXPECT_TRUE(Log().empty());
@@ -117,7 +116,8 @@ TEST_F(DeviceActions, AForeignChipEndsTheProgramAfterItsPrompt) {
     form->ReadDeviceButton.UserClick();
     ExpectOnlyError("The chip is not CSR 8670. This program will terminate.");
     EXPECT_TRUE(form->Closed);
-    EXPECT_EQ(recorder.Calls, (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "chip-name 256", "close"}));
+    EXPECT_EQ(recorder.Calls,
+              (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "chip-name 256", "close"}));
 }
 
 TEST_F(DeviceActions, TheChipNameMatchesInAnySpellingAndInsideLongerNames) {
@@ -132,7 +132,8 @@ TEST_F(DeviceActions, TheChipNameMatchesInAnySpellingAndInsideLongerNames) {
 TEST_F(DeviceActions, RestartGoesStraightToTheUnitWithoutPromptOrLog) {
     form->RestartButton.UserClick();
     EXPECT_EQ(bench.Counters.Restarts, 1u);
-    EXPECT_EQ(recorder.Calls, (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "restart 0", "close"}));
+    EXPECT_EQ(recorder.Calls,
+              (std::vector<std::string>{"open-transport 2 \\\\.\\CSR0 0 1000 1000", "restart 0", "close"}));
     bench.AttachUnit(sim::TSimUnit());
     form->RestartButton.UserClick();
     EXPECT_EQ(bench.Counters.Restarts, 1u);
@@ -228,8 +229,7 @@ TEST_P(ReadRefusals, AUnitOfNeitherKindIsRefusedBeforeAnyRecordIsRead) {
 
 const char* const kTavin =
     "This programmer is for Fennic series only. Please use version 3.xx for this ZENTA Tavin model.";
-const char* const kUnknown =
-    "Unknown ZENTA found. Please see support.zenta-programmer.example for correct programmer.";
+const char* const kUnknown = "Unknown ZENTA found. Please see support.zenta-programmer.example for correct programmer.";
 
 INSTANTIATE_TEST_SUITE_P(Types, ReadRefusals,
                          ::testing::Values(TRefusalCase{0xAC02, kTavin}, TRefusalCase{0xFD00, kTavin},
@@ -330,8 +330,8 @@ TEST_F(DeviceActions, AnUnreadableVersionShowsVersionZeroAndTheReadGoesOn) {
     bench.Unit().RemoveKey(kVersion);
     form->ReadDeviceButton.UserClick();
     EXPECT_EQ(form->HSSwVersionLabel.Caption, "HS: V0.00 Ardex");
-    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AD", "read 02AD",
-                                                           "read 02AB"}));
+    EXPECT_EQ(recorder.KeyTraffic(),
+              (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AD", "read 02AD", "read 02AB"}));
     EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Success to read ZENTA Handset settings."});
 }
 
@@ -427,8 +427,8 @@ TEST_F(DeviceActions, AFailedWriteIsReportedAfterItsLogLineAndThreeAttempts) {
     form->TransmitTimeUpDown.SetPosition(30);
     form->ProgramDeviceButton.UserClick();
     ExpectOnlyError("Fail to write ZENTA Handset settings.");
-    EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AB", "write 02AB",
-                                                           "write 02AB"}));
+    EXPECT_EQ(recorder.KeyTraffic(),
+              (std::vector<std::string>{"read 02A9", "read 02AD", "write 02AB", "write 02AB", "write 02AB"}));
     EXPECT_EQ(env.Sleeper.Waits, kAllRetryWaits);
     ASSERT_EQ(Log().size(), 2u);
     EXPECT_EQ(Log()[1].rfind("Write - A700 ", 0), 0u);
@@ -492,7 +492,7 @@ TEST_F(DeviceActions, AReadThenAProgramLeavesTheUnitsRecordAsItWas) {
     form->ProgramDeviceButton.UserClick();
     EXPECT_EQ(Stored(kGatewayKey), record);
     EXPECT_EQ(recorder.KeyTraffic(), (std::vector<std::string>{"read 02A9", "read 02AD", "read 02AA", "read 02A9",
-                                                           "read 02AD", "write 02AA"}));
+                                                               "read 02AD", "write 02AA"}));
 }
 
 // ---- what each action tells ----
@@ -578,13 +578,20 @@ constexpr const records::TUnitKind* kHandset = &records::kHandsetKind;
 INSTANTIATE_TEST_SUITE_P(
     Actions, Endings,
     ::testing::Values(
-        TEnding{"ReadAHandset", Handset, TAction::Read, TDeviceOutcome::Succeeded, TRefusal::None, 0xAB00, kHandset,
-                25, 0},
+        TEnding{"ReadAHandset", Handset, TAction::Read, TDeviceOutcome::Succeeded, TRefusal::None, 0xAB00, kHandset, 25,
+                0},
         TEnding{"ReadNoUnit", Absent, TAction::Read, TDeviceOutcome::NoUnit, TRefusal::None, {}, nullptr, 0, 4},
-        TEnding{"ReadAForeignChip", ForeignChip, TAction::Read, TDeviceOutcome::ForeignChip, TRefusal::None, {},
-                nullptr, 0, 5},
-        TEnding{"ReadNoType", TypeUnreadable, TAction::Read, TDeviceOutcome::ReadFailed, TRefusal::None, {}, nullptr,
-                0, 6},
+        TEnding{"ReadAForeignChip",
+                ForeignChip,
+                TAction::Read,
+                TDeviceOutcome::ForeignChip,
+                TRefusal::None,
+                {},
+                nullptr,
+                0,
+                5},
+        TEnding{
+            "ReadNoType", TypeUnreadable, TAction::Read, TDeviceOutcome::ReadFailed, TRefusal::None, {}, nullptr, 0, 6},
         TEnding{"ReadATavin", Tavin, TAction::Read, TDeviceOutcome::Refused, TRefusal::NewerSeries, 0xAC00, nullptr, 0,
                 5},
         TEnding{"ReadAnUnknown", Unknown, TAction::Read, TDeviceOutcome::Refused, TRefusal::UnknownUnit, 0x0000,

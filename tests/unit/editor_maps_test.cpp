@@ -110,9 +110,7 @@ struct TGatewayCase {
     bool Reported;
 };
 
-void PrintTo(const TGatewayCase& c, std::ostream* out) {
-    *out << (c.Input ? "input" : "output") << "Code" << c.Code;
-}
+void PrintTo(const TGatewayCase& c, std::ostream* out) { *out << (c.Input ? "input" : "output") << "Code" << c.Code; }
 
 class GatewayCodes : public Maps, public ::testing::WithParamInterface<TGatewayCase> {};
 

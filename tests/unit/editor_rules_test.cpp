@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/FormTest.h"
 #include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
+#include "tests/support/FormTest.h"
 
 namespace {
 

@@ -89,10 +89,10 @@ TEST_F(Flows, SavingReplacesAnExistingFileWithoutAQuestionAndLeavesNothingElse) 
 TEST_F(Flows, AFailedSaveKeepsWhatWasThereAndLeavesNoTemporaryFile) {
     const struct {
         const char* Name;
-        const char* Target;   // inside the test folder
-        const char* Existing; // content of a file there before, or nullptr
+        const char* Target;    // inside the test folder
+        const char* Existing;  // content of a file there before, or nullptr
         bool ReadOnly;
-        bool Folder;          // the target is a folder
+        bool Folder;  // the target is a folder
     } cases[] = {
         {"missing folder", "missing/x.wpx", nullptr, false, false},
         {"read-only file", "x.wpx", "old content", true, false},

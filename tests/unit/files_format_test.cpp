@@ -76,7 +76,8 @@ TEST_F(Reading, TakesEachLineByItsKeyAndTheKindOfItsSetting) {
         {"edition 0 is Kesto", "9000=0\r\n", {{9000, 0}}},
         {"edition 2 is Kesto", "9000=2\r\n", {{9000, 0}}},
         {"edition without digits is Kesto", "9000=x\r\n", {{9000, 0}}},
-        {"Radio PTT line fixed", "1011=0\r\n1012=1\r\n1013=5\r\n1014=300\r\n",
+        {"Radio PTT line fixed",
+         "1011=0\r\n1012=1\r\n1013=5\r\n1014=300\r\n",
          {{1011, 1}, {1012, 0}, {1013, 1}, {1014, 0}}},
         {"spin 65541 is 5", "0012=65541\r\n", {{12, 5}}},
         {"spin -65531 is 5", "0012=-65531\r\n", {{12, 5}}},
@@ -92,8 +93,14 @@ TEST_F(Reading, TakesEachLineByItsKeyAndTheKindOfItsSetting) {
         {"list index wraps at 32 bits", "0011=4294967297\r\n", {{11, 1}}},
         {"last duplicate wins", "0039=1\r\n0039=4\r\n", {{39, 4}}},
         {"last duplicate wins, reversed", "0039=4\r\n0039=1\r\n", {{39, 1}}},
-        {"Ctrl-Z ends the file", "0012=5\r\n\x1a" "0014=7\r\n", {{12, 5}, {14, 5}}},
-        {"Ctrl-Z ends a line", "0012=6\x1a" "7\r\n", {{12, 6}}},
+        {"Ctrl-Z ends the file",
+         "0012=5\r\n\x1a"
+         "0014=7\r\n",
+         {{12, 5}, {14, 5}}},
+        {"Ctrl-Z ends a line",
+         "0012=6\x1a"
+         "7\r\n",
+         {{12, 6}}},
         {"a 99-character piece", "0012=5" + pad93 + "0014=7\r\n", {{12, 5}, {14, 7}}},
         {"a piece one longer", "0012=5" + pad93 + "x0014=7\r\n", {{12, 5}, {14, 5}}},
         {"CR bytes do not count", "0012=5" + std::string(50, '\r') + pad93 + "0014=7\r\n", {{12, 5}, {14, 7}}},
@@ -112,10 +119,30 @@ TEST_F(Reading, TakesEachLineByItsKeyAndTheKindOfItsSetting) {
 TEST_F(Reading, SkipsLinesThatCarryNoSettingOfTheTable) {
     const TSnapshot defaults = Snapshot(*form);
     const char* const cases[] = {
-        "",           "\r\n",       "\n\n\n",      "=",          "=\r\n",     "==",
-        "0012",       "0012\r\n",   "0012 5\r\n",  "0012=",      "0012=\r\n", "0012==\r\n",
-        "=5\r\n",     "x=5\r\n",    "0000=5\r\n",  "0050=1\r\n", "1000=1",    "1056=1",
-        "9001=1",     "1008=5",     "1020=7\r\n",  "1055=3",     ("\x1a" "0012=5"),
+        "",
+        "\r\n",
+        "\n\n\n",
+        "=",
+        "=\r\n",
+        "==",
+        "0012",
+        "0012\r\n",
+        "0012 5\r\n",
+        "0012=",
+        "0012=\r\n",
+        "0012==\r\n",
+        "=5\r\n",
+        "x=5\r\n",
+        "0000=5\r\n",
+        "0050=1\r\n",
+        "1000=1",
+        "1056=1",
+        "9001=1",
+        "1008=5",
+        "1020=7\r\n",
+        "1055=3",
+        ("\x1a"
+         "0012=5"),
     };
     for (const char* bytes : cases) {
         SCOPED_TRACE(testing::PrintToString(std::string(bytes)));
@@ -145,7 +172,9 @@ TEST_F(Reading, AListWithoutSelectionIsWrittenAsMinusOne) {
 // direction it holds, with its remembered indices in step.
 TEST_F(Reading, AnyBytesLoadIntoConsistentGatewayLines) {
     std::mt19937 random(20240605u);
-    const std::string alphabet = "0123456789=-+ \r\n\x1a" "x";
+    const std::string alphabet =
+        "0123456789=-+ \r\n\x1a"
+        "x";
     for (int round = 0; round < 300; ++round) {
         std::string bytes;
         const std::size_t length = random() % 400;

@@ -24,7 +24,8 @@ TEST_F(Writing, ReservedKeysAreZeroWhateverTheWindowHolds) {
     Load("1008=5\r\n1015=5\r\n");
     form->GWRadioPTTPulseUpDown.SetPosition(300);
     const std::string text = Saved();
-    for (const char* line : {"1008=0\r\n", "1015=0\r\n", "1014=300\r\n"}) EXPECT_NE(text.find(line), std::string::npos) << line;
+    for (const char* line : {"1008=0\r\n", "1015=0\r\n", "1014=300\r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
 // A window unlike the defaults in every setting the user can reach, through the user's
@@ -48,16 +49,23 @@ void Customise(app::TMajorForm& f) {
         int Active, Pulse;
     };
     const TLineChoice choices[] = {
-        {-1, nullptr, -1, -1},      {0, "Find Me", 1, -1},      {1, "Aux 2", 1, 1230},
-        {1, "Handsfree active", 1, 2500}, {1, "Aux 1", 1, 20000}, {-1, "Talk around", 1, 40},
-        {-1, "Emergency", 1, -1},   {-1, "Aux 2", 0, 750},      {-1, "Handset out of Range", 0, -1},
+        {-1, nullptr, -1, -1},
+        {0, "Find Me", 1, -1},
+        {1, "Aux 2", 1, 1230},
+        {1, "Handsfree active", 1, 2500},
+        {1, "Aux 1", 1, 20000},
+        {-1, "Talk around", 1, 40},
+        {-1, "Emergency", 1, -1},
+        {-1, "Aux 2", 0, 750},
+        {-1, "Handset out of Range", 0, -1},
     };
     for (const editor::TGatewayLine& line : editor::GatewayLines()) {
         const TLineChoice& c = choices[line.Index];
         if (c.IO >= 0) (f.*line.IO).UserSelect(c.IO);
         if (c.Function != nullptr) {
             const auto& items = (f.*line.Function).Items();
-            (f.*line.Function).UserSelect(static_cast<int>(std::find(items.begin(), items.end(), c.Function) - items.begin()));
+            (f.*line.Function)
+                .UserSelect(static_cast<int>(std::find(items.begin(), items.end(), c.Function) - items.begin()));
         }
         if (c.Active >= 0) (f.*line.Active).UserSelect(c.Active);
         if (c.Pulse >= 0) (f.*line.Pulse).SetPosition(c.Pulse);
@@ -75,7 +83,8 @@ void ChangeEverything(app::TMajorForm& f) {
     for (const files::TFileKey& key : files::FileKeys()) {
         if (key.Line >= 0) continue;
         ui::TControl* control = files::ControlOf(f, key);
-        if (auto* list = dynamic_cast<ui::TComboBox*>(control)) list->SetItemIndex((list->ItemIndex() + 1) % list->Count());
+        if (auto* list = dynamic_cast<ui::TComboBox*>(control))
+            list->SetItemIndex((list->ItemIndex() + 1) % list->Count());
         if (auto* spin = dynamic_cast<ui::TUpDown*>(control))
             spin->SetPosition(spin->Position() == spin->Max() ? spin->Min() : spin->Max());
     }

@@ -32,17 +32,15 @@ TEST_P(ScriptLexerTokens, SplitsOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ScriptLexerTokens,
-    ::testing::Values(
-        TTokenCase{"click  ExitButton", {"click", "ExitButton"}},
-        TTokenCase{"\tspin\tX up 3  ", {"spin", "X", "up", "3"}},
-        TTokenCase{"expect X.text \"a b  c\"", {"expect", "X.text", "a b  c"}},
-        TTokenCase{R"(x "\n\r\t\"\\")", {"x", "\n\r\t\"\\"}},
-        TTokenCase{R"(x "" y)", {"x", "", "y"}},
-        TTokenCase{R"(unit handset chip="CSR 8670")", {"unit", "handset", "chip=CSR 8670"}},
-        TTokenCase{R"(x a"b c"d)", {"x", "ab cd"}},
-        // Outside quotes a backslash is an ordinary character, and # opens no comment.
-        TTokenCase{R"(exe C:\ZENTA\a.exe #1)", {"exe", "C:\\ZENTA\\a.exe", "#1"}},
-        TTokenCase{"start\r", {"start"}}));
+    ::testing::Values(TTokenCase{"click  ExitButton", {"click", "ExitButton"}},
+                      TTokenCase{"\tspin\tX up 3  ", {"spin", "X", "up", "3"}},
+                      TTokenCase{"expect X.text \"a b  c\"", {"expect", "X.text", "a b  c"}},
+                      TTokenCase{R"(x "\n\r\t\"\\")", {"x", "\n\r\t\"\\"}}, TTokenCase{R"(x "" y)", {"x", "", "y"}},
+                      TTokenCase{R"(unit handset chip="CSR 8670")", {"unit", "handset", "chip=CSR 8670"}},
+                      TTokenCase{R"(x a"b c"d)", {"x", "ab cd"}},
+                      // Outside quotes a backslash is an ordinary character, and # opens no comment.
+                      TTokenCase{R"(exe C:\ZENTA\a.exe #1)", {"exe", "C:\\ZENTA\\a.exe", "#1"}},
+                      TTokenCase{"start\r", {"start"}}));
 
 TEST(ScriptLexer, SkipsBlankAndCommentLinesAndKeepsLineNumbers) {
     const auto lines = script::LexScript("# a comment\n\n   \nstart\r\n   # indented comment\nwait 300");
@@ -85,8 +83,7 @@ TEST_P(ScriptLexerErrors, NameTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(Sources, ScriptLexerErrors,
                          ::testing::Values(TBadLine{"start\nexpect X \"open", 2}, TBadLine{"x \"a\\q\"", 1},
-                                           TBadLine{"\n\nx \"ends in a backslash\\", 3},
-                                           TBadLine{"x \"a\nb\"", 1}));
+                                           TBadLine{"\n\nx \"ends in a backslash\\", 3}, TBadLine{"x \"a\nb\"", 1}));
 
 struct TNumberCase {
     const char* Text;
@@ -99,15 +96,16 @@ class ScriptNumbers : public ::testing::TestWithParam<TNumberCase> {};
 
 TEST_P(ScriptNumbers, AreDecimalOrHexadecimal) { EXPECT_EQ(script::ParseNumber(GetParam().Text), GetParam().Value); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ScriptNumbers,
-    ::testing::Values(TNumberCase{"0", 0}, TNumberCase{"300", 300}, TNumberCase{"-24", -24},
-                      TNumberCase{"0x02AB", 0x02AB}, TNumberCase{"0XFE02", 0xFE02}, TNumberCase{"0xab02", 0xAB02},
-                      TNumberCase{"010", 10}, TNumberCase{"", std::nullopt}, TNumberCase{"-", std::nullopt},
-                      TNumberCase{"0x", std::nullopt}, TNumberCase{"12a", std::nullopt},
-                      TNumberCase{"+5", std::nullopt}, TNumberCase{"-0x5", std::nullopt},
-                      TNumberCase{"0x-5", std::nullopt}, TNumberCase{"1.5", std::nullopt},
-                      TNumberCase{"99999999999999999999", std::nullopt}, TNumberCase{"0xG", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Texts, ScriptNumbers,
+                         ::testing::Values(TNumberCase{"0", 0}, TNumberCase{"300", 300}, TNumberCase{"-24", -24},
+                                           TNumberCase{"0x02AB", 0x02AB}, TNumberCase{"0XFE02", 0xFE02},
+                                           TNumberCase{"0xab02", 0xAB02}, TNumberCase{"010", 10},
+                                           TNumberCase{"", std::nullopt}, TNumberCase{"-", std::nullopt},
+                                           TNumberCase{"0x", std::nullopt}, TNumberCase{"12a", std::nullopt},
+                                           TNumberCase{"+5", std::nullopt}, TNumberCase{"-0x5", std::nullopt},
+                                           TNumberCase{"0x-5", std::nullopt}, TNumberCase{"1.5", std::nullopt},
+                                           TNumberCase{"99999999999999999999", std::nullopt},
+                                           TNumberCase{"0xG", std::nullopt}));
 
 TEST(ScriptLexer, QuotedTextReadsBackAsTheSameToken) {
     for (const std::string text : {"plain", "two words", "line\nfeed", "tab\tcr\r", "quote\" and \\back", ""}) {

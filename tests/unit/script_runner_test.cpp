@@ -8,13 +8,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "ui/ScratchFolder.h"
 #include "script/ScriptLexer.h"
 #include "script/ScriptRunner.h"
 #include "script/ScriptTargets.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
 #include "ui/Pages.h"
+#include "ui/ScratchFolder.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 
@@ -38,7 +38,8 @@ TRun RunScript(const std::string& source) {
 std::string LastLine(const std::string& text) {
     const auto end = text.find_last_not_of('\n');
     const auto start = text.rfind('\n', end);
-    return text.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+    return text.substr(start == std::string::npos ? 0 : start + 1,
+                       end - (start == std::string::npos ? 0 : start + 1) + 1);
 }
 
 TEST(ScriptRunner, EndsWithTheCountOfChecksAndExitsZeroWhenAllHeld) {
@@ -48,7 +49,8 @@ TEST(ScriptRunner, EndsWithTheCountOfChecksAndExitsZeroWhenAllHeld) {
 }
 
 TEST(ScriptRunner, AFailedCheckIsReportedWithItsLineAndTheScriptGoesOn) {
-    const TRun run = RunScript("start\n\n# comment\nexpect Window.closed 1\nclick ExitButton\nexpect Window.closed 1\n");
+    const TRun run =
+        RunScript("start\n\n# comment\nexpect Window.closed 1\nclick ExitButton\nexpect Window.closed 1\n");
     EXPECT_EQ(run.Result.ExitCode, 1);
     EXPECT_NE(run.Out.find("line 4: expect Window.closed \"1\", found \"0\""), std::string::npos) << run.Out;
     EXPECT_EQ(LastLine(run.Out), "1 passed, 1 failed");
@@ -100,8 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{"start\ntab ExitButton\n", 2, "not a tab sheet"},
         TErrorCase{"start\nspin ExitButton up\n", 2, "not a spin"},
         TErrorCase{"start\nclock 10:00:00.000\n", 2, "clock is a set-up command"},
-        TErrorCase{"start\nstart\n", 2, "already running"},
-        TErrorCase{"click ExitButton\n", 1, "'start' comes first"},
+        TErrorCase{"start\nstart\n", 2, "already running"}, TErrorCase{"click ExitButton\n", 1, "'start' comes first"},
         TErrorCase{"expect Window.caption x\n", 1, "'start' comes first"},
         TErrorCase{"start\nspin AutoTurnOffTimerUpDown sideways\n", 2, "up or down"},
         TErrorCase{"start\nspin AutoTurnOffTimerUpDown up 0\n", 2, "COUNT must be a number from 1"},
@@ -109,10 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{"start\nwait 300 ms\n", 2, "unexpected \"ms\""},
         TErrorCase{"start\nclick MainImage lalt\n", 2, "unknown key \"lalt\""},
         TErrorCase{"start\nanswer Maybe\n", 2, "unknown answer \"Maybe\""},
-        TErrorCase{"start\nanswer 11\n", 2, "unknown answer \"11\""},
-        TErrorCase{"start\nanswer\n", 2, "missing WORD"},
-        TErrorCase{"clock 24:00:00.000\n", 1, "not a time of day"},
-        TErrorCase{"clock 12:00:00\n", 1, "HH:MM:SS.mmm"},
+        TErrorCase{"start\nanswer 11\n", 2, "unknown answer \"11\""}, TErrorCase{"start\nanswer\n", 2, "missing WORD"},
+        TErrorCase{"clock 24:00:00.000\n", 1, "not a time of day"}, TErrorCase{"clock 12:00:00\n", 1, "HH:MM:SS.mmm"},
         TErrorCase{"spi-ports \"a\" \"b\" need=70000\n", 1, "need must be a number from 0 to 65535"},
         TErrorCase{"spi-ports \"a\" \"b\" size=1\n", 1, "unexpected \"size=1\""},
         TErrorCase{"spi-ports \"a\" \"b\" need=1 need=2\n", 1, "need= given twice"},
@@ -155,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusalCase{"select Right1ShortPressComboBox 1",
                      "select Right1ShortPressComboBox 1 refused: Right1ShortPressComboBox is disabled",
                      "expect Right1ShortPressComboBox.index 0"},
-        TRefusalCase{"spin AudioIntegrityUpDown up", "spin AudioIntegrityUpDown up refused: AudioIntegrityUpDown is hidden",
+        TRefusalCase{"spin AudioIntegrityUpDown up",
+                     "spin AudioIntegrityUpDown up refused: AudioIntegrityUpDown is hidden",
                      "expect AudioIntegrityUpDown.position 200"},
         TRefusalCase{"spin AlertToneVolumeUpDown down 3",
                      "spin AlertToneVolumeUpDown down refused: AlertToneVolumeUpDown is disabled",
@@ -219,8 +219,9 @@ TEST(ScriptRunner, EscapeLeavesThePromptOpenForTheNextAnswer) {
 TEST(ScriptRunner, PromptsAreCheckedOldestFirstEachOnce) {
     const std::string script = std::string("exe \"Z.exe\"\nini \"v1\"\nstart\nclick GWFindMeFunctionCheckBox\n") +
                                "expect-no-prompt\n"
-                               "expect-prompt " + kFindMeWarning + "\n" +
-                               "expect-prompt " + kFindMeWarning + " type=1\n"
+                               "expect-prompt " +
+                               kFindMeWarning + "\n" + "expect-prompt " + kFindMeWarning +
+                               " type=1\n"
                                "expect-prompt \"NOTE\" \"x\"\n";
     const TRun run = RunScript(script);
     EXPECT_EQ(run.Result.Failed, 4) << run.Out;
@@ -295,22 +296,29 @@ TEST(ScriptTargets, EachControlKindHasItsOwnProperties) {
     box.Caption = "Tick";
     box.SetChecked(true);
     box.Enabled = false;
-    ExpectProperties(box, {{"checked", "1"}, {"enabled", "0"}, {"visible", "1"}, {"caption", "Tick"},
-                           {"position", nullptr}, {"text", nullptr}, {"index", nullptr}});
+    ExpectProperties(box, {{"checked", "1"},
+                           {"enabled", "0"},
+                           {"visible", "1"},
+                           {"caption", "Tick"},
+                           {"position", nullptr},
+                           {"text", nullptr},
+                           {"index", nullptr}});
 
     ui::TUpDown spin("Spin");
     spin.SetMin(-24);
     spin.SetMax(21);
     spin.SetIncrement(3);
     spin.SetPosition(-9);
-    ExpectProperties(spin, {{"position", "-9"}, {"min", "-24"}, {"max", "21"}, {"step", "3"}, {"checked", nullptr},
-                            {"caption", nullptr}});
+    ExpectProperties(
+        spin,
+        {{"position", "-9"}, {"min", "-24"}, {"max", "21"}, {"step", "3"}, {"checked", nullptr}, {"caption", nullptr}});
 
     ui::TComboBox list("List");
     list.SetItems({"Input", "Output"});
     list.SetText("(Disabled)");
-    ExpectProperties(list, {{"index", "-1"}, {"text", "(Disabled)"}, {"items", "Input|Output"}, {"count", "2"},
-                            {"active", nullptr}});
+    ExpectProperties(
+        list,
+        {{"index", "-1"}, {"text", "(Disabled)"}, {"items", "Input|Output"}, {"count", "2"}, {"active", nullptr}});
     list.SetItemIndex(1);
     ExpectProperties(list, {{"index", "1"}, {"text", "Output"}});
 

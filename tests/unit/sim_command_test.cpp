@@ -134,7 +134,10 @@ TEST_F(SimCommandTest, AttachPutsAFactoryUnitOnTheLinkAndKeepsTheCounters) {
     };
     const TCase cases[] = {
         {{"attach", "gateway"}, TUnitKind::Gateway, 0xFE02, 0x0205, devlink::PSKEY_GW_XSETTINGS},
-        {{"attach", "gateway", "--edition", "kesto", "--version", "0x0310"}, TUnitKind::Gateway, 0xFE01, 0x0310,
+        {{"attach", "gateway", "--edition", "kesto", "--version", "0x0310"},
+         TUnitKind::Gateway,
+         0xFE01,
+         0x0310,
          devlink::PSKEY_GW_XSETTINGS},
         {{"attach", "handset", "--edition=kesto"}, TUnitKind::Handset, 0xAB01, 0x0205, devlink::PSKEY_HS_XSETTINGS},
         {{"attach", "tavin"}, TUnitKind::Tavin, 0xAC02, 0x0205, std::nullopt},
@@ -193,20 +196,24 @@ TEST_F(SimCommandTest, TransportsPortsAndLatencyChangeTheBenchStepByStep) {
         {{"attach", "handset", "--version", "0x0310"},
          "attached a handset on SPITRANS=USB SPIPORT=B, type 0xAB02, version 0x0310\n",
          [&](const TSimBench& bench) { EXPECT_EQ(bench.UnitOn(portB).VersionWord(), 0x0310); }},
-        {{"latency", "250"}, "each library call takes 250 ms\n",
+        {{"latency", "250"},
+         "each library call takes 250 ms\n",
          [](const TSimBench& bench) { EXPECT_EQ(bench.LatencyMs, 250u); }},
-        {{"ports", "", ""}, "no SPI ports; the first transport is \\\\.\\CSR0\n",
+        {{"ports", "", ""},
+         "no SPI ports; the first transport is \\\\.\\CSR0\n",
          [&](const TSimBench& bench) {
              EXPECT_TRUE(bench.Spi().Transports.empty());
              EXPECT_EQ(bench.UnitOn(portB).Kind(), TUnitKind::Handset);
          }},
-        {{"attach", "none", "--transport", portB}, "nothing on SPITRANS=USB SPIPORT=B now\n",
+        {{"attach", "none", "--transport", portB},
+         "nothing on SPITRANS=USB SPIPORT=B now\n",
          [&](const TSimBench& bench) {
              EXPECT_FALSE(bench.UnitOn(portB).Answers());
              EXPECT_EQ(bench.UnitOn(usb1).Kind(), TUnitKind::Gateway);
              EXPECT_EQ(bench.LatencyMs, 250u);
          }},
-        {{"latency", "0"}, "each library call takes 0 ms\n",
+        {{"latency", "0"},
+         "each library call takes 0 ms\n",
          [](const TSimBench& bench) { EXPECT_EQ(bench.LatencyMs, 0u); }},
     };
     // A listing that failed, or answered "too small" first, answers at once after `ports`.
@@ -266,15 +273,14 @@ TEST_F(SimCommandTest, ShowListsEveryUnitWithItsKeysThenFaultsAndCounters) {
     const std::string text = out.str();
     // In this order: the first transport's unit, the other unit, then the whole bench.
     std::size_t at = 0;
-    for (const char* part : {"transport: \\\\.\\CSR0 (the first transport)\nunit: handset", "0xAB02", "0x0205",
-                             "CSR8670", "\n  0x02AB (25 words): A700 0008 0DAC", "\n  0x0600 (1 word): 00AB",
-                             "calls on this transport: opens 0, closes 0, open now 1",
-                             "transport: SPITRANS=USB SPIPORT=2\nunit: gateway, type 0xFE01",
-                             "\n  0x02AA (25 words)",
-                             "calls on this transport: opens 2, closes 1, open now 0, reads 5, writes 1, restarts 1",
-                             "2 read call(s) for key 0x02AB",
-                             "counters: opens 3, closes 2, open now 1, reads 7, writes 1, restarts 0",
-                             "latency: 120 ms"}) {
+    for (const char* part :
+         {"transport: \\\\.\\CSR0 (the first transport)\nunit: handset", "0xAB02", "0x0205", "CSR8670",
+          "\n  0x02AB (25 words): A700 0008 0DAC", "\n  0x0600 (1 word): 00AB",
+          "calls on this transport: opens 0, closes 0, open now 1",
+          "transport: SPITRANS=USB SPIPORT=2\nunit: gateway, type 0xFE01", "\n  0x02AA (25 words)",
+          "calls on this transport: opens 2, closes 1, open now 0, reads 5, writes 1, restarts 1",
+          "2 read call(s) for key 0x02AB", "counters: opens 3, closes 2, open now 1, reads 7, writes 1, restarts 0",
+          "latency: 120 ms"}) {
         const std::size_t found = text.find(part, at);
         EXPECT_NE(found, std::string::npos) << "missing '" << part << "' after offset " << at << " in\n" << text;
         if (found != std::string::npos) at = found;

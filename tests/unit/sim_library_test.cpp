@@ -75,8 +75,8 @@ TEST_F(SimLibraryTest, BadHandlesFailEveryCallWithoutTouchingAnything) {
         const char* Name;
         std::uint32_t Handle;
     };
-    const TCase cases[] = {{"handle 0", 0}, {"closed", closed}, {"unit since replaced", unplugged},
-                           {"never issued", 0xDEAD}};
+    const TCase cases[] = {
+        {"handle 0", 0}, {"closed", closed}, {"unit since replaced", unplugged}, {"never issued", 0xDEAD}};
     const std::vector<std::uint16_t> before = *bench.Unit().Find(devlink::PSKEY_HS_XSETTINGS);
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -153,9 +153,9 @@ TEST_F(SimLibraryTest, MisreportedLengthIsReportedButNeverWrittenPastTheCapacity
     const TRead lying = Read(handle, devlink::PSKEY_HS_XSETTINGS, 36);
     ASSERT_EQ(lying.Result, 1);
     EXPECT_EQ(lying.Length, 40);
-    EXPECT_EQ(lying.Words[24], 0x0000);     // the last stored word
-    EXPECT_EQ(lying.Words[25], kGuard);     // nothing beyond what the unit holds
-    EXPECT_EQ(lying.Words[36], kGuard);     // and never beyond the capacity
+    EXPECT_EQ(lying.Words[24], 0x0000);  // the last stored word
+    EXPECT_EQ(lying.Words[25], kGuard);  // nothing beyond what the unit holds
+    EXPECT_EQ(lying.Words[36], kGuard);  // and never beyond the capacity
 
     const TRead next = Read(handle, devlink::PSKEY_HS_XSETTINGS, 36);
     EXPECT_EQ(next.Length, 25);  // used up
@@ -171,8 +171,8 @@ TEST_F(SimLibraryTest, MisreportWaitsForASuccessfulReadOfItsKey) {
     const std::uint32_t handle = Open();
     bench.Faults.MisreportNextRead(7, devlink::PSKEY_HS_XSETTINGS);
     bench.Faults.FailNext(TSimCall::Read, 1, devlink::PSKEY_HS_XSETTINGS);
-    EXPECT_EQ(Read(handle, devlink::PSKEY_UNIT_TYPE).Length, 1);  // another key
-    EXPECT_NE(Read(handle, 0x0999).Result, 1);              // absent key
+    EXPECT_EQ(Read(handle, devlink::PSKEY_UNIT_TYPE).Length, 1);     // another key
+    EXPECT_NE(Read(handle, 0x0999).Result, 1);                       // absent key
     EXPECT_NE(Read(handle, devlink::PSKEY_HS_XSETTINGS).Result, 1);  // injected failure
     EXPECT_EQ(Read(handle, devlink::PSKEY_HS_XSETTINGS).Length, 7);
     EXPECT_EQ(Read(handle, devlink::PSKEY_HS_XSETTINGS).Length, 25);
@@ -215,14 +215,14 @@ TEST_F(SimLibraryTest, InjectedReadAndWriteFailuresCountPerKey) {
           {TSimCall::Read, kRecord, true}}},
         {"two keys count separately",
          {{TSimCall::Read, 1, kType}, {TSimCall::Read, 1, kRecord}},
-         {{TSimCall::Read, kRecord, false}, {TSimCall::Read, kRecord, true}, {TSimCall::Read, kType, false},
+         {{TSimCall::Read, kRecord, false},
+          {TSimCall::Read, kRecord, true},
+          {TSimCall::Read, kType, false},
           {TSimCall::Read, kType, true}}},
         {"later setting replaces the count",
          {{TSimCall::Read, 3, std::nullopt}, {TSimCall::Read, 1, std::nullopt}},
          {{TSimCall::Read, kType, false}, {TSimCall::Read, kType, true}}},
-        {"count 0 cancels",
-         {{TSimCall::Read, 3, kType}, {TSimCall::Read, 0, kType}},
-         {{TSimCall::Read, kType, true}}},
+        {"count 0 cancels", {{TSimCall::Read, 3, kType}, {TSimCall::Read, 0, kType}}, {{TSimCall::Read, kType, true}}},
         {"writes do not use read faults",
          {{TSimCall::Read, 1, std::nullopt}, {TSimCall::Write, 1, kRecord}},
          {{TSimCall::Write, kType, true},
@@ -348,8 +348,7 @@ TEST_F(SimLibraryTest, ChipNameFitsTheBufferWithItsTerminator) {
         std::int32_t Capacity;
         std::string Text;
     };
-    const TCase cases[] = {{256, "csr8670 rev b"}, {14, "csr8670 rev b"}, {13, "csr8670 rev "},
-                           {4, "csr"},             {1, ""}};
+    const TCase cases[] = {{256, "csr8670 rev b"}, {14, "csr8670 rev b"}, {13, "csr8670 rev "}, {4, "csr"}, {1, ""}};
     const std::uint32_t handle = Open();
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Capacity);
@@ -459,8 +458,8 @@ TEST_F(SimLibraryTest, OpensReachTheUnitOnTheTransportTheyName) {
         std::optional<std::uint16_t> Type;  // empty: the open fails
     };
     const TCase cases[] = {
-        {true, "SPITRANS=A", 0xAB02},        {true, "SPITRANS=B", 0xFE02}, {false, "\\\\.\\CSR1", 0xAC02},
-        {true, "\\\\.\\CSR1", 0xAC02},       {false, kUsb, std::nullopt},  {true, "SPITRANS=C", std::nullopt},
+        {true, "SPITRANS=A", 0xAB02},  {true, "SPITRANS=B", 0xFE02}, {false, "\\\\.\\CSR1", 0xAC02},
+        {true, "\\\\.\\CSR1", 0xAC02}, {false, kUsb, std::nullopt},  {true, "SPITRANS=C", std::nullopt},
         {false, "SPITRANS=A", 0xAB02},
     };
     for (const TCase& c : cases) {

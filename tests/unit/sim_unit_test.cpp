@@ -34,8 +34,8 @@ TEST(SimUnitTypeWord, HighByteIsTheKindLowByteTheEdition) {
 }
 
 TEST(SimUnitNames, KindsAndEditionsReadBackFromTheirNames) {
-    for (TUnitKind kind : {TUnitKind::None, TUnitKind::Handset, TUnitKind::Gateway, TUnitKind::Tavin,
-                           TUnitKind::Unknown}) {
+    for (TUnitKind kind :
+         {TUnitKind::None, TUnitKind::Handset, TUnitKind::Gateway, TUnitKind::Tavin, TUnitKind::Unknown}) {
         EXPECT_EQ(sim::ParseKind(sim::KindName(kind)), kind);
     }
     EXPECT_EQ(sim::ParseEdition("kesto"), TEdition::Kesto);
@@ -55,8 +55,7 @@ TEST(SimUnitBare, HoldsOnlyTypeAndVersionWithTheScriptDefaults) {
     const TCase cases[] = {
         {"handset defaults", TSimUnit::Bare(TUnitKind::Handset), 0xAB02, 0x0205, "CSR8670"},
         {"gateway defaults", TSimUnit::Bare(TUnitKind::Gateway), 0xFE02, 0x0205, "CSR8670"},
-        {"handset given all", TSimUnit::Bare(TUnitKind::Handset, 0xAC02, 0x1A3C, "csr8675"), 0xAC02, 0x1A3C,
-         "csr8675"},
+        {"handset given all", TSimUnit::Bare(TUnitKind::Handset, 0xAC02, 0x1A3C, "csr8675"), 0xAC02, 0x1A3C, "csr8675"},
         {"gateway type zero", TSimUnit::Bare(TUnitKind::Gateway, 0x0000), 0x0000, 0x0205, "CSR8670"},
     };
     for (const TCase& c : cases) {
@@ -193,10 +192,10 @@ struct TLine {
 
 TEST(SimFactoryRecord, GatewayLinesAreTheEditorDefaults) {
     const TLine lines[] = {
-        {"Radio PTT", 5, true, false, 1, 0},         {"Radio Emergency", 7, true, false, 2, 0},
-        {"Radio COR", 9, false, false, 1, 0},        {"Function 1", 11, false, false, 2, 0},
-        {"Function 2", 13, false, false, 3, 0},      {"Function 3", 15, true, false, 4, 500},
-        {"Function 4", 17, true, false, 5, 500},     {"Function 5", 19, true, true, 8, 0},
+        {"Radio PTT", 5, true, false, 1, 0},     {"Radio Emergency", 7, true, false, 2, 0},
+        {"Radio COR", 9, false, false, 1, 0},    {"Function 1", 11, false, false, 2, 0},
+        {"Function 2", 13, false, false, 3, 0},  {"Function 3", 15, true, false, 4, 500},
+        {"Function 4", 17, true, false, 5, 500}, {"Function 5", 19, true, true, 8, 0},
         {"Function 6", 21, true, true, 6, 0},
     };
     for (TEdition edition : {TEdition::Ardex, TEdition::Kesto}) {
@@ -212,10 +211,10 @@ TEST(SimFactoryRecord, GatewayLinesAreTheEditorDefaults) {
             EXPECT_EQ(record[line.Word + 1], line.Pulse);
         }
         EXPECT_EQ(record[5], 0xC001);
-        EXPECT_EQ(record[1], 9);                     // talk-around output gain
-        EXPECT_EQ(record[2], 0x0003);                // receive input gain, signed 8-bit, high byte 0
-        EXPECT_EQ(record[3], 0);                     // transmit output gain
-        EXPECT_EQ(record[4], 70);                    // VOX trigger level
+        EXPECT_EQ(record[1], 9);       // talk-around output gain
+        EXPECT_EQ(record[2], 0x0003);  // receive input gain, signed 8-bit, high byte 0
+        EXPECT_EQ(record[3], 0);       // transmit output gain
+        EXPECT_EQ(record[4], 70);      // VOX trigger level
         EXPECT_EQ(record[23], 0);
         EXPECT_EQ(record[24], 0);
     }
@@ -223,12 +222,9 @@ TEST(SimFactoryRecord, GatewayLinesAreTheEditorDefaults) {
 
 TEST(SimFactoryRecord, GatewayFlagsFollowTheEdition) {
     const TField shared[] = {
-        {"emergency alert tone", 0, 15, 1, 0},
-        {"VOX COR", 0, 13, 1, 1},
-        {"public address", 0, 12, 1, 0},
-        {"find-me", 0, 11, 1, 0},
-        {"unused flag bits", 0, 0, 0x7FF, 0},
-        {"receive gain as signed 8-bit", 2, 0, 0xFF, 3, true},
+        {"emergency alert tone", 0, 15, 1, 0}, {"VOX COR", 0, 13, 1, 1},
+        {"public address", 0, 12, 1, 0},       {"find-me", 0, 11, 1, 0},
+        {"unused flag bits", 0, 0, 0x7FF, 0},  {"receive gain as signed 8-bit", 2, 0, 0xFF, 3, true},
     };
     for (TEdition edition : {TEdition::Ardex, TEdition::Kesto}) {
         const sim::TRecord record = sim::FactoryGatewayRecord(edition);
@@ -260,10 +256,18 @@ TEST(SimParseNumber, DecimalOrHexWithinRange) {
         std::optional<std::uint32_t> Value;
     };
     const TCase cases[] = {
-        {"0x02AB", 0xFFFF, 0x02AB}, {"0XfFfF", 0xFFFF, 0xFFFF}, {"10", 0xFFFF, 10},
-        {"010", 0xFFFF, 10},        {"0", 0xFFFF, 0},           {"65536", 0xFFFF, std::nullopt},
-        {"0x10000", 0xFFFF, std::nullopt}, {"0x", 0xFFFF, std::nullopt}, {"", 0xFFFF, std::nullopt},
-        {"-1", 0xFFFF, std::nullopt}, {"12a", 0xFFFF, std::nullopt}, {"4294967295", 0xFFFFFFFF, 0xFFFFFFFF},
+        {"0x02AB", 0xFFFF, 0x02AB},
+        {"0XfFfF", 0xFFFF, 0xFFFF},
+        {"10", 0xFFFF, 10},
+        {"010", 0xFFFF, 10},
+        {"0", 0xFFFF, 0},
+        {"65536", 0xFFFF, std::nullopt},
+        {"0x10000", 0xFFFF, std::nullopt},
+        {"0x", 0xFFFF, std::nullopt},
+        {"", 0xFFFF, std::nullopt},
+        {"-1", 0xFFFF, std::nullopt},
+        {"12a", 0xFFFF, std::nullopt},
+        {"4294967295", 0xFFFFFFFF, 0xFFFFFFFF},
     };
     for (const TCase& c : cases) {
         EXPECT_EQ(sim::ParseNumber(c.Text, c.Max), c.Value) << '"' << c.Text << '"';

@@ -74,7 +74,8 @@ public:
         if (bench_.OpenConnections() != 0)
             broken.push_back(std::to_string(bench_.OpenConnections()) + " connection(s) left open");
         if (program_ && program_->Form.Connection.Handle() != 0) broken.emplace_back("the window holds a handle");
-        if (recorder_.Count("write") != 0 && !programming_) broken.emplace_back("a unit was written outside PROGRAM DEVICE");
+        if (recorder_.Count("write") != 0 && !programming_)
+            broken.emplace_back("a unit was written outside PROGRAM DEVICE");
         if (recorder_.Count("write") != 0 && programRefused_) broken.emplace_back("a refused unit was written");
         if (program_) {
             const auto editor = testing_support::BrokenEditorInvariants(program_->Form);
@@ -98,7 +99,8 @@ private:
         const int kind = Below(4);
         if (kind > 0) {
             std::ofstream out(ini, std::ios::binary);
-            out << (kind == 1 ? "[Setting]\r\nProgramVersion=v2.05A\r\n" : "[Setting]\r\nProgramVersion=v1.9" + std::to_string(kind) + "\r\n");
+            out << (kind == 1 ? "[Setting]\r\nProgramVersion=v2.05A\r\n"
+                              : "[Setting]\r\nProgramVersion=v1.9" + std::to_string(kind) + "\r\n");
         }
         program_ = std::make_unique<testing_support::THeadlessProgram>(recorder_, executable);
         return "program start, settings file kind " + std::to_string(kind);
@@ -150,7 +152,8 @@ private:
 
     // Tick boxes, edition buttons, lists, spins, tabs and the picture.
     bool UserCanChange(const ui::TControl& c) const {
-        return dynamic_cast<const ui::TCheckBox*>(&c) != nullptr || dynamic_cast<const ui::TRadioButton*>(&c) != nullptr ||
+        return dynamic_cast<const ui::TCheckBox*>(&c) != nullptr ||
+               dynamic_cast<const ui::TRadioButton*>(&c) != nullptr ||
                dynamic_cast<const ui::TComboBox*>(&c) != nullptr || dynamic_cast<const ui::TUpDown*>(&c) != nullptr ||
                dynamic_cast<const ui::TTabSheet*>(&c) != nullptr || &c == &program_->Form.MainImage;
     }
@@ -223,16 +226,13 @@ private:
         for (int pick = Below(100); pick >= weights[kind]; ++kind) pick -= weights[kind];
         const sim::TEdition edition = OneIn(2) ? sim::TEdition::Ardex : sim::TEdition::Kesto;
         switch (kind) {
-        case 0:
-            bench_.AttachUnit(sim::TSimUnit::Factory(sim::TUnitKind::Handset, edition));
-            return "factory handset";
-        case 1:
-            bench_.AttachUnit(sim::TSimUnit::Factory(sim::TUnitKind::Gateway, edition));
-            return "factory gateway";
+        case 0: bench_.AttachUnit(sim::TSimUnit::Factory(sim::TUnitKind::Handset, edition)); return "factory handset";
+        case 1: bench_.AttachUnit(sim::TSimUnit::Factory(sim::TUnitKind::Gateway, edition)); return "factory gateway";
         case 2:
         case 3: {
             const bool gateway = kind == 3;
-            bench_.AttachUnit(sim::TSimUnit::Factory(gateway ? sim::TUnitKind::Gateway : sim::TUnitKind::Handset, edition));
+            bench_.AttachUnit(
+                sim::TSimUnit::Factory(gateway ? sim::TUnitKind::Gateway : sim::TUnitKind::Handset, edition));
             std::vector<std::uint16_t> words(static_cast<std::size_t>(Below(41)));
             for (std::uint16_t& w : words) w = AnyWord();
             bench_.Unit().SetKey(gateway ? devlink::PSKEY_GW_XSETTINGS : devlink::PSKEY_HS_XSETTINGS, words);
@@ -242,26 +242,21 @@ private:
         case 4:
             bench_.AttachUnit(sim::TSimUnit::Factory(OneIn(2) ? sim::TUnitKind::Tavin : sim::TUnitKind::Unknown));
             return "foreign unit";
-        case 5:
-            bench_.Unit().SetKey(devlink::PSKEY_UNIT_TYPE, {AnyWord()});
-            return "unit type word changed";
+        case 5: bench_.Unit().SetKey(devlink::PSKEY_UNIT_TYPE, {AnyWord()}); return "unit type word changed";
         case 6:
             bench_.Unit().SetChipName(OneIn(2) ? "csr8670 rev B" : "CSR8675");
             return "chip name " + bench_.Unit().ChipName();
         case 7:
             bench_.Unit().RemoveKey(OneIn(2) ? devlink::PSKEY_SW_VERSION : devlink::PSKEY_UNIT_TYPE);
             return "version or unit type key removed";
-        default:
-            bench_.AttachUnit(sim::TSimUnit());
-            return "nothing on the link";
+        default: bench_.AttachUnit(sim::TSimUnit()); return "nothing on the link";
         }
     }
 
     std::string InjectFaults() {
         const std::uint16_t keys[] = {devlink::PSKEY_UNIT_TYPE, devlink::PSKEY_SW_VERSION, devlink::PSKEY_HS_XSETTINGS,
                                       devlink::PSKEY_GW_XSETTINGS};
-        const std::optional<std::uint16_t> key =
-            OneIn(3) ? std::nullopt : std::optional<std::uint16_t>(keys[Below(4)]);
+        const std::optional<std::uint16_t> key = OneIn(3) ? std::nullopt : std::optional<std::uint16_t>(keys[Below(4)]);
         if (OneIn(4)) {
             const auto length = static_cast<std::uint16_t>(OneIn(2) ? Below(40) : AnyWord());
             bench_.Faults.MisreportNextRead(length, key);
@@ -342,14 +337,16 @@ TEST(FaultSoak, TheChecksSeeEveryKindOfBrokenPromise) {
                                                                     : editor::InputFunctionItems());
               }),
               1u);
-    EXPECT_EQ(broken([](app::TMajorForm& f) { f.GWRadioCORIOComboBox.SetItemIndex(1 - f.GWRadioCORIOComboBox.ItemIndex()); }), 1u);
+    EXPECT_EQ(
+        broken([](app::TMajorForm& f) { f.GWRadioCORIOComboBox.SetItemIndex(1 - f.GWRadioCORIOComboBox.ItemIndex()); }),
+        1u);
 }
 
 TEST(FaultSoak, EveryStepKeepsThePromises) {
     const std::uint32_t seed = SoakSeed();
     // Two test runs at once each have a folder of their own.
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("zenta-soak-" + std::to_string(seed) + "-" + std::to_string(getpid()));
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("zenta-soak-" + std::to_string(seed) + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     {

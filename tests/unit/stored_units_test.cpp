@@ -133,7 +133,7 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
     for (const ui::TPromptWindow& p : env.Prompts.Shown) prompts.push_back(p.Text);
     std::vector<std::string> expectedPrompts = stored.ReadPrompts;
     expectedPrompts.emplace_back(stored.Gateway ? "Success to read ZENTA Gateway settings."
-                                             : "Success to read ZENTA Handset settings.");
+                                                : "Success to read ZENTA Handset settings.");
     EXPECT_EQ(prompts, expectedPrompts);
     for (const TControlValue& shown : stored.Shown) {
         ui::TControl* control = form.FindControl(shown.Control);
@@ -154,7 +154,8 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
 INSTANTIATE_TEST_SUITE_P(Files, StoredUnits, ::testing::ValuesIn(UnitFiles()),
                          [](const ::testing::TestParamInfo<fs::path>& info) {
                              std::string name = info.param.stem().string();
-                             std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+                             std::replace_if(
+                                 name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
                              return name;
                          });
 

@@ -98,9 +98,7 @@ struct TSpinCase {
 };
 
 // Readable names for the cases in test listings.
-void PrintTo(const TSpinCase& c, std::ostream* out) {
-    *out << "from" << c.Start << (c.Up ? "up" : "down") << c.Clicks;
-}
+void PrintTo(const TSpinCase& c, std::ostream* out) { *out << "from" << c.Start << (c.Up ? "up" : "down") << c.Clicks; }
 
 class SpinArrows : public ::testing::TestWithParam<TSpinCase> {};
 

@@ -56,10 +56,9 @@ TEST_F(WindowControls, ControlsInOneParentDoNotOverlap) {
             const ui::TControl& a = *all[i];
             const ui::TControl& b = *all[j];
             if (a.Parent != b.Parent) continue;
-            const bool apart = a.Bounds.Left + a.Bounds.Width <= b.Bounds.Left ||
-                               b.Bounds.Left + b.Bounds.Width <= a.Bounds.Left ||
-                               a.Bounds.Top + a.Bounds.Height <= b.Bounds.Top ||
-                               b.Bounds.Top + b.Bounds.Height <= a.Bounds.Top;
+            const bool apart =
+                a.Bounds.Left + a.Bounds.Width <= b.Bounds.Left || b.Bounds.Left + b.Bounds.Width <= a.Bounds.Left ||
+                a.Bounds.Top + a.Bounds.Height <= b.Bounds.Top || b.Bounds.Top + b.Bounds.Height <= a.Bounds.Top;
             EXPECT_TRUE(apart) << name(a) << " at " << a.Bounds.Left << "," << a.Bounds.Top << " and " << name(b)
                                << " at " << b.Bounds.Left << "," << b.Bounds.Top;
         }

@@ -2,9 +2,9 @@
 // Real keyboard and mouse input into the running program, as a hand gives it: the input
 // goes to the foreground window, so the main window is brought forward first.
 
-#include <string>
-
 #include <windows.h>
+
+#include <string>
 
 namespace windriver {
 

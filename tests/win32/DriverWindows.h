@@ -3,11 +3,11 @@
 // class, a control by its name in the control model, a prompt by its caption; reading
 // their texts; and waiting for them.
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <windows.h>
 
 namespace windriver {
 
@@ -20,8 +20,8 @@ std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
 std::vector<HWND> Descendants(HWND parent);
 
-HWND MainWindow();                          // throws when the program's window is not open
-HWND Control(const std::string& name);      // throws when there is no such control
+HWND MainWindow();                               // throws when the program's window is not open
+HWND Control(const std::string& name);           // throws when there is no such control
 HWND VisiblePrompt(const std::string& caption);  // nullptr when none is open
 std::string PromptText(HWND prompt);
 

@@ -38,9 +38,9 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/ControlIds.h"
 #include "tests/win32/DriverInput.h"
 #include "tests/win32/DriverWindows.h"
-#include "app/win32/ControlIds.h"
 #include "ui/win32/WideText.h"
 
 namespace {
@@ -67,8 +67,8 @@ int Rect() {
 
 int Select(const std::string& name, const std::string& item) {
     HWND list = Control(name);
-    const LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(item.c_str()));
+    const LRESULT index =
+        SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
     if (index == CB_ERR) throw TFailure{"the list " + name + " has no item \"" + item + "\""};
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
@@ -155,8 +155,11 @@ int Spin(const std::string& name, const std::string& direction) {
 }
 
 int HeldClick(const std::string& keyName, const std::string& name) {
-    const WORD key = keyName == "lshift" ? VK_LSHIFT : keyName == "rshift" ? VK_RSHIFT
-                   : keyName == "lctrl"  ? VK_LCONTROL : keyName == "rctrl" ? VK_RCONTROL : 0;
+    const WORD key = keyName == "lshift"   ? VK_LSHIFT
+                     : keyName == "rshift" ? VK_RSHIFT
+                     : keyName == "lctrl"  ? VK_LCONTROL
+                     : keyName == "rctrl"  ? VK_RCONTROL
+                                           : 0;
     if (key == 0) throw TFailure{"unknown key " + keyName};
     windriver::HeldClick(Control(name), key);
     return 0;

@@ -3,9 +3,9 @@
 // the modal window, and a way to bring the native controls in line with the control model
 // before the modal window takes over the message loop.
 
-#include <functional>
-
 #include <windows.h>
+
+#include <functional>
 
 namespace ui::win32 {
 

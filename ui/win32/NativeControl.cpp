@@ -109,8 +109,7 @@ void TNativeControl::Create(HWND parent, POINT origin, int id, const TFonts& fon
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -174,15 +173,9 @@ void TNativeControl::Sync(bool shown, bool enabled) {
             SendMessageA(Handle, CB_SETCURSEL, static_cast<WPARAM>(list.ItemIndex()), 0);
         break;
     }
-    case TNativeKind::ValueBox:
-        text(static_cast<TStaticText*>(Model)->Text());
-        break;
-    case TNativeKind::Label:
-        text(static_cast<TLabel*>(Model)->Caption);
-        break;
-    case TNativeKind::GroupBox:
-        text(static_cast<TGroupBox*>(Model)->Caption);
-        break;
+    case TNativeKind::ValueBox: text(static_cast<TStaticText*>(Model)->Text()); break;
+    case TNativeKind::Label: text(static_cast<TLabel*>(Model)->Caption); break;
+    case TNativeKind::GroupBox: text(static_cast<TGroupBox*>(Model)->Caption); break;
     case TNativeKind::Memo: {
         const auto& lines = static_cast<TMemo*>(Model)->Lines;
         if (lines.size() < Lines) {
@@ -212,8 +205,7 @@ void TNativeControl::Sync(bool shown, bool enabled) {
     }
     case TNativeKind::UpDown:
     case TNativeKind::Picture:
-    case TNativeKind::Page:
-        break;
+    case TNativeKind::Page: break;
     }
 }
 

@@ -2,11 +2,11 @@
 // One control of the model and the native window that draws it, with what that window was
 // last given, so that bringing it in line with the model touches only what changed.
 
+#include <windows.h>
+
 #include <cstddef>
 #include <string>
 #include <vector>
-
-#include <windows.h>
 
 #include "ui/Control.h"
 
@@ -15,8 +15,20 @@ namespace ui::win32 {
 // The window class of tab pages, registered by the renderer.
 inline constexpr const char* kPageClass = "ZentaPage";
 
-enum class TNativeKind { Button, CheckBox, RadioButton, ComboBox, UpDown, ValueBox, Label, GroupBox, Memo, Picture,
-                         TabSet, Page };
+enum class TNativeKind {
+    Button,
+    CheckBox,
+    RadioButton,
+    ComboBox,
+    UpDown,
+    ValueBox,
+    Label,
+    GroupBox,
+    Memo,
+    Picture,
+    TabSet,
+    Page
+};
 
 // The native kind of a model control; throws for a kind no native control stands for.
 TNativeKind NativeKindOf(const TControl& control);

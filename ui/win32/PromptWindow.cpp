@@ -39,8 +39,7 @@ HFONT MessageFont() {
 
 HWND Child(HWND dialog, const char* cls, const char* text, DWORD style, int id, HFONT font) {
     HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, dialog,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                 nullptr);
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return child;
 }
@@ -144,11 +143,8 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             EndDialog(dialog, state->Window->Buttons[static_cast<std::size_t>(index)].Result);
         return TRUE;  // Escape arrives as IDCANCEL and answers nothing
     }
-    case WM_CLOSE:
-        EndDialog(dialog, kClosedByTitleBar);
-        return TRUE;
-    default:
-        return FALSE;
+    case WM_CLOSE: EndDialog(dialog, kClosedByTitleBar); return TRUE;
+    default: return FALSE;
     }
 }
 

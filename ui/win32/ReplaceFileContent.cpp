@@ -30,11 +30,10 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 HANDLE CreateTemporary(const std::wstring& path, std::wstring& temporary) {
     for (int n = 0; n < kTemporaryNameTries; ++n) {
         temporary = path + L"." + std::to_wstring(n) + L".tmp";
-        HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
+        HANDLE file =
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         const DWORD error = GetLastError();
-        if (file != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS))
-            return file;
+        if (file != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) return file;
     }
     SetLastError(ERROR_FILE_EXISTS);
     return INVALID_HANDLE_VALUE;
@@ -45,7 +44,8 @@ HANDLE CreateTemporary(const std::wstring& path, std::wstring& temporary) {
 bool WriteInPlace(const std::string& path, const std::wstring& name, std::string_view bytes) {
     const std::optional<std::string> old = ReadWholeFile(path);
     if (!old) return false;
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
     if (!written && SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 && SetEndOfFile(file)) WriteAll(file, *old);

@@ -17,9 +17,7 @@ std::optional<std::wstring> Widen(UINT codePage, DWORD flags, std::string_view t
 
 }  // namespace
 
-std::optional<std::wstring> WideOfUtf8(std::string_view text) {
-    return Widen(CP_UTF8, MB_ERR_INVALID_CHARS, text);
-}
+std::optional<std::wstring> WideOfUtf8(std::string_view text) { return Widen(CP_UTF8, MB_ERR_INVALID_CHARS, text); }
 
 std::string Utf8OfWide(std::wstring_view text) {
     if (text.empty()) return {};
