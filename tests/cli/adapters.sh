@@ -5,16 +5,6 @@
 A='SPITRANS=USB SPIPORT=1'
 B='\\.\CSR0'
 
-# wait_for FILE TEXT: until the file holds the text, at most 20 s.
-wait_for() {
-    local i
-    for i in $(seq 200); do
-        if grep -qF -- "$2" "$1" 2>/dev/null; then return 0; fi
-        sleep 0.1
-    done
-    fail "no '$2' in $1: $(cat "$1")"
-}
-
 # attach KIND TRANSPORT: the run shares the state file, so an attach can be lost to a
 # worker's own save at the same moment; it is made until the bench shows it.
 attach() {

@@ -2,16 +2,6 @@
 # other, the second of which fails its write; and a run ended by Ctrl-C.
 . "$(dirname "$0")/lib/common.sh"
 
-# wait_for FILE TEXT: until the file holds the text, at most 20 s.
-wait_for() {
-    local i
-    for i in $(seq 200); do
-        if grep -qF -- "$2" "$1" 2>/dev/null; then return 0; fi
-        sleep 0.1
-    done
-    fail "no '$2' in $1: $(cat "$1")"
-}
-
 # plug N KIND [EDITION]: when the run waits for unit N, that unit is plugged in; once its
 # line is out, it is taken away again. The run and this test share the state file, so an
 # attach can be lost to the run's own save at the same moment; then it is made again.

@@ -16,6 +16,16 @@ fail() {
     exit 1
 }
 
+# wait_for FILE TEXT: until the file holds the text, at most 20 s.
+wait_for() {
+    local i
+    for i in $(seq 200); do
+        if grep -qF -- "$2" "$1" 2>/dev/null; then return 0; fi
+        sleep 0.1
+    done
+    fail "no '$2' in $1: $(cat "$1")"
+}
+
 # expect_exit CODE ARGS...: runs zenta ARGS with standard output to out and standard
 # error to err, and wants the exit code CODE.
 expect_exit() {
