@@ -23,6 +23,7 @@
 #   bash tests/win32/run-e2e.sh [--screenshots docs/screenshots] [x86|x64]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. tests/win32/xvfb.sh
 root="$PWD"
 shots=""
 archs=(x86 x64)
@@ -60,20 +61,7 @@ run_e2e() {
   state="$work/sim-unit.txt"
   rm -f "$state"
 
-  display=""
-  for n in $(seq 91 130); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || { echo "e2e: no free X display" >&2; exit 1; }
-  Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY="$display"
-  cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    kill "$xvfb_pid" >/dev/null 2>&1 || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  }
-  trap cleanup EXIT
+  start_xvfb 91 130 e2e
 
   passed=0
   failed=0

@@ -19,6 +19,7 @@
 # copy of the simulated TESTENGINE.DLL whose PE header names the other processor.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. tests/win32/xvfb.sh
 root="$PWD"
 bin="$(cd "${1:-build/bin/windows/x86}" && pwd)"
 
@@ -48,20 +49,7 @@ if [ "$arch" = x86 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
 # Wine takes the ANSI code page from the locale: 1252 for German.
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
-display=""
-for n in $(seq 131 170); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "paths: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  kill "$xvfb_pid" >/dev/null 2>&1 || true
-  wait "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
+start_xvfb 131 170 paths
 
 passed=0
 failed=0
