@@ -6,7 +6,8 @@
 #   bash tools/run-windows.sh [x86|x64]
 #
 # x86, the 32-bit build that installers use with the chip maker's libraries, unless told
-# otherwise.
+# otherwise or the machine runs no 32-bit programs. Each architecture has a Wine prefix of
+# its own ($HOME/.wine-zenta-x86 or -x64) unless WINEPREFIX names one.
 #
 # The simulated libraries and `zenta sim` share the bench state file: the one named by
 # ZENTA_SIM_STATE, or else the Linux default $HOME/.zenta/sim-unit.txt, so that the
@@ -24,6 +25,13 @@ case "$arch" in
 esac
 bash tools/install-packages.sh wine wine32:i386 wine64
 bash tools/build-windows.sh
+. tests/win32/wine.sh
+if [ "$arch" = x86 ] && ! wine_runs x86; then
+  echo "run-windows: this machine runs no 32-bit programs; starting the 64-bit build" >&2
+  arch=x64
+fi
+export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-zenta-$arch}"
+use_wine "$arch" "$PWD/build/wine-bin/$arch"
 
 bin="build/bin/windows/$arch"
 cp "$bin/sim/TESTENGINE.DLL" "$bin/sim/TESTFLASH.DLL" "$bin/"
@@ -35,7 +43,7 @@ ZENTA_SIM_STATE="$(winepath -w "$state")"
 export ZENTA_SIM_STATE
 # Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the title bar buttons), where this
 # Wine does not find them by itself.
-cp -n /usr/share/wine/fonts/*.ttf "${WINEPREFIX:-$HOME/.wine}/drive_c/windows/Fonts/" 2>/dev/null || true
+cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 wine "$bin/zenta.exe" sim attach handset
 echo "run-windows: simulated unit in $state; starting the programmer"

@@ -24,6 +24,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . tests/win32/xvfb.sh
+. tests/win32/wine.sh
 root="$PWD"
 shots=""
 archs=(x86 x64)
@@ -54,9 +55,10 @@ run_e2e() {
      "$bin/sim/TESTENGINE.DLL" "$bin/sim/TESTFLASH.DLL" "$run/"
 
   # A 32-bit prefix runs only 32-bit programs, the driver included.
-  wine_arch=win64
-  [ "$arch" = x86 ] && wine_arch=win32
-  export WINEPREFIX="$work/prefix" WINEARCH="$wine_arch" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  skip_unless_wine_runs "$arch" e2e
+  use_wine "$arch" "$work/wine-bin"
+  wine_arch="$WINEARCH"
+  export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wineserver -k >/dev/null 2>&1 || true
   state="$work/sim-unit.txt"
   rm -f "$state"

@@ -20,6 +20,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . tests/win32/xvfb.sh
+. tests/win32/wine.sh
 root="$PWD"
 bin="$(cd "${1:-build/bin/windows/x86}" && pwd)"
 
@@ -45,7 +46,8 @@ fi
 work="$root/build/e2e-paths/$arch"
 rm -rf "$work/files" && mkdir -p "$work/files"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ "$arch" = x86 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
+skip_unless_wine_runs "$arch" paths
+use_wine "$arch" "$work/wine-bin"
 # Wine takes the ANSI code page from the locale: 1252 for German.
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
