@@ -34,6 +34,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 # as errors), end to end under Wine and Xvfb with real window messages against the
 # simulated chip libraries: the 32-bit build under 32-bit Wine, then a shorter 64-bit run.
 bash tests/win32/run-e2e.sh
+# The production line on Windows: zenta.exe with its worker processes over two simulated
+# adapters, a worker ended by TerminateProcess, Ctrl-C through the console.
+bash tests/win32/run-production.sh
 # File names outside the ANSI code page under a German locale, and chip libraries of the
 # other bitness, for both builds.
 bash tests/win32/run-paths.sh build/bin/windows/x86

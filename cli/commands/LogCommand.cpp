@@ -1,5 +1,5 @@
-// `zenta log RECORD`: what a production record holds, counted by result, unit kind,
-// settings file and adapter.
+// `zenta log RECORD...`: what production records hold, summed over them, counted by
+// result, unit kind, settings file, adapter, bench, operator and program version.
 
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
@@ -11,17 +11,30 @@ namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zenta log [--json] RECORD\n"
-    "Summarises a production record that zenta program --count N --log RECORD wrote:\n"
-    "the units by result, by unit kind, by settings file (name and SHA-256) and by\n"
-    "adapter. A last line without its line feed, which a run cut off while writing\n"
-    "leaves, is not counted; lines that are no unit's entry are counted apart.\n"
-    "Exit status: 0, 2 bad usage, 3 the record cannot be read.\n";
+    "usage: zenta log [--json] RECORD...\n"
+    "Summarises the production records that zenta program --count N --log RECORD wrote,\n"
+    "one or several (the records of a site's benches), summed together: the units by\n"
+    "result, by unit kind, by settings file (name and SHA-256), by adapter, by bench,\n"
+    "by operator and by program version. A last line without its line feed, which a\n"
+    "run cut off while writing leaves, is not counted; lines that are no unit's entry\n"
+    "are counted apart, each named with its record and line on standard error.\n"
+    "Exit status: 0, 2 bad usage, 3 a record cannot be read.\n";
 
-void WriteGroup(std::ostream& out, const char* title, const std::map<std::string, int>& counts) {
-    out << title << ":\n";
-    for (const auto& [name, count] : counts) out << "  " << count << "  " << name << '\n';
-}
+// The groups in the order they are written, each with its title and JSON member.
+struct TGroup {
+    const char* Title;
+    const char* Member;
+    std::map<std::string, int> TRecordSummary::*Counts;
+};
+constexpr TGroup kGroups[] = {
+    {"by result", "by_result", &TRecordSummary::ByResult},
+    {"by kind", "by_kind", &TRecordSummary::ByKind},
+    {"by settings file", "by_file", &TRecordSummary::ByFile},
+    {"by adapter", "by_adapter", &TRecordSummary::ByAdapter},
+    {"by bench", "by_bench", &TRecordSummary::ByBench},
+    {"by operator", "by_operator", &TRecordSummary::ByOperator},
+    {"by program version", "by_program_version", &TRecordSummary::ByProgramVersion},
+};
 
 TJson JsonGroup(const std::map<std::string, int>& counts) {
     TJson group = TJson::object();
@@ -31,25 +44,42 @@ TJson JsonGroup(const std::map<std::string, int>& counts) {
 
 void WriteText(std::ostream& out, const TRecordSummary& summary) {
     out << summary.Units << (summary.Units == 1 ? " unit" : " units");
-    if (summary.UnreadableLines > 0) out << ", " << summary.UnreadableLines << " unreadable lines";
+    if (summary.Records > 1) out << " in " << summary.Records << " records";
+    if (summary.UnreadableLines > 0)
+        out << ", " << summary.UnreadableLines
+            << (summary.UnreadableLines == 1 ? " unreadable line" : " unreadable lines");
     if (summary.UnfinishedLastLine) out << ", an unfinished last line left out";
     out << '\n';
-    WriteGroup(out, "by result", summary.ByResult);
-    WriteGroup(out, "by kind", summary.ByKind);
-    WriteGroup(out, "by settings file", summary.ByFile);
-    WriteGroup(out, "by adapter", summary.ByAdapter);
+    for (const TGroup& group : kGroups) {
+        out << group.Title << ":\n";
+        for (const auto& [name, count] : summary.*group.Counts) out << "  " << count << "  " << name << '\n';
+    }
 }
 
 void WriteJsonSummary(std::ostream& out, const TRecordSummary& summary) {
     TJson document;
+    document["records"] = summary.Records;
     document["units"] = summary.Units;
     document["unreadable_lines"] = summary.UnreadableLines;
     document["unfinished_last_line"] = summary.UnfinishedLastLine;
-    document["by_result"] = JsonGroup(summary.ByResult);
-    document["by_kind"] = JsonGroup(summary.ByKind);
-    document["by_file"] = JsonGroup(summary.ByFile);
-    document["by_adapter"] = JsonGroup(summary.ByAdapter);
+    TJson unreadable = TJson::array();
+    for (const TUnreadableLine& line : summary.Unreadable)
+        unreadable.push_back({{"record", JsonText(line.Record)}, {"line", line.Line}});
+    document["unreadable"] = unreadable;
+    TJson unfinished = TJson::array();
+    for (const std::string& record : summary.Unfinished) unfinished.push_back(JsonText(record));
+    document["unfinished"] = unfinished;
+    for (const TGroup& group : kGroups) document[group.Member] = JsonGroup(summary.*group.Counts);
     WriteJson(out, document);
+}
+
+// Where each line left out came from, so that a site can find it among its benches'
+// records.
+void NameLeftOutLines(std::ostream& err, const TRecordSummary& summary) {
+    for (const TUnreadableLine& line : summary.Unreadable)
+        err << "zenta log: " << line.Record << ':' << line.Line << ": not a unit's entry\n";
+    for (const std::string& record : summary.Unfinished)
+        err << "zenta log: " << record << ": the last line has no line feed (a run cut off while writing it)\n";
 }
 
 }  // namespace
@@ -57,16 +87,20 @@ void WriteJsonSummary(std::ostream& out, const TRecordSummary& summary) {
 int RunLogCommand(const TArgs& args, TCommandContext& context) {
     TCommandLine line("log", kUsage);
     bool json = false;
-    std::string path;
+    std::vector<std::string> paths;
     line.Flag("--json", json);
-    line.Positional("RECORD", path);
+    line.Positionals("RECORD", paths);
     return line.Run(args, context, [&] {
-        const std::optional<std::string> bytes = ui::ReadWholeFile(path);
-        if (!bytes) {
-            context.Err << "zenta log: " << path << ": cannot be read\n";
-            return kExitFileError;
+        TRecordSummary summary;
+        for (const std::string& path : paths) {
+            const std::optional<std::string> bytes = ui::ReadWholeFile(path);
+            if (!bytes) {
+                context.Err << "zenta log: " << path << ": cannot be read\n";
+                return kExitFileError;
+            }
+            AddRecord(summary, path, *bytes);
         }
-        const TRecordSummary summary = SummarizeRecord(*bytes);
+        NameLeftOutLines(context.Err, summary);
         if (json)
             WriteJsonSummary(context.Out, summary);
         else

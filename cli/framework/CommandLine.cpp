@@ -36,6 +36,11 @@ void TCommandLine::Positional(const char* name, std::string& field) {
     positionals_.emplace_back(name);
 }
 
+void TCommandLine::Positionals(const char* name, std::vector<std::string>& field) {
+    app_->add_option(name, field)->required();
+    positionals_.emplace_back(name);
+}
+
 TCommandLine& TCommandLine::Subcommand(const char* name, const char* usage, std::function<int()> body) {
     app_->require_subcommand(1);
     // The sub-command takes the help flag this command has.

@@ -42,6 +42,8 @@ public:
     void Options(const char* name, std::vector<std::string>& field);
     // The next positional argument, which the line must give.
     void Positional(const char* name, std::string& field);
+    // The positional arguments left, at least one.
+    void Positionals(const char* name, std::vector<std::string>& field);
     // A sub-command named right after the command, with its own fields, usage and body.
     // A command with sub-commands needs one on every line.
     TCommandLine& Subcommand(const char* name, const char* usage, std::function<int()> body);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/MajorForm.h"
 #include "cli/commands/FileFindings.h"
 #include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
@@ -12,6 +13,7 @@
 #include "cli/production/ProcessWorker.h"
 #include "cli/production/ProductionCoordinator.h"
 #include "cli/production/WorkerChannel.h"
+#include "cli/record/BenchIdentity.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
 #include "cli/record/Sha256.h"
@@ -87,7 +89,8 @@ public:
           library_(library),
           context_(context),
           watcher_(library, context.Sleeper, options.Place.Transport),
-          digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())) {}
+          digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())),
+          bench_(ThisBench()) {}
 
     int Run() {
         context_.Interrupt.Arm();
@@ -168,6 +171,9 @@ private:
     void Record(const TUnitResult& result, double seconds) {
         const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
         const TRecordEntry entry{.Time = LocalTimestampNow(),
+                                 .Bench = bench_.Bench,
+                                 .Operator = bench_.Operator,
+                                 .ProgramVersion = app::kProgramVersion,
                                  .Adapter = watcher_.Adapter(),
                                  .Kind = unit.Kind,
                                  .Version = unit.Version,
@@ -188,6 +194,7 @@ private:
     TCommandContext& context_;
     TLinkWatcher watcher_;
     const std::string digest_;
+    const TBenchIdentity bench_;
     int programmed_ = 0;
     int failed_ = 0;
 };

@@ -37,6 +37,9 @@ void Count(const TJson& entry, TRecordSummary& summary) {
     file.append(" (sha256 ").append(TextMember(entry, "sha256").substr(0, 12)).append(")");
     ++summary.ByFile[file];
     ++summary.ByAdapter[TextMember(entry, "adapter")];
+    ++summary.ByBench[TextMember(entry, "bench")];
+    ++summary.ByOperator[TextMember(entry, "operator")];
+    ++summary.ByProgramVersion[TextMember(entry, "program_version")];
 }
 
 }  // namespace
@@ -44,6 +47,9 @@ void Count(const TJson& entry, TRecordSummary& summary) {
 std::string RecordLine(const TRecordEntry& entry) {
     TJson line;
     line["time"] = JsonText(entry.Time);
+    line["bench"] = JsonText(entry.Bench);
+    line["operator"] = JsonText(entry.Operator);
+    line["program_version"] = JsonText(entry.ProgramVersion);
     line["adapter"] = JsonText(entry.Adapter);
     line["kind"] = JsonText(entry.Kind);
     line["version"] = JsonText(entry.Version);
@@ -70,24 +76,32 @@ bool AppendToRecord(const std::string& path, const TRecordEntry& entry) {
     return ui::AppendLine(path, RecordLine(entry));
 }
 
-TRecordSummary SummarizeRecord(std::string_view bytes) {
-    TRecordSummary summary;
+void AddRecord(TRecordSummary& summary, const std::string& record, std::string_view bytes) {
+    ++summary.Records;
     std::size_t start = 0;
-    while (start < bytes.size()) {
+    for (int number = 1; start < bytes.size(); ++number) {
         const std::size_t end = bytes.find('\n', start);
         if (end == std::string_view::npos) {
             summary.UnfinishedLastLine = true;
+            summary.Unfinished.push_back(record);
             break;
         }
         const std::string_view line = bytes.substr(start, end - start);
         start = end + 1;
         if (line.empty() || line == "\r") continue;
         const TJson entry = TJson::parse(line, nullptr, false);
-        if (entry.is_object() && entry.contains("result"))
+        if (entry.is_object() && entry.contains("result")) {
             Count(entry, summary);
-        else
+        } else {
             ++summary.UnreadableLines;
+            summary.Unreadable.push_back({record, number});
+        }
     }
+}
+
+TRecordSummary SummarizeRecord(std::string_view bytes) {
+    TRecordSummary summary;
+    AddRecord(summary, "", bytes);
     return summary;
 }
 

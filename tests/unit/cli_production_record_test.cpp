@@ -1,12 +1,13 @@
 // The production record: the digest that names a settings file, the time with its UTC
-// offset, lines that several writers append at once staying whole, and the reader's
-// counts of a record a crash cut off.
+// offset, lines that several writers append at once staying whole, the reader's counts
+// of a record a crash cut off, and `zenta log` summing the records of several benches.
 
 #include <gtest/gtest.h>
 
 #include <thread>
 
 #include "CliHarness.h"
+#include "cli/framework/ExitCodes.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
 #include "cli/record/Sha256.h"
@@ -62,6 +63,9 @@ TEST(LocalTimestamp, GivesTheOffsetAlsoAcrossADateOrYearEnd) {
 
 cli::TRecordEntry EntryOf(const std::string& adapter, const std::string& result) {
     return {.Time = "2024-06-03T14:05:09+02:00",
+            .Bench = "BENCH1",
+            .Operator = "anna",
+            .ProgramVersion = "v2.05A",
             .Adapter = adapter,
             .Kind = "handset",
             .Version = "V2.05",
@@ -118,6 +122,56 @@ TEST(ProductionRecord, ATornLastLineIsLeftOutAndTheNextRunStartsAFreshLine) {
     EXPECT_EQ(summary.ByAdapter, (std::map<std::string, int>{{"SPI1", 2}, {"SPI3", 1}}));
 
     EXPECT_FALSE(cli::OpenRecord(harness.Folder.Resolve("").string())) << "a folder";
+}
+
+cli::TRecordEntry EntryAt(const std::string& bench, const std::string& adapter, const std::string& result) {
+    cli::TRecordEntry entry = EntryOf(adapter, result);
+    entry.Bench = bench;
+    entry.Operator = "op-" + bench;
+    return entry;
+}
+
+// Two benches' records, one of which began before entries named their bench: its old
+// entry counts under "-"; its line that is no entry and its cut-off last line are named
+// with the record they are in, and the two benches' adapters P2 add up.
+TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfALineLeftOut) {
+    TCliHarness harness;
+    const std::string oldEntry =
+        R"({"time":"2024-06-03T14:05:09+02:00","adapter":"P2","kind":"gateway","version":"V2.05","edition":"Kesto",)"
+        R"("file":"batch.wpx","sha256":"00","result":"ok","verification":"verified","seconds":2})";
+    const std::string first =
+        harness.File("bench1.jsonl", cli::RecordLine(EntryAt("BENCH1", "P2", "ok")) + "\n" +
+                                         cli::RecordLine(EntryAt("BENCH1", "P1", "write failed")) + "\n");
+    const std::string torn = cli::RecordLine(EntryAt("BENCH2", "P1", "ok")).substr(0, 30);
+    const std::string second = harness.File(
+        "bench2.jsonl", oldEntry + "\nnot an entry\n" + cli::RecordLine(EntryAt("BENCH2", "P2", "ok")) + "\n" + torn);
+
+    EXPECT_EQ(cli::RunLogCommand({first, second}, harness.Context), cli::kExitOk) << harness.Err.str();
+
+    const std::string digest = cli::Sha256Hex("batch").substr(0, 12);
+    EXPECT_EQ(harness.Out.str(),
+              "4 units in 2 records, 1 unreadable line, an unfinished last line left out\n"
+              "by result:\n  3  ok\n  1  write failed\n"
+              "by kind:\n  1  gateway\n  3  handset\n"
+              "by settings file:\n  1  batch.wpx (sha256 00)\n  3  batch.wpx (sha256 " +
+                  digest +
+                  ")\n"
+                  "by adapter:\n  1  P1\n  3  P2\n"
+                  "by bench:\n  1  -\n  2  BENCH1\n  1  BENCH2\n"
+                  "by operator:\n  1  -\n  2  op-BENCH1\n  1  op-BENCH2\n"
+                  "by program version:\n  1  -\n  3  v2.05A\n");
+    EXPECT_EQ(harness.Err.str(), "zenta log: " + second + ":2: not a unit's entry\nzenta log: " + second +
+                                     ": the last line has no line feed (a run cut off while writing it)\n");
+
+    harness.Out.str("");
+    EXPECT_EQ(cli::RunLogCommand({"--json", first, second}, harness.Context), cli::kExitOk);
+    const cli::TJson summary = cli::TJson::parse(harness.Out.str());
+    EXPECT_EQ(summary["units"], 4);
+    EXPECT_EQ(summary["unreadable"], cli::TJson::array({{{"record", second}, {"line", 2}}}));
+    EXPECT_EQ(summary["by_bench"], cli::TJson::parse(R"({"-":1,"BENCH1":2,"BENCH2":1})"));
+
+    const std::string missing = harness.Folder.Resolve("missing.jsonl").string();
+    EXPECT_EQ(cli::RunLogCommand({first, missing}, harness.Context), cli::kExitFileError);
 }
 
 }  // namespace

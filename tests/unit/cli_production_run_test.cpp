@@ -4,6 +4,7 @@
 // units, and a file with findings is refused before any unit is looked for.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <deque>
@@ -148,6 +149,12 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
     EXPECT_EQ(first["sha256"], cli::Sha256Hex(*ui::ReadWholeFile(file)));
     EXPECT_EQ(first["version"], "V2.05");
     EXPECT_EQ(first["edition"], "Ardex");
+    // The bench is the computer's name as the network knows it.
+    char host[256] = {};
+    ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
+    EXPECT_EQ(first["bench"], host);
+    EXPECT_NE(first["operator"], "");
+    EXPECT_EQ(first["program_version"], "v2.05A");
     EXPECT_EQ(first["verification"], "verified");
     EXPECT_GE(first["seconds"].get<double>(), 0.0);
     std::vector<std::string> verifications;

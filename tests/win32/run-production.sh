@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# The production line where it runs, on Windows: the 32-bit zenta.exe under 32-bit Wine
+# with the simulated chip libraries, over two simulated adapters ("USB SPI A" and
+# \\.\CSR0), a worker process each:
+#
+#   1. `program --count 4 --transport all --log --backup`: four units, two on each
+#      adapter, each line naming its adapter; the summary per adapter; the record holds
+#      four entries, two per adapter, each naming this computer, its user and v2.05A, and
+#      `zenta.exe log` sums them; one backup per unit;
+#   2. a worker ended from outside by TerminateProcess while it waits for its next unit:
+#      its adapter is reported failed (exit 8) and the other adapter programs the rest;
+#   3. Ctrl-C, sent by GenerateConsoleCtrlEvent to the console the run shares with its
+#      workers while both wait: every worker stops and the run ends with its summary
+#      (exit 130).
+#
+# zenta-proctl.exe (ProcessControl.cpp) ends the worker and sends the Ctrl-C.
+#
+# On a machine whose kernel runs no 32-bit programs (Wine's 32-bit loader fails with
+# "Exec format error"), the 64-bit build is tested instead in a win64 prefix, and the
+# run says so; naming x64 tests that build anyway.
+#
+#   bash tests/win32/run-production.sh [x86|x64]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+. tests/win32/xvfb.sh
+root="$PWD"
+arch="${1:-x86}"
+case "$arch" in
+  x86|x64) ;;
+  *) echo "usage: run-production.sh [x86|x64]" >&2; exit 2 ;;
+esac
+
+bash tools/install-packages.sh wine wine32:i386 wine64 xvfb
+bash tools/build-windows.sh --werror
+if [ "$arch" = x86 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  echo "production: this machine runs no 32-bit programs ($(/usr/lib/wine/wine --version 2>&1 | tail -1));" \
+    "the 64-bit build is tested instead"
+  arch=x64
+fi
+# Debian's wine script always starts the 32-bit loader when it is installed; a win64
+# prefix is started with the 64-bit one.
+if [ "$arch" = x86 ]; then
+  wine_loader=/usr/bin/wine
+  export WINEARCH=win32
+else
+  wine_loader=/usr/lib/wine/wine64
+  export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+fi
+wine() { "$wine_loader" "$@"; }
+bin="$root/build/bin/windows/$arch"
+work="$root/build/e2e-production/$arch"
+run="$work/run"
+rm -rf "$run" && mkdir -p "$run"
+cp "$bin/zenta.exe" "$bin/zenta-proctl.exe" "$bin/sim/TESTENGINE.DLL" "$bin/sim/TESTFLASH.DLL" "$run/"
+cp tests/data/defaults.wpx "$run/batch.wpx"
+sed -i 's/^0012=[^\r]*/0012=12/' "$run/batch.wpx"
+
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+start_xvfb 171 210 production
+echo "production: preparing the $WINEARCH Wine prefix $WINEPREFIX"
+timeout 300 "$wine_loader" wineboot -i >/dev/null 2>&1
+state="$work/sim-unit.txt"
+rm -f "$state"
+ZENTA_SIM_STATE="$(wine winepath -w "$state" | tr -d '\r')"
+export ZENTA_SIM_STATE
+cd "$run"
+
+passed=0
+failed=0
+check() {  # check WHAT EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then
+    echo "ok    $1: $3"; passed=$((passed + 1))
+  else
+    echo "FAIL  $1: expected '$2', got '$3'"; failed=$((failed + 1))
+  fi
+}
+zenta() { wine zenta.exe "$@" | tr -d '\r'; }
+A='SPITRANS=USB SPIPORT=1'
+B='\\.\CSR0'
+# attach KIND TRANSPORT, made again until the bench shows it: the run's workers save the
+# same state file, and an attach at the same moment as a worker's save can be lost.
+attach() {
+  local try
+  for try in $(seq 20); do
+    zenta sim attach "$1" --transport "$2" >/dev/null
+    if zenta sim show | grep -A1 -F "transport: $2" | grep -q "^unit: $1"; then return 0; fi
+    sleep 0.2
+  done
+  check "attach $1 on $2" "attached" "not attached"
+}
+# wait_lines FILE N: until FILE holds N unit lines ("  n/4  ") or 90 seconds passed.
+wait_lines() {
+  local i
+  for i in $(seq 450); do
+    [ "$(tr -d '\r' <"$1" | grep -c '  [0-9]/4  ' || true)" -ge "$2" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+# swap: the operator takes the programmed units away and puts new ones on, after more
+# than a worker's 500 ms between two looks at the link.
+swap() {
+  attach none "$A"
+  attach none "$B"
+  sleep 1.2
+  attach handset "$A"
+  attach gateway "$B"
+}
+finish() {
+  echo "windows-production $arch: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}
+
+zenta sim ports 'USB SPI A' "$A" >/dev/null
+zenta sim latency 0 >/dev/null
+attach handset "$A"
+attach gateway "$B"
+
+echo "production: four units over both adapters, with a record and backups"
+wine zenta.exe program --count 4 --transport all --log record.jsonl --backup backups batch.wpx >run.out 2>run.err &
+program=$!
+wait_lines run.out 2 || true
+swap
+code=0
+timeout 120 tail --pid="$program" -f /dev/null || kill "$program"
+wait "$program" || code=$?
+tr -d '\r' <run.out >out.txt
+check "exit code" "0" "$code"
+check "unit lines of USB SPI A" "2" \
+  "$(grep -c '^\[USB SPI A\]  [0-9:]\{8\}  [1-4]/4  handset  V2\.05  Ardex  ok$' out.txt || true)"
+check "unit lines of \\\\.\\CSR0" "2" \
+  "$(grep -c '^\[\\\\\.\\CSR0\]  [0-9:]\{8\}  [1-4]/4  gateway  V2\.05  Ardex  ok$' out.txt || true)"
+check "unit numbers" "1 2 3 4" "$(grep -o '  [1-4]/4  ' out.txt | tr -dc '1-4\n' | cut -c1 | sort | tr '\n' ' ' | sed 's/ $//')"
+check "summary" "4 units: 4 programmed, 0 failed|  USB SPI A: 2 programmed, 0 failed|  \\\\.\\CSR0: 2 programmed, 0 failed" \
+  "$(tail -3 out.txt | paste -sd '|')"
+check "record entries" "4" "$(tr -d '\r' <record.jsonl | grep -c '"result":"ok"' || true)"
+check "record entries of USB SPI A" "2" "$(grep -c '"adapter":"USB SPI A"' record.jsonl || true)"
+check "record entries of \\\\.\\CSR0" "2" "$(grep -cF '"adapter":"\\\\.\\CSR0"' record.jsonl || true)"
+check "record entries naming the bench, operator and version" "4" \
+  "$(grep -cF "\"bench\":\"$(hostname)\",\"operator\":\"$(id -un)\",\"program_version\":\"v2.05A\"" record.jsonl || true)"
+check "backups of handsets" "2" "$(find backups -name '*-USB-SPI-A-handset.wpx' | wc -l)"
+check "backups of gateways" "2" "$(find backups -name '*-CSR0-gateway.wpx' | wc -l)"
+check "lines of a backup" "105" "$(tr -d '\r' <"$(find backups -name '*gateway.wpx' | head -1)" | grep -c '=' || true)"
+zenta log record.jsonl >log.txt || true
+check "zenta log" "4 units|  4  $(hostname)" "$(grep -x -e '4 units' -e "  4  $(hostname)" log.txt | paste -sd '|')"
+
+echo "production: a worker ended by TerminateProcess"
+wine zenta.exe program --count 4 --transport all batch.wpx >run.out 2>run.err &
+program=$!
+wait_lines run.out 2 || true
+echo "production: ended the worker with process id $(wine zenta-proctl.exe end-worker | tr -d '\r')"
+swap
+wait_lines run.out 3 || true
+swap
+code=0
+timeout 120 tail --pid="$program" -f /dev/null || kill "$program"
+wait "$program" || code=$?
+tr -d '\r' <run.out >out.txt
+tr -d '\r' <run.err >err.txt
+check "exit code" "8" "$code"
+check "summary" "4 units: 4 programmed, 0 failed" "$(grep ' units: ' out.txt)"
+check "adapters that failed after one unit" "1" "$(grep -c '^  .*: 1 programmed, 0 failed, adapter failed$' out.txt || true)"
+check "adapters that programmed the rest" "1" "$(grep -c '^  .*: 3 programmed, 0 failed$' out.txt || true)"
+check "the ended worker named" "1" "$(grep -c '^\[.*\]  ended: exit code 1$' err.txt || true)"
+
+echo "production: Ctrl-C while both adapters wait for a unit"
+attach none "$A"
+attach none "$B"
+code="$(wine zenta-proctl.exe ctrl-c run.out run.err 'Programming 2 units on 2 adapters' 30 \
+  program --count 2 --transport 0 --transport 1 batch.wpx | tr -d '\r' || true)"
+check "exit code after Ctrl-C" "130" "$code"
+check "summary after Ctrl-C" "0 units: 0 programmed, 0 failed, interrupted" "$(tr -d '\r' <run.out | head -1)"
+
+finish
