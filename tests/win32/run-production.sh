@@ -23,6 +23,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . tests/win32/xvfb.sh
+. tests/win32/wine.sh
 root="$PWD"
 arch="${1:-x86}"
 case "$arch" in
@@ -32,23 +33,13 @@ esac
 
 bash tools/install-packages.sh wine wine32:i386 wine64 xvfb
 bash tools/build-windows.sh --werror
-if [ "$arch" = x86 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  echo "production: this machine runs no 32-bit programs ($(/usr/lib/wine/wine --version 2>&1 | tail -1));" \
-    "the 64-bit build is tested instead"
+if [ "$arch" = x86 ] && ! wine_runs x86; then
+  echo "production: this machine runs no 32-bit programs; the 64-bit build is tested instead"
   arch=x64
 fi
-# Debian's wine script always starts the 32-bit loader when it is installed; a win64
-# prefix is started with the 64-bit one.
-if [ "$arch" = x86 ]; then
-  wine_loader=/usr/bin/wine
-  export WINEARCH=win32
-else
-  wine_loader=/usr/lib/wine/wine64
-  export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
-fi
-wine() { "$wine_loader" "$@"; }
-bin="$root/build/bin/windows/$arch"
 work="$root/build/e2e-production/$arch"
+use_wine "$arch" "$work/wine-bin"
+bin="$root/build/bin/windows/$arch"
 run="$work/run"
 rm -rf "$run" && mkdir -p "$run"
 cp "$bin/zenta.exe" "$bin/zenta-proctl.exe" "$bin/sim/TESTENGINE.DLL" "$bin/sim/TESTFLASH.DLL" "$run/"
@@ -58,7 +49,7 @@ sed -i 's/^0012=[^\r]*/0012=12/' "$run/batch.wpx"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 start_xvfb 171 210 production
 echo "production: preparing the $WINEARCH Wine prefix $WINEPREFIX"
-timeout 300 "$wine_loader" wineboot -i >/dev/null 2>&1
+timeout 300 wineboot -i >/dev/null 2>&1
 state="$work/sim-unit.txt"
 rm -f "$state"
 ZENTA_SIM_STATE="$(wine winepath -w "$state" | tr -d '\r')"
