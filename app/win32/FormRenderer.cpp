@@ -182,9 +182,12 @@ void TFormRenderer::Create() {
         }
     }
     LayOut();
-    const SIZE size = FrameSize(clientWidth_, clientHeight_, dpi_);
-    SetWindowPos(window_, nullptr, area.left + std::max<int>(0, (area.right - area.left - size.cx) / 2),
-                 area.top + std::max<int>(0, (area.bottom - area.top - size.cy) / 2), 0, 0,
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, area.left + std::max<int>(0, (area.right - area.left - width) / 2),
+                 area.top + std::max<int>(0, (area.bottom - area.top - height) / 2), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -207,9 +210,27 @@ void TFormRenderer::LayOut() {
         icons_[kind] = icon;
     }
 
+    FitClientArea();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// Sizes the window so that its client area is the model's at the window's DPI. The frame
+// is first the one of that DPI, then what the window really has around its client area:
+// the client area comes out right whatever frame the system draws. A minimised window has
+// no client area to measure; it is sized when a later change comes.
+void TFormRenderer::FitClientArea() {
     const SIZE size = FrameSize(clientWidth_, clientHeight_, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (IsIconic(window_)) return;
+    RECT client{};
+    RECT frame{};
+    GetClientRect(window_, &client);
+    GetWindowRect(window_, &frame);
+    const int moreWidth = ScaledToDpi(clientWidth_, dpi_) - client.right;
+    const int moreHeight = ScaledToDpi(clientHeight_, dpi_) - client.bottom;
+    if (moreWidth != 0 || moreHeight != 0)
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + moreWidth,
+                     frame.bottom - frame.top + moreHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Group frames are drawn beside what stands in them, so a control inside a frame is placed
@@ -281,10 +302,9 @@ void TFormRenderer::SyncWindow() {
         caption_ = form_.Caption;
     }
     if (form_.ClientWidth != clientWidth_ || form_.ClientHeight != clientHeight_) {
-        const SIZE size = FrameSize(form_.ClientWidth, form_.ClientHeight, dpi_);
-        SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         clientWidth_ = form_.ClientWidth;
         clientHeight_ = form_.ClientHeight;
+        FitClientArea();
     }
     if (form_.Closed) {
         destroyed_ = true;

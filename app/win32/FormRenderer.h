@@ -45,6 +45,7 @@ private:
     bool Notify(const NMHDR& header, LRESULT& result);
     LRESULT ControlColour(HWND window, HDC dc, HWND control);
     void LayOut();
+    void FitClientArea();
     void SyncWindow();
     void SyncTimer();
     POINT NativeOrigin(const ui::TControl& control, HWND& parent) const;

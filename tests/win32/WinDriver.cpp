@@ -164,13 +164,23 @@ int Place(const std::string& name) {
 }
 
 // The suggested rectangle is the window's own, moved: the window lays itself out for the
-// new DPI whatever size is suggested, and must take the suggested place.
+// new DPI whatever size is suggested, and must take the suggested place. The message
+// carries a pointer that is not carried across processes, so the rectangle is written
+// into the program's memory.
 int DpiChanged(int dpi) {
     HWND window = MainWindow();
     RECT suggested{};
     GetWindowRect(window, &suggested);
     OffsetRect(&suggested, 8, 8);
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    void* remote = process ? VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    const bool written = remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+    if (written) SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
+    if (!written) throw TFailure{"the suggested rectangle cannot be written into the program"};
     RECT now{};
     GetWindowRect(window, &now);
     if (now.left != suggested.left || now.top != suggested.top)

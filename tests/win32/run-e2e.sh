@@ -58,7 +58,8 @@ run_e2e() {
   dpi="${2:-96}"
   full=no
   [ "$arch" = x86 ] && [ "$dpi" = 96 ] && full=yes
-  [ "$arch" = x86 ] || shots=""
+  # One architecture's pictures at each scaling: the x86 run's, or a DPI run's.
+  [ "$arch" = x86 ] || [ "$dpi" != 96 ] || shots=""
   # The screen and Wine's desktop grow with the scaling, so that the scaled window fits.
   desktop="$((1024 * dpi / 96))x$((800 * dpi / 96))"
   bin="$root/build/bin/windows/$arch"
@@ -147,6 +148,7 @@ run_e2e() {
   shoot() {
     [ -n "$shots" ] || return 0
     sleep 1.5
+    mkdir -p "$shots"
     import -window root -crop "$(drive rect)" +repage "$shots/$1.png"
     echo "e2e: screenshot $shots/$1.png"
   }
@@ -212,7 +214,6 @@ run_e2e() {
     return
   fi
   if [ -n "$shots" ]; then
-    mkdir -p "$shots"
     pages=(handset-user-experience handset-audio-levels handset-emergency handset-hardware)
     drive tab MasterPageControl 0
     for i in 0 1 2 3; do drive tab HandsetPageControl "$i"; shoot "${pages[$i]}"; done
