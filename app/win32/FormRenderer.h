@@ -56,7 +56,7 @@ private:
     app::TMajorForm& form_;
     ui::win32::TModalOwner& owner_;
     HWND window_ = nullptr;
-    int dpi_ = 96;
+    int dpi_ = 96;  // the DPI the window is laid out for, once it is made
     std::unique_ptr<ui::win32::TFonts> fonts_;
     HBITMAP picture_ = nullptr;
     HICON icons_[2] = {nullptr, nullptr};
