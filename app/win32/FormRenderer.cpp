@@ -14,6 +14,7 @@
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/win32/Dpi.h"
 
 namespace app::win32 {
 
@@ -29,6 +30,8 @@ using ui::TTabSheet;
 using ui::TUpDown;
 using ui::win32::kPageClass;
 using ui::win32::NativeKindOf;
+using ui::win32::ScaledToDpi;
+using ui::win32::TFonts;
 using ui::win32::TModalOwner;
 using ui::win32::TNativeControl;
 using ui::win32::TNativeKind;
@@ -112,10 +115,11 @@ void MarkRadioGroups(std::vector<TNativeControl>& controls, const std::vector<st
     }
 }
 
-RECT FrameFor(int clientWidth, int clientHeight) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
-    return frame;
+// The size of the main window whose client area is the 96-DPI size given, at `dpi`.
+SIZE FrameSize(int clientWidth, int clientHeight, int dpi) {
+    const RECT frame = ui::win32::FrameAroundClient(
+        RECT{0, 0, ScaledToDpi(clientWidth, dpi), ScaledToDpi(clientHeight, dpi)}, kFormStyle, kFormExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 }  // namespace
@@ -139,23 +143,16 @@ void TFormRenderer::Create() {
     // A themed tab set draws its pages white; the classic one in the face colour.
     pageColour_ = GetSysColor(IsAppThemed() ? COLOR_WINDOW : COLOR_BTNFACE);
     pageBrush_ = CreateSolidBrush(pageColour_);
-    picture_ = DrawProductPicture(form_.MainImage.Bounds.Width, form_.MainImage.Bounds.Height);
 
-    const RECT frame = FrameFor(form_.ClientWidth, form_.ClientHeight);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    // Made in the primary monitor's work area, whose DPI it takes; sized and centred
+    // there once that DPI is known.
     RECT area{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    window_ = CreateWindowExA(kFormExStyle, kFormClass, form_.Caption.c_str(), kFormStyle,
-                              area.left + std::max<int>(0, (area.right - area.left - width) / 2),
-                              area.top + std::max<int>(0, (area.bottom - area.top - height) / 2), width, height,
+    window_ = CreateWindowExA(kFormExStyle, kFormClass, form_.Caption.c_str(), kFormStyle, area.left, area.top, 0, 0,
                               nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("the main window cannot be made");
     owner_.Window = window_;
-    icons_[0] = DrawProgramIcon(GetSystemMetrics(SM_CXICON));
-    icons_[1] = DrawProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_[0]));
-    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_[1]));
+    dpi_ = ui::win32::DpiOfWindow(window_);
     caption_ = form_.Caption;
     clientWidth_ = form_.ClientWidth;
     clientHeight_ = form_.ClientHeight;
@@ -171,7 +168,7 @@ void TFormRenderer::Create() {
     for (std::size_t i : order) {
         HWND parent = window_;
         const POINT origin = NativeOrigin(*models[i], parent);
-        controls_[i].Create(parent, origin, ControlId(i), fonts_, picture_, this);
+        controls_[i].Create(parent, origin, ControlId(i), this);
     }
     MarkRadioGroups(controls_, order);
     for (TNativeControl& c : controls_) {
@@ -184,6 +181,56 @@ void TFormRenderer::Create() {
                 SendMessageA(c.Handle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(controls_[index_[box]].Handle), 0);
         }
     }
+    LayOut();
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, area.left + std::max<int>(0, (area.right - area.left - width) / 2),
+                 area.top + std::max<int>(0, (area.bottom - area.top - height) / 2), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Everything the window shows at its DPI: the fonts, the picture and the icons made for
+// it, every control placed at it, and the window sized to the scaled client area.
+void TFormRenderer::LayOut() {
+    auto fonts = std::make_unique<TFonts>(dpi_);
+    HBITMAP picture = DrawProductPicture(form_.MainImage.Bounds.Width, form_.MainImage.Bounds.Height, dpi_);
+    for (TNativeControl& c : controls_) c.Lay(dpi_, *fonts, picture);
+    // The old fonts and picture go once no control draws with them.
+    fonts_ = std::move(fonts);
+    if (picture_) DeleteObject(picture_);
+    picture_ = picture;
+
+    // icons_ is indexed by the icon kinds, ICON_SMALL and ICON_BIG.
+    for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        HICON icon = DrawProgramIcon(ui::win32::SystemMetricForDpi(metric, dpi_));
+        SendMessageA(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+        if (icons_[kind]) DestroyIcon(icons_[kind]);
+        icons_[kind] = icon;
+    }
+
+    FitClientArea();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// Sizes the window so that its client area is the model's at the window's DPI. The frame
+// is first the one of that DPI, then what the window really has around its client area:
+// the client area comes out right whatever frame the system draws. A minimised window has
+// no client area to measure; it is sized when a later change comes.
+void TFormRenderer::FitClientArea() {
+    const SIZE size = FrameSize(clientWidth_, clientHeight_, dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsIconic(window_)) return;
+    RECT client{};
+    RECT frame{};
+    GetClientRect(window_, &client);
+    GetWindowRect(window_, &frame);
+    const int moreWidth = ScaledToDpi(clientWidth_, dpi_) - client.right;
+    const int moreHeight = ScaledToDpi(clientHeight_, dpi_) - client.bottom;
+    if (moreWidth != 0 || moreHeight != 0)
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + moreWidth,
+                     frame.bottom - frame.top + moreHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Group frames are drawn beside what stands in them, so a control inside a frame is placed
@@ -255,11 +302,9 @@ void TFormRenderer::SyncWindow() {
         caption_ = form_.Caption;
     }
     if (form_.ClientWidth != clientWidth_ || form_.ClientHeight != clientHeight_) {
-        const RECT frame = FrameFor(form_.ClientWidth, form_.ClientHeight);
-        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         clientWidth_ = form_.ClientWidth;
         clientHeight_ = form_.ClientHeight;
+        FitClientArea();
     }
     if (form_.Closed) {
         destroyed_ = true;
@@ -372,6 +417,24 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
             FillRect(reinterpret_cast<HDC>(wParam), &area, pageBrush_);
         }
         return 1;
+    case WM_GETDPISCALEDSIZE:
+        // The window's size at the new DPI is its scaled client area in the frame of that
+        // DPI, not its present size stretched.
+        if (window != window_) break;
+        *reinterpret_cast<SIZE*>(lParam) = FrameSize(clientWidth_, clientHeight_, LOWORD(wParam));
+        return TRUE;
+    case WM_DPICHANGED:
+        // Moved to a monitor of another scaling, or the scaling changed: the place Windows
+        // suggests, and the window laid out again at the new DPI.
+        if (window != window_) break;
+        {
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            dpi_ = LOWORD(wParam);
+            LayOut();
+        }
+        return 0;
     case WM_TIMER:
         if (window != window_ || wParam != kTimer1) break;
         form_.Timer1.Fire();

@@ -2,7 +2,9 @@
 // Draws the main window with real Windows controls. It makes one native window for every
 // control of the model, hands each user action to the model's User* method, and after
 // every action (and before every modal window) brings all native windows in line with the
-// model. Every rule lives in the model.
+// model. Every rule lives in the model. The model's places and sizes are those of a
+// 96-DPI screen; the window scales them, its fonts and its picture to the DPI of the
+// monitor it is on.
 
 #include <windows.h>
 
@@ -42,6 +44,8 @@ private:
     bool Command(WPARAM wParam);
     bool Notify(const NMHDR& header, LRESULT& result);
     LRESULT ControlColour(HWND window, HDC dc, HWND control);
+    void LayOut();
+    void FitClientArea();
     void SyncWindow();
     void SyncTimer();
     POINT NativeOrigin(const ui::TControl& control, HWND& parent) const;
@@ -52,7 +56,8 @@ private:
     app::TMajorForm& form_;
     ui::win32::TModalOwner& owner_;
     HWND window_ = nullptr;
-    ui::win32::TFonts fonts_;
+    int dpi_ = 96;  // the DPI the window is laid out for, once it is made
+    std::unique_ptr<ui::win32::TFonts> fonts_;
     HBITMAP picture_ = nullptr;
     HICON icons_[2] = {nullptr, nullptr};
     HBRUSH pageBrush_ = nullptr;

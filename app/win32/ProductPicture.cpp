@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/win32/Dpi.h"
+
 namespace app::win32 {
 namespace {
 
@@ -215,12 +217,19 @@ HICON DrawProgramIcon(int size) {
     return icon;
 }
 
-HBITMAP DrawProductPicture(int width, int height) {
+HBITMAP DrawProductPicture(int width, int height, int dpi) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const int scaledWidth = ui::win32::ScaledToDpi(width, dpi);
+    const int scaledHeight = ui::win32::ScaledToDpi(height, dpi);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, scaledWidth, scaledHeight);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
+    // Drawn in the 96-DPI coordinates below and mapped to the bitmap's pixels: the shapes,
+    // pens and fonts are drawn at the finer resolution, not stretched afterwards.
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, width, height, nullptr);
+    SetViewportExtEx(dc, scaledWidth, scaledHeight, nullptr);
 
     Background(dc, width, height);
     Title(dc);

@@ -6,7 +6,8 @@
 
 namespace app::win32 {
 
-HBITMAP DrawProductPicture(int width, int height);
+// The picture of the 96-DPI size given, drawn at `dpi`: a bitmap of the scaled size.
+HBITMAP DrawProductPicture(int width, int height, int dpi);
 HICON DrawProgramIcon(int size);
 
 }  // namespace app::win32

@@ -17,6 +17,12 @@
 //                                  "group", "tabstop" or "none"
 //   page NAME                      print the index of a tab set's page on show
 //   client-height                  print the height of the main window's client area
+//   client-size                    print the size of the main window's client area: WIDTHxHEIGHT
+//   place NAME                     print a control's place in the main window's client area:
+//                                  WIDTHxHEIGHT+X+Y
+//   dpi-changed DPI                tell the main window that its monitor's DPI is now DPI, as
+//                                  Windows does, suggesting its place moved by (8, 8); check
+//                                  that it goes there
 //   spin NAME up|down              click an arrow of a spin with the mouse buttons' messages
 //   held-click KEY NAME            click a control low in its middle with the mouse while
 //                                  holding KEY (lshift, rshift, lctrl or rctrl), as real input
@@ -142,6 +148,48 @@ int ClientHeight() {
     return 0;
 }
 
+int ClientSize() {
+    RECT r{};
+    GetClientRect(MainWindow(), &r);
+    std::printf("%ldx%ld\n", r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+int Place(const std::string& name) {
+    RECT r{};
+    GetWindowRect(Control(name), &r);
+    MapWindowPoints(nullptr, MainWindow(), reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+    return 0;
+}
+
+// The suggested rectangle is the window's own, moved: the window lays itself out for the
+// new DPI whatever size is suggested, and must take the suggested place. The message
+// carries a pointer that is not carried across processes, so the rectangle is written
+// into the program's memory.
+int DpiChanged(int dpi) {
+    HWND window = MainWindow();
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    OffsetRect(&suggested, 8, 8);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    void* remote = process ? VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    const bool written = remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+    if (written) SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
+    if (!written) throw TFailure{"the suggested rectangle cannot be written into the program"};
+    RECT now{};
+    GetWindowRect(window, &now);
+    if (now.left != suggested.left || now.top != suggested.top)
+        throw TFailure{"the window is at " + std::to_string(now.left) + "," + std::to_string(now.top) +
+                       ", not at the suggested " + std::to_string(suggested.left) + "," +
+                       std::to_string(suggested.top)};
+    return 0;
+}
+
 int Spin(const std::string& name, const std::string& direction) {
     if (direction != "up" && direction != "down") throw TFailure{"a spin goes up or down"};
     HWND spin = Control(name);
@@ -255,6 +303,9 @@ int Run(const std::vector<std::string>& args) {
     if (command == "keyboard-style") return need(1), KeyboardStyle(args[1]);
     if (command == "page") return need(1), Page(args[1]);
     if (command == "client-height") return need(0), ClientHeight();
+    if (command == "client-size") return need(0), ClientSize();
+    if (command == "place") return need(1), Place(args[1]);
+    if (command == "dpi-changed") return need(1), DpiChanged(std::atoi(args[1].c_str()));
     if (command == "spin") return need(2), Spin(args[1], args[2]);
     if (command == "held-click") return need(2), HeldClick(args[1], args[2]);
     if (command == "escape") return need(1), Escape(args[1]);

@@ -15,25 +15,36 @@
 #   x64, the shorter run of the 64-bit build: start-up, caption, a read, a change, a
 #   program, E&XIT.
 #
+#   x86-dpi, the 32-bit build at 150 % display scaling (144 DPI) in the x86 prefix: the
+#   client area, a button and controls on two pages stand where the 96-DPI layout scaled
+#   puts them; told by WM_DPICHANGED that its monitor is of 96 DPI and then of 144 again,
+#   the window lays itself out for each; the developer view's height scales. x64-dpi is
+#   the same run of the 64-bit build; it runs only when named.
+#
 # Before the runs, the simulated libraries of both builds are checked to export exactly
 # the ordinals the program binds (check-exports.sh). The window is driven by
 # zenta-windriver.exe (WinDriver.cpp) of the run's own architecture. With --screenshots
-# DIR, the x86 run saves a picture of every settings page there as well.
+# DIR, the x86 run saves a picture of every settings page there as well, and the DPI run
+# pictures of two pages and a prompt at 150 % and, in a run of its own, at 200 %.
 #
-#   bash tests/win32/run-e2e.sh [--screenshots docs/screenshots] [x86|x64]
+#   bash tests/win32/run-e2e.sh [--screenshots docs/screenshots] [x86|x64|x86-dpi|x64-dpi]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . tests/win32/xvfb.sh
 . tests/win32/wine.sh
 root="$PWD"
 shots=""
-archs=(x86 x64)
+runs=(x86 x64 x86-dpi)
 while [ $# -gt 0 ]; do
   case "$1" in
     --screenshots) shots="$(realpath -m "${2:?--screenshots needs a folder}")"; shift 2 ;;
-    x86|x64) archs=("$1"); shift ;;
-    *) echo "usage: run-e2e.sh [--screenshots DIR] [x86|x64]" >&2; exit 2 ;;
+    x86|x64|x86-dpi|x64-dpi) runs=("$1"); shift ;;
+    *) echo "usage: run-e2e.sh [--screenshots DIR] [x86|x64|x86-dpi|x64-dpi]" >&2; exit 2 ;;
   esac
+done
+archs=()
+for run in "${runs[@]}"; do
+  case " ${archs[*]} " in *" ${run%-dpi} "*) ;; *) archs+=("${run%-dpi}") ;; esac
 done
 
 # wine32:i386 runs the 32-bit build; Debian needs the i386 architecture for it.
@@ -41,12 +52,17 @@ bash tools/install-packages.sh wine wine32:i386 wine64 xvfb imagemagick
 bash tools/build-windows.sh --werror
 for arch in "${archs[@]}"; do bash tests/win32/check-exports.sh "$arch"; done
 
-# One run of ARCH; in a subshell of its own, so that its Xvfb and Wine server end with it.
+# One run of ARCH at DPI (96 unless told); in a subshell of its own, so that its Xvfb and
+# Wine server end with it.
 run_e2e() {
   arch="$1"
+  dpi="${2:-96}"
   full=no
-  [ "$arch" = x86 ] && full=yes
-  [ "$arch" = x86 ] || shots=""
+  [ "$arch" = x86 ] && [ "$dpi" = 96 ] && full=yes
+  # One architecture's pictures at each scaling: the x86 run's, or a DPI run's.
+  [ "$arch" = x86 ] || [ "$dpi" != 96 ] || shots=""
+  # The screen and Wine's desktop grow with the scaling, so that the scaled window fits.
+  desktop="$((1024 * dpi / 96))x$((800 * dpi / 96))"
   bin="$root/build/bin/windows/$arch"
   work="$root/build/e2e-windows/$arch"
   run="$work/run"
@@ -63,7 +79,7 @@ run_e2e() {
   state="$work/sim-unit.txt"
   rm -f "$state"
 
-  start_xvfb 91 130 e2e
+  start_xvfb 91 130 e2e "$desktop"
 
   passed=0
   failed=0
@@ -86,7 +102,10 @@ run_e2e() {
   cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   # One virtual desktop for the program and the driver, so that they see each other's windows.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x800 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
+  # The display's DPI, where Wine's own settings keep it; set on every run, since the x86
+  # runs share their prefix.
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   ZENTA_SIM_STATE="$(winepath -w "$state")"
   export ZENTA_SIM_STATE
 
@@ -106,7 +125,7 @@ run_e2e() {
   printf '[Setting]\r\nProgramVersion=v2.04\r\n' > ZENTAUserProgrammer.INI
 
   echo "e2e: starting the desktop and the programmer"
-  wine explorer /desktop=Default,1024x800 >/dev/null 2>&1 &
+  wine explorer /desktop="Default,$desktop" >/dev/null 2>&1 &
   sleep 3  # the desktop first, as a person's session has it; a window made meanwhile lacks its frame
   wine ZENTAUserProgrammer.exe >/dev/null 2>&1 &
   note="$(drive answer NOTE "&OK" 60 || true)"
@@ -131,11 +150,72 @@ run_e2e() {
   shoot() {
     [ -n "$shots" ] || return 0
     sleep 1.5
+    mkdir -p "$shots"
     import -window root -crop "$(drive rect)" +repage "$shots/$1.png"
     echo "e2e: screenshot $shots/$1.png"
   }
+  # E&XIT, then wait until the window is gone: once Wine has run the close through; a
+  # loaded machine takes longer.
+  exit_program() {
+    drive click ExitButton
+    window=open
+    for _ in $(seq 60); do
+      drive rect >/dev/null 2>&1 || { window=closed; break; }
+      sleep 0.5
+    done
+    check "main window after E&XIT" "closed" "$window"
+  }
+
+  if [ "$dpi" != 96 ]; then
+    echo "e2e: the window at $dpi DPI"
+    # A place WIDTHxHEIGHT+X+Y (or a size, or a length) of the 96-DPI layout at DPI,
+    # rounded as MulDiv rounds.
+    scaled() {
+      echo "$1" | awk -v dpi="$2" '{ n = split($0, v, /[x+]/); s = ""
+        for (i = 1; i <= n; i++) s = s (i == 1 ? "" : i == 2 ? "x" : "+") int((v[i] * dpi + 48) / 96); print s }'
+    }
+    # Each edge is scaled on its own: a length may differ from the scaled length by a pixel,
+    # one per native window the control stands in.
+    check_near() {  # check_near WHAT EXPECTED ACTUAL: each number within 2 pixels
+      if awk -v a="$2" -v b="$3" 'BEGIN { n = split(a, x, /[x+]/); if (n < 1 || split(b, y, /[x+]/) != n) exit 1
+            for (i = 1; i <= n; i++) if (x[i] - y[i] > 2 || y[i] - x[i] > 2) exit 1 }'; then
+        echo "ok    $arch $1: $3 (expected $2)"; passed=$((passed + 1))
+      else
+        echo "FAIL  $arch $1: expected '$2' within 2 pixels, got '$3'"; failed=$((failed + 1))
+      fi
+    }
+    percent=$((dpi * 100 / 96))
+    check_near "client size at $dpi DPI" "$(scaled 769x629 "$dpi")" "$(drive client-size)"
+    check_near "READ DEVICE at $dpi DPI" "$(scaled 158x58+14+556 "$dpi")" "$(drive place ReadDeviceButton)"
+    shoot "handset-user-experience-$percent"
+    tick_place="$(drive place MuteSpeakerOnPTTCheckBox)"
+    drive tab MasterPageControl 1
+    drive tab CradlePageControl 1
+    shoot "gateway-hardware-$percent"
+    pulse_place="$(drive place GWRadioFunction6PulseStaticText)"
+
+    echo "e2e: moved to a monitor of 96 DPI and back (WM_DPICHANGED)"
+    drive dpi-changed 96
+    check "client size at 96 DPI" "769x629" "$(drive client-size)"
+    check "READ DEVICE at 96 DPI" "158x58+14+556" "$(drive place ReadDeviceButton)"
+    check_near "Mute Speaker On PTT at $dpi DPI, against 96 DPI" \
+      "$(scaled "$(drive place MuteSpeakerOnPTTCheckBox)" "$dpi")" "$tick_place"
+    check_near "Function 6 pulse box at $dpi DPI, against 96 DPI" \
+      "$(scaled "$(drive place GWRadioFunction6PulseStaticText)" "$dpi")" "$pulse_place"
+    drive dpi-changed "$dpi"
+    check_near "client size back at $dpi DPI" "$(scaled 769x629 "$dpi")" "$(drive client-size)"
+    drive held-click rctrl MainImage
+    check_near "client height with the log at $dpi DPI" "$(scaled 744 "$dpi")" "$(drive client-height)"
+    if [ -n "$shots" ]; then
+      drive click ReadDeviceButton
+      drive wait-prompt NOTE 60 && shoot "read-note-$percent"
+      drive answer NOTE "&OK" 60 >/dev/null
+    fi
+    exit_program
+    finish
+    return
+  fi
   if [ -n "$shots" ]; then
-    mkdir -p "$shots"
     pages=(handset-user-experience handset-audio-levels handset-emergency handset-hardware)
     drive tab MasterPageControl 0
     for i in 0 1 2 3; do drive tab HandsetPageControl "$i"; shoot "${pages[$i]}"; done
@@ -226,14 +306,7 @@ run_e2e() {
     check "Kesto keyboard style after the click on Ardex" "none" "$(drive keyboard-style butModelKesto)"
   fi
 
-  drive click ExitButton
-  # The window goes once Wine has run the close through; a loaded machine takes longer.
-  window=open
-  for _ in $(seq 60); do
-    drive rect >/dev/null 2>&1 || { window=closed; break; }
-    sleep 0.5
-  done
-  check "main window after E&XIT" "closed" "$window"
+  exit_program
 
   if [ "$full" = yes ]; then
     echo "e2e: without the chip libraries beside it"
@@ -254,8 +327,14 @@ run_e2e() {
 # Each run stops at its first broken step (set -e in its subshell); the other run goes on.
 status=0
 set +e
-for arch in "${archs[@]}"; do
-  (set -e; run_e2e "$arch")
-  [ $? -eq 0 ] || status=1
+for run in "${runs[@]}"; do
+  case "$run" in
+    *-dpi) dpis=(144); [ -n "$shots" ] && dpis+=(192) ;;
+    *) dpis=(96) ;;
+  esac
+  for dpi in "${dpis[@]}"; do
+    (set -e; run_e2e "${run%-dpi}" "$dpi")
+    [ $? -eq 0 ] || status=1
+  done
 done
 exit "$status"

@@ -9,6 +9,7 @@
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/win32/Dpi.h"
 
 namespace ui::win32 {
 namespace {
@@ -68,10 +69,10 @@ TNativeKind NativeKindOf(const TControl& control) {
     throw std::logic_error("no native control stands for the control " + control.Name);
 }
 
-TFonts::TFonts()
-    : Form(Font(11, FW_NORMAL, "MS Sans Serif")),
-      Button(Font(16, FW_BOLD, "MS Sans Serif")),
-      Log(Font(12, FW_NORMAL, "Courier New")) {}
+TFonts::TFonts(int dpi)
+    : Form(Font(ScaledToDpi(11, dpi), FW_NORMAL, "MS Sans Serif")),
+      Button(Font(ScaledToDpi(16, dpi), FW_BOLD, "MS Sans Serif")),
+      Log(Font(ScaledToDpi(12, dpi), FW_NORMAL, "Courier New")) {}
 
 TFonts::~TFonts() {
     DeleteObject(Form);
@@ -79,21 +80,15 @@ TFonts::~TFonts() {
     DeleteObject(Log);
 }
 
-void TNativeControl::Create(HWND parent, POINT origin, int id, const TFonts& fonts, HBITMAP picture, void* owner) {
+void TNativeControl::Create(HWND parent, POINT origin, int id, void* owner) {
     const TWindowKind window = WindowKindOf(Kind);
-    const TBounds& b = Model->Bounds;
-    const int height = Kind == TNativeKind::ComboBox ? b.Height + kDropDownHeight : b.Height;
-    Handle = CreateWindowExA(window.ExStyle, window.Class, "", WS_CHILD | WS_CLIPSIBLINGS | window.Style, origin.x,
-                             origin.y, b.Width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             GetModuleHandleA(nullptr), owner);
+    Origin = origin;
+    Handle =
+        CreateWindowExA(window.ExStyle, window.Class, "", WS_CHILD | WS_CLIPSIBLINGS | window.Style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), owner);
     if (Handle == nullptr) throw std::runtime_error("the window of the control " + Model->Name + " cannot be made");
-    const HFONT font = Kind == TNativeKind::Button ? fonts.Button : Kind == TNativeKind::Memo ? fonts.Log : fonts.Form;
-    SendMessageA(Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     switch (Kind) {
-    case TNativeKind::Picture:
-        SendMessageA(Handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
-        break;
     case TNativeKind::UpDown:
         // The model keeps the position; the native control only reports arrow clicks.
         SendMessageA(Handle, UDM_SETRANGE32, static_cast<WPARAM>(-1), 1);
@@ -111,6 +106,23 @@ void TNativeControl::Create(HWND parent, POINT origin, int id, const TFonts& fon
     }
     default: break;
     }
+}
+
+// Each edge is scaled, not each length, so that controls that meet at 96 DPI meet at
+// every DPI.
+void TNativeControl::Lay(int dpi, const TFonts& fonts, HBITMAP picture) {
+    const HFONT font = Kind == TNativeKind::Button ? fonts.Button : Kind == TNativeKind::Memo ? fonts.Log : fonts.Form;
+    SendMessageA(Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // A picture control takes the size of its bitmap: the place below follows it.
+    if (Kind == TNativeKind::Picture)
+        SendMessageA(Handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+
+    const TBounds& b = Model->Bounds;
+    const int height = Kind == TNativeKind::ComboBox ? b.Height + kDropDownHeight : b.Height;
+    const int left = ScaledToDpi(Origin.x, dpi);
+    const int top = ScaledToDpi(Origin.y, dpi);
+    SetWindowPos(Handle, nullptr, left, top, ScaledToDpi(Origin.x + b.Width, dpi) - left,
+                 ScaledToDpi(Origin.y + height, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TNativeControl::Sync(bool shown, bool enabled) {

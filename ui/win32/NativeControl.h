@@ -33,10 +33,10 @@ enum class TNativeKind {
 // The native kind of a model control; throws for a kind no native control stands for.
 TNativeKind NativeKindOf(const TControl& control);
 
-// The fonts of the window: the form's own, the big bold one of the push buttons, and the
-// fixed-pitch one of the log.
+// The fonts of the window at one DPI: the form's own, the big bold one of the push
+// buttons, and the fixed-pitch one of the log.
 struct TFonts {
-    TFonts();
+    explicit TFonts(int dpi);
     ~TFonts();
     TFonts(const TFonts&) = delete;
     TFonts& operator=(const TFonts&) = delete;
@@ -58,9 +58,16 @@ struct TNativeControl {
     std::vector<std::string> Items;
     std::size_t Lines = 0;
 
-    // Creates the native window inside `parent` at `origin` (the model's bounds moved by
-    // the frames the control stands in); `owner` reaches the window procedure of pages.
-    void Create(HWND parent, POINT origin, int id, const TFonts& fonts, HBITMAP picture, void* owner);
+    // Where the native window stands in its parent at 96 DPI: the model's place moved by
+    // the frames the control stands in.
+    POINT Origin{};
+
+    // Creates the native window inside `parent`, hidden and not yet laid out; `owner`
+    // reaches the window procedure of pages.
+    void Create(HWND parent, POINT origin, int id, void* owner);
+    // Places and sizes the native window at `dpi` and gives it the fonts made for that DPI
+    // and, for the picture, the picture drawn at it.
+    void Lay(int dpi, const TFonts& fonts, HBITMAP picture);
     // Brings the native window in line with the model. `shown` and `enabled` are the
     // model's own flags together with what the native window does not inherit: the page's
     // being the active one of its tab set, and the state of the frames it stands in.

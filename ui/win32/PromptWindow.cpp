@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/Dpi.h"
 #include "ui/win32/WideText.h"
 
 namespace ui::win32 {
@@ -13,28 +14,24 @@ constexpr int kFirstButtonId = 100;
 constexpr int kClosedByTitleBar = 2;
 constexpr int kExtraButtonHeight = 6;
 
-// The dialog as it runs: what to show, and the windows made for it.
+// The dialog as it runs: what to show, at the DPI of its owner, and what is made for it.
 struct TPromptState {
     const TPromptWindow* Window = nullptr;
     HWND Owner = nullptr;
+    int Dpi = kLayoutDpi;
     HFONT Font = nullptr;
+    HICON Icon = nullptr;
 };
 
-LPCSTR IconOf(int type) {
+// The system's icon of the message type; its resource numbers are the same for the A
+// and W calls.
+PCWSTR IconOf(int type) {
     switch (type) {
-    case 0: return IDI_WARNING;
-    case 1: return IDI_ERROR;
-    case 2: return IDI_INFORMATION;
+    case 0: return reinterpret_cast<PCWSTR>(IDI_WARNING);
+    case 1: return reinterpret_cast<PCWSTR>(IDI_ERROR);
+    case 2: return reinterpret_cast<PCWSTR>(IDI_INFORMATION);
     default: return nullptr;
     }
-}
-
-HFONT MessageFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return CreateFontIndirectA(&metrics.lfMessageFont);
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 HWND Child(HWND dialog, const char* cls, const char* text, DWORD style, int id, HFONT font) {
@@ -46,7 +43,7 @@ HWND Child(HWND dialog, const char* cls, const char* text, DWORD style, int id, 
 
 // Lays the dialog out in the font's dialog units, as the usual message dialogs are: icon
 // top left, text beside it, the buttons centred in a row below.
-void BuildDialog(HWND dialog, const TPromptState& state) {
+void BuildDialog(HWND dialog, TPromptState& state) {
     const TPromptWindow& window = *state.Window;
     HDC dc = GetDC(dialog);
     HGDIOBJ old = SelectObject(dc, state.Font);
@@ -62,7 +59,7 @@ void BuildDialog(HWND dialog, const TPromptState& state) {
     RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
     DrawTextW(dc, shownText.c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
 
-    const int buttonHeight = MulDiv(14, unitY, 8) + kExtraButtonHeight;
+    const int buttonHeight = MulDiv(14, unitY, 8) + ScaledToDpi(kExtraButtonHeight, state.Dpi);
     std::vector<int> widths;
     for (const TPromptButton& button : window.Buttons) {
         RECT r{0, 0, 0, 0};
@@ -72,8 +69,8 @@ void BuildDialog(HWND dialog, const TPromptState& state) {
     SelectObject(dc, old);
     ReleaseDC(dialog, dc);
 
-    const LPCSTR iconName = IconOf(window.Type);
-    const int iconSize = iconName ? GetSystemMetrics(SM_CXICON) : 0;
+    const PCWSTR iconName = IconOf(window.Type);
+    const int iconSize = iconName ? SystemMetricForDpi(SM_CXICON, state.Dpi) : 0;
     const int textLeft = margin + (iconName ? iconSize + 2 * gap : 0);
     int buttonsWidth = 0;
     for (int w : widths) buttonsWidth += w;
@@ -85,7 +82,9 @@ void BuildDialog(HWND dialog, const TPromptState& state) {
 
     if (iconName) {
         HWND icon = Child(dialog, "STATIC", "", SS_ICON, -1, state.Font);
-        SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, iconName)), 0);
+        // Taken at the size of this DPI: LoadIcon's is the system DPI's.
+        state.Icon = static_cast<HICON>(LoadImageW(nullptr, iconName, IMAGE_ICON, iconSize, iconSize, 0));
+        SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(state.Icon), 0);
         MoveWindow(icon, margin, margin, iconSize, iconSize, FALSE);
     }
     HWND text = Child(dialog, "STATIC", "", SS_LEFT | SS_NOPREFIX, -1, state.Font);
@@ -159,12 +158,14 @@ struct alignas(DWORD) TEmptyTemplate {
 
 int TWin32Prompts::ShowModal(const TPromptWindow& window) {
     owner_.BeforeModal();
-    TPromptState state{&window, owner_.Window, MessageFont()};
+    const int dpi = DpiOfWindow(owner_.Window);
+    TPromptState state{&window, owner_.Window, dpi, MessageFontForDpi(dpi)};
     TEmptyTemplate dialog;
     dialog.Header()->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.Header(), owner_.Window,
                                                    PromptProc, reinterpret_cast<LPARAM>(&state));
     DeleteObject(state.Font);
+    if (state.Icon) DestroyIcon(state.Icon);
     return result > 0 ? static_cast<int>(result) : kClosedByTitleBar;
 }
 
