@@ -4,16 +4,14 @@
 // action gets the settings editor, its dialog and the plain message box. Neither sees the
 // rest of the window.
 
-#include <cstdint>
 #include <string>
 
 #include "app/ActivityLog.h"
 #include "editor/SettingsEditor.h"
 #include "link/Connection.h"
-#include "records/SettingsRecords.h"
+#include "records/UnitKind.h"
 #include "ui/Prompt.h"
 #include "ui/Services.h"
-#include "ui/Text.h"
 
 namespace app {
 
@@ -22,14 +20,8 @@ struct TDeviceContext {
     devlink::TConnection& Connection;
     ui::TPrompter& Prompter;
     TActivityLog& Log;
-    // The version text of the unit last identified, in the label of its kind.
-    ui::TLabel& HSSwVersionLabel;
-    ui::TLabel& GWSwVersionLabel;
-    // Working copies of the records last read or built.
-    records::hs_xsettings_t& HSRecord;
-    records::gw_xsettings_t& GWRecord;
-    // The edition code of the last gateway identified.
-    std::uint16_t& GatewayEdition;
+    // The version labels, the records last read or built and the gateway edition memory.
+    records::TUnitMemory& Units;
 };
 
 struct TFileContext {

@@ -2,14 +2,10 @@
 // window that action works on, and passes on what it did.
 
 #include "app/MajorForm.h"
-#include "app/UnitIdentification.h"
 
 namespace app {
 
-TDeviceContext TMajorForm::DeviceContext() {
-    return {*this,    Connection, FormPrompter,  ActivityLog, HSSwVersionLabel, GWSwVersionLabel,
-            HSRecord, GWRecord,   GatewayEdition};
-}
+TDeviceContext TMajorForm::DeviceContext() { return {*this, Connection, FormPrompter, ActivityLog, *this}; }
 
 TFileContext TMajorForm::FileContext(ui::TFileDialog& dialog) {
     return {*this, Services.Dialogs, dialog, Services.Messages, Services.Application.Title};
@@ -27,19 +23,14 @@ TDeviceResult TMajorForm::DetectDevice() {
     return Ended(app::DetectDevice(context));
 }
 
-TDeviceResult TMajorForm::IdentifyUnit() {
-    TDeviceContext context = DeviceContext();
-    return Ended(app::IdentifyUnit(context));
-}
-
 TDeviceResult TMajorForm::ReadDeviceButtonClick() {
     TDeviceContext context = DeviceContext();
     return Ended(ReadDevice(context));
 }
 
-TDeviceResult TMajorForm::ProgramDeviceButtonClick() {
+TDeviceResult TMajorForm::ProgramDevice(const TProgramRequest& request) {
     TDeviceContext context = DeviceContext();
-    return Ended(ProgramDevice(context));
+    return Ended(app::ProgramDevice(context, request));
 }
 
 TDeviceResult TMajorForm::RestartButtonClick() {

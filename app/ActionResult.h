@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "records/UnitIdentity.h"
+#include "records/UnitKind.h"
 
 namespace app {
 
@@ -18,6 +18,9 @@ enum class TDeviceOutcome {
     Refused,      // a unit this programmer does not serve, or not of the kind on show
     ReadFailed,   // the unit-type key or the record key could not be read
     WriteFailed,  // the record could not be written
+    // Only when asked for by the driver of the window (TProgramRequest):
+    VerifyFailed,  // the record read back after the write is not the one written
+    BackupFailed,  // the unit's record could not be read and kept before the write
 };
 
 // Why a unit was refused.
@@ -38,8 +41,17 @@ struct TDeviceResult {
     const records::TUnitKind* Kind = nullptr;
     // READ DEVICE: the words the record read returned. PROGRAM DEVICE: the record sent.
     std::vector<std::uint16_t> Words{};
-    // The prompt that told the outcome; empty when none did.
+    // What told the outcome; empty when nothing did.
     std::string Message{};
+    // Whether a prompt showed the message; the steps a driver asks for show none.
+    bool Prompted = false;
+};
+
+// A step a driver of the window asked an action to take ended the action: how, and why
+// in a few words.
+struct TStepProblem {
+    TDeviceOutcome Outcome;
+    std::string Message;
 };
 
 enum class TFileOutcome {

@@ -10,7 +10,7 @@
 #include "link/ChipLibrary.h"
 #include "link/Connection.h"
 #include "link/Transports.h"
-#include "records/SettingsRecords.h"
+#include "records/UnitKind.h"
 #include "ui/Buttons.h"
 #include "ui/Prompt.h"
 #include "ui/Services.h"
@@ -28,7 +28,7 @@ struct TPrompterHolder {
     ui::TPrompter FormPrompter;
 };
 
-class TMajorForm : private TPrompterHolder, public editor::TSettingsEditor {
+class TMajorForm : private TPrompterHolder, public editor::TSettingsEditor, public records::TUnitMemory {
 public:
     TMajorForm(ui::TServices& services, devlink::IChipLibrary& library, std::string executablePath);
 
@@ -48,11 +48,10 @@ public:
     // foreign chip closes the window once its prompt is answered.
     TDeviceResult DetectDevice();
     TDeviceResult ReadDeviceButtonClick();
-    TDeviceResult ProgramDeviceButtonClick();
+    TDeviceResult ProgramDeviceButtonClick() { return ProgramDevice({}); }
+    // PROGRAM DEVICE as a driver of the window asks for it (TProgramRequest).
+    TDeviceResult ProgramDevice(const TProgramRequest& request);
     TDeviceResult RestartButtonClick();
-    // The chip check and the unit's identity on a connection of its own, with nothing
-    // read or written beyond it: what a driver of the window asks before choosing pages.
-    TDeviceResult IdentifyUnit();
 
     // Appends one time-stamped line to the activity log.
     void AddLogLine(const std::string& text);
@@ -79,8 +78,6 @@ public:
     ui::TButton ReadDeviceButton{"ReadDeviceButton"};
     ui::TButton ProgramDeviceButton{"ProgramDeviceButton"};
     ui::TButton RestartButton{"RestartButton"};
-    ui::TLabel HSSwVersionLabel{"HSSwVersionLabel"};
-    ui::TLabel GWSwVersionLabel{"GWSwVersionLabel"};
     ui::TLabel Label1{"Label1"};
     ui::TLabel Label2{"Label2"};
     ui::TTimer Timer1{"Timer1"};
@@ -103,11 +100,6 @@ public:
     devlink::TTransportTable Transports;
     devlink::TConnection Connection;
     TActivityLog ActivityLog;
-    // Working copies of the records last read or built.
-    records::hs_xsettings_t HSRecord{};
-    records::gw_xsettings_t GWRecord{};
-    // The edition code of the last gateway identified.
-    std::uint16_t GatewayEdition = 0;
 
 protected:
     ui::TServices& Services;

@@ -3,9 +3,6 @@
 
 #include "app/UnitIdentification.h"
 #include "app/UserActions.h"
-#include "editor/SettingsTables.h"
-#include "records/GatewayRecord.h"
-#include "records/HandsetRecord.h"
 #include "records/KeyTransfer.h"
 
 namespace app {
@@ -13,56 +10,51 @@ namespace {
 
 using records::TRecordWords;
 using records::TUnitIdentity;
+using records::TUnitKind;
 
-void ApplyEdition(editor::TSettingsEditor& settings, bool ardex) {
-    if (ardex)
+// The edition always comes from the unit, whatever the editor had selected.
+TRecordWords BuildRecord(TDeviceContext& context, const TUnitKind& kind, const TUnitIdentity& unit) {
+    editor::TSettingsEditor& settings = context.Editor;
+    records::RememberEdition(kind, unit, context.Units);
+    if (unit.Ardex())
         settings.ApplyArdexEdition();
     else
         settings.ApplyKestoEdition();
+    ShowVersion(context, kind, unit);
+    records::DropFeaturesTheEditionLacks(kind, unit, context.Units, settings, true);
+    return kind.BuildRecord(settings, context.Units);
 }
 
-TRecordWords BuildHandsetRecord(TDeviceContext& context, const TUnitIdentity& unit) {
-    ApplyEdition(context.Editor, unit.Ardex());
-    ShowVersion(context, records::kHandsetKind, unit);
-    context.HSRecord = records::MapSettingsToHSRecord(context.Editor);
-    return records::ToWords(context.HSRecord);
+const TUnitKind& KindToWrite(const TDeviceContext& context, const TUnitIdentity& unit, bool followUnit) {
+    const TUnitKind* unitKind = followUnit ? records::KindOfType(unit.Type) : nullptr;
+    return unitKind != nullptr ? *unitKind : records::KindOnShow(context.Editor);
 }
 
-TRecordWords BuildGatewayRecord(TDeviceContext& context, const TUnitIdentity& unit) {
-    editor::TSettingsEditor& settings = context.Editor;
-    context.GatewayEdition = unit.Edition;
-    ApplyEdition(settings, unit.Ardex());
-    ShowVersion(context, records::kGatewayKind, unit);
-    if (context.GatewayEdition != records::kArdexEdition) {
-        for (const editor::TEditionTick& tick : editor::EditionTicks()) {
-            if (!tick.KestoGatewayLacks) continue;
-            (settings.*tick.Box).Enabled = false;
-            (settings.*tick.Box).SetChecked(false);
-        }
-    }
-    // Every unit's Radio PTT line is wired the same, whatever the editor showed.
-    settings.FixRadioPTTLine();
-    context.GWRecord = records::MapSettingsToGWRecord(settings);
-    return records::ToWords(context.GWRecord);
-}
-
-TDeviceResult ProgramUnit(TDeviceContext& context) {
+TDeviceResult ProgramUnit(TDeviceContext& context, const TProgramRequest& request) {
     TDeviceResult result = ReadUnitIdentity(context);
     if (result.Outcome != TDeviceOutcome::Succeeded) return result;
     const TUnitIdentity unit = *result.Unit;
-    const records::TUnitKind& kind = KindOnShow(context.Editor);
+    const TUnitKind& kind = KindToWrite(context, unit, request.FollowUnit);
     if (unit.Type != kind.Type) {
         result.Refusal = TRefusal::OtherKind;
         return ShowFailure(context, std::move(result), TDeviceOutcome::Refused, kind.ProgramMismatch);
     }
-    const TRecordWords words =
-        &kind == &records::kHandsetKind ? BuildHandsetRecord(context, unit) : BuildGatewayRecord(context, unit);
     result.Kind = &kind;
+    if (request.BeforeWrite) {
+        const records::TKeyRead record = records::ReadKey(context.Connection, kind.RecordKey);
+        if (auto problem = request.BeforeWrite(result, record)) return EndWith(std::move(result), std::move(*problem));
+    }
+    const TRecordWords words = BuildRecord(context, kind, unit);
     result.Words.assign(words.begin(), words.end());
     context.Log.AddLogLine(records::WordsLine("Write - ", words));
     if (context.Connection.WritePSKey(kind.RecordKey, words.data(), records::kRecordWords) != 1)
         return ShowFailure(context, std::move(result), TDeviceOutcome::WriteFailed, kind.WriteFailure);
+    if (request.AfterWrite) {
+        const records::TKeyRead readBack = records::ReadKey(context.Connection, kind.RecordKey);
+        if (auto problem = request.AfterWrite(words, readBack)) return EndWith(std::move(result), std::move(*problem));
+    }
     result.Message = kind.WriteSuccess;
+    result.Prompted = true;
     const int answer = context.Prompter.ShowPrompt(kind.WriteSuccess, "NOTE", ui::mtInformation,
                                                    ui::ButtonSet({ui::bkYes, ui::bkNo}), 2);
     if (answer == ui::mrYes) context.Connection.Restart();
@@ -73,11 +65,11 @@ TDeviceResult ProgramUnit(TDeviceContext& context) {
 
 // The restart question is answered while the connection is still open, since the
 // restart goes over it; the connection is closed on every path.
-TDeviceResult ProgramDevice(TDeviceContext& context) {
-    TDeviceResult detected = DetectDevice(context);
+TDeviceResult ProgramDevice(TDeviceContext& context, const TProgramRequest& request) {
+    TDeviceResult detected = request.CheckedChip ? JudgeChip(context, *request.CheckedChip) : DetectDevice(context);
     if (detected.Outcome != TDeviceOutcome::Succeeded) return detected;
     context.Connection.OpenConnection();
-    TDeviceResult result = ProgramUnit(context);
+    TDeviceResult result = ProgramUnit(context, request);
     context.Connection.CloseConnection();
     return result;
 }

@@ -14,38 +14,26 @@ TDeviceResult ReadUnitIdentity(TDeviceContext& context) {
     return identified;
 }
 
-TDeviceResult IdentifyUnit(TDeviceContext& context) {
-    TDeviceResult detected = DetectDevice(context);
-    if (detected.Outcome != TDeviceOutcome::Succeeded) return detected;
-    context.Connection.OpenConnection();
-    TDeviceResult identified = ReadUnitIdentity(context);
-    context.Connection.CloseConnection();
-    return identified;
-}
-
-const records::TUnitKind& KindOnShow(const editor::TSettingsEditor& settings) {
-    return settings.MasterPageControl.ActivePage() == &settings.HandsetTabSheet ? records::kHandsetKind
-                                                                                : records::kGatewayKind;
-}
-
-ui::TTabSheet* PagesOfUnit(editor::TSettingsEditor& settings, const records::TUnitIdentity& unit) {
-    if (unit.Type == records::kHandsetType) return &settings.HandsetTabSheet;
-    if (unit.Type == records::kGatewayType) return &settings.CradleTabSheet;
-    return nullptr;
-}
-
 void ShowVersion(TDeviceContext& context, const records::TUnitKind& kind, const records::TUnitIdentity& unit) {
     const std::string text = records::VersionText(kind, unit);
-    const bool handset = &kind == &records::kHandsetKind;
     context.Log.AddLogLine(text);
-    (handset ? context.HSSwVersionLabel : context.GWSwVersionLabel).Caption = text;
-    (handset ? context.GWSwVersionLabel : context.HSSwVersionLabel).Caption.clear();
+    context.Units.HSSwVersionLabel.Caption.clear();
+    context.Units.GWSwVersionLabel.Caption.clear();
+    (context.Units.*kind.VersionLabel).Caption = text;
 }
 
 TDeviceResult ShowFailure(TDeviceContext& context, TDeviceResult result, TDeviceOutcome outcome, std::string message) {
     context.Prompter.ShowError(message);
     result.Outcome = outcome;
     result.Message = std::move(message);
+    result.Prompted = true;
+    return result;
+}
+
+TDeviceResult EndWith(TDeviceResult result, TStepProblem problem) {
+    result.Outcome = problem.Outcome;
+    result.Message = std::move(problem.Message);
+    result.Prompted = false;
     return result;
 }
 

@@ -3,8 +3,14 @@
 // it did. A device action opens its own connection and closes it before it returns; a
 // file action opens its file and closes it likewise.
 
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
 #include "app/ActionContext.h"
 #include "app/ActionResult.h"
+#include "records/KeyTransfer.h"
 
 namespace app {
 
@@ -12,9 +18,34 @@ namespace app {
 // chip answered, else NoUnit or ForeignChip after the prompt that says so. The caller
 // ends the program after a foreign chip.
 TDeviceResult DetectDevice(TDeviceContext& context);
+// The second half of the chip check, on a chip name already read from an open link.
+TDeviceResult JudgeChip(TDeviceContext& context, std::string chipName);
 
 TDeviceResult ReadDevice(TDeviceContext& context);
-TDeviceResult ProgramDevice(TDeviceContext& context);
+
+// How PROGRAM DEVICE runs. The window's button runs it with none of this: the kind of
+// the pages on show, a chip check of its own, nothing read beyond the identification. A
+// driver of the window may ask for more, all of it on the action's one connection.
+struct TProgramRequest {
+    // Write the record of the unit's own kind, as READ DEVICE follows the unit; a unit of
+    // neither kind is still refused with the message of the pages on show.
+    bool FollowUnit = false;
+    // The chip name read when a look at the link found the unit: that look was the chip
+    // check, and none is made again.
+    std::optional<std::string> CheckedChip{};
+    // Reads the unit's record before the write and hands it over; the write goes ahead
+    // only when no problem comes back.
+    std::function<std::optional<TStepProblem>(const TDeviceResult& identified, const records::TKeyRead& record)>
+        BeforeWrite{};
+    // Reads the record back after a good write and hands it over with the words written,
+    // before the restart question; a problem ends the action without the question, so a
+    // unit is never restarted with a record that is not right.
+    std::function<std::optional<TStepProblem>(std::span<const std::uint16_t> written,
+                                              const records::TKeyRead& readBack)>
+        AfterWrite{};
+};
+
+TDeviceResult ProgramDevice(TDeviceContext& context, const TProgramRequest& request = {});
 // Sends the restart unchecked and shows nothing; Succeeded when the link opened.
 TDeviceResult RestartDevice(TDeviceContext& context);
 

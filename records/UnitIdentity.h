@@ -1,7 +1,6 @@
 #pragma once
-// What the attached unit is: the PS keys that tell it, the unit kinds this programmer
-// serves with their record keys and messages, the version text, and the refusals of
-// units it does not serve.
+// What the attached unit is: the PS keys that tell it, its identity, and the refusals of
+// units this programmer does not serve (the kinds it serves are in UnitKind.h).
 
 #include <cstdint>
 #include <string>
@@ -33,26 +32,6 @@ struct TUnitIdentity {
 };
 
 TUnitIdentity IdentityOf(std::uint16_t unitTypeWord, std::uint16_t versionWord);
-
-// A unit kind this programmer serves, with the record key that holds its settings and
-// every message the device workflows give about it.
-struct TUnitKind {
-    std::uint16_t Type;
-    const char* VersionPrefix;
-    std::uint16_t RecordKey;
-    const char* ReadSuccess;
-    const char* ReadFailure;
-    const char* ReadMismatch;
-    const char* ProgramMismatch;
-    const char* WriteSuccess;  // a question: restart the unit?
-    const char* WriteFailure;
-};
-
-extern const TUnitKind kHandsetKind;
-extern const TUnitKind kGatewayKind;
-
-// "HS: V2.05 Ardex": each 4-bit digit in decimal, the top one of the word dropped.
-std::string VersionText(const TUnitKind& kind, const TUnitIdentity& unit);
 
 // A unit of the newer series, which another programmer serves.
 bool OfNewerSeries(std::uint16_t type);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <sstream>
 #include <system_error>
 #include <vector>
@@ -91,14 +92,93 @@ std::string CounterOptions(const TSimCounters& counters) {
            " restarts=" + std::to_string(counters.Restarts);
 }
 
+// One entry line being read: its tokens (the entry word first) and its NAME=VALUE
+// options, which each reader takes out one by one until none may be left.
+class TEntryLine {
+public:
+    TEntryLine(const std::vector<std::string>& tokens, std::string& error) : Tokens(tokens), error_(error) {}
+
+    std::size_t Arguments() const { return Tokens.size() - 1; }
+
+    bool Fail(const std::string& message) {
+        error_ = message;
+        return false;
+    }
+    bool Number(const std::string& text, std::uint32_t max, std::uint32_t& out) {
+        const auto value = ParseNumber(text, max);
+        if (!value) return Fail("bad number '" + text + "'");
+        out = *value;
+        return true;
+    }
+    // The tokens from `from` on as NAME=VALUE options.
+    bool Options(std::size_t from) {
+        for (std::size_t i = from; i < Tokens.size(); ++i) {
+            const std::size_t equals = Tokens[i].find('=');
+            if (equals == std::string::npos || equals == 0)
+                return Fail("expected NAME=VALUE, found '" + Tokens[i] + "'");
+            options_[Tokens[i].substr(0, equals)] = Tokens[i].substr(equals + 1);
+        }
+        return true;
+    }
+    bool Has(const char* name) const { return options_.count(name) != 0; }
+    // The option's number into `out`, which keeps its value when the option is not given.
+    bool Option(const char* name, std::uint32_t max, std::uint32_t& out) {
+        const auto found = options_.find(name);
+        if (found == options_.end()) return true;
+        const bool ok = Number(found->second, max, out);
+        options_.erase(found);
+        return ok;
+    }
+    bool NoOtherOptions() { return options_.empty() || Fail("unknown option '" + options_.begin()->first + "'"); }
+    bool CounterOptions(TSimCounters& counters) {
+        return Option("opens", 0xFFFFFFFF, counters.Opens) && Option("closes", 0xFFFFFFFF, counters.Closes) &&
+               Option("reads", 0xFFFFFFFF, counters.Reads) && Option("writes", 0xFFFFFFFF, counters.Writes) &&
+               Option("restarts", 0xFFFFFFFF, counters.Restarts);
+    }
+
+    const std::vector<std::string>& Tokens;
+
+private:
+    std::string& error_;
+    std::map<std::string, std::string> options_;
+};
+
 class TLineParser {
 public:
-    TLineParser(TSimBench& bench) : bench_(bench) {}
+    explicit TLineParser(TSimBench& bench) : bench_(bench) {}
 
     bool Line(const std::vector<std::string>& tokens, std::string& error);
     void Finish();
 
 private:
+    using TReader = bool (TLineParser::*)(TEntryLine& line);
+    struct TEntry {
+        std::string_view Word;
+        TReader Read;
+    };
+
+    // The entry words of a state file and the reader of each.
+    static std::span<const TEntry> Entries() {
+        static constexpr TEntry kEntries[] = {
+            {"format", &TLineParser::Format},
+            {"transport", &TLineParser::Transport},
+            {"unit", &TLineParser::UnitKind},
+            {"chip", &TLineParser::Chip},
+            {"restarts", &TLineParser::Restarts},
+            {"latency", &TLineParser::Latency},
+            {"key", &TLineParser::Key},
+            {"fail", &TLineParser::Fault},
+            {"read-length", &TLineParser::ReadLength},
+            {"engine-version", &TLineParser::EngineVersion},
+            {"spi-ports", &TLineParser::SpiPorts},
+            {"counters", &TLineParser::Counters},
+            {"last-open", &TLineParser::LastOpen},
+            {"handles", &TLineParser::Handles},
+            {"connection", &TLineParser::Connection},
+        };
+        return kEntries;
+    }
+
     // The unit the unit entries change: the one of the latest transport line, or before
     // any, the one unit of a format 1 file.
     TSimUnit& Unit() {
@@ -107,12 +187,148 @@ private:
         return oneUnit_;
     }
 
-    bool Fail(std::string& error, const std::string& message) {
-        error = message;
-        return false;
+    bool Format(TEntryLine& line) {
+        std::uint32_t version = 0;
+        if (line.Arguments() != 1 || !line.Number(line.Tokens[1], 0xFFFF, version))
+            return line.Fail("expected: format 1");
+        if (version != 1 && version != kFormatVersion)
+            return line.Fail("format " + line.Tokens[1] + " is not supported");
+        return true;
     }
-    bool Options(const std::vector<std::string>& tokens, std::size_t from, std::map<std::string, std::string>& options,
-                 std::string& error);
+
+    bool Transport(TEntryLine& line) {
+        if (line.Arguments() < 1) return line.Fail("expected: transport \"NAME\" generation=N opens=N ...");
+        if (oneUnitFile_) return line.Fail("a transport line after the unit entries of a one-unit file");
+        TSimTransport& place = bench_.Transport(line.Tokens[1]);
+        transport_ = line.Tokens[1];
+        return line.Options(2) && line.Option("generation", 0xFFFFFFFF, place.Generation) &&
+               line.CounterOptions(place.Counters) && line.NoOtherOptions();
+    }
+
+    bool UnitKind(TEntryLine& line) {
+        const auto kind = line.Arguments() == 1 ? ParseKind(line.Tokens[1]) : std::nullopt;
+        if (!kind) return line.Fail("expected: unit handset|gateway|tavin|unknown|none");
+        Unit().SetKind(*kind);
+        return true;
+    }
+
+    bool Chip(TEntryLine& line) {
+        if (line.Arguments() != 1) return line.Fail("expected: chip \"NAME\"");
+        Unit().SetChipName(line.Tokens[1]);
+        return true;
+    }
+
+    bool Restarts(TEntryLine& line) {
+        std::uint32_t count = 0;
+        if (line.Arguments() != 1 || !line.Number(line.Tokens[1], 0xFFFFFFFF, count))
+            return line.Fail("expected: restarts N");
+        Unit().SetRestarts(count);
+        return true;
+    }
+
+    bool Latency(TEntryLine& line) {
+        if (line.Arguments() != 1 || !line.Number(line.Tokens[1], 0xFFFFFFFF, bench_.LatencyMs))
+            return line.Fail("expected: latency MS");
+        return true;
+    }
+
+    bool Key(TEntryLine& line) {
+        std::uint32_t key = 0;
+        if (line.Arguments() < 1 || !line.Number(line.Tokens[1], 0xFFFF, key))
+            return line.Fail("expected: key 0xKEY WORD...");
+        std::vector<std::uint16_t> words;
+        for (std::size_t i = 2; i < line.Tokens.size(); ++i) {
+            const std::string& text = line.Tokens[i];
+            const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+            const auto word = ParseNumber(prefixed ? text : "0x" + text, 0xFFFF);
+            if (!word) return line.Fail("bad word '" + text + "' (4 hex digits expected)");
+            words.push_back(static_cast<std::uint16_t>(*word));
+        }
+        Unit().SetKey(static_cast<std::uint16_t>(key), std::move(words));
+        return true;
+    }
+
+    // The key=0xKEY option of a fault, taken from the tokens after `from`.
+    static bool FaultKey(TEntryLine& line, std::size_t from, std::optional<std::uint16_t>& key) {
+        std::uint32_t value = 0;
+        if (!line.Options(from)) return false;
+        const bool keyed = line.Has("key");
+        if (!line.Option("key", 0xFFFF, value) || !line.NoOtherOptions()) return false;
+        if (keyed) key = static_cast<std::uint16_t>(value);
+        return true;
+    }
+
+    bool Fault(TEntryLine& line) {
+        const auto call = line.Arguments() >= 1 ? ParseCall(line.Tokens[1]) : std::nullopt;
+        std::uint32_t count = 0;
+        if (!call || line.Arguments() < 2 || !line.Number(line.Tokens[2], 0xFFFFFFFF, count))
+            return line.Fail("expected: fail open|read|write N [key=0xKEY]");
+        std::optional<std::uint16_t> key;
+        if (!FaultKey(line, 3, key)) return false;
+        if (*call == TSimCall::Open && key) return line.Fail("an open fault has no key");
+        bench_.Faults.FailNext(*call, count, key);
+        return true;
+    }
+
+    bool ReadLength(TEntryLine& line) {
+        std::uint32_t length = 0;
+        if (line.Arguments() < 1 || !line.Number(line.Tokens[1], 0xFFFF, length))
+            return line.Fail("expected: read-length N [key=0xKEY]");
+        std::optional<std::uint16_t> key;
+        if (!FaultKey(line, 2, key)) return false;
+        bench_.Faults.MisreportNextRead(static_cast<std::uint16_t>(length), key);
+        return true;
+    }
+
+    bool EngineVersion(TEntryLine& line) {
+        if (line.Arguments() != 1) return line.Fail("expected: engine-version \"TEXT\"");
+        bench_.EngineVersion = line.Tokens[1];
+        return true;
+    }
+
+    bool SpiPorts(TEntryLine& line) {
+        if (line.Arguments() < 2)
+            return line.Fail("expected: spi-ports \"NAMES\" \"TRANSPORTS\" [result=N] [need=N] [pending=0|1]");
+        std::uint32_t result = 0;
+        std::uint32_t need = 0;
+        std::uint32_t pending = 0;
+        if (!line.Options(3) || !line.Option("result", 0xFFFFFFFF, result) || !line.Option("need", 0xFFFF, need) ||
+            !line.Option("pending", 1, pending) || !line.NoOtherOptions())
+            return false;
+        bench_.SetSpiListing(
+            {line.Tokens[1], line.Tokens[2], static_cast<std::int32_t>(result), static_cast<std::uint16_t>(need)});
+        bench_.SetSpiNeedPending(pending != 0);
+        return true;
+    }
+
+    bool Counters(TEntryLine& line) {
+        return line.Options(1) && line.CounterOptions(bench_.Counters) && line.NoOtherOptions();
+    }
+
+    bool LastOpen(TEntryLine& line) {
+        if (line.Arguments() != 2 || (line.Tokens[1] != "transport" && line.Tokens[1] != "spi"))
+            return line.Fail("expected: last-open transport|spi \"TEXT\"");
+        bench_.LastOpen =
+            TSimOpenRequest{line.Tokens[1] == "spi" ? TSimOpenKind::Spi : TSimOpenKind::Transport, line.Tokens[2]};
+        return true;
+    }
+
+    bool Handles(TEntryLine& line) {
+        return line.Options(1) && line.Option("next", 0xFFFFFFFF, nextHandle_) &&
+               line.Option("generation", 0xFFFFFFFF, generation_) && line.NoOtherOptions();
+    }
+
+    bool Connection(TEntryLine& line) {
+        std::uint32_t handle = 0;
+        std::uint32_t generation = 0;
+        if (line.Arguments() < 1 || !line.Number(line.Tokens[1], 0xFFFFFFFF, handle) || handle == 0)
+            return line.Fail("expected: connection HANDLE generation=N");
+        if (!line.Options(2) || !line.Option("generation", 0xFFFFFFFF, generation) || !line.NoOtherOptions())
+            return false;
+        connections_[handle] = {transport_.value_or(""), generation};
+        if (!transport_) onFirstTransport_.push_back(handle);
+        return true;
+    }
 
     TSimBench& bench_;
     std::optional<std::string> transport_;
@@ -131,173 +347,11 @@ void TLineParser::Finish() {
     bench_.RestoreConnections(nextHandle_, generation_, connections_);
 }
 
-bool TLineParser::Options(const std::vector<std::string>& tokens, std::size_t from,
-                          std::map<std::string, std::string>& options, std::string& error) {
-    for (std::size_t i = from; i < tokens.size(); ++i) {
-        const std::size_t equals = tokens[i].find('=');
-        if (equals == std::string::npos || equals == 0) {
-            return Fail(error, "expected NAME=VALUE, found '" + tokens[i] + "'");
-        }
-        options[tokens[i].substr(0, equals)] = tokens[i].substr(equals + 1);
-    }
-    return true;
-}
-
 bool TLineParser::Line(const std::vector<std::string>& tokens, std::string& error) {
-    const std::string& what = tokens[0];
-    const std::size_t args = tokens.size() - 1;
-    std::map<std::string, std::string> options;
-    auto number = [&](const std::string& text, std::uint32_t max, std::uint32_t& out) {
-        const auto value = ParseNumber(text, max);
-        if (!value) {
-            error = "bad number '" + text + "'";
-            return false;
-        }
-        out = *value;
-        return true;
-    };
-    auto option = [&](const char* name, std::uint32_t max, std::uint32_t& out) {
-        const auto found = options.find(name);
-        if (found == options.end()) return true;
-        const bool ok = number(found->second, max, out);
-        options.erase(found);
-        return ok;
-    };
-    auto noOtherOptions = [&]() {
-        if (options.empty()) return true;
-        return Fail(error, "unknown option '" + options.begin()->first + "'");
-    };
-
-    if (what == "format") {
-        std::uint32_t version = 0;
-        if (args != 1 || !number(tokens[1], 0xFFFF, version)) return Fail(error, "expected: format 1");
-        if (version != 1 && version != kFormatVersion) return Fail(error, "format " + tokens[1] + " is not supported");
-        return true;
-    }
-    if (what == "transport") {
-        if (args < 1) return Fail(error, "expected: transport \"NAME\" generation=N opens=N ...");
-        if (oneUnitFile_) return Fail(error, "a transport line after the unit entries of a one-unit file");
-        TSimTransport& place = bench_.Transport(tokens[1]);
-        TSimCounters& counters = place.Counters;
-        transport_ = tokens[1];
-        return Options(tokens, 2, options, error) && option("generation", 0xFFFFFFFF, place.Generation) &&
-               option("opens", 0xFFFFFFFF, counters.Opens) && option("closes", 0xFFFFFFFF, counters.Closes) &&
-               option("reads", 0xFFFFFFFF, counters.Reads) && option("writes", 0xFFFFFFFF, counters.Writes) &&
-               option("restarts", 0xFFFFFFFF, counters.Restarts) && noOtherOptions();
-    }
-    if (what == "unit") {
-        const auto kind = args == 1 ? ParseKind(tokens[1]) : std::nullopt;
-        if (!kind) return Fail(error, "expected: unit handset|gateway|tavin|unknown|none");
-        Unit().SetKind(*kind);
-        return true;
-    }
-    if (what == "chip") {
-        if (args != 1) return Fail(error, "expected: chip \"NAME\"");
-        Unit().SetChipName(tokens[1]);
-        return true;
-    }
-    if (what == "restarts") {
-        std::uint32_t count = 0;
-        if (args != 1 || !number(tokens[1], 0xFFFFFFFF, count)) return Fail(error, "expected: restarts N");
-        Unit().SetRestarts(count);
-        return true;
-    }
-    if (what == "latency") {
-        if (args != 1 || !number(tokens[1], 0xFFFFFFFF, bench_.LatencyMs)) return Fail(error, "expected: latency MS");
-        return true;
-    }
-    if (what == "key") {
-        std::uint32_t key = 0;
-        if (args < 1 || !number(tokens[1], 0xFFFF, key)) return Fail(error, "expected: key 0xKEY WORD...");
-        std::vector<std::uint16_t> words;
-        for (std::size_t i = 2; i < tokens.size(); ++i) {
-            const std::string& text = tokens[i];
-            const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-            const auto word = ParseNumber(prefixed ? text : "0x" + text, 0xFFFF);
-            if (!word) return Fail(error, "bad word '" + text + "' (4 hex digits expected)");
-            words.push_back(static_cast<std::uint16_t>(*word));
-        }
-        Unit().SetKey(static_cast<std::uint16_t>(key), std::move(words));
-        return true;
-    }
-    if (what == "fail" || what == "read-length") {
-        const bool isFail = what == "fail";
-        const std::size_t countAt = isFail ? 2 : 1;
-        const auto call = isFail && args >= 1 ? ParseCall(tokens[1]) : std::optional(TSimCall::Read);
-        std::uint32_t count = 0;
-        std::uint32_t key = 0;
-        if (!call || tokens.size() <= countAt || !number(tokens[countAt], isFail ? 0xFFFFFFFF : 0xFFFF, count)) {
-            return Fail(
-                error, isFail ? "expected: fail open|read|write N [key=0xKEY]" : "expected: read-length N [key=0xKEY]");
-        }
-        if (!Options(tokens, countAt + 1, options, error)) return false;
-        const bool keyed = options.count("key") != 0;
-        if (!option("key", 0xFFFF, key) || !noOtherOptions()) return false;
-        const auto forKey = keyed ? std::optional(static_cast<std::uint16_t>(key)) : std::nullopt;
-        if (isFail) {
-            if (*call == TSimCall::Open && forKey) return Fail(error, "an open fault has no key");
-            bench_.Faults.FailNext(*call, count, forKey);
-        } else {
-            bench_.Faults.MisreportNextRead(static_cast<std::uint16_t>(count), forKey);
-        }
-        return true;
-    }
-    if (what == "engine-version") {
-        if (args != 1) return Fail(error, "expected: engine-version \"TEXT\"");
-        bench_.EngineVersion = tokens[1];
-        return true;
-    }
-    if (what == "spi-ports") {
-        if (args < 2)
-            return Fail(error, "expected: spi-ports \"NAMES\" \"TRANSPORTS\" [result=N] [need=N] [pending=0|1]");
-        TSimSpiListing listing{tokens[1], tokens[2], 0, 0};
-        std::uint32_t result = 0;
-        std::uint32_t need = 0;
-        std::uint32_t pending = 0;
-        if (!Options(tokens, 3, options, error)) return false;
-        if (!option("result", 0xFFFFFFFF, result) || !option("need", 0xFFFF, need) || !option("pending", 1, pending) ||
-            !noOtherOptions()) {
-            return false;
-        }
-        listing.Result = static_cast<std::int32_t>(result);
-        listing.Need = static_cast<std::uint16_t>(need);
-        bench_.SetSpiListing(listing);
-        bench_.SetSpiNeedPending(pending != 0);
-        return true;
-    }
-    if (what == "counters") {
-        if (!Options(tokens, 1, options, error)) return false;
-        TSimCounters& counters = bench_.Counters;
-        return option("opens", 0xFFFFFFFF, counters.Opens) && option("closes", 0xFFFFFFFF, counters.Closes) &&
-               option("reads", 0xFFFFFFFF, counters.Reads) && option("writes", 0xFFFFFFFF, counters.Writes) &&
-               option("restarts", 0xFFFFFFFF, counters.Restarts) && noOtherOptions();
-    }
-    if (what == "last-open") {
-        if (args != 2 || (tokens[1] != "transport" && tokens[1] != "spi")) {
-            return Fail(error, "expected: last-open transport|spi \"TEXT\"");
-        }
-        bench_.LastOpen = TSimOpenRequest{tokens[1] == "spi" ? TSimOpenKind::Spi : TSimOpenKind::Transport, tokens[2]};
-        return true;
-    }
-    if (what == "handles") {
-        if (!Options(tokens, 1, options, error)) return false;
-        return option("next", 0xFFFFFFFF, nextHandle_) && option("generation", 0xFFFFFFFF, generation_) &&
-               noOtherOptions();
-    }
-    if (what == "connection") {
-        std::uint32_t handle = 0;
-        std::uint32_t generation = 0;
-        if (args < 1 || !number(tokens[1], 0xFFFFFFFF, handle) || handle == 0) {
-            return Fail(error, "expected: connection HANDLE generation=N");
-        }
-        if (!Options(tokens, 2, options, error) || !option("generation", 0xFFFFFFFF, generation) || !noOtherOptions()) {
-            return false;
-        }
-        connections_[handle] = {transport_.value_or(""), generation};
-        if (!transport_) onFirstTransport_.push_back(handle);
-        return true;
-    }
-    return Fail(error, "unknown entry '" + what + "'");
+    TEntryLine line(tokens, error);
+    for (const TEntry& entry : Entries())
+        if (entry.Word == tokens[0]) return (this->*entry.Read)(line);
+    return line.Fail("unknown entry '" + tokens[0] + "'");
 }
 
 }  // namespace

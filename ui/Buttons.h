@@ -34,6 +34,7 @@ public:
         checked_ = checked;
         if (OnClick) OnClick();
     }
+    std::optional<std::string> ShownValue() const override { return checked_ ? "1" : "0"; }
     void UserClick() { SetChecked(!checked_); }
 
 private:
@@ -51,6 +52,7 @@ public:
     static void Group(const std::vector<TRadioButton*>& buttons) {
         for (TRadioButton* b : buttons) b->peers_ = buttons;
     }
+    std::optional<std::string> ShownValue() const override { return checked_ ? "1" : "0"; }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked) {
         if (checked == checked_) return;

@@ -21,6 +21,7 @@ public:
     // The text the list shows: its selected item, or what it was given when nothing is
     // selected (empty once a selection has been cleared).
     const std::string& Text() const { return text_; }
+    std::optional<std::string> ShownValue() const override { return text_; }
 
     void Clear() {
         items_.clear();

@@ -3,6 +3,7 @@
 // program's rules rely on; renderers draw them and feed user events back through the
 // User* methods, and hold no behaviour of their own.
 
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -31,6 +32,11 @@ public:
         Parent = parent;
         Bounds = bounds;
     }
+    // The value the control shows, as one text: a tick box or radio button "1" or "0", a
+    // list its selected item, a spin its position, a label its caption, a text box its
+    // text; none for a control that shows no value (buttons, frames, pages, the log).
+    virtual std::optional<std::string> ShownValue() const { return std::nullopt; }
+
     // A control the user can reach: enabled and shown, and so is every parent.
     bool Reachable() const {
         for (const TControl* c = this; c != nullptr; c = c->Parent)

@@ -14,6 +14,7 @@ class TLabel : public TControl {
 public:
     using TControl::TControl;
     std::string Caption;
+    std::optional<std::string> ShownValue() const override { return Caption; }
 };
 
 class TGroupBox : public TControl {
@@ -28,6 +29,7 @@ class TStaticText : public TControl {
 public:
     using TControl::TControl;
     const std::string& Text() const { return text_; }
+    std::optional<std::string> ShownValue() const override { return text_; }
     void SetText(std::string text) {
         text_ = std::move(text);
         if (OnTextWritten) OnTextWritten();

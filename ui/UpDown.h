@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "ui/Control.h"
 #include "ui/Text.h"
@@ -31,6 +32,7 @@ public:
     TStaticText* AssociatedBox() const { return box_; }
 
     std::int16_t Position() const { return position_; }
+    std::optional<std::string> ShownValue() const override { return std::to_string(position_); }
     void SetPosition(int position);
     // An arrow click: one step up or down, stopping at Min and Max.
     void UserClick(bool up);

@@ -1,5 +1,5 @@
-// `zenta program FILE.wpx`: LOAD FILE, then PROGRAM DEVICE on the attached unit with the
-// page set of its kind; with --count, a production run over many units.
+// `zenta program FILE.wpx`: LOAD FILE, then PROGRAM DEVICE on the attached unit for its
+// own kind; with --count, a production run over many units.
 
 #include <charconv>
 #include <iostream>
@@ -19,11 +19,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: zenta program [--restart] [--verify] [--transport T] [--backup DIR] FILE.wpx\n"
     "       zenta program [--restart] --count N [--transport T]... [--backup DIR] [--log RECORD] FILE.wpx\n"
-    "Loads the settings file into the window (LOAD FILE), switches to the pages of the\n"
-    "attached unit's kind and runs PROGRAM DEVICE. The window's prompts become messages\n"
-    "on standard error; --restart answers its restart question with Yes. --verify reads\n"
-    "the record back and compares it word by word with what was written (a restart then\n"
-    "follows a good read-back). Nothing is written unless the whole file was read.\n"
+    "Loads the settings file into the window (LOAD FILE) and runs PROGRAM DEVICE for the\n"
+    "attached unit's kind. The window's prompts become messages on standard error;\n"
+    "--restart answers its restart question with Yes. --verify reads the record back on\n"
+    "the same connection and compares it word by word with what was written (the restart\n"
+    "question follows a good read-back). Nothing is written unless the whole file was read.\n"
     "--count N is a production run: the file is checked once (as zenta check does, and\n"
     "refused when anything is found); then for each of N units the run waits for it to\n"
     "appear on the link, programs and verifies it, prints one line (time, number, kind,\n"
@@ -31,7 +31,7 @@ constexpr const char* kUsage =
     "run; Ctrl-C ends it between units. A summary line ends it. --log RECORD appends one\n"
     "JSON line per unit to the production record RECORD (see zenta log).\n"
     "--transport programs the unit on that transport (see zenta transports). --backup\n"
-    "first reads each unit's settings as READ DEVICE does and saves them in DIR as\n"
+    "first reads each unit's settings, on the same connection, and saves them in DIR as\n"
     "DATE-TIME-ADAPTER-KIND.wpx; a unit whose settings cannot be saved is not programmed.\n"
     "A production run takes --transport more than once, or --transport all, to program on\n"
     "those adapters at the same time, a worker process each; its lines name the adapter.\n"
@@ -50,26 +50,20 @@ int CountOf(const std::string& text) {
 
 int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
                 devlink::IChipLibrary& library, TCommandContext& context) {
-    const TPlatform platform{context.Clock, context.Sleeper, context.Err};
-    if (place.BackupFolder) {
-        const TBackupResult backup = BackUpUnit(library, platform, place.Transport, *place.BackupFolder);
-        if (backup.Outcome != TOutcome::Succeeded)
-            return FinishDeviceCommand("program", backup.Outcome, backup.Message, false, library, context);
-        context.Out << "backup saved to " << backup.Path << '\n';
-    }
-    TCommandSession session(library, platform, true);
-    if (place.Transport) session.ChooseTransport(*place.Transport);
-    if (const auto problem = session.LoadFile(file.CopyPath())) {
-        context.Err << "zenta program: " << file.Path() << ": " << *problem << '\n';
+    const TProgramming programming =
+        ProgramUnit(file, options, place, library, TPlatform{context.Clock, context.Sleeper, context.Err});
+    if (programming.FileProblem) {
+        context.Err << "zenta program: " << file.Path() << ": " << *programming.FileProblem << '\n';
         return kExitFileError;
     }
-    const TUnitResult result = ProgramUnit(session, options);
-    if (result.Outcome == TOutcome::Succeeded) {
+    if (!programming.BackupPath.empty()) context.Out << "backup saved to " << programming.BackupPath << '\n';
+    const app::TDeviceResult& result = programming.Result;
+    if (result.Outcome == app::TDeviceOutcome::Succeeded) {
         const TUnitText unit = DescribeUnit(*result.Unit);
         context.Out << "programmed " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition
                     << (options.Verify ? ", verified" : "") << '\n';
     }
-    return FinishDeviceCommand("program", result.Outcome, result.Message, result.MessageWasPrompt, library, context);
+    return FinishDeviceCommand("program", result, programming.Told, library, context);
 }
 
 }  // namespace

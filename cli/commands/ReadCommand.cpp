@@ -21,12 +21,11 @@ constexpr const char* kUsage =
     "Exit status: 0 read, 2 bad usage, 3 the output file cannot be saved, 4 no unit,\n"
     "5 unit refused, 6 reading the unit failed. See docs/cli.md.\n";
 
+// The settings on the pages of the kind read, and the edition.
 std::vector<TReportedSetting> SettingsOfKind(const app::TMajorForm& form, const records::TUnitKind& kind) {
-    const TSettingOwner owner = &kind == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
     std::vector<TReportedSetting> report;
     for (TShownSetting& shown : ShownSettings(form))
-        if (shown.Owner == owner || shown.Owner == TSettingOwner::Both)
-            report.push_back({std::move(shown), false, {}, {}});
+        if (OfKind(shown, kind)) report.push_back({std::move(shown), false, {}, {}});
     return report;
 }
 
@@ -64,7 +63,7 @@ int RunReadCommand(const TArgs& args, TCommandContext& context) {
         session.ChooseNamedTransport(transport);
         const app::TDeviceResult read = session.ReadDevice();
         if (read.Outcome != app::TDeviceOutcome::Succeeded)
-            return FinishDeviceCommand("read", OutcomeOf(read.Outcome), read.Message, true, *library, context);
+            return FinishDeviceCommand("read", read, read.Prompted, *library, context);
         if (output) {
             if (const auto problem = session.SaveFile(*output)) {
                 context.Err << "zenta read: " << *output << ": " << *problem << '\n';

@@ -28,8 +28,7 @@ int RunRestartCommand(const TArgs& args, TCommandContext& context) {
         session.ChooseNamedTransport(transport);
         const app::TDeviceResult detected = session.DetectDevice();
         if (detected.Outcome != app::TDeviceOutcome::Succeeded)
-            return FinishDeviceCommand("restart", OutcomeOf(detected.Outcome), detected.Message, true, *library,
-                                       context);
+            return FinishDeviceCommand("restart", detected, detected.Prompted, *library, context);
         session.RestartDevice();
         context.Out << "restart sent\n";
         return kExitOk;

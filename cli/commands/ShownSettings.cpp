@@ -22,9 +22,12 @@ struct TView {
     std::string Value;
 };
 
+ui::TTabSheet E::*PageSetOf(TPage page) {
+    return editor::IsGatewayPage(page) ? &E::CradleTabSheet : &E::HandsetTabSheet;
+}
+
 std::string PageText(const E& e, TPage page) {
-    const ui::TTabSheet& top = editor::IsGatewayPage(page) ? e.CradleTabSheet : e.HandsetTabSheet;
-    return top.Caption + " / " + editor::PageCaption(page);
+    return (e.*PageSetOf(page)).Caption + " / " + editor::PageCaption(page);
 }
 
 TView OnPage(const E& e, TPage page, std::string caption, std::string value) {
@@ -90,10 +93,13 @@ TView ViewOf(const E& e, const files::TFileKey& key) { return std::visit(TDescri
 
 TShownSetting ShowSetting(const E& settings, const files::TFileKey& key) {
     TView view = ViewOf(settings, key);
-    TSettingOwner owner = TSettingOwner::Both;
-    if (view.Order != kModelOrder)
-        owner = editor::IsGatewayPage(static_cast<TPage>(view.Order)) ? TSettingOwner::Gateway : TSettingOwner::Handset;
-    return {&key, owner, std::move(view.Page), std::move(view.Caption), std::move(view.Value)};
+    ui::TTabSheet E::*pageSet = nullptr;
+    if (view.Order != kModelOrder) pageSet = PageSetOf(static_cast<TPage>(view.Order));
+    return {&key, pageSet, std::move(view.Page), std::move(view.Caption), std::move(view.Value)};
+}
+
+bool OfKind(const TShownSetting& setting, const records::TUnitKind& kind) {
+    return setting.PageSet == nullptr || setting.PageSet == kind.Pages;
 }
 
 std::vector<TShownSetting> ShownSettings(const E& settings) {

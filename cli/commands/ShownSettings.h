@@ -9,15 +9,14 @@
 
 #include "editor/SettingsEditor.h"
 #include "files/FileKeys.h"
+#include "records/UnitKind.h"
 
 namespace cli {
 
-// Which unit a setting belongs to; the edition belongs to both.
-enum class TSettingOwner { Both, Handset, Gateway };
-
 struct TShownSetting {
     const files::TFileKey* Key = nullptr;
-    TSettingOwner Owner = TSettingOwner::Both;
+    // The page set it stands on; null for the edition, which belongs to both units.
+    ui::TTabSheet editor::TSettingsEditor::*PageSet = nullptr;
     std::string Page;     // "Handset / User Experience", ...; "Model" for the edition
     std::string Caption;  // the label's text; "row: column" in the two grids
     std::string Value;    // item text, volts, "ticked", "Ardex", ...
@@ -27,6 +26,8 @@ struct TShownSetting {
 // order of the window's tabs, in key order within a page.
 std::vector<TShownSetting> ShownSettings(const editor::TSettingsEditor& settings);
 TShownSetting ShowSetting(const editor::TSettingsEditor& settings, const files::TFileKey& key);
+// Whether the setting belongs to a unit of the kind: on its pages, or the edition.
+bool OfKind(const TShownSetting& setting, const records::TUnitKind& kind);
 
 // The file values a setting's control takes unchanged, as its control stands now: 0 and 1
 // for a tick and the edition, the item indices of a list, the range of a spin.

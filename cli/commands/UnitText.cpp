@@ -2,22 +2,19 @@
 
 #include <sstream>
 
+#include "records/UnitKind.h"
+
 namespace cli {
 namespace {
 
 std::string KindName(std::uint16_t type) {
-    switch (type) {
-    case records::kHandsetType: return "handset";
-    case records::kGatewayType: return "gateway";
-    case records::kTavinHandsetType:
-    case records::kTavinGatewayType: return "Tavin unit";
-    default: return "unknown unit";
-    }
+    if (const records::TUnitKind* kind = records::KindOfType(type)) return kind->Name;
+    return records::OfNewerSeries(type) ? "Tavin unit" : "unknown unit";
 }
 
 }  // namespace
 
-// The version text is made the same for both kinds but for its prefix, so the handset's
+// The version text is made the same for every kind but for its prefix, so the handset's
 // serves every unit: "PREFIX: VERSION EDITION".
 TUnitText DescribeUnit(const records::TUnitIdentity& unit) {
     std::istringstream words(records::VersionText(records::kHandsetKind, unit));

@@ -10,7 +10,7 @@
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
-#include "cli/host/UnitProgramming.h"
+#include "cli/host/UnitReplica.h"
 #include "link/UnitCodes.h"
 
 namespace cli {
@@ -34,30 +34,25 @@ std::vector<std::uint16_t> RecordOf(const std::vector<std::uint16_t>& words) {
 }
 
 // What programming the file writes to a unit of this identity, shown as READ DEVICE
-// would show it afterwards: the file is programmed into an in-memory simulated unit of
-// the same unit-type and version words, whose record is then read back.
+// would show it afterwards: the file is programmed into a replica of the unit, whose
+// record is then read back.
 class TProgrammedFile {
 public:
     TProgrammedFile(const TFileSnapshot& file, const records::TUnitIdentity& unit, TCommandContext& context)
-        : session_(library_, TPlatform{context.Clock, context.Sleeper, context.Err}, false) {
-        bench_.AttachUnit(sim::kSimUsbDevice,
-                          sim::TSimUnit::Bare(unit.Type == records::kGatewayKind.Type ? sim::TUnitKind::Gateway
-                                                                                      : sim::TUnitKind::Handset,
-                                              static_cast<std::uint16_t>(unit.Type | unit.Edition), unit.Version));
-        problem_ = session_.LoadFile(file.CopyPath());
+        : replica_(unit, TPlatform{context.Clock, context.Sleeper, context.Err}) {
+        TCommandSession& session = replica_.Session();
+        problem_ = session.LoadFile(file.CopyPath());
         if (problem_) return;
-        ProgramUnit(session_, {});
-        read_ = session_.ReadDevice();
+        session.ProgramDevice({.FollowUnit = true}, false);
+        read_ = session.ReadDevice();
     }
 
     const std::optional<std::string>& Problem() const { return problem_; }
-    const app::TMajorForm& Form() const { return session_.Form(); }
+    const app::TMajorForm& Form() const { return replica_.Session().Form(); }
     const std::vector<std::uint16_t>& Words() const { return read_.Words; }
 
 private:
-    sim::TSimBench bench_ = sim::TSimBench::Empty();
-    sim::TSimLibrary library_{bench_};
-    TCommandSession session_;
+    TUnitReplica replica_;
     std::optional<std::string> problem_;
     app::TDeviceResult read_;
 };
@@ -103,18 +98,16 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
         unit.ChooseNamedTransport(transport);
         const app::TDeviceResult read = unit.ReadDevice();
         if (read.Outcome != app::TDeviceOutcome::Succeeded)
-            return FinishDeviceCommand("verify", OutcomeOf(read.Outcome), read.Message, false, *library, context);
+            return FinishDeviceCommand("verify", read, false, *library, context);
 
         const TProgrammedFile programmed(*file, *read.Unit, context);
         if (programmed.Problem()) {
             context.Err << "zenta verify: " << path << ": " << *programmed.Problem() << '\n';
             return kExitFileError;
         }
-        const TSettingOwner owner =
-            read.Kind == &records::kHandsetKind ? TSettingOwner::Handset : TSettingOwner::Gateway;
+        const records::TUnitKind& kind = *read.Kind;
         const std::vector<TDifference> settings =
-            Differences(unit.Form(), programmed.Form(),
-                        [owner](const TShownSetting& s) { return s.Owner == owner || s.Owner == TSettingOwner::Both; });
+            Differences(unit.Form(), programmed.Form(), [&kind](const TShownSetting& s) { return OfKind(s, kind); });
         // Bits no setting shows still count: the unit must hold the very record.
         const std::vector<TWordDifference> words = WordDifferences(read.Words, programmed.Words());
         const std::string unitText = records::VersionText(*read.Kind, *read.Unit);

@@ -44,7 +44,7 @@ void TSystemSleep::Sleep(unsigned milliseconds) {
 
 int TCommandPrompts::ShowModal(const ui::TPromptWindow& window) {
     const bool question = Offers(window, ui::mrYes) && Offers(window, ui::mrNo);
-    if (echo_) {
+    if (Echo) {
         messages_ << window.Caption << ": " << OneLine(window.Text);
         if (question) messages_ << (AnswerRestart ? " Yes" : " No");
         messages_ << '\n';

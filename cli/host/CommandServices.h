@@ -28,15 +28,15 @@ public:
 // Enter would.
 class TCommandPrompts : public ui::IPromptService {
 public:
-    TCommandPrompts(std::ostream& messages, bool echo) : messages_(messages), echo_(echo) {}
+    TCommandPrompts(std::ostream& messages, bool echo) : Echo(echo), messages_(messages) {}
 
     int ShowModal(const ui::TPromptWindow& window) override;
 
+    bool Echo;
     bool AnswerRestart = false;
 
 private:
     std::ostream& messages_;
-    const bool echo_;
 };
 
 // The command line has no program settings file: the window's start-up check finds

@@ -1,7 +1,5 @@
 #include "cli/host/CommandSession.h"
 
-#include "records/KeyTransfer.h"
-
 namespace cli {
 namespace {
 
@@ -36,23 +34,15 @@ std::optional<std::string> TCommandSession::SaveFile(const std::string& path) {
     return Problem(form_.SaveFileButtonClick());
 }
 
-app::TDeviceResult TCommandSession::ProgramDevice(bool restart) {
+app::TDeviceResult TCommandSession::ProgramDevice(const app::TProgramRequest& request, bool restart) {
     services_.Prompts.AnswerRestart = restart;
-    return form_.ProgramDeviceButtonClick();
+    return form_.ProgramDevice(request);
 }
 
 void TCommandSession::ChooseTransport(const TChosenTransport& chosen) { ApplyTransport(form_.Transports, chosen); }
 
 void TCommandSession::ChooseNamedTransport(const std::optional<std::string>& spec) {
     if (spec) ChooseTransport(ResolveTransport(form_.Transports, *spec));
-}
-
-std::optional<std::vector<std::uint16_t>> TCommandSession::ReadKeyWords(std::uint16_t key) {
-    form_.Connection.OpenConnection();
-    const records::TKeyRead read = records::ReadKey(form_.Connection, key);
-    form_.Connection.CloseConnection();
-    if (!read.Ok) return std::nullopt;
-    return std::vector<std::uint16_t>(read.Words.begin(), read.Words.begin() + read.Length);
 }
 
 }  // namespace cli

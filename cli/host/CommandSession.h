@@ -6,7 +6,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "app/MajorForm.h"
 #include "cli/host/CommandServices.h"
@@ -43,13 +42,13 @@ public:
     // The window's device actions. The restart question of PROGRAM DEVICE is answered by
     // `restart`.
     app::TDeviceResult ReadDevice() { return form_.ReadDeviceButtonClick(); }
-    app::TDeviceResult ProgramDevice(bool restart);
+    app::TDeviceResult ProgramDevice(const app::TProgramRequest& request, bool restart);
     void RestartDevice() { form_.RestartButtonClick(); }
     app::TDeviceResult DetectDevice() { return form_.DetectDevice(); }
-    app::TDeviceResult IdentifyUnit() { return form_.IdentifyUnit(); }
-    // The words of a PS key of the unit on the link, as many as the read gave, on a
-    // connection of its own; empty when the key cannot be read.
-    std::optional<std::vector<std::uint16_t>> ReadKeyWords(std::uint16_t key);
+
+    // Whether prompts become messages from now on.
+    void EchoPrompts(bool echo) { services_.Prompts.Echo = echo; }
+    bool EchoesPrompts() const { return services_.Prompts.Echo; }
 
 private:
     // The message of a file action that failed; empty otherwise.

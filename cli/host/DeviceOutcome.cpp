@@ -1,43 +1,37 @@
 #include "cli/host/DeviceOutcome.h"
 
+#include "cli/framework/ExitCodes.h"
+
 namespace cli {
+namespace {
 
-TOutcome OutcomeOf(app::TDeviceOutcome outcome) {
-    switch (outcome) {
-    case app::TDeviceOutcome::Succeeded: return TOutcome::Succeeded;
-    case app::TDeviceOutcome::NoUnit: return TOutcome::NoUnit;
-    case app::TDeviceOutcome::ForeignChip:
-    case app::TDeviceOutcome::Refused: return TOutcome::Refused;
-    case app::TDeviceOutcome::ReadFailed: return TOutcome::ReadFailed;
-    case app::TDeviceOutcome::WriteFailed: return TOutcome::WriteFailed;
-    }
-    return TOutcome::NoUnit;
+using app::TDeviceOutcome;
+
+// A foreign chip is a refused unit, like a unit of another kind or series; a record that
+// reads back otherwise than it was written is a failed write.
+constexpr TOutcomeRow kOutcomes[] = {
+    {TDeviceOutcome::Succeeded, "ok", kExitOk, "done"},
+    {TDeviceOutcome::NoUnit, "no unit", kExitNoUnit, "no unit"},
+    {TDeviceOutcome::ForeignChip, "refused", kExitRefused, "unit refused"},
+    {TDeviceOutcome::Refused, "refused", kExitRefused, "unit refused"},
+    {TDeviceOutcome::ReadFailed, "read failed", kExitReadFailed, "a PS key of the unit cannot be read"},
+    {TDeviceOutcome::WriteFailed, "write failed", kExitWriteFailed, "the record write failed"},
+    {TDeviceOutcome::VerifyFailed, "verify failed", kExitWriteFailed, "the record write failed"},
+    {TDeviceOutcome::BackupFailed, "backup failed", kExitBackupFailed, "the unit's backup failed"},
+};
+
+const TOutcomeRow& RowOf(TDeviceOutcome outcome) {
+    for (const TOutcomeRow& row : kOutcomes)
+        if (row.Outcome == outcome) return row;
+    return kOutcomes[0];
 }
 
-int ExitCodeOf(TOutcome outcome) {
-    switch (outcome) {
-    case TOutcome::Succeeded: return kExitOk;
-    case TOutcome::NoUnit: return kExitNoUnit;
-    case TOutcome::Refused: return kExitRefused;
-    case TOutcome::ReadFailed: return kExitReadFailed;
-    case TOutcome::WriteFailed:
-    case TOutcome::VerifyFailed: return kExitWriteFailed;
-    case TOutcome::BackupFailed: return kExitBackupFailed;
-    }
-    return kExitUsage;
-}
+}  // namespace
 
-const char* OutcomeName(TOutcome outcome) {
-    switch (outcome) {
-    case TOutcome::Succeeded: return "ok";
-    case TOutcome::NoUnit: return "no unit";
-    case TOutcome::Refused: return "refused";
-    case TOutcome::ReadFailed: return "read failed";
-    case TOutcome::WriteFailed: return "write failed";
-    case TOutcome::VerifyFailed: return "verify failed";
-    case TOutcome::BackupFailed: return "backup failed";
-    }
-    return "";
-}
+std::span<const TOutcomeRow> OutcomeTable() { return kOutcomes; }
+
+int ExitCodeOf(TDeviceOutcome outcome) { return RowOf(outcome).ExitCode; }
+
+const char* OutcomeName(TDeviceOutcome outcome) { return RowOf(outcome).Name; }
 
 }  // namespace cli

@@ -1,21 +1,24 @@
 #pragma once
-// How a command on the attached unit ended, in the command line's terms: what the
-// window's device action did, and the read-back check that only the command line makes.
+// How a command on the attached unit ends: each outcome of the window's device actions
+// with the few words a result column gives it and its exit code, in one table that
+// docs/cli.md lists as well.
+
+#include <span>
 
 #include "app/ActionResult.h"
-#include "cli/framework/ExitCodes.h"
 
 namespace cli {
 
-// VerifyFailed: the record read back after programming is not the one written.
-// BackupFailed: the unit's settings could not be read and saved before programming it.
-enum class TOutcome { Succeeded, NoUnit, Refused, ReadFailed, WriteFailed, VerifyFailed, BackupFailed };
+struct TOutcomeRow {
+    app::TDeviceOutcome Outcome;
+    const char* Name;  // "no unit": in result lines and in the production record
+    int ExitCode;
+    const char* Documented;  // how docs/cli.md's table of exit codes starts the code's meaning
+};
 
-// A foreign chip is a refused unit, like a unit of another kind or series.
-TOutcome OutcomeOf(app::TDeviceOutcome outcome);
+std::span<const TOutcomeRow> OutcomeTable();
 
-int ExitCodeOf(TOutcome outcome);
-// A few words for a result column: "ok", "no unit", "refused", ...
-const char* OutcomeName(TOutcome outcome);
+int ExitCodeOf(app::TDeviceOutcome outcome);
+const char* OutcomeName(app::TDeviceOutcome outcome);
 
 }  // namespace cli

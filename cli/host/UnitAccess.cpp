@@ -18,12 +18,14 @@ devlink::IChipLibrary* ReachUnitLibrary(const char* command, TCommandContext& co
     }
 }
 
-int FinishDeviceCommand(const char* command, TOutcome outcome, const std::string& message, bool prompted,
+int FinishDeviceCommand(const char* command, const app::TDeviceResult& result, bool told,
                         const devlink::IChipLibrary& library, TCommandContext& context) {
-    if (outcome == TOutcome::Succeeded) return kExitOk;
-    if (!prompted) context.Err << "zenta " << command << ": " << OutcomeName(outcome) << ": " << message << '\n';
+    const app::TDeviceOutcome outcome = result.Outcome;
+    if (outcome == app::TDeviceOutcome::Succeeded) return ExitCodeOf(outcome);
+    if (!told) context.Err << "zenta " << command << ": " << OutcomeName(outcome) << ": " << result.Message << '\n';
     const std::string problem = LibraryProblem(library);
-    if (outcome == TOutcome::NoUnit && !problem.empty()) context.Err << "zenta " << command << ": " << problem << '\n';
+    if (outcome == app::TDeviceOutcome::NoUnit && !problem.empty())
+        context.Err << "zenta " << command << ": " << problem << '\n';
     return ExitCodeOf(outcome);
 }
 

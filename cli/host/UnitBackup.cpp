@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "cli/host/UnitReplica.h"
 #include "ui/LocalFiles.h"
 
 namespace cli {
@@ -61,23 +62,16 @@ std::string BackupFileName(const ui::TLocalTime& time, const std::string& adapte
     return name;
 }
 
-TBackupResult BackUpUnit(devlink::IChipLibrary& library, const TPlatform& platform,
-                         const std::optional<TChosenTransport>& transport, const std::string& folder) {
-    TCommandSession session(library, platform, false);
-    if (transport) session.ChooseTransport(*transport);
-    const app::TDeviceResult read = session.ReadDevice();
-    const TOutcome outcome = OutcomeOf(read.Outcome);
-    if (outcome == TOutcome::NoUnit || outcome == TOutcome::Refused) return {outcome, read.Message, "", read.Unit};
-    if (outcome != TOutcome::Succeeded) return {TOutcome::BackupFailed, read.Message, "", read.Unit};
-    const char* kind = read.Kind == &records::kHandsetKind ? "handset" : "gateway";
-    const std::string path =
-        FreePath(folder, BackupFileName(platform.Clock.Now(), session.Form().Transports.ChosenPortName(), kind));
-    if (const auto problem = session.SaveFile(path)) {
-        std::string message = path;
-        message.append(": ").append(*problem);
-        return {TOutcome::BackupFailed, message, "", read.Unit};
-    }
-    return {TOutcome::Succeeded, "", path, read.Unit};
+TBackupResult SaveBackup(const records::TUnitIdentity& unit, const records::TUnitKind& kind,
+                         std::span<const std::uint16_t> record, const std::string& adapter, const TPlatform& platform,
+                         const std::string& folder) {
+    TUnitReplica replica(unit, platform);
+    replica.Hold(kind.RecordKey, record);
+    const app::TDeviceResult read = replica.Session().ReadDevice();
+    if (read.Outcome != app::TDeviceOutcome::Succeeded) return {"", read.Message};
+    const std::string path = FreePath(folder, BackupFileName(platform.Clock.Now(), adapter, kind.Name));
+    if (const auto problem = replica.Session().SaveFile(path)) return {"", path + ": " + *problem};
+    return {path, std::nullopt};
 }
 
 }  // namespace cli

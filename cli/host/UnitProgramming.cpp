@@ -2,16 +2,12 @@
 
 #include <cstdio>
 
-#include "app/UnitIdentification.h"
+#include "cli/host/UnitBackup.h"
 
 namespace cli {
 namespace {
 
-// As a user switches to the tab of the unit on the link. A unit of neither kind leaves
-// the tab as it is, and PROGRAM DEVICE refuses it with the message of that tab's kind.
-void ShowPagesOfUnit(app::TMajorForm& form, const records::TUnitIdentity& unit) {
-    if (ui::TTabSheet* pages = app::PagesOfUnit(form, unit)) form.MasterPageControl.UserSwitch(*pages);
-}
+using app::TStepProblem;
 
 std::string Hex(std::uint16_t word) {
     char text[8];
@@ -19,42 +15,54 @@ std::string Hex(std::uint16_t word) {
     return text;
 }
 
-struct TCheck {
-    TOutcome Outcome;
-    std::string Message;
-};
-
-TCheck Verify(TCommandSession& session, const app::TDeviceResult& programmed) {
-    const std::vector<std::uint16_t>& written = programmed.Words;
-    const auto read = session.ReadKeyWords(programmed.Kind->RecordKey);
-    if (!read) return {TOutcome::ReadFailed, "The record could not be read back from the unit."};
-    if (read->size() != written.size())
-        return {TOutcome::VerifyFailed, "The record read back has " + std::to_string(read->size()) + " words, not " +
-                                            std::to_string(written.size()) + "."};
+std::optional<TStepProblem> ReadBackProblem(std::span<const std::uint16_t> written, const records::TKeyRead& read) {
+    if (!read.Ok)
+        return TStepProblem{app::TDeviceOutcome::ReadFailed, "The record could not be read back from the unit."};
+    if (read.Length != written.size())
+        return TStepProblem{app::TDeviceOutcome::VerifyFailed, "The record read back has " +
+                                                                   std::to_string(read.Length) + " words, not " +
+                                                                   std::to_string(written.size()) + "."};
     std::string differences;
     for (std::size_t word = 0; word < written.size(); ++word)
-        if ((*read)[word] != written[word])
+        if (read.Words[word] != written[word])
             differences += " word " + std::to_string(word) + " written " + Hex(written[word]) + " read " +
-                           Hex((*read)[word]) + ";";
-    if (differences.empty()) return {TOutcome::Succeeded, ""};
+                           Hex(read.Words[word]) + ";";
+    if (differences.empty()) return std::nullopt;
     differences.pop_back();
-    return {TOutcome::VerifyFailed, "The record read back differs:" + differences + "."};
+    return TStepProblem{app::TDeviceOutcome::VerifyFailed, "The record read back differs:" + differences + "."};
 }
 
 }  // namespace
 
-TUnitResult ProgramUnit(TCommandSession& session, const TProgramOptions& options) {
-    const app::TDeviceResult found = session.IdentifyUnit();
-    if (found.Outcome != app::TDeviceOutcome::Succeeded)
-        return {OutcomeOf(found.Outcome), found.Message, true, found.Unit};
-    ShowPagesOfUnit(session.Form(), *found.Unit);
-    const app::TDeviceResult programmed = session.ProgramDevice(options.Restart && !options.Verify);
-    if (programmed.Outcome != app::TDeviceOutcome::Succeeded || !options.Verify)
-        return {OutcomeOf(programmed.Outcome), programmed.Message, true, found.Unit};
-    const TCheck verified = Verify(session, programmed);
-    if (verified.Outcome != TOutcome::Succeeded) return {verified.Outcome, verified.Message, false, found.Unit};
-    if (options.Restart) session.RestartDevice();
-    return {TOutcome::Succeeded, "", false, found.Unit};
+TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
+                         devlink::IChipLibrary& library, const TPlatform& platform) {
+    TProgramming programming;
+    TCommandSession session(library, platform, !place.BackupFolder);
+    if (place.Transport) session.ChooseTransport(*place.Transport);
+    if (auto problem = session.LoadFile(file.CopyPath())) {
+        programming.FileProblem = std::move(problem);
+        return programming;
+    }
+    app::TProgramRequest request{.FollowUnit = true, .CheckedChip = options.CheckedChip};
+    if (place.BackupFolder) {
+        const std::string adapter = session.Form().Transports.ChosenPortName();
+        request.BeforeWrite = [&](const app::TDeviceResult& identified,
+                                  const records::TKeyRead& record) -> std::optional<TStepProblem> {
+            const records::TUnitKind& kind = *identified.Kind;
+            if (!record.Ok) return TStepProblem{app::TDeviceOutcome::BackupFailed, kind.ReadFailure};
+            const std::span<const std::uint16_t> words(record.Words.data(), record.Length);
+            const TBackupResult backup =
+                SaveBackup(*identified.Unit, kind, words, adapter, platform, *place.BackupFolder);
+            if (backup.Problem) return TStepProblem{app::TDeviceOutcome::BackupFailed, *backup.Problem};
+            programming.BackupPath = backup.Path;
+            session.EchoPrompts(true);
+            return std::nullopt;
+        };
+    }
+    if (options.Verify) request.AfterWrite = ReadBackProblem;
+    programming.Result = session.ProgramDevice(request, options.Restart);
+    programming.Told = programming.Result.Prompted && session.EchoesPrompts();
+    return programming;
 }
 
 }  // namespace cli

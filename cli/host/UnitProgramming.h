@@ -1,32 +1,46 @@
 #pragma once
-// Programming the unit on the link with what the window holds: identification, the
-// page set of the unit's kind, PROGRAM DEVICE, and on request the record read back and
-// compared word by word with the one written.
+// Programming one unit with a settings file, the same for a single `zenta program` and
+// for each unit of a production run: a window of its own loads the file and runs
+// PROGRAM DEVICE once, told to write the record of the unit's own kind. On request the
+// same connection reads the unit's record first and saves it as a backup before the
+// write, and reads the record back after it and compares it word by word with the one
+// written.
 
 #include <optional>
 #include <string>
 
 #include "cli/host/CommandSession.h"
-#include "cli/host/DeviceOutcome.h"
-#include "records/UnitIdentity.h"
+#include "cli/host/FileSnapshot.h"
+#include "cli/host/TransportChoice.h"
 
 namespace cli {
 
+// Where a command programs: the transport named on its line (else the window's own
+// choice), and the folder that takes each unit's backup first (else none is taken).
+struct TUnitPlace {
+    std::optional<TChosenTransport> Transport;
+    std::optional<std::string> BackupFolder;
+};
+
 struct TProgramOptions {
-    bool Restart = false;
+    bool Restart = false;  // the answer to the restart question
     bool Verify = false;
+    // The chip name read by the look at the link that found the unit, which was then its
+    // chip check; without one, PROGRAM DEVICE makes its own.
+    std::optional<std::string> CheckedChip{};
 };
 
-struct TUnitResult {
-    TOutcome Outcome = TOutcome::NoUnit;
-    std::string Message;                         // what told the failure
-    bool MessageWasPrompt = false;               // the window showed it already
-    std::optional<records::TUnitIdentity> Unit;  // once the unit-type key was read
+struct TProgramming {
+    app::TDeviceResult Result;
+    bool Told = false;       // a prompt on the message stream told the failure
+    std::string BackupPath;  // the backup saved; empty when none was
+    // The window could not load the file: nothing reached the unit.
+    std::optional<std::string> FileProblem;
 };
 
-// The caller has loaded the settings file. With Verify, the restart question is answered
-// No and the unit is restarted through RESTART DEVICE only after its record read back
-// right, so that the read-back never meets a unit that is starting up.
-TUnitResult ProgramUnit(TCommandSession& session, const TProgramOptions& options);
+// The window's prompts become messages, except that a unit being backed up keeps them
+// quiet until its backup is saved, as a backup window of its own would.
+TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
+                         devlink::IChipLibrary& library, const TPlatform& platform);
 
 }  // namespace cli

@@ -10,6 +10,13 @@ TLinkWatcher::TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper,
     if (chosen) ApplyTransport(transports_, *chosen);
 }
 
+std::optional<std::string> TLinkWatcher::FindUnit() {
+    if (connection_.OpenConnection() == 0) return std::nullopt;
+    std::string chip = connection_.ChipName();
+    connection_.CloseConnection();
+    return chip;
+}
+
 bool TLinkWatcher::UnitPresent() {
     const bool present = connection_.OpenConnection() != 0;
     connection_.CloseConnection();

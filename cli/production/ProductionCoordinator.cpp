@@ -1,6 +1,7 @@
 #include "cli/production/ProductionCoordinator.h"
 
 #include "cli/framework/ExitCodes.h"
+#include "cli/production/RunSummary.h"
 
 namespace cli {
 namespace {
@@ -125,8 +126,7 @@ private:
             adapterFailed = adapterFailed || adapter.Failed;
         }
         const bool interrupted = context_.Interrupt.Requested();
-        context_.Out << programmed + failed << (programmed + failed == 1 ? " unit: " : " units: ") << programmed
-                     << " programmed, " << failed << " failed" << (interrupted ? ", interrupted" : "") << '\n';
+        WriteRunSummary(context_.Out, programmed, failed, interrupted);
         for (const TAdapterState& adapter : adapters_)
             context_.Out << "  " << adapter.Worker.Adapter() << ": " << adapter.Programmed << " programmed, "
                          << adapter.FailedUnits << " failed" << (adapter.Failed ? ", adapter failed" : "") << '\n';

@@ -6,12 +6,13 @@
 #include "cli/commands/FileFindings.h"
 #include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
+#include "cli/host/DeviceOutcome.h"
 #include "cli/host/LoadedFile.h"
-#include "cli/host/UnitProgramming.h"
 #include "cli/production/LinkWatcher.h"
 #include "cli/production/MessageLines.h"
 #include "cli/production/ProcessWorker.h"
 #include "cli/production/ProductionCoordinator.h"
+#include "cli/production/RunSummary.h"
 #include "cli/production/WorkerChannel.h"
 #include "cli/record/BenchIdentity.h"
 #include "cli/record/LocalTimestamp.h"
@@ -60,9 +61,9 @@ double SecondsBetween(const ui::TLocalTime& start, const ui::TLocalTime& end) {
     return elapsed / 1000.0;
 }
 
-const char* VerificationOf(TOutcome outcome) {
-    if (outcome == TOutcome::Succeeded) return "verified";
-    return outcome == TOutcome::VerifyFailed ? "differs" : "not reached";
+const char* VerificationOf(app::TDeviceOutcome outcome) {
+    if (outcome == app::TDeviceOutcome::Succeeded) return "verified";
+    return outcome == app::TDeviceOutcome::VerifyFailed ? "differs" : "not reached";
 }
 
 std::string TimeText(const ui::TLocalTime& time) {
@@ -71,11 +72,11 @@ std::string TimeText(const ui::TLocalTime& time) {
     return text;
 }
 
-std::string ResultLine(const ui::TLocalTime& time, int number, int count, const TUnitResult& result) {
+std::string ResultLine(const ui::TLocalTime& time, int number, int count, const app::TDeviceResult& result) {
     const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
     std::string line = TimeText(time) + "  " + std::to_string(number) + "/" + std::to_string(count) + "  " + unit.Kind +
                        "  " + unit.Version + "  " + unit.Edition + "  " + OutcomeName(result.Outcome);
-    if (result.Outcome != TOutcome::Succeeded && !result.Message.empty()) line += ": " + result.Message;
+    if (result.Outcome != app::TDeviceOutcome::Succeeded && !result.Message.empty()) line += ": " + result.Message;
     return line;
 }
 
@@ -96,13 +97,13 @@ public:
         context_.Interrupt.Arm();
         for (int number = 1; number <= options_.Count; ++number) {
             context_.Err << "Waiting for unit " << number << " of " << options_.Count << " (Ctrl-C ends the run)\n";
-            if (!WaitUntilPresent(true)) break;
-            if (!ProgramNextUnit(number)) return kExitFileError;
-            if (number < options_.Count && !WaitUntilPresent(false)) break;
+            const std::optional<std::string> chip = WaitForUnit();
+            if (!chip) break;
+            if (!ProgramNextUnit(number, *chip)) return kExitFileError;
+            if (number < options_.Count && !WaitUntilGone()) break;
         }
         const bool interrupted = context_.Interrupt.Requested();
-        context_.Out << programmed_ + failed_ << (programmed_ + failed_ == 1 ? " unit: " : " units: ") << programmed_
-                     << " programmed, " << failed_ << " failed" << (interrupted ? ", interrupted" : "") << '\n';
+        WriteRunSummary(context_.Out, programmed_, failed_, interrupted);
         if (interrupted) return kExitInterrupted;
         return failed_ == 0 ? kExitOk : kExitUnitsFailed;
     }
@@ -113,20 +114,30 @@ public:
     int Work(TWorkerChannel& channel) {
         channel.Arm();
         for (;;) {
-            if (!WaitUntilPresent(true)) return kExitOk;
+            const std::optional<std::string> chip = WaitForUnit();
+            if (!chip) return kExitOk;
             context_.Out << "present" << std::endl;
             const std::optional<int> number = channel.AwaitGrant();
             if (!number) return kExitOk;
-            if (!ProgramNextUnit(*number)) return kExitFileError;
-            if (!WaitUntilPresent(false)) return kExitOk;
+            if (!ProgramNextUnit(*number, *chip)) return kExitFileError;
+            if (!WaitUntilGone()) return kExitOk;
         }
     }
 
 private:
-    // False when Ctrl-C came first.
-    bool WaitUntilPresent(bool present) {
+    // The chip name the look that found the unit read; empty when Ctrl-C came first.
+    std::optional<std::string> WaitForUnit() {
         while (!context_.Interrupt.Requested()) {
-            if (watcher_.UnitPresent() == present) return true;
+            if (std::optional<std::string> chip = watcher_.FindUnit()) return chip;
+            context_.Poller.Sleep(kLinkPollMs);
+        }
+        return std::nullopt;
+    }
+
+    // False when Ctrl-C came first.
+    bool WaitUntilGone() {
+        while (!context_.Interrupt.Requested()) {
+            if (!watcher_.UnitPresent()) return true;
             context_.Poller.Sleep(kLinkPollMs);
         }
         return false;
@@ -134,32 +145,25 @@ private:
 
     // Each unit gets a window of its own, as if the program were started anew: what
     // programming one unit does to the editor (its edition, the fixed Radio PTT line)
-    // never reaches the next one.
-    bool ProgramNextUnit(int number) {
-        const TPlatform platform{context_.Clock, context_.Sleeper, context_.Err};
-        const TUnitPlace& place = options_.Place;
+    // never reaches the next one. The look that found the unit was its chip check.
+    bool ProgramNextUnit(int number, const std::string& chip) {
         const ui::TLocalTime start = context_.Clock.Now();
-        if (place.BackupFolder) {
-            const TBackupResult backup = BackUpUnit(library_, platform, place.Transport, *place.BackupFolder);
-            if (backup.Outcome != TOutcome::Succeeded) {
-                Report(number, {backup.Outcome, backup.Message, false, backup.Unit}, start);
-                return true;
-            }
-            context_.Err << "Backup of unit " << number << " saved to " << backup.Path << '\n';
-        }
-        TCommandSession session(library_, platform, true);
-        if (place.Transport) session.ChooseTransport(*place.Transport);
-        if (const auto problem = session.LoadFile(file_.CopyPath())) {
-            context_.Err << "zenta program: " << file_.Path() << ": " << *problem << '\n';
+        const TProgramming programming =
+            ProgramUnit(file_, {.Restart = options_.Restart, .Verify = true, .CheckedChip = chip}, options_.Place,
+                        library_, TPlatform{context_.Clock, context_.Sleeper, context_.Err});
+        if (programming.FileProblem) {
+            context_.Err << "zenta program: " << file_.Path() << ": " << *programming.FileProblem << '\n';
             return false;
         }
-        Report(number, ProgramUnit(session, {options_.Restart, true}), start);
+        if (!programming.BackupPath.empty())
+            context_.Err << "Backup of unit " << number << " saved to " << programming.BackupPath << '\n';
+        Report(number, programming.Result, start);
         return true;
     }
 
-    void Report(int number, const TUnitResult& result, const ui::TLocalTime& start) {
+    void Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start) {
         const ui::TLocalTime end = context_.Clock.Now();
-        const bool succeeded = result.Outcome == TOutcome::Succeeded;
+        const bool succeeded = result.Outcome == app::TDeviceOutcome::Succeeded;
         (succeeded ? programmed_ : failed_)++;
         if (worker_) context_.Out << (succeeded ? "done ok " : "done failed ");
         context_.Out << ResultLine(end, number, options_.Count, result) << std::endl;
@@ -168,7 +172,7 @@ private:
 
     // A unit already handled stays handled when its entry cannot be written: the run
     // says so and goes on.
-    void Record(const TUnitResult& result, double seconds) {
+    void Record(const app::TDeviceResult& result, double seconds) {
         const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
         const TRecordEntry entry{.Time = LocalTimestampNow(),
                                  .Bench = bench_.Bench,

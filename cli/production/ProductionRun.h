@@ -11,7 +11,7 @@
 
 #include "cli/framework/CommandContext.h"
 #include "cli/host/FileSnapshot.h"
-#include "cli/host/UnitBackup.h"
+#include "cli/host/UnitProgramming.h"
 #include "cli/production/ChosenAdapters.h"
 
 namespace cli {

@@ -23,12 +23,7 @@ inline ui::TControl& ControlNamed(const std::vector<ui::TControl*>& controls, co
 // Tick boxes and radio buttons show "1" or "0", lists their selected item, spins their
 // position, labels their caption and text boxes their text.
 inline std::string ShownValue(const ui::TControl& c) {
-    if (auto box = dynamic_cast<const ui::TCheckBox*>(&c)) return box->Checked() ? "1" : "0";
-    if (auto radio = dynamic_cast<const ui::TRadioButton*>(&c)) return radio->Checked() ? "1" : "0";
-    if (auto list = dynamic_cast<const ui::TComboBox*>(&c)) return list->Text();
-    if (auto spin = dynamic_cast<const ui::TUpDown*>(&c)) return std::to_string(spin->Position());
-    if (auto label = dynamic_cast<const ui::TLabel*>(&c)) return label->Caption;
-    if (auto text = dynamic_cast<const ui::TStaticText*>(&c)) return text->Text();
+    if (std::optional<std::string> value = c.ShownValue()) return *value;
     throw std::invalid_argument(c.Name + " shows no value");
 }
 

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
+#include <set>
+
 #include "CliHarness.h"
 #include "cli/framework/ExitCodes.h"
+#include "cli/host/DeviceOutcome.h"
 #include "sim/SimUnit.h"
 
 namespace cli_test {
@@ -157,6 +162,36 @@ TEST_F(DeviceCommands, ReadShowsTheUnitAndSavesWhatWasRead) {
     std::ostringstream bytes;
     bytes << saved.rdbuf();
     EXPECT_EQ(bytes.str(), DefaultsWith({{"0012", "0012=17"}}));
+}
+
+// docs/cli.md's table of exit codes, "| 4 | no unit: ... |", by code: the meaning column.
+std::map<int, std::string> DocumentedExitCodes() {
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "docs" / "cli.md");
+    std::map<int, std::string> meanings;
+    bool inTable = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("## ")) inTable = line == "## Exit codes";
+        if (!inTable || !line.starts_with("| ") || line.size() < 3 ||
+            !std::isdigit(static_cast<unsigned char>(line[2])))
+            continue;
+        const std::size_t meaning = line.find("| ", 2) + 2;
+        meanings[std::stoi(line.substr(2))] = line.substr(meaning, line.find(" |", meaning) - meaning);
+    }
+    return meanings;
+}
+
+TEST(OutcomeTable, GivesEveryOutcomeTheExitCodeTheDocumentationNames) {
+    const std::map<int, std::string> documented = DocumentedExitCodes();
+    ASSERT_FALSE(documented.empty()) << "docs/cli.md has no table of exit codes";
+    std::set<app::TDeviceOutcome> outcomes;
+    for (const cli::TOutcomeRow& row : cli::OutcomeTable()) {
+        outcomes.insert(row.Outcome);
+        ASSERT_TRUE(documented.contains(row.ExitCode)) << row.Name;
+        EXPECT_TRUE(documented.at(row.ExitCode).starts_with(row.Documented))
+            << row.Name << ": " << documented.at(row.ExitCode);
+    }
+    EXPECT_EQ(outcomes.size(), static_cast<std::size_t>(app::TDeviceOutcome::BackupFailed) + 1)
+        << "an outcome has no row";
 }
 
 }  // namespace

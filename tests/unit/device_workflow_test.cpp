@@ -568,7 +568,7 @@ TEST_P(Endings, TheResultTellsHowTheActionEnded) {
     EXPECT_EQ(result.Message, env.Prompts.Shown.empty() ? "" : env.Prompts.Shown.back().Text);
     EXPECT_EQ(env.Prompts.Shown.empty(), c.Action == TAction::Restart);
     EXPECT_EQ(form->Closed, c.Outcome == app::TDeviceOutcome::ForeignChip);
-    EXPECT_EQ(cli::ExitCodeOf(cli::OutcomeOf(result.Outcome)), c.Exit);
+    EXPECT_EQ(cli::ExitCodeOf(result.Outcome), c.Exit);
 }
 
 using app::TDeviceOutcome;

@@ -18,12 +18,8 @@ struct TExpected {
 };
 
 std::string ValueOf(app::TMajorForm& form, const std::string& name) {
-    ui::TControl* control = form.FindControl(name);
-    if (auto* box = dynamic_cast<ui::TCheckBox*>(control)) return box->Checked() ? "1" : "0";
-    if (auto* spin = dynamic_cast<ui::TUpDown*>(control)) return std::to_string(spin->Position());
-    if (auto* list = dynamic_cast<ui::TComboBox*>(control)) return list->Text();
-    if (auto* text = dynamic_cast<ui::TStaticText*>(control)) return text->Text();
-    return "?";
+    const ui::TControl* control = form.FindControl(name);
+    return control != nullptr ? control->ShownValue().value_or("?") : "?";
 }
 
 class Defaults : public FormTest {

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "records/UnitIdentity.h"
+#include "records/UnitKind.h"
 
 namespace {
 
