@@ -43,9 +43,9 @@
 //   time-action ACTION COUNT [PATH]  click READ DEVICE, PROGRAM DEVICE, LOAD FILE or SAVE
 //                                  FILE (read, program, load, save) COUNT times, every
 //                                  prompt answered at once (PATH for the file dialogs);
-//                                  print the medians of the window's time and of the same
-//                                  action's library calls; fail when the window adds more
-//                                  than 50 ms
+//                                  print the window's time and that of the same action's
+//                                  library calls; fail when the fastest window round takes
+//                                  more than 50 ms beyond the fastest library round
 
 #include <windows.h>
 #include <commctrl.h>

@@ -109,6 +109,11 @@ void TNativeControl::Create(HWND parent, POINT origin, int id, const TFonts& fon
             item.pszText = const_cast<char*>(pages[i]->Caption.c_str());
             SendMessageA(Handle, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
         }
+        // The selected tab is the one the arrow keys start from. Wine leaves that unset
+        // until a selection changes, so that the first arrow key would only select the tab
+        // already selected.
+        SendMessageA(Handle, TCM_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageA(Handle, TCM_SETCURSEL, 0, 0);
         break;
     }
     default: break;
