@@ -9,12 +9,16 @@
 #include <utility>
 
 #include "app/win32/ControlIds.h"
+#include "app/win32/CreationOrder.h"
+#include "app/win32/KeyboardNavigation.h"
 #include "app/win32/ProductPicture.h"
+#include "editor/SettingsTables.h"
 #include "ui/Buttons.h"
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/TabSetArea.h"
 
 namespace app::win32 {
 
@@ -58,41 +62,6 @@ void RegisterClasses(WNDPROC procedure) {
     RegisterClassExA(&page);
 }
 
-// Where a control's window goes: how many native windows lie above it, and its place in
-// the nearest one (frames are no windows of their own for what stands in them).
-struct TNativePlace {
-    int Depth = 0;
-    int Top = 0;
-    int Left = 0;
-    auto operator<=>(const TNativePlace&) const = default;
-};
-
-TNativePlace NativePlaceOf(const TControl& control) {
-    TNativePlace place{0, control.Bounds.Top, control.Bounds.Left};
-    bool inFrame = true;
-    for (const TControl* p = control.Parent; p; p = p->Parent) {
-        inFrame = inFrame && NativeKindOf(*p) == TNativeKind::GroupBox;
-        if (inFrame) {
-            place.Top += p->Bounds.Top;
-            place.Left += p->Bounds.Left;
-        } else {
-            ++place.Depth;
-        }
-    }
-    return place;
-}
-
-// The model's controls in the order their windows are made: parents before their
-// children, and within one parent top to bottom, left to right, which is the Tab order.
-std::vector<std::size_t> CreationOrder(const std::vector<TControl*>& controls) {
-    std::vector<TNativePlace> places;
-    for (const TControl* c : controls) places.push_back(NativePlaceOf(*c));
-    std::vector<std::size_t> order(controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
-    return order;
-}
-
 bool SameRadioGroup(const TNativeControl* a, const TNativeControl& b) {
     if (a == nullptr || a->Kind != TNativeKind::RadioButton || b.Kind != TNativeKind::RadioButton) return false;
     const auto& peers = static_cast<const TRadioButton*>(b.Model)->Peers();
@@ -125,7 +94,12 @@ SIZE FrameSize(int clientWidth, int clientHeight, int dpi) {
 }  // namespace
 
 TFormRenderer::TFormRenderer(app::TMajorForm& form, TModalOwner& owner) : form_(form), owner_(owner) {
-    owner_.SyncControls = [this] { Sync(); };
+    // The focus is remembered before a modal window opens: disabling the main window under
+    // it takes the focus away before the main window hears of its deactivation.
+    owner_.SyncControls = [this] {
+        RememberFocus();
+        Sync();
+    };
 }
 
 TFormRenderer::~TFormRenderer() {
@@ -176,12 +150,14 @@ void TFormRenderer::Create() {
             SetWindowPos(c.Handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (c.Kind == TNativeKind::Memo)  // the log lies over the picture
             SetWindowPos(c.Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // A spin's box takes its Up and Down keys, which the spin turns into arrow clicks.
         if (c.Kind == TNativeKind::UpDown) {
-            if (TStaticText* box = static_cast<TUpDown*>(c.Model)->AssociatedBox(); box && index_.count(box))
+            if (TStaticText* box = KeyBoxOf(*static_cast<TUpDown*>(c.Model)); box && index_.count(box))
                 SendMessageA(c.Handle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(controls_[index_[box]].Handle), 0);
         }
     }
     LayOut();
+    ShowFocusRectangles(window_);
     RECT frame{};
     GetWindowRect(window_, &frame);
     const int width = frame.right - frame.left;
@@ -211,6 +187,8 @@ void TFormRenderer::LayOut() {
     }
 
     FitClientArea();
+    // Each tab set's region is cut from the present sizes of its pages.
+    LeaveTabSetAreasToPages();
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -233,12 +211,32 @@ void TFormRenderer::FitClientArea() {
                      frame.bottom - frame.top + moreHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Group frames are drawn beside what stands in them, so a control inside a frame is placed
-// in the frame's own parent, moved by the frame's place.
+// The box a spin's arrow keys work in: its associate, or for the voltage spin the box that
+// shows its volts.
+TStaticText* TFormRenderer::KeyBoxOf(TUpDown& spin) {
+    if (TStaticText* box = spin.AssociatedBox()) return box;
+    for (const editor::TSpinSetting& row : editor::SpinSettings())
+        if (&(form_.*row.UpDown) == &spin) return &(form_.*row.Box);
+    return nullptr;
+}
+
+void TFormRenderer::LeaveTabSetAreasToPages() {
+    for (const TNativeControl& c : controls_) {
+        if (c.Kind != TNativeKind::TabSet) continue;
+        std::vector<HWND> pages;
+        for (const TTabSheet* page : static_cast<const TPageControl*>(c.Model)->Pages())
+            pages.push_back(controls_[index_.at(page)].Handle);
+        ui::win32::LeaveAreaToPages(c.Handle, pages);
+    }
+}
+
+// Group frames and tab sets are drawn beside what stands in them, so a control inside a
+// frame, or a page of a tab set, is placed in the frame's or tab set's own parent, moved by
+// its place.
 POINT TFormRenderer::NativeOrigin(const TControl& control, HWND& parent) const {
     POINT origin{control.Bounds.Left, control.Bounds.Top};
     for (const TControl* p = control.Parent; p; p = p->Parent) {
-        if (NativeKindOf(*p) != TNativeKind::GroupBox) {
+        if (!PassesChildrenOn(*p)) {
             parent = controls_[index_.at(p)].Handle;
             return origin;
         }
@@ -258,13 +256,13 @@ void TFormRenderer::Show() {
     Sync();
 }
 
-// A native window shows and works when its own model control does and every frame it
-// stands in does; a tab page only while it is its tab set's active page. The native
+// A native window shows and works when its own model control does and every frame or tab
+// set it stands in does; a tab page only while it is its tab set's active page. The native
 // parent windows see to the rest.
 bool TFormRenderer::Shown(const TControl& control) const {
     for (const TControl* c = &control; c; c = c->Parent) {
         if (!c->Visible) return false;
-        if (c != &control && NativeKindOf(*c) != TNativeKind::GroupBox) break;
+        if (c != &control && !PassesChildrenOn(*c)) break;
     }
     const auto* page = dynamic_cast<const TTabSheet*>(&control);
     const auto* tabs = page ? dynamic_cast<const TPageControl*>(page->Parent) : nullptr;
@@ -274,16 +272,68 @@ bool TFormRenderer::Shown(const TControl& control) const {
 bool TFormRenderer::Enabled(const TControl& control) const {
     for (const TControl* c = &control; c; c = c->Parent) {
         if (!c->Enabled) return false;
-        if (c != &control && NativeKindOf(*c) != TNativeKind::GroupBox) break;
+        if (c != &control && !PassesChildrenOn(*c)) break;
     }
     return true;
 }
 
 void TFormRenderer::Sync() {
     if (window_ == nullptr || destroyed_) return;
+    const HWND focused = GetFocus();
     for (TNativeControl& c : controls_) c.Sync(Shown(*c.Model), Enabled(*c.Model));
     SyncTimer();
     SyncWindow();
+    if (!destroyed_) KeepFocus(focused);
+}
+
+void TFormRenderer::RememberFocus() {
+    if (HWND focused = GetFocus(); window_ != nullptr && IsChild(window_, focused)) lastFocus_ = focused;
+}
+
+// A control on show and enabled; not a page, to which Windows may hand the focus of a
+// control it hides.
+bool TFormRenderer::TakesFocus(HWND window) {
+    const TNativeControl* c = NativeOf(window);
+    return c != nullptr && c->Kind != TNativeKind::Page && IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
+// The control whose window is `window` or holds it, or nullptr.
+const TNativeControl* TFormRenderer::NativeOf(HWND window) {
+    for (HWND w = window; w != nullptr && w != window_; w = GetParent(w))
+        if (const TNativeControl* c = Native(static_cast<WPARAM>(GetDlgCtrlID(w))); c && c->Handle == w) return c;
+    return nullptr;
+}
+
+// The focus stays on a control that can take it. One hidden or disabled under it (a page
+// switched away, a setting locked) hands it to the nearest tab set on show that it stood
+// in, else to the first control of the Tab order. A modal window over the main window
+// has the focus meanwhile; the main window's activation brings it back.
+void TFormRenderer::KeepFocus(HWND before) {
+    if (GetActiveWindow() != window_ || TakesFocus(GetFocus())) return;
+    HWND next = nullptr;
+    const TNativeControl* was = NativeOf(before);
+    for (TPageControl* tabs = was ? ui::TabSetHolding(*was->Model) : nullptr; tabs && !next;
+         tabs = tabs->Parent ? ui::TabSetHolding(*tabs->Parent) : nullptr) {
+        if (HWND handle = controls_[index_.at(tabs)].Handle; TakesFocus(handle)) next = handle;
+    }
+    if (next == nullptr) {
+        // Searched from the last window, the Tab order starts again at its first control.
+        const HWND last = GetWindow(GetWindow(window_, GW_CHILD), GW_HWNDLAST);
+        next = last ? GetNextDlgTabItem(window_, last, FALSE) : nullptr;
+    }
+    if (TakesFocus(next)) SetFocus(next);
+}
+
+// Ctrl+Tab and its kin: a page switch like a click on the tab, with the same handlers.
+bool TFormRenderer::SwitchPageByKey(const MSG& message) {
+    const std::optional<int> step = PageStepOf(message);
+    if (!step || window_ == nullptr || destroyed_ || !IsChild(window_, message.hwnd)) return false;
+    const TNativeControl* focused = NativeOf(message.hwnd);
+    TPageControl* tabs = focused ? ui::TabSetHolding(*focused->Model) : nullptr;
+    if (tabs == nullptr) return false;
+    if (TTabSheet* page = tabs->PageAfterActive(*step)) tabs->UserSwitch(*page);
+    Sync();
+    return true;
 }
 
 void TFormRenderer::SyncTimer() {
@@ -434,6 +484,23 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
             dpi_ = LOWORD(wParam);
             LayOut();
         }
+        return 0;
+    case WM_ACTIVATE:
+        if (window != window_) break;
+        // Another window took the focus; it comes back to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            RememberFocus();
+        } else if (HIWORD(wParam) == 0) {
+            if (TakesFocus(lastFocus_))
+                SetFocus(lastFocus_);
+            else
+                KeepFocus(lastFocus_);
+        }
+        return 0;
+    case WM_CHANGEUISTATE:
+        if (window != window_) break;
+        if (const std::optional<WPARAM> change = UiStateChangeKeepingFocusShown(wParam))
+            return DefWindowProcA(window, message, *change, lParam);
         return 0;
     case WM_TIMER:
         if (window != window_ || wParam != kTimer1) break;

@@ -35,6 +35,10 @@ public:
     void Sync();
 
     HWND Handle() const { return window_; }
+    // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp: switches the page of the tab set
+    // that holds the focus and returns true; false for every other message, which the
+    // message loop goes on with.
+    bool SwitchPageByKey(const MSG& message);
     // An exception that a handler let escape ends the message loop; this throws it again.
     void RethrowPending();
 
@@ -49,6 +53,12 @@ private:
     void SyncWindow();
     void SyncTimer();
     POINT NativeOrigin(const ui::TControl& control, HWND& parent) const;
+    ui::TStaticText* KeyBoxOf(ui::TUpDown& spin);
+    void LeaveTabSetAreasToPages();
+    void RememberFocus();
+    bool TakesFocus(HWND window);
+    void KeepFocus(HWND before);
+    const ui::win32::TNativeControl* NativeOf(HWND window);
     ui::win32::TNativeControl* Native(WPARAM id);
     bool Shown(const ui::TControl& control) const;
     bool Enabled(const ui::TControl& control) const;
@@ -67,6 +77,7 @@ private:
     bool shown_ = false;
     bool timerArmed_ = false;
     bool destroyed_ = false;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when another window took it
     std::string caption_;
     int clientWidth_ = 0;
     int clientHeight_ = 0;

@@ -45,6 +45,7 @@ int RunProgram(ui::TApplication& application) {
 
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (renderer.SwitchPageByKey(message)) continue;
         if (IsWindow(renderer.Handle()) && IsDialogMessageA(renderer.Handle(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

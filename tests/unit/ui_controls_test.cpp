@@ -166,4 +166,21 @@ TEST(PageControl, CodeSwitchRunsNoHandlerAndAUserSwitchDoes) {
     EXPECT_EQ(changes, 1);
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab go round the pages both ways, as property sheets do.
+TEST(PageControl, PageAfterActiveGoesRoundBothWays) {
+    ui::TPageControl pages("Pages");
+    ui::TTabSheet a("A"), b("B"), c("C");
+    for (ui::TTabSheet* page : {&a, &b, &c}) pages.AddPage(*page);
+    struct TCase {
+        ui::TTabSheet* Active;
+        int Step;
+        ui::TTabSheet* Expected;
+    };
+    for (const TCase& k : {TCase{&a, 1, &b}, {&b, 1, &c}, {&c, 1, &a}, {&a, -1, &c}, {&c, -1, &b}, {&b, 4, &c}}) {
+        pages.SetActivePage(*k.Active);
+        EXPECT_EQ(pages.PageAfterActive(k.Step), k.Expected) << k.Active->Name << " " << k.Step;
+    }
+    EXPECT_EQ(ui::TPageControl("Empty").PageAfterActive(1), nullptr);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "tests/support/StartedForm.h"
+#include "ui/Pages.h"
 
 namespace {
 
@@ -62,6 +63,22 @@ TEST_F(WindowControls, ControlsInOneParentDoNotOverlap) {
             EXPECT_TRUE(apart) << name(a) << " at " << a.Bounds.Left << "," << a.Bounds.Top << " and " << name(b)
                                << " at " << b.Bounds.Left << "," << b.Bounds.Top;
         }
+}
+
+// The tab set whose pages Ctrl+Tab switches: the innermost one a control is or stands in.
+TEST_F(WindowControls, TheKeyboardSwitchesTheInnermostTabSet) {
+    const std::pair<const char*, const char*> cases[] = {{"MuteSpeakerOnPTTCheckBox", "HandsetPageControl"},
+                                                         {"AccPTTPressAndHoldComboBox", "HandsetPageControl"},
+                                                         {"HandsetPageControl", "HandsetPageControl"},
+                                                         {"HandsetTabSheet", "MasterPageControl"},
+                                                         {"GWRadioCORPulseStaticText", "CradlePageControl"},
+                                                         {"MasterPageControl", "MasterPageControl"},
+                                                         {"LoadFileButton", ""},
+                                                         {"butModelKesto", ""}};
+    for (const auto& [control, tabs] : cases) {
+        const ui::TPageControl* holding = ui::TabSetHolding(*form.FindControl(control));
+        EXPECT_EQ(holding ? holding->Name : "", tabs) << control;
+    }
 }
 
 }  // namespace

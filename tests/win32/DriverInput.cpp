@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <map>
+#include <vector>
 
 #include "tests/win32/DriverWindows.h"
 
@@ -58,7 +60,46 @@ void Send(std::initializer_list<INPUT> inputs) {
     Sleep(300);
 }
 
+// The keys of a chord by name, and whether each is one of the extended keys (the
+// arrows and the page keys of the cursor block, not those of the number pad).
+struct TNamedKey {
+    WORD Key;
+    bool Extended;
+};
+
+TNamedKey NamedKey(const std::string& name) {
+    static const std::map<std::string, TNamedKey> keys{
+        {"ctrl", {VK_CONTROL, false}}, {"shift", {VK_SHIFT, false}}, {"alt", {VK_MENU, false}},
+        {"tab", {VK_TAB, false}},      {"space", {VK_SPACE, false}}, {"enter", {VK_RETURN, false}},
+        {"up", {VK_UP, true}},         {"down", {VK_DOWN, true}},    {"left", {VK_LEFT, true}},
+        {"right", {VK_RIGHT, true}},   {"pgup", {VK_PRIOR, true}},   {"pgdn", {VK_NEXT, true}}};
+    const auto key = keys.find(name);
+    if (key == keys.end()) throw TFailure{"unknown key " + name};
+    return key->second;
+}
+
 }  // namespace
+
+void PressChord(const std::string& chord) {
+    std::vector<TNamedKey> held;
+    for (std::size_t start = 0;;) {
+        const std::size_t plus = chord.find('+', start);
+        held.push_back(NamedKey(chord.substr(start, plus - start)));
+        if (plus == std::string::npos) break;
+        start = plus + 1;
+    }
+    std::vector<INPUT> inputs;
+    for (bool up : {false, true}) {
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            const TNamedKey& k = held[up ? held.size() - 1 - i : i];
+            INPUT input = Key(k.Key, up);
+            if (k.Extended) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+            inputs.push_back(input);
+        }
+    }
+    ComeForward(MainWindow());
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
 
 void HeldClick(HWND target, WORD modifier) {
     const HWND main = MainWindow();

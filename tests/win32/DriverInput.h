@@ -15,4 +15,8 @@ void HeldClick(HWND target, WORD modifier);
 // Presses Alt and a letter.
 void AltKey(char letter);
 
+// Presses a key with the modifiers of `chord` held, all in one go: "tab", "shift+tab",
+// "ctrl+pgdn", "space", "up". Returns once the keys are sent.
+void PressChord(const std::string& chord);
+
 }  // namespace windriver

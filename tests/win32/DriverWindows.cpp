@@ -11,13 +11,17 @@ namespace {
 
 constexpr const char* kPromptClass = "#32770";
 
-// The control identifier of each name, from a control model of the same build.
-int IdOf(const std::string& name) {
+// A control model of the same build, which gives each control's identifier.
+app::TMajorForm& Model() {
     static ui::THeadlessServices services;
     static sim::TSimBench bench;
     static sim::TSimLibrary library(bench);
     static app::TMajorForm form(services.Services, library, "C:\\ZENTAUserProgrammer.exe");
-    const int id = app::win32::ControlIdOf(form, name);
+    return form;
+}
+
+int IdOf(const std::string& name) {
+    const int id = app::win32::ControlIdOf(Model(), name);
     if (id == 0) throw TFailure{"the window has no control named " + name};
     return id;
 }
@@ -68,6 +72,20 @@ HWND Control(const std::string& name) {
     throw TFailure{"no window stands for the control " + name};
 }
 
+std::string NameOf(HWND control) {
+    const std::vector<ui::TControl*> controls = app::win32::RenderedControls(Model());
+    const int at = GetDlgCtrlID(control) - app::win32::kFirstControlId;
+    return control && at >= 0 && at < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(at)]->Name
+                                                                        : std::string();
+}
+
+HWND FocusedWindow() {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(MainWindow(), nullptr), &thread);
+    return thread.hwndFocus;
+}
+
 // The caption may be a translated one, such as Wine's German "Öffnen".
 HWND VisiblePrompt(const std::string& caption) {
     HWND window = FindWindowW(ui::win32::ShownText(kPromptClass).c_str(), ui::win32::ShownText(caption).c_str());
@@ -78,6 +96,25 @@ std::string PromptText(HWND prompt) {
     for (HWND child : Descendants(prompt))
         if (ClassOf(child) == "Static" && !WindowText(child).empty()) return WindowText(child);
     return {};
+}
+
+void PressPromptButton(HWND prompt, const std::string& caption) {
+    HWND button = nullptr;
+    for (HWND child : Descendants(prompt))
+        if (ClassOf(child) == "Button" && WindowText(child) == caption) button = child;
+    if (button == nullptr) throw TFailure{"the prompt \"" + WindowText(prompt) + "\" has no button " + caption};
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void AcceptFileName(HWND dialog, const std::string& path) {
+    HWND nameBox = nullptr;
+    for (HWND child : Descendants(dialog))
+        if (!nameBox && ClassOf(child) == "Edit" && IsWindowVisible(child)) nameBox = child;
+    HWND accept = GetDlgItem(dialog, IDOK);
+    if (nameBox == nullptr || accept == nullptr) throw TFailure{"the file dialog has no name box or no OK button"};
+    const std::wstring name = ui::win32::ShownText(path);
+    SendMessageW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    PostMessageA(accept, BM_CLICK, 0, 0);
 }
 
 void WaitIdle() {

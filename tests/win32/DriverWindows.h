@@ -23,18 +23,26 @@ std::vector<HWND> Descendants(HWND parent);
 HWND MainWindow();                               // throws when the program's window is not open
 HWND Control(const std::string& name);           // throws when there is no such control
 HWND VisiblePrompt(const std::string& caption);  // nullptr when none is open
+// The name in the control model of a control's window; empty for a window of no control.
+std::string NameOf(HWND control);
+// The window with the keyboard focus in the program's thread, or nullptr.
+HWND FocusedWindow();
 std::string PromptText(HWND prompt);
+// Presses the prompt's button with that caption (posted: the prompt closes in its own time).
+void PressPromptButton(HWND prompt, const std::string& caption);
+// Types `path` into a file dialog's name box and accepts it.
+void AcceptFileName(HWND dialog, const std::string& path);
 
 // Returns once the program's thread is back in a message loop, done with what came before.
 void WaitIdle();
 
-// Asks `find` every 100 ms until it gives a window or the time is up.
+// Asks `find` every `every` milliseconds until it gives a window or the time is up.
 template <typename TFind>
-std::optional<HWND> WaitFor(double seconds, TFind find) {
+std::optional<HWND> WaitFor(double seconds, TFind find, DWORD every = 100) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     do {
         if (HWND window = find()) return window;
-        Sleep(100);
+        Sleep(every);
     } while (GetTickCount64() < end);
     return std::nullopt;
 }

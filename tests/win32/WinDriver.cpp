@@ -35,6 +35,23 @@
 //   no-prompt CAPTION SECONDS      check that no prompt with that caption opens
 //   file-dialog CAPTION PATH SECONDS  type PATH into the file dialog's name box and accept
 //   close                          close the main window
+//   keys CHORD...                  press keys as real input, one chord after another:
+//                                  tab, shift+tab, ctrl+tab, ctrl+pgdn, space, up, ...
+//   focus                          print the name of the control with the keyboard focus
+//   tab-to NAME                    press Tab until NAME has the focus
+//   tab-cycle                      press Tab round to the focused control and Shift+Tab
+//                                  back; print the controls and check that every one that
+//                                  takes the focus is reached, in reading order, pages
+//                                  after their tab sets
+//   log-view                       print the log box's lines, first shown line, selection
+//   log-scroll LINES               scroll the log box
+//   log-select FROM TO             mark characters in the log box
+//   time-action ACTION COUNT [PATH]  click READ DEVICE, PROGRAM DEVICE, LOAD FILE or SAVE
+//                                  FILE (read, program, load, save) COUNT times, every
+//                                  prompt answered at once (PATH for the file dialogs);
+//                                  print the window's time and that of the same action's
+//                                  library calls; fail when the fastest window round takes
+//                                  more than 50 ms beyond the fastest library round
 
 #include <windows.h>
 #include <commctrl.h>
@@ -45,6 +62,7 @@
 #include <vector>
 
 #include "app/win32/ControlIds.h"
+#include "tests/win32/DriverCommands.h"
 #include "tests/win32/DriverInput.h"
 #include "tests/win32/DriverWindows.h"
 #include "ui/win32/WideText.h"
@@ -255,11 +273,7 @@ int Answer(const std::string& caption, const std::string& buttonText, double sec
     const auto prompt = WaitFor(seconds, [&] { return VisiblePrompt(caption); });
     if (!prompt) throw TFailure{"no prompt \"" + caption + "\" opened"};
     std::printf("%s: %s\n", caption.c_str(), PromptText(*prompt).c_str());
-    HWND button = nullptr;
-    for (HWND child : Descendants(*prompt))
-        if (ClassOf(child) == "Button" && WindowText(child) == buttonText) button = child;
-    if (button == nullptr) throw TFailure{"the prompt \"" + caption + "\" has no button " + buttonText};
-    PostMessageA(button, BM_CLICK, 0, 0);
+    PressPromptButton(*prompt, buttonText);
     if (!WaitClosed(*prompt, seconds)) throw TFailure{"the prompt \"" + caption + "\" stays open after " + buttonText};
     return 0;
 }
@@ -273,14 +287,7 @@ int NoPrompt(const std::string& caption, double seconds) {
 int FileDialog(const std::string& caption, const std::string& path, double seconds) {
     const auto dialog = WaitFor(seconds, [&] { return VisiblePrompt(caption); });
     if (!dialog) throw TFailure{"no file dialog \"" + caption + "\" opened"};
-    HWND nameBox = nullptr;
-    for (HWND child : Descendants(*dialog))
-        if (!nameBox && ClassOf(child) == "Edit" && IsWindowVisible(child)) nameBox = child;
-    HWND accept = GetDlgItem(*dialog, IDOK);
-    if (nameBox == nullptr || accept == nullptr) throw TFailure{"the file dialog has no name box or no OK button"};
-    const std::wstring name = ui::win32::ShownText(path);
-    SendMessageW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    PostMessageA(accept, BM_CLICK, 0, 0);
+    AcceptFileName(*dialog, path);
     if (!WaitClosed(*dialog, seconds)) throw TFailure{"the file dialog \"" + caption + "\" stays open"};
     return 0;
 }
@@ -318,6 +325,17 @@ int Run(const std::vector<std::string>& args) {
     if (command == "no-prompt") return need(2), NoPrompt(args[1], std::atof(args[2].c_str()));
     if (command == "file-dialog") return need(3), FileDialog(args[1], args[2], std::atof(args[3].c_str()));
     if (command == "close") return need(0), PostMessageA(MainWindow(), WM_CLOSE, 0, 0), 0;
+    if (command == "keys") return Keys({args.begin() + 1, args.end()});
+    if (command == "focus") return need(0), Focus();
+    if (command == "tab-to") return need(1), TabTo(args[1]);
+    if (command == "tab-cycle") return need(0), TabCycle();
+    if (command == "log-view") return need(0), LogView();
+    if (command == "log-scroll") return need(1), LogScroll(std::atoi(args[1].c_str()));
+    if (command == "log-select") return need(2), LogSelect(std::atoi(args[1].c_str()), std::atoi(args[2].c_str()));
+    if (command == "time-action") {
+        if (args.size() != 3 && args.size() != 4) need(3);
+        return TimeAction(args[1], std::atoi(args[2].c_str()), args.size() == 4 ? args[3] : std::string());
+    }
     throw TFailure{"unknown command " + command};
 }
 

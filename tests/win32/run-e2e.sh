@@ -7,13 +7,15 @@
 #   program beside a settings file of an older version, which it moves aside; wait for
 #   the transport in its caption; check the edition buttons' keyboard styles; READ DEVICE
 #   and answer the NOTE; check that a value of the unit's record shows in its control;
-#   tick a box and choose a list item through real window messages; PROGRAM DEVICE and
+#   Tab round every page, switch pages and tick a box, move spins and choose a list item
+#   by real keys alone; PROGRAM DEVICE and
 #   answer Yes; check the record the simulated unit now stores and that it was restarted
-#   once; restart it by Alt+T; save and load settings files; read a Kesto gateway; end
+#   once; check the log after 200 more reads and time READ DEVICE, PROGRAM DEVICE, SAVE
+#   FILE and LOAD FILE; restart it by Alt+T; save and load settings files; read a Kesto gateway; end
 #   the program; start it without its chip libraries.
 #
-#   x64, the shorter run of the 64-bit build: start-up, caption, a read, a change, a
-#   program, E&XIT.
+#   x64, the shorter run of the 64-bit build: start-up, caption, a read, the keyboard, a
+#   program, the log and the timings, E&XIT.
 #
 #   x86-dpi, the 32-bit build at 150 % display scaling (144 DPI) in the x86 prefix: the
 #   client area, a button and controls on two pages stand where the 96-DPI layout scaled
@@ -142,9 +144,6 @@ run_e2e() {
   check "Ardex keyboard style at start-up" "group tabstop" "$(drive keyboard-style butModelArdex)"
   check "Kesto keyboard style at start-up" "none" "$(drive keyboard-style butModelKesto)"
   check "the control after the edition group ends it" "group tabstop" "$(drive keyboard-style MasterPageControl)"
-  # The version text crossed the binding from the simulated TESTENGINE.DLL.
-  check "first log line" "TestEngine version = TestEngine (simulated) 1.0" \
-    "$(drive get InfoMemo | head -1 | sed 's/^<[0-9:.]*>| //')"
 
   # A picture of the main window, with whatever prompt stands over it, when asked for.
   shoot() {
@@ -246,15 +245,56 @@ run_e2e() {
     check "Audio Integrity after a left-Shift click" "shown" "$(drive shown AudioIntegrityStaticText)"
   fi
 
-  echo "e2e: editing"
+  check "focus after the read's NOTE" "ReadDeviceButton" "$(drive focus)"
+
+  # Every page by keyboard alone: Tab round each page and Shift+Tab back (the driver checks
+  # that every control that takes the focus is reached, in reading order, each page after
+  # its tab set), Ctrl+Tab and its kin between the inner pages, the arrows on the outer tabs.
+  tab_cycle() {  # tab_cycle WHAT
+    if out="$(drive tab-cycle 2>&1)"; then check "Tab round $1" "ok" "ok"; else check "Tab round $1" "ok" "$out"; fi
+    echo "      $out"
+  }
+  echo "e2e: editing by keyboard"
   drive tab HandsetPageControl 0
-  drive toggle MuteSpeakerOnPTTCheckBox
-  check "Mute Speaker On PTT after the click" "ticked" "$(drive get MuteSpeakerOnPTTCheckBox)"
-  drive spin AutoTurnOffTimerUpDown up
-  check "Out of Range Auto Turn Off Timer after the up arrow" "13" "$(drive get AutoTurnOffTimerStaticText)"
-  drive tab HandsetPageControl 3
-  drive select HirosePin2FunctionComboBox "Battery +ve"
-  check "Hirose Pin 2 Function after the choice" "Battery +ve" "$(drive get HirosePin2FunctionComboBox)"
+  drive tab-to MuteSpeakerOnPTTCheckBox
+  tab_cycle "Handset, User Experience"
+  drive keys space
+  check "Mute Speaker On PTT after Space" "ticked" "$(drive get MuteSpeakerOnPTTCheckBox)"
+  drive tab-to AutoTurnOffTimerStaticText
+  drive keys up
+  check "Out of Range Auto Turn Off Timer after Up" "13" "$(drive get AutoTurnOffTimerStaticText)"
+  drive tab-to LowBatteryBeepVoltageStaticText
+  drive keys up
+  check "Low Battery Beep Voltage after Up" "3.6" "$(drive get LowBatteryBeepVoltageStaticText)"
+  drive spin LowBatteryBeepVoltageUpDown down
+  check "Low Battery Beep Voltage after a click on the down arrow" "3.5" "$(drive get LowBatteryBeepVoltageStaticText)"
+  drive keys ctrl+tab
+  check "inner page after Ctrl+Tab" "1" "$(drive page HandsetPageControl)"
+  check "focus after Ctrl+Tab left the page" "HandsetPageControl" "$(drive focus)"
+  tab_cycle "Handset, Audio Levels"
+  drive keys ctrl+pgdn
+  check "inner page after Ctrl+PgDn" "2" "$(drive page HandsetPageControl)"
+  tab_cycle "Handset, Emergency"
+  drive keys ctrl+tab
+  tab_cycle "Handset, Hardware"
+  drive tab-to HirosePin2FunctionComboBox
+  drive keys down
+  check "Hirose Pin 2 Function after Down" "Battery +ve" "$(drive get HirosePin2FunctionComboBox)"
+  drive keys ctrl+shift+tab
+  check "inner page after Ctrl+Shift+Tab" "2" "$(drive page HandsetPageControl)"
+  drive keys ctrl+pgup
+  check "inner page after Ctrl+PgUp" "1" "$(drive page HandsetPageControl)"
+  drive tab-to MasterPageControl
+  drive keys right
+  check "outer page after Right on the tab set" "1" "$(drive page MasterPageControl)"
+  tab_cycle "Gateway, Audio Levels"
+  drive tab-to CradlePageControl
+  drive keys ctrl+tab
+  check "gateway page after Ctrl+Tab" "1" "$(drive page CradlePageControl)"
+  tab_cycle "Gateway, Hardware"
+  drive tab-to MasterPageControl
+  drive keys ctrl+shift+tab
+  check "outer page after Ctrl+Shift+Tab on the tab set" "0" "$(drive page MasterPageControl)"
 
   echo "e2e: PROGRAM DEVICE"
   drive click ProgramDeviceButton
@@ -270,8 +310,42 @@ run_e2e() {
   check "handset record word 1 (Auto Turn Off Timer)" "000D" "$(key_word 0x02AB 1)"
   check "restarts of the unit" "1" "$(unit_restarts)"
 
+  echo "e2e: the window's own time for each action, 200 reads first; the log keeps every line"
+  timed() {  # timed ACTION COUNT [PATH]
+    if out="$(drive time-action "$@" 2>&1)"; then check "$1 within 50 ms of its library calls" "ok" "ok"
+    else check "$1 within 50 ms of its library calls" "ok" "$out"; fi
+    echo "      $out"
+  }
+  log_field() { drive log-view | sed -n "s/.*$1 \([0-9-]*\).*/\1/p"; }
+  drive held-click rctrl MainImage
+  lines_before="$(log_field lines)"
+  drive time-action read 1 >/dev/null || true
+  per_read=$(( $(log_field lines) - lines_before ))
+  drive held-click lctrl MainImage
+  timed read 200
+  # Shown again, the log holds every line of the 200 reads; the version text that crossed
+  # the binding from the simulated TESTENGINE.DLL is still its first.
+  drive held-click rctrl MainImage
+  check "log lines after 200 more reads" "$((lines_before + 201 * per_read))" "$(log_field lines)"
+  check "log past the edit control's default limit" "yes" "$( [ "$(log_field characters)" -gt 32767 ] && echo yes || echo no)"
+  check "first log line" "TestEngine version = TestEngine (simulated) 1.0" \
+    "$(drive get InfoMemo | head -1 | sed 's/^<[0-9:.]*>| //')"
+  check "log follows its newest line" "yes" "$(drive log-view | sed -n 's/.*caret on the newest line \([a-z]*\).*/\1/p')"
+  drive log-scroll -100000
+  drive time-action read 1 >/dev/null || true
+  check "log scrolled back keeps its place" "0" "$(log_field 'first shown')"
+  drive log-select 3 40
+  drive time-action read 1 >/dev/null || true
+  check "log keeps the marked text" "3-40" "$(log_field selection)"
+  check "the place stays with the marked text" "0" "$(log_field 'first shown')"
+  drive held-click lctrl MainImage
+  timed program 20
+  timed save 20 "$(winepath -w "$work/timed.wpx")"
+  timed load 20 "$(winepath -w "$work/timed.wpx")"
+
   if [ "$full" = yes ]; then
-    echo "e2e: RESTART DEVICE by its accelerator, the restart question closed by its close button"
+    echo "e2e: RESTART DEVICE by its accelerator from a page, the restart question closed by its close button"
+    drive tab-to InternalMicGainStaticText
     drive alt-key t
     check "restarts after Alt+T" "2" "$(unit_restarts)"
     drive click ProgramDeviceButton
@@ -285,6 +359,7 @@ run_e2e() {
     drive click SaveFileButton
     drive file-dialog "Save As" "$(winepath -w "$saved")" 30
     check "lines in the saved settings file" "105" "$(tr -d '\r' < "$saved" 2>/dev/null | grep -c '=' || true)"
+    check "focus after the save dialog" "SaveFileButton" "$(drive focus)"
     drive click LoadFileButton
     drive file-dialog "Open" "$(winepath -w "$work/no-such-file.wpx")" 30
     check "message for a file that is not there" \

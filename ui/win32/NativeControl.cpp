@@ -10,6 +10,7 @@
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/LogBox.h"
 
 namespace ui::win32 {
 namespace {
@@ -89,6 +90,7 @@ void TNativeControl::Create(HWND parent, POINT origin, int id, void* owner) {
     if (Handle == nullptr) throw std::runtime_error("the window of the control " + Model->Name + " cannot be made");
 
     switch (Kind) {
+    case TNativeKind::Memo: LiftTextLimit(Handle); break;
     case TNativeKind::UpDown:
         // The model keeps the position; the native control only reports arrow clicks.
         SendMessageA(Handle, UDM_SETRANGE32, static_cast<WPARAM>(-1), 1);
@@ -102,6 +104,11 @@ void TNativeControl::Create(HWND parent, POINT origin, int id, void* owner) {
             item.pszText = const_cast<char*>(pages[i]->Caption.c_str());
             SendMessageA(Handle, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
         }
+        // The selected tab is the one the arrow keys start from. Wine leaves that unset
+        // until a selection changes, so that the first arrow key would only select the tab
+        // already selected.
+        SendMessageA(Handle, TCM_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageA(Handle, TCM_SETCURSEL, 0, 0);
         break;
     }
     default: break;
@@ -185,28 +192,20 @@ void TNativeControl::Sync(bool shown, bool enabled) {
             SendMessageA(Handle, CB_SETCURSEL, static_cast<WPARAM>(list.ItemIndex()), 0);
         break;
     }
-    case TNativeKind::ValueBox: text(static_cast<TStaticText*>(Model)->Text()); break;
-    case TNativeKind::Label: text(static_cast<TLabel*>(Model)->Caption); break;
-    case TNativeKind::GroupBox: text(static_cast<TGroupBox*>(Model)->Caption); break;
-    case TNativeKind::Memo: {
-        const auto& lines = static_cast<TMemo*>(Model)->Lines;
-        if (lines.size() < Lines) {
-            SetText(Handle, "");
-            Lines = 0;
-        }
-        if (Lines == lines.size()) break;
-        for (; Lines < lines.size(); ++Lines) {
-            const std::string line = (Lines ? "\r\n" : "") + lines[Lines];
-            const LRESULT end = GetWindowTextLengthA(Handle);
-            SendMessageA(Handle, EM_SETSEL, static_cast<WPARAM>(end), end);
-            SendMessageA(Handle, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
-        }
-        // The caret at the start of the newest line: the box shows it from its beginning.
-        const LRESULT last = SendMessageA(Handle, EM_LINEINDEX, static_cast<WPARAM>(lines.size() - 1), 0);
-        SendMessageA(Handle, EM_SETSEL, static_cast<WPARAM>(last), last);
-        SendMessageA(Handle, EM_SCROLLCARET, 0, 0);
+    case TNativeKind::ValueBox: {
+        const std::string before = Text;
+        text(static_cast<TStaticText*>(Model)->Text());
+        // A box with the focus keeps its number marked, as Tab marked it, when its arrow keys move it.
+        if (Text != before && GetFocus() == Handle) SendMessageA(Handle, EM_SETSEL, 0, -1);
         break;
     }
+    case TNativeKind::Label: text(static_cast<TLabel*>(Model)->Caption); break;
+    case TNativeKind::GroupBox: text(static_cast<TGroupBox*>(Model)->Caption); break;
+    // A log box on show gets the lines added since it last was; a hidden one waits till it
+    // shows, so that an action's time does not grow with a long log nobody sees.
+    case TNativeKind::Memo:
+        if (Visible) ShowLogLines(Handle, static_cast<TMemo*>(Model)->Lines, Lines);
+        break;
     case TNativeKind::TabSet: {
         const auto& tabs = *static_cast<TPageControl*>(Model);
         const auto& pages = tabs.Pages();

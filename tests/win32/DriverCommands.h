@@ -1,0 +1,30 @@
+#pragma once
+// The driver's commands for the keyboard, the log and the timings, each in a file of its
+// own; WinDriver.cpp runs them.
+
+#include <string>
+#include <vector>
+
+namespace windriver {
+
+// Presses each chord as real keys, one after the other.
+int Keys(const std::vector<std::string>& chords);
+// Prints the name of the control with the keyboard focus.
+int Focus();
+// Presses Tab until `name` has the focus.
+int TabTo(const std::string& name);
+// Goes round the Tab order from the focused control and back with Shift+Tab, and checks it.
+int TabCycle();
+
+// Prints what the log box shows: its lines, its first shown line, its selection and
+// whether the caret stands at the start of its newest line.
+int LogView();
+// Scrolls the log box by `lines` lines; marks the characters `from` to `to` in it.
+int LogScroll(int lines);
+int LogSelect(int from, int to);
+
+// Runs a button's action `count` times, in the window and without it, and prints and
+// checks the window's own time.
+int TimeAction(const std::string& action, int count, const std::string& path);
+
+}  // namespace windriver
