@@ -63,7 +63,10 @@ void TMajorForm::BuildTopLevelControls() {
     ProgramDeviceButton.OnClick = [this] { ProgramDeviceButtonClick(); };
     RestartButton.OnClick = [this] { RestartButtonClick(); };
     MainImage.OnClick = [this] { MainImageClick(); };
-    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer1.OnTimer = [this] {
+        Timer1Timer();
+        if (!FileGivenAtStart.empty()) OpenSettingsFile(FileGivenAtStart);
+    };
 }
 
 void TMajorForm::FormCreate() {

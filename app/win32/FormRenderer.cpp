@@ -14,6 +14,7 @@
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/win32/ShellFiles.h"
 
 namespace app::win32 {
 
@@ -152,6 +153,7 @@ void TFormRenderer::Create() {
                               nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("the main window cannot be made");
     owner_.Window = window_;
+    ui::win32::AcceptDroppedFiles(window_);
     icons_[0] = DrawProgramIcon(GetSystemMetrics(SM_CXICON));
     icons_[1] = DrawProgramIcon(GetSystemMetrics(SM_CXSMICON));
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_[0]));
@@ -375,6 +377,10 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMER:
         if (window != window_ || wParam != kTimer1) break;
         form_.Timer1.Fire();
+        Sync();
+        return 0;
+    case WM_DROPFILES:
+        form_.FormDropFiles(ui::win32::DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         Sync();
         return 0;
     case WM_CLOSE:
