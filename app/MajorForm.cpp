@@ -82,6 +82,7 @@ void TMajorForm::FormCreate() {
     ProgramSettingsFilePath = ProgramSettingsPath(executablePath_);
     Caption = std::string(kFormCaption) + ", " + kProgramVersion;
     Services.Application.Title = Caption;
+    ShowLowBatteryVoltage();
 
     for (auto [button, first] : {std::pair{&ReadDeviceButton, "&READ"}, std::pair{&ProgramDeviceButton, "&PROGRAM"},
                                  std::pair{&RestartButton, "RESTAR&T"}}) {
