@@ -1,6 +1,7 @@
 #include "app/MajorForm.h"
 
 #include "app/ProgramSettingsFile.h"
+#include "app/TransportCaption.h"
 #include "editor/SettingsTables.h"
 #include "records/SettingsRecords.h"
 
@@ -125,7 +126,18 @@ void TMajorForm::FormShow() {
 void TMajorForm::Timer1Timer() {
     Timer1.SetEnabled(false);
     devlink::ChooseTransport(Transports);
-    Caption += ", Transport = " + Transports.ChosenPortName();
+    Caption = CaptionWithTransport(Caption, Transports.ChosenPortName());
+}
+
+void TMajorForm::SelectTransportMenuItemClick(ISelectTransportWindow& window) {
+    devlink::TTransportTable listed;
+    devlink::EnumerateTransports(Library, listed);
+    TSelectTransportForm picker(listed, Transports);
+    window.ShowModal(picker);
+    if (!picker.Chosen()) return;
+    Transports = picker.Listed();
+    devlink::ChooseTransport(Transports, *picker.Chosen());
+    Caption = CaptionWithTransport(Caption, Transports.ChosenPortName());
 }
 
 void TMajorForm::MainImageClick() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ActivityLog.h"
+#include "app/SelectTransportForm.h"
 #include "app/UserActions.h"
 #include "editor/SettingsEditor.h"
 #include "link/ChipLibrary.h"
@@ -37,6 +38,9 @@ public:
     void FormCreate();
     void FormShow();
     void Timer1Timer();
+    // The system menu's "Select &Transport...": the picker lists the transports afresh,
+    // and OK makes the chosen one the transport of every later connection.
+    void SelectTransportMenuItemClick(ISelectTransportWindow& window);
     void MasterPageControlChange() { RefreshDependentControls(); }
     void ExitButtonClick() { Close(); }
     void MainImageClick();

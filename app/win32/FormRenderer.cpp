@@ -10,6 +10,7 @@
 
 #include "app/win32/ControlIds.h"
 #include "app/win32/ProductPicture.h"
+#include "app/win32/SystemMenu.h"
 #include "ui/Buttons.h"
 #include "ui/Pages.h"
 #include "ui/Text.h"
@@ -154,6 +155,7 @@ void TFormRenderer::Create() {
     if (window_ == nullptr) throw std::runtime_error("the main window cannot be made");
     owner_.Window = window_;
     ui::win32::AcceptDroppedFiles(window_);
+    AddSelectTransportItem(window_);
     icons_[0] = DrawProgramIcon(GetSystemMetrics(SM_CXICON));
     icons_[1] = DrawProgramIcon(GetSystemMetrics(SM_CXSMICON));
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_[0]));
@@ -377,6 +379,11 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMER:
         if (window != window_ || wParam != kTimer1) break;
         form_.Timer1.Fire();
+        Sync();
+        return 0;
+    case WM_SYSCOMMAND:
+        if (window != window_ || !IsSelectTransportCommand(wParam)) break;
+        form_.SelectTransportMenuItemClick(transportPicker_);
         Sync();
         return 0;
     case WM_DROPFILES:

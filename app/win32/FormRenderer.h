@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/MajorForm.h"
+#include "app/win32/SelectTransportWindow.h"
 #include "ui/win32/ModalOwner.h"
 #include "ui/win32/NativeControl.h"
 
@@ -51,6 +52,7 @@ private:
 
     app::TMajorForm& form_;
     ui::win32::TModalOwner& owner_;
+    TSelectTransportWindow transportPicker_{owner_};
     HWND window_ = nullptr;
     ui::win32::TFonts fonts_;
     HBITMAP picture_ = nullptr;

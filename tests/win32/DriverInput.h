@@ -15,4 +15,7 @@ void HeldClick(HWND target, WORD modifier);
 // Presses Alt and a letter.
 void AltKey(char letter);
 
+// Opens the main window's system menu with Alt+Space and presses a letter in it.
+void SystemMenuKey(char letter);
+
 }  // namespace windriver
