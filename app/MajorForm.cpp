@@ -1,6 +1,7 @@
 #include "app/MajorForm.h"
 
 #include "app/ProgramSettingsFile.h"
+#include "app/TransportCaption.h"
 #include "editor/SettingsTables.h"
 #include "records/SettingsRecords.h"
 
@@ -63,7 +64,10 @@ void TMajorForm::BuildTopLevelControls() {
     ProgramDeviceButton.OnClick = [this] { ProgramDeviceButtonClick(); };
     RestartButton.OnClick = [this] { RestartButtonClick(); };
     MainImage.OnClick = [this] { MainImageClick(); };
-    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer1.OnTimer = [this] {
+        Timer1Timer();
+        if (!FileGivenAtStart.empty()) OpenSettingsFile(FileGivenAtStart);
+    };
 }
 
 void TMajorForm::FormCreate() {
@@ -79,6 +83,7 @@ void TMajorForm::FormCreate() {
     ProgramSettingsFilePath = ProgramSettingsPath(executablePath_);
     Caption = std::string(kFormCaption) + ", " + kProgramVersion;
     Services.Application.Title = Caption;
+    ShowLowBatteryVoltage();
 
     for (auto [button, first] : {std::pair{&ReadDeviceButton, "&READ"}, std::pair{&ProgramDeviceButton, "&PROGRAM"},
                                  std::pair{&RestartButton, "RESTAR&T"}}) {
@@ -121,7 +126,18 @@ void TMajorForm::FormShow() {
 void TMajorForm::Timer1Timer() {
     Timer1.SetEnabled(false);
     devlink::ChooseTransport(Transports);
-    Caption += ", Transport = " + Transports.ChosenPortName();
+    Caption = CaptionWithTransport(Caption, Transports.ChosenPortName());
+}
+
+void TMajorForm::SelectTransportMenuItemClick(ISelectTransportWindow& window) {
+    devlink::TTransportTable listed;
+    devlink::EnumerateTransports(Library, listed);
+    TSelectTransportForm picker(listed, Transports);
+    window.ShowModal(picker);
+    if (!picker.Chosen()) return;
+    Transports = picker.Listed();
+    devlink::ChooseTransport(Transports, *picker.Chosen());
+    Caption = CaptionWithTransport(Caption, Transports.ChosenPortName());
 }
 
 void TMajorForm::MainImageClick() {

@@ -57,9 +57,11 @@ void EnumerateTransports(IChipLibrary& library, TTransportTable& table) {
     ++table.Count;
 }
 
-void ChooseTransport(TTransportTable& table) {
-    table.Chosen = 0;
-    table.Usb = table.ChosenPortName().find("CSR0") != std::string::npos;
+bool NamesUsbDevice(const std::string& portName) { return portName.find("CSR0") != std::string::npos; }
+
+void ChooseTransport(TTransportTable& table, int index) {
+    table.Chosen = index;
+    table.Usb = NamesUsbDevice(table.ChosenPortName());
 }
 
 }  // namespace devlink

@@ -29,7 +29,14 @@ struct TTransportTable {
 // always has its place.
 void EnumerateTransports(IChipLibrary& library, TTransportTable& table);
 
-// The automatic choice: entry 0, and the USB flag when its name contains "CSR0".
-void ChooseTransport(TTransportTable& table);
+// Whether a port name is the USB device's: it contains "CSR0".
+bool NamesUsbDevice(const std::string& portName);
+
+// Makes entry `index` the chosen one, with the USB flag when its port name is the USB
+// device's.
+void ChooseTransport(TTransportTable& table, int index);
+
+// The automatic choice: entry 0.
+inline void ChooseTransport(TTransportTable& table) { ChooseTransport(table, 0); }
 
 }  // namespace devlink

@@ -12,12 +12,14 @@
 #include "app/win32/CreationOrder.h"
 #include "app/win32/KeyboardNavigation.h"
 #include "app/win32/ProductPicture.h"
+#include "app/win32/SystemMenu.h"
 #include "editor/SettingsTables.h"
 #include "ui/Buttons.h"
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/ShellFiles.h"
 #include "ui/win32/TabSetArea.h"
 
 namespace app::win32 {
@@ -127,6 +129,8 @@ void TFormRenderer::Create() {
     if (window_ == nullptr) throw std::runtime_error("the main window cannot be made");
     owner_.Window = window_;
     dpi_ = ui::win32::DpiOfWindow(window_);
+    ui::win32::AcceptDroppedFiles(window_);
+    AddSelectTransportItem(window_);
     caption_ = form_.Caption;
     clientWidth_ = form_.ClientWidth;
     clientHeight_ = form_.ClientHeight;
@@ -505,6 +509,15 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMER:
         if (window != window_ || wParam != kTimer1) break;
         form_.Timer1.Fire();
+        Sync();
+        return 0;
+    case WM_SYSCOMMAND:
+        if (window != window_ || !IsSelectTransportCommand(wParam)) break;
+        form_.SelectTransportMenuItemClick(transportPicker_);
+        Sync();
+        return 0;
+    case WM_DROPFILES:
+        form_.FormDropFiles(ui::win32::DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         Sync();
         return 0;
     case WM_CLOSE:

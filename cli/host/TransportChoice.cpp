@@ -18,7 +18,7 @@ bool AllDigits(std::string_view text) {
 TChosenTransport Entry(const devlink::TTransportTable& transports, std::size_t index) {
     const std::string& name = transports.PortNames[index];
     const std::string& transport = transports.TransportStrings[index];
-    return {name, transport, name.find("CSR0") != std::string::npos || IsUsbDevicePath(transport)};
+    return {name, transport, devlink::NamesUsbDevice(name) || IsUsbDevicePath(transport)};
 }
 
 }  // namespace

@@ -123,6 +123,13 @@ void HeldClick(HWND target, WORD modifier) {
     WaitIdle();
 }
 
+void SystemMenuKey(char letter) {
+    ComeForward(MainWindow());
+    const auto key = static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter)));
+    Send({Key(VK_MENU, false), Key(VK_SPACE, false), Key(VK_SPACE, true), Key(VK_MENU, true)});
+    Send({Key(key, false), Key(key, true)});
+}
+
 void AltKey(char letter) {
     ComeForward(MainWindow());
     const auto key = static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter)));

@@ -19,4 +19,7 @@ void AltKey(char letter);
 // "ctrl+pgdn", "space", "up". Returns once the keys are sent.
 void PressChord(const std::string& chord);
 
+// Opens the main window's system menu with Alt+Space and presses a letter in it.
+void SystemMenuKey(char letter);
+
 }  // namespace windriver

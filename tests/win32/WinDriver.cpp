@@ -52,6 +52,12 @@
 //                                  print the window's time and that of the same action's
 //                                  library calls; fail when the fastest window round takes
 //                                  more than 50 ms beyond the fastest library round
+//   system-menu LETTER             open the main window's system menu by Alt+Space and
+//                                  press LETTER in it, as real input
+//   list CAPTION                   print the items of the dialog's list, one a line, the
+//                                  selected one after "* ", the others after "  "
+//   key CAPTION KEY                press KEY (up, down, tab, enter or escape) in the dialog,
+//                                  at its focused control; enter and escape must close it
 
 #include <windows.h>
 #include <commctrl.h>
@@ -292,6 +298,58 @@ int FileDialog(const std::string& caption, const std::string& path, double secon
     return 0;
 }
 
+HWND OpenDialog(const std::string& caption) {
+    HWND dialog = VisiblePrompt(caption);
+    if (dialog == nullptr) throw TFailure{"no dialog \"" + caption + "\" is open"};
+    return dialog;
+}
+
+int List(const std::string& caption) {
+    HWND list = nullptr;
+    for (HWND child : Descendants(OpenDialog(caption)))
+        if (!list && ClassOf(child) == "ComboBox") list = child;
+    if (list == nullptr) throw TFailure{"the dialog \"" + caption + "\" has no list"};
+    const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
+    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring item(static_cast<std::size_t>(SendMessageW(list, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+        item.resize(
+            static_cast<std::size_t>(SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        std::printf("%s%s\n", i == selected ? "* " : "  ", ui::win32::Utf8OfWide(item).c_str());
+    }
+    return 0;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    return thread.hwndFocus;
+}
+
+// Posted to the focused control, as the keyboard's input reaches it through the dialog's
+// own message loop, which gives Tab, Enter and Escape their dialog meaning.
+int Key(const std::string& caption, const std::string& keyName) {
+    const WORD key = keyName == "up"       ? VK_UP
+                     : keyName == "down"   ? VK_DOWN
+                     : keyName == "tab"    ? VK_TAB
+                     : keyName == "enter"  ? VK_RETURN
+                     : keyName == "escape" ? VK_ESCAPE
+                                           : 0;
+    if (key == 0) throw TFailure{"unknown key " + keyName};
+    HWND dialog = OpenDialog(caption);
+    HWND focus = FocusOf(dialog);
+    HWND target = focus && GetAncestor(focus, GA_ROOT) == dialog ? focus : dialog;
+    PostMessageA(target, WM_KEYDOWN, key, 0x00000001);
+    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    if (key == VK_RETURN || key == VK_ESCAPE) {
+        if (!WaitClosed(dialog, 10)) throw TFailure{"the dialog \"" + caption + "\" stays open after " + keyName};
+    } else {
+        Sleep(300);
+    }
+    return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
     auto need = [&](std::size_t count) {
         if (args.size() != count + 1) throw TFailure{"usage: see the head of tests/win32/WinDriver.cpp"};
@@ -336,6 +394,9 @@ int Run(const std::vector<std::string>& args) {
         if (args.size() != 3 && args.size() != 4) need(3);
         return TimeAction(args[1], std::atoi(args[2].c_str()), args.size() == 4 ? args[3] : std::string());
     }
+    if (command == "system-menu") return need(1), windriver::SystemMenuKey(args[1].empty() ? ' ' : args[1][0]), 0;
+    if (command == "list") return need(1), List(args[1]);
+    if (command == "key") return need(2), Key(args[1], args[2]);
     throw TFailure{"unknown command " + command};
 }
 

@@ -11,11 +11,15 @@
 #   by real keys alone; PROGRAM DEVICE and
 #   answer Yes; check the record the simulated unit now stores and that it was restarted
 #   once; check the log after 200 more reads and time READ DEVICE, PROGRAM DEVICE, SAVE
-#   FILE and LOAD FILE; restart it by Alt+T; save and load settings files; read a Kesto gateway; end
-#   the program; start it without its chip libraries.
+#   FILE and LOAD FILE; restart it by Alt+T; save and load settings files; read a Kesto
+#   gateway; end the program; start it again with an SPI adapter listed first and a
+#   settings file named on its command line, which loads; choose the handset's USB device
+#   in the transport picker from the system menu and read it; start it without its chip
+#   libraries.
 #
 #   x64, the shorter run of the 64-bit build: start-up, caption, a read, the keyboard, a
-#   program, the log and the timings, E&XIT.
+#   program, the log and the timings, E&XIT, and the start with an SPI adapter, the file
+#   and the picker.
 #
 #   x86-dpi, the 32-bit build at 150 % display scaling (144 DPI) in the x86 prefix: the
 #   client area, a button and controls on two pages stand where the 96-DPI layout scaled
@@ -382,6 +386,46 @@ run_e2e() {
   fi
 
   exit_program
+
+  echo "e2e: an SPI adapter listed first, a settings file named on the command line, the transport picker"
+  wine zenta.exe sim attach handset --transport '\\.\CSR0' | tr -d '\r'
+  wine zenta.exe sim ports "USB SPI A" "SPITRANS=USB SPIPORT=A" | tr -d '\r'
+  given="$work/given.wpx"
+  printf '0012=7\r\n' > "$given"
+  wine ZENTAUserProgrammer.exe "$(winepath -w "$given")" >/dev/null 2>&1 &
+  spi_caption='ZENTA User Programmer, v2.05A, Transport = USB SPI A'
+  if drive wait-caption "$spi_caption" 90; then check "caption with the SPI adapter first" "$spi_caption" "$spi_caption"
+  else check "caption with the SPI adapter first" "$spi_caption" "(not reached)"; finish; return; fi
+  check "timer box from the file named on the command line" "7" "$(drive get AutoTurnOffTimerStaticText)"
+  drive click ReadDeviceButton
+  check "READ DEVICE on the SPI adapter, where no unit is" "yes" \
+    "$(drive answer ERROR "&OK" 60 | grep -q 'ZENTA not detected' && echo yes || echo no)"
+  drive system-menu t
+  check "the picker from the system menu's \"Select &Transport...\" (Alt+Space, T)" "open" \
+    "$(drive wait-prompt "Select Transport" 30 && echo open || echo "(not opened)")"
+  check "picker: the transports, the current one selected" "$(printf '* USB SPI A\n  \\\\.\\CSR0')" \
+    "$(drive list "Select Transport")"
+  drive key "Select Transport" down
+  drive key "Select Transport" escape
+  check "caption after Escape in the picker" "unchanged" \
+    "$(drive wait-caption "$spi_caption" 1 >/dev/null 2>&1 && echo unchanged || echo changed)"
+  drive system-menu t
+  drive wait-prompt "Select Transport" 30 || check "picker again" "open" "(not opened)"
+  drive key "Select Transport" down
+  drive key "Select Transport" enter
+  usb_caption='ZENTA User Programmer, v2.05A, Transport = \\.\CSR0'
+  check "caption after OK in the picker" "$usb_caption" \
+    "$(drive wait-caption "$usb_caption" 10 >/dev/null 2>&1 && echo "$usb_caption" || echo "(not reached)")"
+  drive click ReadDeviceButton
+  drive answer NOTE "&OK" 60 >/dev/null || check "read prompt on USB" "NOTE" "(none)"
+  check "timer box after reading the handset on USB" "8" "$(drive get AutoTurnOffTimerStaticText)"
+  drive close
+  window=open
+  for _ in $(seq 60); do
+    drive rect >/dev/null 2>&1 || { window=closed; break; }
+    sleep 0.5
+  done
+  check "main window after its close button" "closed" "$window"
 
   if [ "$full" = yes ]; then
     echo "e2e: without the chip libraries beside it"
