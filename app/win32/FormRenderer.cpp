@@ -38,12 +38,24 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// The program's icon among its resources (cmake/WindowsResources.cmake).
+constexpr WORD kProgramIcon = 1;
+
+// The program's icon at the size of the system metric `size`. Shared: Windows keeps it as
+// long as the program runs, and nobody destroys it.
+HICON ProgramIcon(int size) {
+    const int pixels = GetSystemMetrics(size);
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, pixels, pixels, LR_SHARED));
+}
 
 void RegisterClasses(WNDPROC procedure) {
     WNDCLASSEXA form{};
     form.cbSize = sizeof form;
     form.lpfnWndProc = procedure;
     form.hInstance = GetModuleHandleA(nullptr);
+    form.hIcon = ProgramIcon(SM_CXICON);
+    form.hIconSm = ProgramIcon(SM_CXSMICON);
     form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     form.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     form.lpszClassName = kFormClass;
@@ -52,6 +64,8 @@ void RegisterClasses(WNDPROC procedure) {
     WNDCLASSEXA page = form;
     page.hbrBackground = nullptr;  // painted with the page colour
     page.lpszClassName = kPageClass;
+    page.hIcon = nullptr;
+    page.hIconSm = nullptr;
     RegisterClassExA(&page);
 }
 
@@ -129,8 +143,6 @@ TFormRenderer::~TFormRenderer() {
     owner_.Window = nullptr;
     if (window_ && !destroyed_) DestroyWindow(window_);
     if (picture_) DeleteObject(picture_);
-    for (HICON icon : icons_)
-        if (icon) DestroyIcon(icon);
     if (pageBrush_) DeleteObject(pageBrush_);
 }
 
@@ -152,10 +164,10 @@ void TFormRenderer::Create() {
                               nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("the main window cannot be made");
     owner_.Window = window_;
-    icons_[0] = DrawProgramIcon(GetSystemMetrics(SM_CXICON));
-    icons_[1] = DrawProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_[0]));
-    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_[1]));
+    // A window with a modal dialog frame shows no class icon in its title bar: it is given
+    // the icon itself as well.
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON)));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON)));
     caption_ = form_.Caption;
     clientWidth_ = form_.ClientWidth;
     clientHeight_ = form_.ClientHeight;

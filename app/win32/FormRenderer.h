@@ -54,7 +54,6 @@ private:
     HWND window_ = nullptr;
     ui::win32::TFonts fonts_;
     HBITMAP picture_ = nullptr;
-    HICON icons_[2] = {nullptr, nullptr};
     HBRUSH pageBrush_ = nullptr;
     COLORREF pageColour_ = 0;
     std::vector<ui::win32::TNativeControl> controls_;
