@@ -1,6 +1,7 @@
 // The window's buttons for the user actions: each hands its action the part of the
 // window that action works on, and passes on what it did.
 
+#include "app/DroppedFiles.h"
 #include "app/MajorForm.h"
 #include "app/UnitIdentification.h"
 
@@ -55,6 +56,15 @@ TFileResult TMajorForm::SaveFileButtonClick() {
 TFileResult TMajorForm::LoadFileButtonClick() {
     TFileContext context = FileContext(OpenSettingsDialog);
     return LoadFile(context);
+}
+
+TFileResult TMajorForm::OpenSettingsFile(const std::string& path) {
+    TFileContext context = FileContext(OpenSettingsDialog);
+    return LoadNamedFile(context, path);
+}
+
+void TMajorForm::FormDropFiles(const std::vector<std::string>& paths) {
+    if (const std::optional<std::string> file = SettingsFileAmong(paths)) OpenSettingsFile(*file);
 }
 
 }  // namespace app

@@ -1,4 +1,5 @@
-// LOAD FILE: both units' settings and the edition from a settings file the user picks.
+// LOAD FILE: both units' settings and the edition from a settings file the user picks,
+// or one the shell names (the program's first argument, a file dropped on the window).
 
 #include <optional>
 #include <sstream>
@@ -8,12 +9,13 @@
 #include "ui/LocalFiles.h"
 
 namespace app {
+namespace {
 
 constexpr const char* kNotOpened = "The file could not be opened";
 
-// A folder is no settings file: it gets the same message as a missing file.
-TFileResult LoadFile(TFileContext& context) {
-    if (!context.Dialogs.Execute(context.Dialog)) return {};
+// The file the open dialog holds. A folder is no settings file: it gets the same message
+// as a missing file.
+TFileResult LoadChosenFile(TFileContext& context) {
     const std::string& path = context.Dialog.FileName;
     const std::optional<std::string> content = ui::ReadWholeFile(path);
     if (!content) {
@@ -24,6 +26,18 @@ TFileResult LoadFile(TFileContext& context) {
     files::ApplySettingsFile(context.Editor, in);
     context.Editor.RefreshDependentControls();
     return {.Outcome = TFileOutcome::Succeeded, .Path = path};
+}
+
+}  // namespace
+
+TFileResult LoadFile(TFileContext& context) {
+    if (!context.Dialogs.Execute(context.Dialog)) return {};
+    return LoadChosenFile(context);
+}
+
+TFileResult LoadNamedFile(TFileContext& context, const std::string& path) {
+    context.Dialog.FileName = path;
+    return LoadChosenFile(context);
 }
 
 }  // namespace app

@@ -63,7 +63,10 @@ void TMajorForm::BuildTopLevelControls() {
     ProgramDeviceButton.OnClick = [this] { ProgramDeviceButtonClick(); };
     RestartButton.OnClick = [this] { RestartButtonClick(); };
     MainImage.OnClick = [this] { MainImageClick(); };
-    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer1.OnTimer = [this] {
+        Timer1Timer();
+        if (!FileGivenAtStart.empty()) OpenSettingsFile(FileGivenAtStart);
+    };
 }
 
 void TMajorForm::FormCreate() {
@@ -79,6 +82,7 @@ void TMajorForm::FormCreate() {
     ProgramSettingsFilePath = ProgramSettingsPath(executablePath_);
     Caption = std::string(kFormCaption) + ", " + kProgramVersion;
     Services.Application.Title = Caption;
+    ShowLowBatteryVoltage();
 
     for (auto [button, first] : {std::pair{&ReadDeviceButton, "&READ"}, std::pair{&ProgramDeviceButton, "&PROGRAM"},
                                  std::pair{&RestartButton, "RESTAR&T"}}) {

@@ -3,6 +3,7 @@
 // handlers, and the state that lives as long as the window.
 
 #include <string>
+#include <vector>
 
 #include "app/ActivityLog.h"
 #include "app/UserActions.h"
@@ -43,6 +44,11 @@ public:
     // SAVE FILE and LOAD FILE: both units' settings and the edition, to and from a file.
     TFileResult SaveFileButtonClick();
     TFileResult LoadFileButtonClick();
+    // A settings file the shell named: loaded as LOAD FILE loads the file chosen in its
+    // dialog, which then starts with that name.
+    TFileResult OpenSettingsFile(const std::string& path);
+    // Files dropped on the window: the first settings file among them is opened.
+    void FormDropFiles(const std::vector<std::string>& paths);
 
     // Device actions: each opens its own connection and closes it before returning. A
     // foreign chip closes the window once its prompt is answered.
@@ -100,6 +106,10 @@ public:
                                        .FileName = ""};
 
     std::string ProgramSettingsFilePath;
+    // The settings file named on the program's command line ("Open with", a file
+    // association), opened once the window is ready: right after the timer's choice of
+    // transport. Empty for none.
+    std::string FileGivenAtStart;
     devlink::TTransportTable Transports;
     devlink::TConnection Connection;
     TActivityLog ActivityLog;

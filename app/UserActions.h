@@ -20,5 +20,8 @@ TDeviceResult RestartDevice(TDeviceContext& context);
 
 TFileResult SaveFile(TFileContext& context);
 TFileResult LoadFile(TFileContext& context);
+// LOAD FILE for a file the shell named instead of one chosen in the dialog: the same
+// rules, reactions and message; the dialog then starts with that name.
+TFileResult LoadNamedFile(TFileContext& context, const std::string& path);
 
 }  // namespace app

@@ -26,9 +26,10 @@ enum class TWordForm {
 };
 
 // Each row is the whole description of one setting: its control, where it is shown, its
-// caption, range and values, its key in a settings file and its place in the unit's
-// settings record. Handset rows go to hs_xsettings_t, gateway rows to gw_xsettings_t;
-// tick boxes and the Hirose pin list are bits of the record's flag word (word 0).
+// caption, range and values, its step in its unit's defaults, its key in a settings file
+// and its place in the unit's settings record. Handset rows go to hs_xsettings_t, gateway
+// rows to gw_xsettings_t; tick boxes and the Hirose pin list are bits of the record's
+// flag word (word 0).
 
 // Where a setting stands, in pixels of its page's tab sheet or of its frame. A tick box is
 // Width wide; a spin's or a list's caption is Width wide, and its box follows it.
@@ -44,6 +45,7 @@ struct TTickSetting {
     TPlace Place;
     const char* Caption;
     TTickDefault Default;
+    int DefaultStep;  // its place among its unit's ticks, spins and lists when the defaults set them
     int FileKey;
     int FlagBit;
 };
@@ -58,6 +60,7 @@ struct TSpinSetting {
     const char* Caption;
     std::string_view Unit = {};  // shown after the box; empty for none
     int Min, Max, Step, AtCreation, Default;
+    int DefaultStep;             // as for a tick box
     bool BoxFollowsSpin = true;  // false for the voltage, whose box shows volts
     int FileKey;
     int Word;
@@ -73,6 +76,7 @@ struct TListSetting {
     const char* Caption;
     const std::vector<std::string>* Items;
     const char* Default;  // selected by SelectItemContaining
+    int DefaultStep;      // as for a tick box
     int FileKey;
     int FlagBit;
 };

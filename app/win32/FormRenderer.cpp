@@ -14,6 +14,7 @@
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/win32/ShellFiles.h"
 
 namespace app::win32 {
 
@@ -164,6 +165,7 @@ void TFormRenderer::Create() {
                               nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("the main window cannot be made");
     owner_.Window = window_;
+    ui::win32::AcceptDroppedFiles(window_);
     // A window with a modal dialog frame shows no class icon in its title bar: it is given
     // the icon itself as well.
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON)));
@@ -387,6 +389,10 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMER:
         if (window != window_ || wParam != kTimer1) break;
         form_.Timer1.Fire();
+        Sync();
+        return 0;
+    case WM_DROPFILES:
+        form_.FormDropFiles(ui::win32::DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         Sync();
         return 0;
     case WM_CLOSE:

@@ -14,6 +14,7 @@
 #include "ui/PortableServices.h"
 #include "ui/win32/ExecutablePath.h"
 #include "ui/win32/PromptWindow.h"
+#include "ui/win32/ShellFiles.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Services.h"
 
@@ -38,6 +39,9 @@ int RunProgram(ui::TApplication& application) {
     ui::TServices services{prompts, messages, dialogs, clock, sleeper, keyboard, ini, files, application};
 
     app::TMajorForm form(services, library, ui::win32::ExecutablePath());
+    // "Open with" and a file association name the settings file as the first argument.
+    if (const std::vector<std::string> arguments = ui::win32::CommandLineArguments(); arguments.size() > 1)
+        form.FileGivenAtStart = arguments[1];
     app::win32::TFormRenderer renderer(form, owner);
     renderer.Create();
     form.FormCreate();

@@ -56,6 +56,27 @@ TEST_F(StartUp, DeviceButtonsGetTwoLineCaptions) {
     EXPECT_FALSE(f.ExitButton.MultiLine);
 }
 
+// FormCreate shows the voltage spin's value at creation in volts before it checks the
+// program settings file, whose NOTE thus sees it; the handset defaults set it again later.
+TEST_F(StartUp, TheVoltsBoxShowsTheCreationValueBeforeTheDefaults) {
+    WriteIni("[Setting]\r\nProgramVersion=v2.04\r\n");
+    struct TVoltsAtPrompt : ui::IPromptService {
+        app::TMajorForm* Form = nullptr;
+        std::vector<std::string> Volts;
+        int ShowModal(const ui::TPromptWindow&) override {
+            Volts.push_back(Form->LowBatteryBeepVoltageStaticText.Text());
+            return 1;
+        }
+    } prompts;
+    ui::TServices services{prompts,      env.Messages, env.Dialogs, env.Clock,      env.Sleeper,
+                           env.Keyboard, env.Ini,      env.Files,   env.Application};
+    app::TMajorForm f(services, recorder, Executable());
+    prompts.Form = &f;
+    f.FormCreate();
+    EXPECT_EQ(prompts.Volts, std::vector<std::string>{"2.5"});
+    EXPECT_EQ(f.LowBatteryBeepVoltageStaticText.Text(), "3.5");
+}
+
 struct TIniCase {
     const char* Content;
     bool Moved;

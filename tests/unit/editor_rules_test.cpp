@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
 #include "tests/support/FormTest.h"
@@ -116,6 +118,89 @@ TEST_F(Defaults, StartUpLeavesEverySettingAtItsDefault) {
     EXPECT_EQ(form->GWRadioFunction3PulseUpDown.Max(), 30000);
     EXPECT_EQ(form->GWRadioEmergencyPulseUpDown.Max(), 5000);
     EXPECT_TRUE(TakePrompts().empty());
+}
+
+// Each unit's defaults set its tick boxes, spins and lists in the order of their
+// procedure, so that a tick box's click rule sees exactly what was set before it: every
+// tick box starts away from its default so that its rule runs, every spin reports each
+// position set, and the Hirose list is seen set by the first report after it.
+TEST_F(Defaults, EachUnitsSettingsAreSetInTheOrderOfItsProcedure) {
+    using editor::TTickDefault;
+    const struct {
+        bool Gateway;
+        std::vector<std::string> Order;
+    } units[] = {
+        {false,
+         {"TATalkPermitToneCheckBox",
+          "RadioTalkPermitToneCheckBox",
+          "EmergencyToneCheckBox",
+          "StealthModeAlwaysActiveCheckBox",
+          "MuteSpeakerOnPTTCheckBox",
+          "MuteSpeakerOnChargeCheckBox",
+          "LEDChargeIndicateCheckBox",
+          "AutoTurnOnWhenChargingCheckBox",
+          "MinimumVolumeIs0CheckBox",
+          "HandsfreeFunctionCheckBox",
+          "AutoTurnOffTimerUpDown",
+          "LowBatteryBeepVoltageUpDown",
+          "LowBatteryBeepIntervalTimerUpDown",
+          "InternalMicGainUpDown",
+          "InternalMicHighGainBoostUpDown",
+          "ExternalMicGainUpDown",
+          "ExternalMicHighGainBoostUpDown",
+          "RemotePTTGainBoostUpDown",
+          "AudioIntegrityUpDown",
+          "FixedAlertToneVolumeCheckBox",
+          "AlertToneVolumeUpDown",
+          "AudioLinkActiveTimeUpDown",
+          "TransmitTimeUpDown",
+          "ReceiveTimeUpDown",
+          "EmergencyRepeatCyclesUpDown",
+          "TransmitAudibleEmergencyToneCheckBox",
+          "HirosePin2FunctionComboBox",
+          "LongPressDurationUpDown"}},
+        {true,
+         {"GWTalkAroundOutputGainUpDown", "GWReceiveInputGainUpDown", "GWTransmitOutputGainUpDown",
+          "GWEmergencyAlertToneCheckBox", "GWPublicAddressModeCheckBox", "GWFindMeFunctionCheckBox",
+          "GWMultiOperationalMicsCheckBox", "GWVOXEnabledCORCheckBox", "GWVOXTriggerLevelUpDown"}},
+    };
+    for (const auto& unit : units) {
+        SCOPED_TRACE(unit.Gateway ? "gateway" : "handset");
+        Start();
+        app::TMajorForm& f = *form;
+        auto onUnit = [&](editor::TPage page) { return editor::IsGatewayPage(page) == unit.Gateway; };
+        std::vector<std::string> seen;
+        ui::TComboBox& hirose = f.HirosePin2FunctionComboBox;
+        hirose.SetItemIndex(1);
+        auto report = [&seen, &hirose](const std::string& name) {
+            if (hirose.ItemIndex() == 0 && std::find(seen.begin(), seen.end(), hirose.Name) == seen.end())
+                seen.push_back(hirose.Name);
+            seen.push_back(name);
+        };
+        for (const editor::TTickSetting& tick : editor::TickSettings()) {
+            if (!onUnit(tick.Page)) continue;
+            ui::TCheckBox& box = f.*tick.Box;
+            box.SetChecked(tick.Default == TTickDefault::Unticked);
+            box.OnClick = [report, &box, rule = box.OnClick] {
+                report(box.Name);
+                if (rule) rule();
+            };
+        }
+        for (const editor::TSpinSetting& spin : editor::SpinSettings()) {
+            if (!onUnit(spin.Page)) continue;
+            ui::TUpDown& updown = f.*spin.UpDown;
+            updown.OnPositionSet = [report, &updown, rule = updown.OnPositionSet] {
+                report(updown.Name);
+                if (rule) rule();
+            };
+        }
+        if (unit.Gateway)
+            f.ApplyGatewayDefaults();
+        else
+            f.ApplyHandsetDefaults();
+        EXPECT_EQ(seen, unit.Order);
+        EXPECT_EQ(f.LowBatteryBeepVoltageStaticText.Text(), "3.5");
+    }
 }
 
 TEST_F(Defaults, EachButtonRestoresOnlyTheUnitKindOnShow) {

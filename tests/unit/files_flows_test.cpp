@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FilesTestForm.h"
+#include "app/DroppedFiles.h"
 
 namespace files_test {
 namespace {
@@ -203,6 +204,60 @@ TEST_F(Flows, APressAndHoldIndexOutsideItsListIsReportedByTheFinalRefresh) {
     EXPECT_EQ(env.Prompts.Shown[0].Text, "Text '' is not matched in MapComboBoxToHSKeyPress()!");
     EXPECT_TRUE(form->PTTShortPressComboBox.Enabled);
     EXPECT_TRUE(form->PTTLongPressComboBox.Enabled);
+}
+
+// A file the shell names, on the command line or by a drop, loads exactly as LOAD FILE
+// loads the same file chosen in its dialog: values, edition rule, Find-Me warning and
+// message alike; the dialog then starts with its name. The command line's file waits for
+// the timer's choice of transport.
+TEST_F(Flows, AFileTheShellNamesLoadsAsLoadFileLoadsIt) {
+    const std::string given = (folder / "given.WPX").string();
+    WriteBytes(given, "9000=0\r\n0012=5\r\n1001=1\r\n");  // Kesto, a timer value, Find-Me
+    const std::string missing = (folder / "missing.wpx").string();
+    for (const bool dropped : {false, true}) {
+        for (const std::string& path : {given, missing}) {
+            SCOPED_TRACE(path + (dropped ? " dropped" : " on the command line"));
+            Start();
+            env.Messages.Shown.clear();
+            LoadThrough(path);
+            const TSnapshot viaDialog = Snapshot(*form);
+            const std::vector<ui::TPromptWindow> promptsViaDialog = TakePrompts();
+            const std::vector<ui::THeadlessMessageBox::TShown> messagesViaDialog = std::move(env.Messages.Shown);
+            env.Messages.Shown.clear();
+
+            Start();
+            const TSnapshot before = Snapshot(*form);
+            if (dropped) {
+                form->FormDropFiles({(folder / "notes.txt").string(), path, (folder / "other.wpx").string()});
+            } else {
+                form->FileGivenAtStart = path;
+                EXPECT_EQ(Snapshot(*form), before);
+                form->Timer1.Fire();
+                EXPECT_EQ(form->Caption, std::string(kTitle) + ", Transport = \\\\.\\CSR0");
+            }
+            EXPECT_EQ(Snapshot(*form), viaDialog);
+            const std::vector<ui::TPromptWindow> prompts = TakePrompts();
+            ASSERT_EQ(prompts.size(), promptsViaDialog.size());
+            for (std::size_t i = 0; i < prompts.size(); ++i) EXPECT_EQ(prompts[i].Text, promptsViaDialog[i].Text);
+            ASSERT_EQ(env.Messages.Shown.size(), messagesViaDialog.size());
+            for (std::size_t i = 0; i < messagesViaDialog.size(); ++i) {
+                EXPECT_EQ(env.Messages.Shown[i].Text, messagesViaDialog[i].Text);
+                EXPECT_EQ(env.Messages.Shown[i].Caption, messagesViaDialog[i].Caption);
+            }
+            LoadThrough("");
+            EXPECT_EQ(env.Dialogs.Shown.back().FileName, path);
+        }
+    }
+}
+
+TEST_F(Flows, WithoutAFileNamedTheTimersTickAndADropOfOtherFilesChangeNothing) {
+    const TSnapshot before = Snapshot(*form);
+    form->Timer1.Fire();
+    form->FormDropFiles({(folder / "notes.txt").string(), (folder / "x.wpx.bak").string()});
+    EXPECT_EQ(Snapshot(*form), before);
+    EXPECT_TRUE(env.Messages.Shown.empty());
+    EXPECT_TRUE(env.Prompts.Shown.empty());
+    EXPECT_EQ(form->OpenSettingsDialog.FileName, "");
 }
 
 }  // namespace

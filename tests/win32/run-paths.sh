@@ -6,9 +6,10 @@
 #   (ZENTA_SIM_STATE), reads a unit into such a file, over it again, not over a read-only
 #   one, and shows it again; the desktop
 #   program, run from such a folder, moves its settings file aside and names both paths
-#   in its NOTE, saves and loads a settings file of such a name through the real dialogs;
-#   and a chip library of the other bitness beside either program is named, with the
-#   build to use, before the program ends (the window: exit code 1; zenta.exe: exit 4).
+#   in its NOTE, saves and loads a settings file of such a name through the real dialogs,
+#   and loads it when started with its name as the first argument; and a chip library
+#   of the other bitness beside either program is named, with the build to use, before
+#   the program ends (the window: exit code 1; zenta.exe: exit 4).
 #
 #   bash tests/win32/run-paths.sh [BIN_FOLDER]
 #
@@ -128,6 +129,17 @@ drive click LoadFileButton
 drive file-dialog "Öffnen" "$(win "$saved")" 30 || true
 check "LOAD FILE: the value from the file" "5" "$(drive get AutoTurnOffTimerStaticText)"
 check "no message on save and load" "" "$(drive no-prompt "ZENTA User Programmer, v2.05A" 1 2>&1)"
+drive close || true
+for _ in $(seq 60); do drive rect >/dev/null 2>&1 || break; sleep 0.5; done
+
+echo "paths: the settings file named on the command line, as Explorer's \"Open with\" names it"
+wine ZENTAUserProgrammer.exe "$(win "$saved")" >/dev/null 2>&1 &
+if drive wait-caption "$caption" 90; then
+  check "file named on the command line: the value from the file" "5" "$(drive get AutoTurnOffTimerStaticText)"
+  check "file named on the command line: no message" "" "$(drive no-prompt "ZENTA User Programmer, v2.05A" 1 2>&1)"
+else
+  check "file named on the command line: the window ready" "yes" "no"
+fi
 drive close || true
 for _ in $(seq 60); do drive rect >/dev/null 2>&1 || break; sleep 0.5; done
 
