@@ -41,6 +41,9 @@ bash tests/win32/run-production.sh
 # other bitness, for both builds.
 bash tests/win32/run-paths.sh build/bin/windows/x86
 bash tests/win32/run-paths.sh build/bin/windows/x64
+# The release: the programs' icon and version, the zip, and the installer under 32-bit
+# Wine: install, the .wpx association, the chip libraries on PATH, upgrade, uninstall.
+bash tests/win32/run-install.sh
 
 # Each fuzz target for a short bounded time (tools/fuzz.sh; docs/robustness.md).
 bash tools/fuzz.sh 10 build/fuzz

@@ -47,12 +47,24 @@ namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// The program's icon among its resources (cmake/WindowsResources.cmake).
+constexpr WORD kProgramIcon = 1;
+
+// The program's icon at the size of the system metric `size`, for the window class. Shared:
+// Windows keeps it as long as the program runs, and nobody destroys it.
+HICON ProgramIcon(int size) {
+    const int pixels = GetSystemMetrics(size);
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, pixels, pixels, LR_SHARED));
+}
 
 void RegisterClasses(WNDPROC procedure) {
     WNDCLASSEXA form{};
     form.cbSize = sizeof form;
     form.lpfnWndProc = procedure;
     form.hInstance = GetModuleHandleA(nullptr);
+    form.hIcon = ProgramIcon(SM_CXICON);
+    form.hIconSm = ProgramIcon(SM_CXSMICON);
     form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     form.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     form.lpszClassName = kFormClass;
@@ -61,6 +73,8 @@ void RegisterClasses(WNDPROC procedure) {
     WNDCLASSEXA page = form;
     page.hbrBackground = nullptr;  // painted with the page colour
     page.lpszClassName = kPageClass;
+    page.hIcon = nullptr;
+    page.hIconSm = nullptr;
     RegisterClassExA(&page);
 }
 
@@ -109,8 +123,6 @@ TFormRenderer::~TFormRenderer() {
     owner_.Window = nullptr;
     if (window_ && !destroyed_) DestroyWindow(window_);
     if (picture_) DeleteObject(picture_);
-    for (HICON icon : icons_)
-        if (icon) DestroyIcon(icon);
     if (pageBrush_) DeleteObject(pageBrush_);
 }
 
@@ -184,7 +196,10 @@ void TFormRenderer::LayOut() {
 
     // icons_ is indexed by the icon kinds, ICON_SMALL and ICON_BIG.
     for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-        HICON icon = DrawProgramIcon(ui::win32::SystemMetricForDpi(metric, dpi_));
+        // Not shared: an icon of a size other than the system's own is the caller's to destroy.
+        const int pixels = ui::win32::SystemMetricForDpi(metric, dpi_);
+        HICON icon = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, pixels, pixels, 0));
         SendMessageA(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
         if (icons_[kind]) DestroyIcon(icons_[kind]);
         icons_[kind] = icon;

@@ -1,4 +1,4 @@
-// The Windows program: binds the chip maker's libraries beside the executable, makes the
+// The Windows program: binds the chip maker's libraries (link/win32/LibraryBinding.h), makes the
 // main window, runs start-up and the message loop. An exception that escapes start-up or
 // the message loop is shown in a message box, and the program ends.
 

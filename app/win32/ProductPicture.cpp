@@ -165,57 +165,7 @@ void Gateway(HDC dc, int left, int top, int pictureWidth) {
     Text(dc, left + width - 62, top + 30, 13, FW_BOLD, RGB(0xD8, 0xDE, 0xE6), "Arial", "ZENTA");
 }
 
-// The icon's handset, in colour or, for the mask, in black; scaled to `size`.
-void IconHandset(HDC dc, int size, bool mask) {
-    auto at = [size](int v) { return v * size / 32; };
-    const COLORREF black = RGB(0, 0, 0);
-    {
-        TPaint antenna(dc, mask ? black : kBodyEdge, mask ? black : kBodyEdge);
-        RoundRect(dc, at(18), at(0), at(22), at(8), at(2), at(2));
-    }
-    {
-        TPaint key(dc, mask ? black : kOrange, mask ? black : kOrange);
-        Rectangle(dc, at(6), at(12), at(9), at(21));
-    }
-    {
-        TPaint body(dc, mask ? black : kBody, mask ? black : kBodyEdge);
-        RoundRect(dc, at(8), at(5), at(25), at(32), at(8), at(8));
-    }
-    if (mask) return;
-    TPaint face(dc, kBodyLight, kBodyLight);
-    RoundRect(dc, at(11), at(9), at(22), at(19), at(4), at(4));
-    TPaint emergency(dc, kOrange, kOrange);
-    RoundRect(dc, at(11), at(22), at(22), at(27), at(3), at(3));
-}
-
 }  // namespace
-
-HICON DrawProgramIcon(int size) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
-    HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
-    ReleaseDC(nullptr, screen);
-    const RECT all{0, 0, size, size};
-
-    HGDIOBJ old = SelectObject(dc, colour);
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    IconHandset(dc, size, false);
-    SelectObject(dc, mask);
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    IconHandset(dc, size, true);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmColor = colour;
-    info.hbmMask = mask;
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(colour);
-    DeleteObject(mask);
-    return icon;
-}
 
 HBITMAP DrawProductPicture(int width, int height, int dpi) {
     HDC screen = GetDC(nullptr);

@@ -1,8 +1,9 @@
 #pragma once
-// The chip maker's TESTENGINE.DLL and TESTFLASH.DLL, loaded from the program's own folder
-// and bound by ordinal, offered as a devlink::IChipLibrary. Binding is all or nothing: a
-// library or an ordinal that is missing throws TLibraryBindingError naming the library and
-// the folder that was looked in.
+// The chip maker's TESTENGINE.DLL and TESTFLASH.DLL, found where Windows finds a library
+// (the program's own folder, then Windows' folders and PATH, never the current folder:
+// link/LibrarySearch.h) and bound by ordinal, offered as a devlink::IChipLibrary. Binding
+// is all or nothing: a library or an ordinal that is missing throws TLibraryBindingError
+// naming the library and the folders that were looked in.
 
 #include <windows.h>
 
@@ -21,8 +22,8 @@ public:
 
 class TLibraryBinding final : public IChipLibrary {
 public:
-    // `folder`, in UTF-8, ends in a path separator.
-    explicit TLibraryBinding(const std::string& folder);
+    // `programFolder`, in UTF-8, ends in a path separator.
+    explicit TLibraryBinding(const std::string& programFolder);
     ~TLibraryBinding() override;
     TLibraryBinding(const TLibraryBinding&) = delete;
     TLibraryBinding& operator=(const TLibraryBinding&) = delete;

@@ -434,8 +434,8 @@ run_e2e() {
     (cd "$work/alone" && { timeout 120 wine ZENTAUserProgrammer.exe >/dev/null 2>&1 && code=0 || code=$?; echo "$code" > exit-code; }) &
     alone_pid=$!
     message="$(drive answer "ZENTA User Programmer" OK 60 || true)"
-    check "missing library named" "yes" "$(echo "$message" | grep -q 'TESTENGINE.DLL could not be loaded' && echo yes || echo no)"
-    check "folder looked in named" "yes" "$(echo "$message" | grep -qF "$(winepath -w "$work/alone" 2>/dev/null)" && echo yes || echo no)"
+    check "missing library named" "yes" "$(echo "$message" | grep -q 'TESTENGINE.DLL could not be found' && echo yes || echo no)"
+    check "program's folder among those searched" "yes" "$(echo "$message" | grep -qF "$(winepath -w "$work/alone" 2>/dev/null)" && echo yes || echo no)"
     wait "$alone_pid"
     check "exit code without the libraries" "1" "$(cat "$work/alone/exit-code" 2>/dev/null)"
   fi
