@@ -6,7 +6,8 @@
 #                           the end-to-end test; the build for the chip maker's 32-bit DLLs
 #   build/bin/windows/x64/  the same for 64-bit Windows
 #
-# each with the simulated TESTENGINE.DLL and TESTFLASH.DLL in its sim/ folder.
+# each with the simulated TESTENGINE.DLL and TESTFLASH.DLL in its sim/ folder. Python 3 draws
+# the program's icon (tools/make-icon.py).
 #
 #   bash tools/build-windows.sh [--werror]
 #
@@ -16,7 +17,7 @@ cd "$(dirname "$0")/.."
 werror=OFF
 if [ "${1:-}" = "--werror" ]; then werror=ON; fi
 bash tools/install-packages.sh cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev python3
 
 for arch in x86 x64; do
   case "$arch" in
