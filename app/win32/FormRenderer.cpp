@@ -123,6 +123,8 @@ TFormRenderer::~TFormRenderer() {
     owner_.Window = nullptr;
     if (window_ && !destroyed_) DestroyWindow(window_);
     if (picture_) DeleteObject(picture_);
+    for (HICON icon : icons_)
+        if (icon) DestroyIcon(icon);
     if (pageBrush_) DeleteObject(pageBrush_);
 }
 

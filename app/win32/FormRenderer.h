@@ -71,6 +71,8 @@ private:
     int dpi_ = 96;  // the DPI the window is laid out for, once it is made
     std::unique_ptr<ui::win32::TFonts> fonts_;
     HBITMAP picture_ = nullptr;
+    // The window's title-bar icons at its DPI, by icon kind (ICON_SMALL, ICON_BIG).
+    HICON icons_[2] = {nullptr, nullptr};
     HBRUSH pageBrush_ = nullptr;
     COLORREF pageColour_ = 0;
     std::vector<ui::win32::TNativeControl> controls_;

@@ -40,7 +40,11 @@ cd "$(dirname "$0")/../.."
 . tests/win32/wine.sh
 root="$PWD"
 shots=""
-runs=(x86 x64 x86-dpi)
+# The full run is the 32-bit build's; on a machine that runs no 32-bit programs the
+# 64-bit build takes its place, the full run and the DPI run alike.
+full_arch=x86
+wine_runs x86 || full_arch=x64
+runs=(x86 x64 "$full_arch-dpi")
 while [ $# -gt 0 ]; do
   case "$1" in
     --screenshots) shots="$(realpath -m "${2:?--screenshots needs a folder}")"; shift 2 ;;
@@ -64,9 +68,9 @@ run_e2e() {
   arch="$1"
   dpi="${2:-96}"
   full=no
-  [ "$arch" = x86 ] && [ "$dpi" = 96 ] && full=yes
-  # One architecture's pictures at each scaling: the x86 run's, or a DPI run's.
-  [ "$arch" = x86 ] || [ "$dpi" != 96 ] || shots=""
+  [ "$arch" = "$full_arch" ] && [ "$dpi" = 96 ] && full=yes
+  # One architecture's pictures at each scaling: the full run's, or a DPI run's.
+  [ "$arch" = "$full_arch" ] || [ "$dpi" != 96 ] || shots=""
   # The screen and Wine's desktop grow with the scaling, so that the scaled window fits.
   desktop="$((1024 * dpi / 96))x$((800 * dpi / 96))"
   bin="$root/build/bin/windows/$arch"
@@ -316,8 +320,8 @@ run_e2e() {
 
   echo "e2e: the window's own time for each action, 200 reads first; the log keeps every line"
   timed() {  # timed ACTION COUNT [PATH]
-    if out="$(drive time-action "$@" 2>&1)"; then check "$1 within 50 ms of its library calls" "ok" "ok"
-    else check "$1 within 50 ms of its library calls" "ok" "$out"; fi
+    if out="$(drive time-action "$@" 2>&1)"; then check "$1 within 1 s of its library calls" "ok" "ok"
+    else check "$1 within 1 s of its library calls" "ok" "$out"; fi
     echo "      $out"
   }
   log_field() { drive log-view | sed -n "s/.*$1 \([0-9-]*\).*/\1/p"; }
