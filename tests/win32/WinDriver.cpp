@@ -50,9 +50,9 @@
 //                                  FILE (read, program, load, save) COUNT times, every
 //                                  prompt answered at once (PATH for the file dialogs);
 //                                  print the window's time and that of the same action's
-//                                  library calls and whether the aim of 50 ms is met; fail
-//                                  when the fastest window round takes more than 1 s
-//                                  beyond the fastest library round
+//                                  library calls and whether the window's own time meets
+//                                  the aim of 50 ms; fail when a prompt or dialog does not
+//                                  open or close
 //   system-menu LETTER             open the main window's system menu by Alt+Space and
 //                                  press LETTER in it, as real input
 //   list CAPTION                   print the items of the dialog's list, one a line, the

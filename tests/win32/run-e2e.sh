@@ -320,8 +320,8 @@ run_e2e() {
 
   echo "e2e: the window's own time for each action, 200 reads first; the log keeps every line"
   timed() {  # timed ACTION COUNT [PATH]
-    if out="$(drive time-action "$@" 2>&1)"; then check "$1 within 1 s of its library calls" "ok" "ok"
-    else check "$1 within 1 s of its library calls" "ok" "$out"; fi
+    # A measurement, printed: the check is that every round's prompt or dialog came and went.
+    if out="$(drive time-action "$@" 2>&1)"; then check "$1 timed" "ok" "ok"; else check "$1 timed" "ok" "$out"; fi
     echo "      $out"
   }
   log_field() { drive log-view | sed -n "s/.*$1 \([0-9-]*\).*/\1/p"; }
