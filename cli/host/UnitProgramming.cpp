@@ -45,8 +45,9 @@ TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& optio
     }
     app::TProgramRequest request{.FollowUnit = true, .CheckedChip = options.CheckedChip};
     if (place.BackupFolder) {
-        const std::string adapter = session.Form().Transports.ChosenPortName();
-        request.BeforeWrite = [&](const app::TDeviceResult& identified,
+        // The adapter's name is held by the step itself: the step runs after this block.
+        request.BeforeWrite = [&, adapter = session.Form().Transports.ChosenPortName()](
+                                  const app::TDeviceResult& identified,
                                   const records::TKeyRead& record) -> std::optional<TStepProblem> {
             const records::TUnitKind& kind = *identified.Kind;
             if (!record.Ok) return TStepProblem{app::TDeviceOutcome::BackupFailed, kind.ReadFailure};
