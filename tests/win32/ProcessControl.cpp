@@ -23,25 +23,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "ui/win32/QuotedArgument.h"
 
-// One argument as the C runtime reads it back: quoted when it holds a blank or a quote.
-std::wstring Quoted(const std::wstring& argument) {
-    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted.push_back(c);
-    }
-    quoted.append(backslashes * 2, L'\\');
-    return quoted + L'"';
-}
+namespace {
 
 bool IsZenta(const PROCESSENTRY32W& process) { return _wcsicmp(process.szExeFile, L"zenta.exe") == 0; }
 
@@ -93,7 +77,7 @@ int CtrlC(int argc, wchar_t** argv) {
     const std::string wanted(text.begin(), text.end());
     const DWORD seconds = static_cast<DWORD>(std::wcstoul(argv[5], nullptr, 10));
     std::wstring line = L"zenta.exe";
-    for (int i = 6; i < argc; ++i) line.append(L" ").append(Quoted(argv[i]));
+    for (int i = 6; i < argc; ++i) line.append(L" ").append(ui::win32::QuotedArgument(argv[i]));
 
     // A console of its own, shared with zenta.exe and its workers only.
     FreeConsole();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/win32/Dpi.h"
+#include "ui/win32/EmptyDialogTemplate.h"
 #include "ui/win32/WideText.h"
 
 namespace ui::win32 {
@@ -147,21 +148,13 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-// An empty dialog template: the header, then zero words for no menu, the standard dialog
-// class and no title; no controls.
-struct alignas(DWORD) TEmptyTemplate {
-    WORD Words[(sizeof(DLGTEMPLATE) + 1) / 2 + 3] = {};
-    DLGTEMPLATE* Header() { return reinterpret_cast<DLGTEMPLATE*>(Words); }
-};
-
 }  // namespace
 
 int TWin32Prompts::ShowModal(const TPromptWindow& window) {
     owner_.BeforeModal();
     const int dpi = DpiOfWindow(owner_.Window);
     TPromptState state{&window, owner_.Window, dpi, MessageFontForDpi(dpi)};
-    TEmptyTemplate dialog;
-    dialog.Header()->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    TEmptyDialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
     const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.Header(), owner_.Window,
                                                    PromptProc, reinterpret_cast<LPARAM>(&state));
     DeleteObject(state.Font);

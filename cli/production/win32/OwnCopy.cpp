@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "ui/win32/ExecutablePath.h"
+#include "ui/win32/QuotedArgument.h"
 #include "ui/win32/WideText.h"
 
 namespace cli {
@@ -13,27 +14,6 @@ namespace {
 std::runtime_error SystemError(const char* what) {
     std::string text = what;
     return std::runtime_error(text.append(" failed, error ").append(std::to_string(GetLastError())));
-}
-
-// One argument as the C runtime's parser (CommandLineToArgvW's rules) reads it back:
-// quoted when it holds blanks or quotes, a quote escaped, and the backslashes before a
-// quote or the closing quote doubled. Other backslashes (\\.\CSR1) stay as they are.
-std::wstring Quoted(const std::wstring& argument) {
-    if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) return argument;
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted.push_back(c);
-    }
-    quoted.append(backslashes * 2, L'\\');
-    quoted.push_back(L'"');
-    return quoted;
 }
 
 class THandle {
@@ -114,11 +94,11 @@ private:
 std::unique_ptr<IOwnCopy> StartOwnCopy(const std::vector<std::string>& arguments) {
     const std::optional<std::wstring> program = ui::win32::WideOfUtf8(ui::win32::ExecutablePath());
     if (!program || program->empty()) throw SystemError("GetModuleFileNameW");
-    std::wstring line = Quoted(*program);
+    std::wstring line = ui::win32::QuotedArgument(*program);
     for (const std::string& argument : arguments) {
         const std::optional<std::wstring> wide = ui::win32::WideOfUtf8(argument);
         if (!wide) throw std::runtime_error(std::string("an argument is not UTF-8: ").append(argument));
-        line.append(L" ").append(Quoted(*wide));
+        line.append(L" ").append(ui::win32::QuotedArgument(*wide));
     }
     // The copy inherits only its ends of the two pipes and this process's standard error;
     // the copies are started one after another, and each one's ends are closed here
