@@ -91,15 +91,8 @@ run_e2e() {
 
   start_xvfb 91 130 e2e "$desktop"
 
-  passed=0
-  failed=0
-  check() {  # check WHAT EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then
-      echo "ok    $arch $1: $3"; passed=$((passed + 1))
-    else
-      echo "FAIL  $arch $1: expected '$2', got '$3'"; failed=$((failed + 1))
-    fi
-  }
+  check_prefix="$arch "
+  . "$root/tests/win32/checks.sh"
   finish() {
     echo "windows-e2e $arch: $passed passed, $failed failed"
     [ "$failed" -eq 0 ]

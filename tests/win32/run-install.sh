@@ -42,16 +42,7 @@ dist="$root/build/dist"
 msi="$dist/ZENTAUserProgrammer-v2.05A.msi"
 newer_msi="$dist/ZENTAUserProgrammer-v2.05A-2.5.1.0.msi"
 
-passed=0
-failed=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok    $1: $3"; passed=$((passed + 1))
-  else
-    echo "FAIL  $1: expected '$2', got '$3'"; failed=$((failed + 1))
-  fi
-}
-contains() { case "$1" in *"$2"*) echo yes ;; *) echo "no: $1" ;; esac; }
+. "$root/tests/win32/checks.sh"
 
 echo "install: resources"
 work="$root/build/e2e-install"

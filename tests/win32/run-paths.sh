@@ -54,16 +54,7 @@ export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
 start_xvfb 131 170 paths
 
-passed=0
-failed=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok    $1: $3"; passed=$((passed + 1))
-  else
-    echo "FAIL  $1: expected '$2', got '$3'"; failed=$((failed + 1))
-  fi
-}
-contains() { case "$1" in *"$2"*) echo yes ;; *) echo "no: $1" ;; esac; }
+. "$root/tests/win32/checks.sh"
 
 echo "paths: preparing the Wine prefix $WINEPREFIX ($WINEARCH)"
 timeout 300 wineboot -i >/dev/null 2>&1

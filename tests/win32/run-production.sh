@@ -56,15 +56,7 @@ ZENTA_SIM_STATE="$(wine winepath -w "$state" | tr -d '\r')"
 export ZENTA_SIM_STATE
 cd "$run"
 
-passed=0
-failed=0
-check() {  # check WHAT EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok    $1: $3"; passed=$((passed + 1))
-  else
-    echo "FAIL  $1: expected '$2', got '$3'"; failed=$((failed + 1))
-  fi
-}
+. "$root/tests/win32/checks.sh"
 zenta() { wine zenta.exe "$@" | tr -d '\r'; }
 A='SPITRANS=USB SPIPORT=1'
 B='\\.\CSR0'
