@@ -50,12 +50,12 @@ constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // The program's icon among its resources (cmake/WindowsResources.cmake).
 constexpr WORD kProgramIcon = 1;
 
-// The program's icon at the size of the system metric `size`, for the window class. Shared:
-// Windows keeps it as long as the program runs, and nobody destroys it.
-HICON ProgramIcon(int size) {
-    const int pixels = GetSystemMetrics(size);
+// The program's icon, `pixels` square. LR_SHARED for the window class's icons, of the
+// system's own sizes, which Windows keeps as long as the program runs; without it for the
+// title bar's at the window's DPI, which the renderer destroys.
+HICON ProgramIcon(int pixels, UINT flags) {
     return static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, pixels, pixels, LR_SHARED));
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, pixels, pixels, flags));
 }
 
 void RegisterClasses(WNDPROC procedure) {
@@ -63,8 +63,8 @@ void RegisterClasses(WNDPROC procedure) {
     form.cbSize = sizeof form;
     form.lpfnWndProc = procedure;
     form.hInstance = GetModuleHandleA(nullptr);
-    form.hIcon = ProgramIcon(SM_CXICON);
-    form.hIconSm = ProgramIcon(SM_CXSMICON);
+    form.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON), LR_SHARED);
+    form.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON), LR_SHARED);
     form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     form.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     form.lpszClassName = kFormClass;
@@ -198,10 +198,7 @@ void TFormRenderer::LayOut() {
 
     // icons_ is indexed by the icon kinds, ICON_SMALL and ICON_BIG.
     for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-        // Not shared: an icon of a size other than the system's own is the caller's to destroy.
-        const int pixels = ui::win32::SystemMetricForDpi(metric, dpi_);
-        HICON icon = static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, pixels, pixels, 0));
+        HICON icon = ProgramIcon(ui::win32::SystemMetricForDpi(metric, dpi_), 0);
         SendMessageA(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
         if (icons_[kind]) DestroyIcon(icons_[kind]);
         icons_[kind] = icon;
