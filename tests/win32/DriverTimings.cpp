@@ -67,8 +67,20 @@ double Median(std::vector<double> values) {
 
 double Fastest(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
 
-// One click in the window: from the press until the prompt or dialog shows, and from
-// its answer until the window takes input again.
+// Returns once the thread of `window` is idle and nothing of `window` waits to be drawn.
+void WaitDrawn(HWND window) {
+    auto drawn = [&]() -> HWND {
+        WaitIdle(window);
+        if (GetUpdateRect(window, nullptr, FALSE)) return nullptr;
+        for (HWND child : Descendants(window))
+            if (GetUpdateRect(child, nullptr, FALSE)) return nullptr;
+        return window;
+    };
+    WaitFor(kPromptSeconds, drawn, 1);
+}
+
+// One click in the window: from the press until the prompt or dialog is drawn, and
+// from its answer until the window takes input again.
 struct TWindowRound {
     double ToModal = 0;
     double AfterAnswer = 0;
@@ -82,6 +94,10 @@ TWindowRound WindowRound(const TTimedAction& action, const std::string& path) {
     const auto modal = WaitFor(
         kPromptSeconds, [&] { return VisiblePrompt(action.Modal); }, 1);
     if (!modal) throw TFailure{std::string(action.Title) + " opened no \"" + action.Modal + "\""};
+    // Up once drawn: a file dialog shows before it has drawn its view of the folder, the
+    // system's work, which a person sees done before answering and a click on its OK
+    // would otherwise wait for.
+    WaitDrawn(*modal);
     const double shown = Now();
     if (action.Answer)
         PressPromptButton(*modal, action.Answer);

@@ -117,10 +117,12 @@ void AcceptFileName(HWND dialog, const std::string& path) {
     PostMessageA(accept, BM_CLICK, 0, 0);
 }
 
-void WaitIdle() {
+void WaitIdle(HWND window) {
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
 }
+
+void WaitIdle() { WaitIdle(MainWindow()); }
 
 bool WaitClosed(HWND window, double seconds) {
     if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(window) ? nullptr : GetDesktopWindow(); })) return false;

@@ -33,7 +33,9 @@ void PressPromptButton(HWND prompt, const std::string& caption);
 // Types `path` into a file dialog's name box and accepts it.
 void AcceptFileName(HWND dialog, const std::string& path);
 
-// Returns once the program's thread is back in a message loop, done with what came before.
+// Returns once the thread of `window` (the main window's unless told) is back in a message
+// loop, done with what came before.
+void WaitIdle(HWND window);
 void WaitIdle();
 
 // Asks `find` every `every` milliseconds until it gives a window or the time is up.

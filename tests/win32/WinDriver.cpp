@@ -59,6 +59,10 @@
 //                                  selected one after "* ", the others after "  "
 //   key CAPTION KEY                press KEY (up, down, tab, enter or escape) in the dialog,
 //                                  at its focused control; enter and escape must close it
+//   hold-desktop                   keep Wine's desktop open until the process is ended, as a
+//                                  person's session does: Wine closes a desktop a second
+//                                  after its last program ends, and a program started then
+//                                  may find none to open its window on
 
 #include <windows.h>
 #include <commctrl.h>
@@ -351,6 +355,16 @@ int Key(const std::string& caption, const std::string& keyName) {
     return 0;
 }
 
+// A hidden window, a user of the desktop for as long as its message loop runs.
+int HoldDesktop() {
+    if (!CreateWindowExA(0, "STATIC", "zenta-windriver: desktop held", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr,
+                         nullptr))
+        throw TFailure{"no window to hold the desktop with"};
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
     auto need = [&](std::size_t count) {
         if (args.size() != count + 1) throw TFailure{"usage: see the head of tests/win32/WinDriver.cpp"};
@@ -398,6 +412,7 @@ int Run(const std::vector<std::string>& args) {
     if (command == "system-menu") return need(1), windriver::SystemMenuKey(args[1].empty() ? ' ' : args[1][0]), 0;
     if (command == "list") return need(1), List(args[1]);
     if (command == "key") return need(2), Key(args[1], args[2]);
+    if (command == "hold-desktop") return need(0), HoldDesktop();
     throw TFailure{"unknown command " + command};
 }
 

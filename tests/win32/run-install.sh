@@ -93,31 +93,19 @@ check "installer: upgrade code" "UpgradeCode	{83d9635a-fa46-4b0b-afa0-0be6550f72
 check "installer: version" "ProductVersion	2.5.0.0" "$(echo "$properties" | grep '^ProductVersion')"
 
 if [ "$arch" = x86 ]; then
-  export WINEARCH=win32
   programs="Program Files"
   view=()
-  wine_program=wine
 else
-  export WINEARCH=win64
   programs="Program Files (x86)"
   view=(/reg:32)
-  # Debian's wine starts the 32-bit loader first, which a machine without 32-bit support
-  # cannot run.
-  wine_program=wine
-  [ -x /usr/lib/wine/wine64 ] && wine_program=/usr/lib/wine/wine64
 fi
-run_wine() { "$wine_program" "$@"; }
+use_wine "$arch" "$work/wine-bin"
 echo "install: preparing the $WINEARCH Wine prefix"
 export WINEPREFIX="$work/prefix-$arch" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 start_xvfb 171 210 install
-timeout 300 "$wine_program" wineboot -i >/dev/null 2>&1
-cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-run_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-run_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x800 /f >/dev/null 2>&1
-run_wine explorer /desktop=Default,1024x800 >/dev/null 2>&1 &
-sleep 3
-win() { run_wine winepath -w "$1" | tr -d '\r'; }
-query() { run_wine reg query "$@" "${view[@]}" 2>/dev/null | tr -d '\r'; }
+prepare_prefix 1024x800
+win() { wine winepath -w "$1" | tr -d '\r'; }
+query() { wine reg query "$@" "${view[@]}" 2>/dev/null | tr -d '\r'; }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The DisplayVersion of every entry named ZENTA User Programmer in the list of programs.
 listed_versions() {
@@ -128,12 +116,12 @@ listed_versions() {
     name == "ZENTA User Programmer" && version != "" { print version; name = "" }' | tr '\n' ' ' | sed 's/ $//'
 }
 # Leftovers of an earlier run: the prefix is kept between runs.
-for old in "$newer_msi" "$msi"; do run_wine msiexec /x "$(win "$old")" /qn >/dev/null 2>&1 || true; done
+for old in "$newer_msi" "$msi"; do wine msiexec /x "$(win "$old")" /qn >/dev/null 2>&1 || true; done
 folder="$WINEPREFIX/drive_c/$programs/ZENTA User Programmer"
 rm -rf "$folder"
 
 echo "install: msiexec /i"
-code=0; run_wine msiexec /i "$(win "$msi")" /qn >/dev/null 2>&1 || code=$?
+code=0; wine msiexec /i "$(win "$msi")" /qn >/dev/null 2>&1 || code=$?
 check "msiexec /i: exit code" "0" "$code"
 check "installed files" "README.txt ZENTAUserProgrammer.exe simulator/TESTENGINE.DLL simulator/TESTFLASH.DLL zenta.exe" \
   "$(cd "$folder" 2>/dev/null && find . -type f | sed 's#^\./##' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
@@ -161,11 +149,11 @@ simulator="$(win "$bench/simulator")"
 ZENTA_SIM_STATE="$(win "$work/files/sim-unit.txt")"
 export ZENTA_SIM_STATE
 rm -f "$work/files/sim-unit.txt"
-run_wine "$zenta" sim attach handset >/dev/null
+wine "$zenta" sim attach handset >/dev/null
 wpx="$work/files/Bench settings.wpx"
-code=0; WINEPATH="$simulator" run_wine "$zenta" read --output "$(win "$wpx")" >/dev/null 2>&1 || code=$?
+code=0; WINEPATH="$simulator" wine "$zenta" read --output "$(win "$wpx")" >/dev/null 2>&1 || code=$?
 check "zenta read with the libraries on PATH: exit code" "0" "$code"
-code=0; err="$(cd "$bench/simulator" && run_wine "$zenta" read 2>&1 >/dev/null | tr -d '\r')" || code=$?
+code=0; err="$(cd "$bench/simulator" && wine "$zenta" read 2>&1 >/dev/null | tr -d '\r')" || code=$?
 check "zenta read with the libraries in the current folder only: exit code" "4" "$code"
 program_folder="$(win "$zenta")"
 # zenta.exe puts the message on one line.
@@ -177,10 +165,10 @@ check "the message names no current folder" "yes" \
 if [ "$arch" = x86 ]; then
   echo "install: a settings file opened through the association"
   cp "$root/build/bin/windows/x86/zenta-windriver.exe" "$work/files/"
-  drive() { run_wine "$work/files/zenta-windriver.exe" "$@" | tr -d '\r'; }
+  drive() { wine "$work/files/zenta-windriver.exe" "$@" | tr -d '\r'; }
   # The unit's Out of Range Auto Turn Off Timer: 5 hours in the file.
   sed -i 's/^0012=.*/0012=5\r/' "$wpx"
-  WINEPATH="$simulator" run_wine start "$(win "$wpx")" >/dev/null 2>&1 &
+  WINEPATH="$simulator" wine start "$(win "$wpx")" >/dev/null 2>&1 &
   caption='ZENTA User Programmer, v2.05A, Transport = \\.\CSR0'
   if drive wait-caption "$caption" 90; then
     check "window of the opened file" "up" "up"
@@ -195,7 +183,7 @@ fi
 echo "install: upgrading to 2.5.1.0"
 # The user's own chip libraries, put beside the program.
 cp "$folder/simulator/TESTENGINE.DLL" "$folder/simulator/TESTFLASH.DLL" "$folder/"
-code=0; run_wine msiexec /i "$(win "$newer_msi")" /qn >/dev/null 2>&1 || code=$?
+code=0; wine msiexec /i "$(win "$newer_msi")" /qn >/dev/null 2>&1 || code=$?
 check "msiexec /i of the newer installer: exit code" "0" "$code"
 check "list of programs after the upgrade" "2.5.1.0" "$(listed_versions)"
 check "programs after the upgrade" "1" "$(find "$WINEPREFIX/drive_c" -name ZENTAUserProgrammer.exe | wc -l)"
@@ -203,7 +191,7 @@ check "the user's libraries after the upgrade" "TESTENGINE.DLL TESTFLASH.DLL" \
   "$(cd "$folder" && ls TEST*.DLL | tr '\n' ' ' | sed 's/ $//')"
 
 echo "install: msiexec /x"
-code=0; run_wine msiexec /x "$(win "$newer_msi")" /qn >/dev/null 2>&1 || code=$?
+code=0; wine msiexec /x "$(win "$newer_msi")" /qn >/dev/null 2>&1 || code=$?
 check "msiexec /x: exit code" "0" "$code"
 check "what is left in the folder" "TESTENGINE.DLL TESTFLASH.DLL" \
   "$(cd "$folder" 2>/dev/null && find . -type f | sed 's#^\./##' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"

@@ -57,12 +57,7 @@ start_xvfb 131 170 paths
 . "$root/tests/win32/checks.sh"
 
 echo "paths: preparing the Wine prefix $WINEPREFIX ($WINEARCH)"
-timeout 300 wineboot -i >/dev/null 2>&1
-cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x800 /f >/dev/null 2>&1
-wine explorer /desktop=Default,1024x800 >/dev/null 2>&1 &
-sleep 3
+prepare_prefix 1024x800
 
 # A program folder and a data folder, both named outside code page 1252.
 programs="$work/files/Programy Łódź"

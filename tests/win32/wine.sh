@@ -30,6 +30,31 @@ use_wine() {
   export PATH="$2:$PATH"
 }
 
+# prepare_prefix SIZE [DPI] makes or updates $WINEPREFIX for programs with windows and starts
+# its desktop: Wine's own fonts, one virtual desktop of SIZE (WIDTHxHEIGHT) for the programs
+# and the test's driver, so that they see each other's windows, and the display's DPI when
+# given (set on every run, since a prefix may be kept between runs).
+prepare_prefix() {
+  timeout 300 wineboot -i >/dev/null 2>&1
+  # Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the title bar buttons), where this
+  # Wine does not find them by itself.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null 2>&1
+  if [ -n "${2:-}" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+  fi
+  # A new prefix's default desktop was made by wineboot's own processes, before it was set
+  # to be a virtual one, and stays as made while their Wine server runs. Its windows stand
+  # on the bare display, where no window manager runs, and each one hidden (every prompt and
+  # dialog closed) costs 2 s: Wine waits that long for a window manager to withdraw it. A
+  # new server makes the desktop as set.
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+  wine explorer /desktop="Default,$1" >/dev/null 2>&1 &
+  sleep 3  # the desktop first, as a person's session has it; a window made meanwhile lacks its frame
+}
+
 # skip_unless_wine_runs ARCH NAME: ends the calling test with a plain notice, and success,
 # where this machine cannot run ARCH at all.
 skip_unless_wine_runs() {
