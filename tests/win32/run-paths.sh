@@ -70,6 +70,8 @@ ZENTA_SIM_STATE="$(winepath -w "$state")"
 export ZENTA_SIM_STATE
 win() { winepath -w "$1"; }
 drive() { wine "$programs/zenta-windriver.exe" "$@" | tr -d '\r'; }
+# The desktop stays open between the programs the test starts, until its server ends.
+wine "$programs/zenta-windriver.exe" hold-desktop >/dev/null 2>&1 &
 
 echo "paths: zenta.exe"
 cd "$programs"
