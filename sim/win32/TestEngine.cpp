@@ -1,45 +1,52 @@
 // The simulated TESTENGINE.DLL: the calls the programmer binds by ordinal (TESTENGINE.def),
-// answered by the shared simulated bench.
+// answered by the shared simulated bench, the time each takes added to the shared total.
 
 #include <cstdint>
 #include <type_traits>
 
 #include "link/win32/ChipLibraryCalls.h"
+#include "sim/win32/LibraryCallTime.h"
 #include "sim/win32/SharedBench.h"
 
 using sim::win32::SharedBench;
+using sim::win32::TimedCall;
 
 extern "C" {
 
-std::int32_t __stdcall EngineVersion(char* text) { return SharedBench().EngineVersion(text); }
+std::int32_t __stdcall EngineVersion(char* text) {
+    return TimedCall([&] { return SharedBench().EngineVersion(text); });
+}
 
 std::uint32_t __stdcall EngineOpenTransport(std::int32_t transport, const char* devicePath, std::int32_t flags,
                                             std::int32_t timeout, std::int32_t retryTimeout) {
-    return SharedBench().EngineOpenTransport(transport, devicePath, flags, timeout, retryTimeout);
+    return TimedCall(
+        [&] { return SharedBench().EngineOpenTransport(transport, devicePath, flags, timeout, retryTimeout); });
 }
 
 std::uint32_t __stdcall EngineOpenSpi(const char* transport, std::int32_t flags) {
-    return SharedBench().EngineOpenSpi(transport, flags);
+    return TimedCall([&] { return SharedBench().EngineOpenSpi(transport, flags); });
 }
 
-std::int32_t __stdcall EngineClose(std::uint32_t handle) { return SharedBench().EngineClose(handle); }
+std::int32_t __stdcall EngineClose(std::uint32_t handle) {
+    return TimedCall([&] { return SharedBench().EngineClose(handle); });
+}
 
 std::int32_t __stdcall EngineReadKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
                                      std::uint16_t capacity, std::uint16_t* words, std::uint16_t* length) {
-    return SharedBench().EngineReadKey(handle, key, store, capacity, words, length);
+    return TimedCall([&] { return SharedBench().EngineReadKey(handle, key, store, capacity, words, length); });
 }
 
 std::int32_t __stdcall EngineWriteKey(std::uint32_t handle, std::uint16_t key, std::uint16_t store,
                                       std::uint16_t length, const std::uint16_t* words) {
-    return SharedBench().EngineWriteKey(handle, key, store, length, words);
+    return TimedCall([&] { return SharedBench().EngineWriteKey(handle, key, store, length, words); });
 }
 
 std::int32_t __stdcall EngineRestart(std::uint32_t handle, std::int32_t flags) {
-    return SharedBench().EngineRestart(handle, flags);
+    return TimedCall([&] { return SharedBench().EngineRestart(handle, flags); });
 }
 
 std::int32_t __stdcall EngineChipName(std::uint32_t handle, std::int32_t capacity, char* text) {
-    return SharedBench().EngineChipName(handle, capacity, text);
+    return TimedCall([&] { return SharedBench().EngineChipName(handle, capacity, text); });
 }
 
 }  // extern "C"
