@@ -80,12 +80,24 @@ wait_lines() {
   done
   return 1
 }
-# swap: the operator takes the programmed units away and puts new ones on, after more
-# than a worker's 500 ms between two looks at the link.
+# opens TRANSPORT: the opens the bench has counted on TRANSPORT.
+opens() {
+  zenta sim show | grep -F -A3 "transport: $1" | sed -n 's/^calls on this transport: opens \([0-9]*\),.*/\1/p' | head -1
+}
+# swap: the operator takes the programmed units away and, once each adapter's worker has
+# looked at its empty link (the bench counts a new open on both) or 10 seconds passed (a
+# worker ended on purpose looks no more), puts new ones on.
 swap() {
+  local a b until
   attach none "$A"
   attach none "$B"
-  sleep 1.2
+  a="$(opens "$A")"
+  b="$(opens "$B")"
+  until=$((SECONDS + 10))
+  while [ "$SECONDS" -lt "$until" ]; do
+    [ "$(opens "$A")" -gt "$a" ] && [ "$(opens "$B")" -gt "$b" ] && break
+    sleep 0.2
+  done
   attach handset "$A"
   attach gateway "$B"
 }
