@@ -7,14 +7,16 @@
 
 namespace sim::win32 {
 
-// The total so far, in milliseconds: every call of every process of the session since
-// the total was made, which lasts while any process holds it; 0 where it cannot be made.
-double LibraryCallMilliseconds();
-
-// Adds the time between two QueryPerformanceCounter readings to the total.
-void AddLibraryCallTime(std::int64_t startTicks, std::int64_t endTicks);
-
+// QueryPerformanceCounter's reading: the same clock in every process.
 std::int64_t PerformanceTicks();
+double TicksToMilliseconds(std::int64_t ticks);
+
+// The total so far, in ticks: every call of every process of the session since the total
+// was made, which lasts while any process holds it; 0 where it cannot be made.
+std::int64_t LibraryCallTicks();
+
+// Adds the time between two readings of PerformanceTicks to the total.
+void AddLibraryCallTime(std::int64_t startTicks, std::int64_t endTicks);
 
 // Runs `call` and adds the time it takes to the total.
 template <typename TCall>

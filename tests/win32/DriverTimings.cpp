@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -44,16 +45,7 @@ const std::map<std::string, TTimedAction>& Actions() {
     return actions;
 }
 
-double Now() {
-    static const double frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
-}
+double Now() { return sim::win32::TicksToMilliseconds(sim::win32::PerformanceTicks()); }
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -128,13 +120,13 @@ int TimeAction(const std::string& name, int count, const std::string& path) {
     std::vector<double> library;
     std::vector<double> own;
     for (int i = 0; i < count; ++i) {
-        const double callsBefore = sim::win32::LibraryCallMilliseconds();
+        const std::int64_t callsBefore = sim::win32::LibraryCallTicks();
         const TWindowRound round = WindowRound(action, path);
         window.push_back(round.Own(action));
         toModal.push_back(round.ToModal);
         closing.push_back(round.ModalClosing);
         after.push_back(round.AfterModal);
-        library.push_back(sim::win32::LibraryCallMilliseconds() - callsBefore);
+        library.push_back(sim::win32::TicksToMilliseconds(sim::win32::LibraryCallTicks() - callsBefore));
         own.push_back(window.back() - library.back());
     }
     // The check takes the round in which the window spent least of its own: on a machine
