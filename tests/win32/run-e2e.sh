@@ -331,7 +331,7 @@ run_e2e() {
   check "log keeps the marked text" "3-40" "$(log_field selection)"
   check "the place stays with the marked text" "0" "$(log_field 'first shown')"
   drive held-click lctrl MainImage
-  timed program 50
+  timed program 100
   timed save 20 "$(winepath -w "$work/timed.wpx")"
   timed load 20 "$(winepath -w "$work/timed.wpx")"
 
