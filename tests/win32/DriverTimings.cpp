@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -65,16 +66,15 @@ void WaitDrawn(HWND window) {
 }
 
 // One click in the window: from the press until the prompt or dialog is drawn, from its
-// answer until it is gone, and from then until the window takes input again.
+// answer until it is gone, and from then until the window takes input again; the window's
+// part of that, and the library calls made meanwhile.
 struct TWindowRound {
     double ToModal = 0;
     double ModalClosing = 0;
     double AfterModal = 0;
-    // A prompt is the window's own; a file dialog is the system's, from coming up to being
-    // gone: the window's time starts when the dialog has gone and hands it the name.
-    double Own(const TTimedAction& action) const {
-        return action.Answer ? ToModal + ModalClosing + AfterModal : AfterModal;
-    }
+    double Window = 0;
+    double Library = 0;
+    double Own() const { return Window - Library; }
 };
 
 TWindowRound WindowRound(const TTimedAction& action, const std::string& path) {
@@ -95,15 +95,16 @@ TWindowRound WindowRound(const TTimedAction& action, const std::string& path) {
         PressPromptButton(*modal, action.Answer);
     else
         AcceptFileName(*modal, path);
-    if (!WaitFor(
-            kPromptSeconds, [&]() -> HWND { return IsWindow(*modal) ? nullptr : GetDesktopWindow(); }, 1))
-        throw TFailure{std::string("the \"") + action.Modal + "\" stays open"};
+    if (!WaitGone(*modal, kPromptSeconds, 1)) throw TFailure{std::string("the \"") + action.Modal + "\" stays open"};
     const double gone = Now();
     WaitIdle();
     const double idle = Now();
     if (action.Writes && GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES)
         throw TFailure{std::string("the window took input before ") + action.Title + " wrote its file"};
-    return {shown - start, gone - shown, idle - gone};
+    // A prompt is the window's own; a file dialog is the system's, from coming up to being
+    // gone: the window's time starts when the dialog has gone and hands it the name.
+    const double window = action.Answer ? idle - start : idle - gone;
+    return {shown - start, gone - shown, idle - gone, window, 0};
 }
 
 }  // namespace
@@ -113,32 +114,29 @@ int TimeAction(const std::string& name, int count, const std::string& path) {
     if (found == Actions().end() || count < 1)
         throw TFailure{"time-action takes read, program, load or save, and a count"};
     const TTimedAction& action = found->second;
-    std::vector<double> window;
-    std::vector<double> toModal;
-    std::vector<double> closing;
-    std::vector<double> after;
-    std::vector<double> library;
-    std::vector<double> own;
+    std::vector<TWindowRound> rounds;
     for (int i = 0; i < count; ++i) {
         const std::int64_t callsBefore = sim::win32::LibraryCallTicks();
-        const TWindowRound round = WindowRound(action, path);
-        window.push_back(round.Own(action));
-        toModal.push_back(round.ToModal);
-        closing.push_back(round.ModalClosing);
-        after.push_back(round.AfterModal);
-        library.push_back(sim::win32::TicksToMilliseconds(sim::win32::LibraryCallTicks() - callsBefore));
-        own.push_back(window.back() - library.back());
+        TWindowRound round = WindowRound(action, path);
+        round.Library = sim::win32::TicksToMilliseconds(sim::win32::LibraryCallTicks() - callsBefore);
+        rounds.push_back(round);
     }
+    auto median = [&](auto figure) {
+        std::vector<double> values;
+        for (const TWindowRound& round : rounds) values.push_back(std::invoke(figure, round));
+        return Median(values);
+    };
     // The check takes the round in which the window spent least of its own: on a machine
     // busy with other work the slower rounds measure that work, not the window's.
-    const double fastest = *std::min_element(own.begin(), own.end());
+    const double fastest = std::ranges::min(rounds, {}, &TWindowRound::Own).Own();
     std::printf(
         "%s, %d rounds: window %.1f ms median (%.1f to the \"%s\", %.1f from its answer until it is gone, %.1f after; "
         "counted %s), of which library calls %.1f ms; the window's own %.1f ms median, %.1f in its fastest round "
         "(aim %.0f ms: %s)\n",
-        action.Title, count, Median(window), Median(toModal), action.Modal, Median(closing), Median(after),
-        action.Answer ? "from the click" : "once the dialog is gone", Median(library), Median(own), fastest,
-        kOwnTimeAim, fastest <= kOwnTimeAim ? "met" : "not met");
+        action.Title, count, median(&TWindowRound::Window), median(&TWindowRound::ToModal), action.Modal,
+        median(&TWindowRound::ModalClosing), median(&TWindowRound::AfterModal),
+        action.Answer ? "from the click" : "once the dialog is gone", median(&TWindowRound::Library),
+        median(&TWindowRound::Own), fastest, kOwnTimeAim, fastest <= kOwnTimeAim ? "met" : "not met");
     return 0;
 }
 

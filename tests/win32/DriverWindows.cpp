@@ -122,10 +122,14 @@ void WaitIdle(HWND window) {
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
 }
 
-void WaitIdle() { WaitIdle(MainWindow()); }
+bool WaitGone(HWND window, double seconds, DWORD every) {
+    return WaitFor(
+               seconds, [&]() -> HWND { return IsWindow(window) ? nullptr : GetDesktopWindow(); }, every)
+        .has_value();
+}
 
 bool WaitClosed(HWND window, double seconds) {
-    if (!WaitFor(seconds, [&]() -> HWND { return IsWindow(window) ? nullptr : GetDesktopWindow(); })) return false;
+    if (!WaitGone(window, seconds)) return false;
     if (FindWindowA(app::win32::kFormClass, nullptr)) WaitIdle();
     return true;
 }

@@ -33,10 +33,8 @@ void PressPromptButton(HWND prompt, const std::string& caption);
 // Types `path` into a file dialog's name box and accepts it.
 void AcceptFileName(HWND dialog, const std::string& path);
 
-// Returns once the thread of `window` (the main window's unless told) is back in a message
-// loop, done with what came before.
-void WaitIdle(HWND window);
-void WaitIdle();
+// Returns once the thread of `window` is back in a message loop, done with what came before.
+void WaitIdle(HWND window = MainWindow());
 
 // Asks `find` every `every` milliseconds until it gives a window or the time is up.
 template <typename TFind>
@@ -48,6 +46,9 @@ std::optional<HWND> WaitFor(double seconds, TFind find, DWORD every = 100) {
     } while (GetTickCount64() < end);
     return std::nullopt;
 }
+
+// Waits until `window` is gone, looking every `every` milliseconds; false when it stays.
+bool WaitGone(HWND window, double seconds, DWORD every = 100);
 
 // Waits until `window` is gone, then until the program is idle again; false when it stays.
 bool WaitClosed(HWND window, double seconds);
