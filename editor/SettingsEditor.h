@@ -21,6 +21,9 @@ namespace editor {
 struct TButtonRow;
 struct TGatewayLine;
 
+// The gateway's I/O lines to the radio, "Radio PTT" to "Function 6".
+inline constexpr std::size_t kGatewayLines = 9;
+
 class TSettingsEditor {
 public:
     explicit TSettingsEditor(ui::TPrompter& prompter);
@@ -253,9 +256,8 @@ private:
 
     std::vector<ui::TControl*> controls_;
     std::vector<std::unique_ptr<ui::TLabel>> captions_;
-    static constexpr std::size_t kLines = 9;
-    std::array<int, kLines> rememberedIO_{};
-    std::array<int, kLines> rememberedFunction_{};
+    std::array<int, kGatewayLines> rememberedIO_{};
+    std::array<int, kGatewayLines> rememberedFunction_{};
 };
 
 }  // namespace editor

@@ -13,8 +13,8 @@ constexpr const char* kUsage =
     "usage: zenta show [--json] FILE.wpx\n"
     "Shows every setting of the settings file as the window shows it after LOAD FILE:\n"
     "page, caption and value (item text, volts, the edition). A value of the file that lies\n"
-    "outside its range or list is marked with '!': the window clamps it or shows no\n"
-    "selection. A setting the file does not give is marked '(not in the file)' and shows\n"
+    "outside its range or list is marked with '!': the window holds it as it is or shows\n"
+    "no selection. A setting the file does not give is marked '(not in the file)' and shows\n"
     "its default. --json gives the same as one JSON object.\n"
     "Exit status: 0 shown, 2 bad usage, 3 the file cannot be read. See docs/cli.md.\n";
 

@@ -102,11 +102,11 @@ TEST_F(CheckFindings, TellWhatTheWindowShowsForAValueOutsideItsControl) {
         std::string Bytes;
         std::string Detail;
     } cases[] = {
-        {DefaultsWith({{"0012", "0012=25"}}), "25 is outside 0..24; the window shows 24"},
-        {DefaultsWith({{"0013", "0013=9000"}}), "9000 is outside 2500..4000; the window shows 4.0"},
+        {DefaultsWith({{"0012", "0012=25"}}), "25 is outside 0..24; the window shows 25"},
+        {DefaultsWith({{"0013", "0013=9000"}}), "9000 is outside 2500..4000; the window shows 9.0"},
         {DefaultsWith({{"0011", "0011=2"}}), "2 is outside 0..1; the window shows nothing"},
         {DefaultsWith({{"9000", "9000=2"}}), "2 is outside 0..1; the window shows Kesto"},
-        {DefaultsWith({{"1029", "1029=-10"}}), "-10 is outside 0..5000; the window shows 0"},
+        {DefaultsWith({{"1029", "1029=-10"}}), "-10 is outside 0..5000; the window shows -10"},
     };
     for (const auto& c : cases) {
         const std::vector<cli::TFinding> findings = Findings(c.Bytes);
