@@ -34,6 +34,11 @@ public:
     // The prompts that the rules raise (key-press map errors, the Find-Me warning).
     ui::TPrompter& Prompter;
 
+    // The state start-up leaves the settings in: the Ardex edition, both units' defaults
+    // (the volts on show with them) and the remembered indices, the first page of each
+    // tab set.
+    void StartUp();
+
     // Defaults (the DEFAULTS button applies the one of the unit kind on show).
     void ApplyHandsetDefaults();
     void ApplyGatewayDefaults();

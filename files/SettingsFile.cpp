@@ -91,4 +91,9 @@ void ApplySettingsFile(editor::TSettingsEditor& settings, std::istream& in) {
     load.Finish();
 }
 
+void LoadSettingsFile(editor::TSettingsEditor& settings, std::istream& in) {
+    ApplySettingsFile(settings, in);
+    settings.RefreshDependentControls();
+}
+
 }  // namespace files

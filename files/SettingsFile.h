@@ -17,4 +17,8 @@ void WriteSettingsFile(const editor::TSettingsEditor& settings, std::ostream& ou
 // the final RefreshDependentControls.
 void ApplySettingsFile(editor::TSettingsEditor& settings, std::istream& in);
 
+// What LOAD FILE makes of a file: every line applied, then the one final
+// RefreshDependentControls.
+void LoadSettingsFile(editor::TSettingsEditor& settings, std::istream& in);
+
 }  // namespace files

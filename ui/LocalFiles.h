@@ -20,6 +20,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // failure no new file is left behind.
 bool ReplaceFileContent(const std::string& path, std::string_view bytes);
 
+// What CreateNewFile did.
+enum class TNewFile { Created, Taken, Failed };
+
+// Creates `path` with `bytes`, flushed to the disk, only when no file has that name: the
+// check and the creation are one step of the system's, so two processes that pick the
+// same name at once never replace each other's file (Taken for the later one). A file
+// that could not be written whole is removed again (Failed).
+TNewFile CreateNewFile(const std::string& path, std::string_view bytes);
+
 // Adds `line` and a line feed at the end of the file, creating it, with one write on a
 // file opened for appending: writers in several processes never interleave, and a crash
 // leaves the line whole or without its line feed, never another line torn. False when

@@ -20,6 +20,8 @@ constexpr TCommand kCommands[] = {
     {"program", "program FILE", "LOAD FILE and PROGRAM DEVICE; --count N for a production run",
      OnSystem<RunProgramCommand>},
     {"restart", "restart", "RESTART DEVICE on the attached unit", OnSystem<RunRestartCommand>},
+    {"restore", "restore BACKUP", "write a unit's backup back to it word for word and read it back",
+     OnSystem<RunRestoreCommand>},
     {"verify", "verify FILE", "whether the attached unit holds what programming FILE would write",
      OnSystem<RunVerifyCommand>},
     {"transports", "transports", "the transports --transport can name", OnSystem<RunTransportsCommand>},

@@ -6,6 +6,7 @@
 #include "cli/commands/ShownSettings.h"
 #include "cli/framework/JsonOutput.h"
 #include "files/Decimal.h"
+#include "files/UnitBackup.h"
 
 namespace cli {
 namespace {
@@ -48,6 +49,8 @@ std::vector<TFinding> FindingsOf(const TFileSnapshot& file, const editor::TSetti
             continue;
         }
         const files::TFileKey* key = KeyOfLine(line);
+        // A backup's record words: no setting, and nothing a load skips by mistake.
+        if (key == nullptr && files::IsBackupKey(files::DecimalValue(line.Key))) continue;
         if (key == nullptr) {
             findings.push_back({TFindingKind::UnknownKey, line.Number, line.Key, "", "",
                                 "no setting has this key; the line is skipped"});

@@ -12,7 +12,7 @@ std::string Shown(const std::string& value) { return value.empty() ? "(none)" : 
 
 }  // namespace
 
-std::vector<TDifference> Differences(const app::TMajorForm& a, const app::TMajorForm& b,
+std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
                                      const std::function<bool(const TShownSetting&)>& include) {
     std::vector<TDifference> differences;
     for (TShownSetting& shown : ShownSettings(a)) {

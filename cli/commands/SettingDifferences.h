@@ -1,5 +1,5 @@
 #pragma once
-// The settings two windows hold differently, and how `diff` and `verify` list them: page
+// The settings two editors hold differently, and how `diff` and `verify` list them: page
 // by page, "caption  value -> value" under a "---" and a "+++" line.
 
 #include <functional>
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/MajorForm.h"
 #include "cli/commands/ShownSettings.h"
 #include "cli/framework/JsonOutput.h"
+#include "editor/SettingsEditor.h"
 
 namespace cli {
 
@@ -20,7 +20,7 @@ struct TDifference {
 
 // Settings are compared by what each window holds, the number a file would be saved
 // with; only the settings `include` takes are compared (all without it).
-std::vector<TDifference> Differences(const app::TMajorForm& a, const app::TMajorForm& b,
+std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
                                      const std::function<bool(const TShownSetting&)>& include = {});
 
 // Nothing when there are no differences.

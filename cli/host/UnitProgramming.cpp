@@ -15,6 +15,8 @@ std::string Hex(std::uint16_t word) {
     return text;
 }
 
+}  // namespace
+
 std::optional<TStepProblem> ReadBackProblem(std::span<const std::uint16_t> written, const records::TKeyRead& read) {
     if (!read.Ok)
         return TStepProblem{app::TDeviceOutcome::ReadFailed, "The record could not be read back from the unit."};
@@ -31,8 +33,6 @@ std::optional<TStepProblem> ReadBackProblem(std::span<const std::uint16_t> writt
     differences.pop_back();
     return TStepProblem{app::TDeviceOutcome::VerifyFailed, "The record read back differs:" + differences + "."};
 }
-
-}  // namespace
 
 TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
                          devlink::IChipLibrary& library, const TPlatform& platform) {
