@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "editor/SettingsTables.h"
 #include "files/Decimal.h"
@@ -83,17 +84,29 @@ void WriteSettingsFile(const editor::TSettingsEditor& settings, std::ostream& ou
     }
 }
 
-void ApplySettingsFile(editor::TSettingsEditor& settings, std::istream& in) {
+std::string SettingsFileText(const editor::TSettingsEditor& settings) {
+    std::ostringstream out;
+    WriteSettingsFile(settings, out);
+    return out.str();
+}
+
+void ApplySettingsFile(editor::TSettingsEditor& settings, std::istream& in, TLoadReport* report) {
     TSettingsLineReader reader(in);
     TSettingsLine line;
     TLoad load(settings);
-    while (reader.Next(line)) load.Apply(line);
+    while (reader.Next(line)) {
+        if (report != nullptr) NoteLine(*report, line, settings);
+        load.Apply(line);
+    }
     load.Finish();
 }
 
-void LoadSettingsFile(editor::TSettingsEditor& settings, std::istream& in) {
-    ApplySettingsFile(settings, in);
+TLoadReport LoadSettingsFile(editor::TSettingsEditor& settings, std::istream& in) {
+    TLoadReport report;
+    ApplySettingsFile(settings, in, &report);
     settings.RefreshDependentControls();
+    FinishReport(report, settings);
+    return report;
 }
 
 }  // namespace files

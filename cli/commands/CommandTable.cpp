@@ -13,7 +13,7 @@ int OnSystem(const TArgs& args) {
 constexpr TCommand kCommands[] = {
     {"show", "show FILE", "every setting of a settings file as the window shows it", OnSystem<RunShowCommand>},
     {"diff", "diff A B", "the settings two files give differently", OnSystem<RunDiffCommand>},
-    {"check", "check FILE", "what loading a file would skip, clamp or leave unselected", OnSystem<RunCheckCommand>},
+    {"check", "check FILE", "what loading a file would skip or leave unselected", OnSystem<RunCheckCommand>},
     {"log", "log RECORD", "a production record counted by result, kind, settings file and adapter",
      OnSystem<RunLogCommand>},
     {"read", "read", "READ DEVICE on the attached unit", OnSystem<RunReadCommand>},

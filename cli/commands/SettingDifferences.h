@@ -7,21 +7,21 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands/ShownSettings.h"
 #include "cli/framework/JsonOutput.h"
 #include "editor/SettingsEditor.h"
+#include "files/ShownSettings.h"
 
 namespace cli {
 
 struct TDifference {
-    TShownSetting A;
-    TShownSetting B;
+    files::TShownSetting A;
+    files::TShownSetting B;
 };
 
 // Settings are compared by what each window holds, the number a file would be saved
 // with; only the settings `include` takes are compared (all without it).
 std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
-                                     const std::function<bool(const TShownSetting&)>& include = {});
+                                     const std::function<bool(const files::TShownSetting&)>& include = {});
 
 // Nothing when there are no differences.
 void PrintDifferences(std::ostream& out, const std::string& labelA, const std::string& labelB,

@@ -20,10 +20,12 @@ constexpr const char* kUsage =
 
 std::vector<TReportedSetting> Report(const TLoadedFile& loaded) {
     std::vector<TReportedSetting> report;
-    for (TShownSetting& shown : ShownSettings(loaded.Form())) {
+    for (files::TShownSetting& shown : files::ShownSettings(loaded.Editor())) {
         const files::TFileKey& key = *shown.Key;
-        TReportedSetting setting{std::move(shown), true, loaded.File().LastValue(key), std::nullopt};
-        const TAcceptedValues accepted = AcceptedValues(loaded.Form(), key);
+        const auto given = loaded.Report().Given.find(&key);
+        TReportedSetting setting{std::move(shown), true, std::nullopt, std::nullopt};
+        if (given != loaded.Report().Given.end()) setting.FileValue = given->second.Value;
+        const files::TAcceptedValues accepted = files::AcceptedValues(loaded.Editor(), key);
         if (setting.FileValue && !key.FixedOnLoad && !accepted.Accepts(*setting.FileValue)) setting.Outside = accepted;
         report.push_back(std::move(setting));
     }
@@ -39,7 +41,7 @@ int RunShowCommand(const TArgs& args, TCommandContext& context) {
     line.Flag("--json", asJson);
     line.Positional("FILE.wpx", path);
     return line.Run(args, context, [&] {
-        const auto loaded = LoadSettingsFile(path, "show", context);
+        const auto loaded = OpenSettingsFile(path, "show", context);
         if (!loaded) return kExitFileError;
         const std::vector<TReportedSetting> report = Report(*loaded);
         if (!asJson) {

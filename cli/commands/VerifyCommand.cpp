@@ -9,6 +9,7 @@
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
+#include "cli/host/CommandSession.h"
 #include "cli/host/HeadlessEditor.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
@@ -77,7 +78,8 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
         THeadlessEditor programmed;
         programmed.ShowRecord(kind, *read.Unit, written);
         const std::vector<TDifference> settings =
-            Differences(unit.Form(), programmed.Editor(), [&kind](const TShownSetting& s) { return OfKind(s, kind); });
+            Differences(unit.Form(), programmed.Editor(),
+                        [&kind](const files::TShownSetting& s) { return files::OnPages(s, kind.Pages); });
         // Bits no setting shows still count: the unit must hold the very record.
         const std::vector<TWordDifference> words = WordDifferences(read.Words, written);
         const bool sameLength = read.Words.size() == written.size();

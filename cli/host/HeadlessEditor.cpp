@@ -18,19 +18,13 @@ void THeadlessEditor::ShowRecord(const records::TUnitKind& kind, const records::
     records::ApplyUnitRecord(kind, unit, record, units_, editor_);
 }
 
-void THeadlessEditor::Load(const std::string& bytes) {
+files::TLoadReport THeadlessEditor::Load(const std::string& bytes) {
     std::istringstream in(bytes);
-    files::LoadSettingsFile(editor_, in);
+    return files::LoadSettingsFile(editor_, in);
 }
 
 records::TRecordWords THeadlessEditor::RecordFor(const records::TUnitKind& kind, const records::TUnitIdentity& unit) {
     return records::RecordForUnit(kind, unit, units_, editor_);
-}
-
-std::string THeadlessEditor::SettingsFileText() const {
-    std::ostringstream out;
-    files::WriteSettingsFile(editor_, out);
-    return out.str();
 }
 
 }  // namespace cli

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "editor/SettingsEditor.h"
+#include "files/LoadReport.h"
 #include "records/UnitKind.h"
 #include "ui/Headless.h"
 
@@ -27,12 +28,10 @@ public:
     // words of the record, missing ones as 0.
     void ShowRecord(const records::TUnitKind& kind, const records::TUnitIdentity& unit,
                     std::span<const std::uint16_t> words);
-    // LOAD FILE of these bytes.
-    void Load(const std::string& bytes);
+    // LOAD FILE of these bytes, and what it found in them.
+    files::TLoadReport Load(const std::string& bytes);
     // The record PROGRAM DEVICE would write to this unit from the settings.
     records::TRecordWords RecordFor(const records::TUnitKind& kind, const records::TUnitIdentity& unit);
-    // SAVE FILE's bytes.
-    std::string SettingsFileText() const;
 
 private:
     ui::THeadlessPrompts prompts_;

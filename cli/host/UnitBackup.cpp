@@ -6,6 +6,7 @@
 
 #include "cli/host/HeadlessEditor.h"
 #include "cli/record/BenchIdentity.h"
+#include "files/SettingsFile.h"
 #include "files/UnitBackup.h"
 #include "ui/LocalFiles.h"
 
@@ -66,7 +67,7 @@ std::optional<std::string> BackupText(const records::TUnitIdentity& unit, const 
     THeadlessEditor shown;
     shown.ShowRecord(kind, unit, record);
     std::ostringstream text;
-    text << shown.SettingsFileText();
+    text << files::SettingsFileText(shown.Editor());
     files::WriteBackupKeys({static_cast<std::uint16_t>(unit.Type | unit.Edition),
                             unit.Version,
                             kind.RecordKey,

@@ -39,10 +39,7 @@ TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& optio
     TProgramming programming;
     TCommandSession session(library, platform, !place.BackupFolder);
     if (place.Transport) session.ChooseTransport(*place.Transport);
-    if (auto problem = session.LoadFile(file.CopyPath())) {
-        programming.FileProblem = std::move(problem);
-        return programming;
-    }
+    session.LoadSettings(file.Bytes());
     app::TProgramRequest request{.FollowUnit = true, .CheckedChip = options.CheckedChip};
     if (place.BackupFolder) {
         // The adapter's name is held by the step itself: the step runs after this block.

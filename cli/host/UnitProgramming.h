@@ -35,8 +35,6 @@ struct TProgramming {
     app::TDeviceResult Result;
     bool Told = false;       // a prompt on the message stream told the failure
     std::string BackupPath;  // the backup saved; empty when none was
-    // The window could not load the file: nothing reached the unit.
-    std::optional<std::string> FileProblem;
 };
 
 // Whether the record read back after a write holds the very words written: nothing when

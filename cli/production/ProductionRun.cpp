@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/MajorForm.h"
-#include "cli/commands/FileFindings.h"
 #include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/DeviceOutcome.h"
@@ -26,15 +25,11 @@ namespace {
 // it, since the run would bring the difference to every unit. Empty when the file is
 // clean, else the exit code.
 std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, TCommandContext& context) {
-    const TLoadedFile loaded(file, context);
-    if (loaded.Problem()) {
-        context.Err << "zenta program: " << file->Path() << ": " << *loaded.Problem() << '\n';
-        return kExitFileError;
-    }
-    const std::vector<TFinding> findings = FindingsOf(loaded.File(), loaded.Form());
+    const TLoadedFile loaded(file);
+    const std::vector<files::TFinding>& findings = loaded.Report().Findings;
     if (findings.empty()) return std::nullopt;
-    for (const TFinding& finding : findings)
-        context.Err << "zenta program: " << FindingLine(file->Path(), finding) << '\n';
+    for (const files::TFinding& finding : findings)
+        context.Err << "zenta program: " << files::FindingLine(file->Path(), finding) << '\n';
     context.Err << "zenta program: " << file->Path() << " has " << findings.size()
                 << (findings.size() == 1 ? " finding" : " findings") << " (see zenta check); no unit was programmed\n";
     return kExitFindings;
@@ -151,10 +146,6 @@ private:
         const TProgramming programming =
             ProgramUnit(file_, {.Restart = options_.Restart, .Verify = true, .CheckedChip = chip}, options_.Place,
                         library_, TPlatform{context_.Clock, context_.Sleeper, context_.Err});
-        if (programming.FileProblem) {
-            context_.Err << "zenta program: " << file_.Path() << ": " << *programming.FileProblem << '\n';
-            return false;
-        }
         if (!programming.BackupPath.empty())
             context_.Err << "Backup of unit " << number << " saved to " << programming.BackupPath << '\n';
         Report(number, programming.Result, start);

@@ -39,3 +39,19 @@ mkdir folder.wpx
 expect_exit 3 show folder.wpx
 expect_in err "it is a folder"
 [ ! -e "$ZENTA_SIM_STATE" ] || fail "a command on files touched the simulated unit"
+
+# The commands on files reach no unit and write nothing: no state file, no home, no
+# temporary file, a folder that cannot be written.
+mkdir -p quiet/tmp && cp "$DATA/defaults.wpx" odd.wpx quiet/ && chmod -R a-w quiet
+sleep 0.01 && touch before
+for command in "show quiet/defaults.wpx" "diff quiet/defaults.wpx quiet/odd.wpx" "check quiet/odd.wpx"; do
+    got=0
+    # shellcheck disable=SC2086
+    env -u ZENTA_SIM_STATE HOME="$WORK/quiet" TMPDIR="$WORK/quiet/tmp" "$ZENTA" $command >out 2>err || got=$?
+    [ "$got" -le 1 ] || fail "zenta $command without a bench: exit $got: $(cat err)"
+    [ ! -s err ] || fail "zenta $command without a bench wrote to standard error: $(cat err)"
+done
+chmod -R u+w quiet
+[ "$(find quiet -newer before | wc -l)" = 0 ] || fail "the commands on files wrote: $(find quiet -newer before)"
+[ "$(find quiet -type f | wc -l)" = 2 ] || fail "the commands on files left files: $(find quiet -type f)"
+[ ! -e sim-unit.txt ] || fail "the commands on files made a bench"
