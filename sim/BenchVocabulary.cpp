@@ -241,6 +241,13 @@ const std::vector<TBenchReader::TEntry>& TBenchReader::Entries() {
          {},
          false,
          &TBenchReader::Clear},
+        {{"journal", "journal on|off",
+          "on: from now on the bench notes every call the faults count, in order (zenta sim\n"
+          "show lists them); call i of a flow is the one --after i of a fault on any call\n"
+          "reaches. off: no more notes, and the ones taken are forgotten."},
+         {},
+         false,
+         &TBenchReader::KeepJournal},
         {{"format", "", ""}, {}, true, &TBenchReader::Format},
         {{"transport", "", ""}, section, true, &TBenchReader::Transport},
         {{"counters", "", ""}, counters, true, &TBenchReader::Counters},
@@ -248,6 +255,7 @@ const std::vector<TBenchReader::TEntry>& TBenchReader::Entries() {
         {{"handles", "", ""}, {"next", "generation"}, true, &TBenchReader::Handles},
         {{"connection", "", ""}, {"generation", "process"}, true, &TBenchReader::Connection},
         {{"hung", "", ""}, {}, true, &TBenchReader::Hung},
+        {{"called", "", ""}, {"key", "transport"}, true, &TBenchReader::Called},
     };
     return entries;
 }
@@ -505,6 +513,18 @@ TBenchChange TBenchReader::Clear(TArguments& line) {
     };
 }
 
+TBenchChange TBenchReader::KeepJournal(TArguments& line) {
+    const std::string& state = line.At(0, "on|off");
+    if (state != "on" && state != "off") throw TProblem("the journal is on or off, not " + QuoteBenchText(state));
+    line.NoMoreThan(1);
+    const bool on = state == "on";
+    return [on](TSimBench& bench) {
+        bench.Journal.reset();
+        if (on) bench.Journal.emplace();
+        return std::string(on ? "the bench notes every call from now on" : "the bench notes no calls");
+    };
+}
+
 // The state file's own entries.
 
 TBenchChange TBenchReader::Format(TArguments& line) {
@@ -581,6 +601,19 @@ TBenchChange TBenchReader::Hung(TArguments& line) {
     line.NoMoreThan(1);
     return [=](TSimBench& bench) {
         bench.Hang(transport);
+        return std::string();
+    };
+}
+
+TBenchChange TBenchReader::Called(TArguments& line) {
+    const std::string& name = line.At(0, "CALL");
+    const auto call = ParseCall(name);
+    if (!call || *call == TSimCall::Any) throw TProblem("no call is named " + QuoteBenchText(name));
+    line.NoMoreThan(1);
+    TSimCallSite site{*call, line.Option("transport").value_or(kHostSide), line.WordOption("key")};
+    return [site](TSimBench& bench) {
+        if (!bench.Journal) bench.Journal.emplace();
+        bench.Journal->push_back(site);
         return std::string();
     };
 }

@@ -78,6 +78,7 @@ private:
     TBenchChange EngineVersion(TArguments& line);
     TBenchChange SpiPorts(TArguments& line);
     TBenchChange Clear(TArguments& line);
+    TBenchChange KeepJournal(TArguments& line);
     // The state file's own entries.
     TBenchChange Format(TArguments& line);
     TBenchChange Transport(TArguments& line);
@@ -86,6 +87,7 @@ private:
     TBenchChange Handles(TArguments& line);
     TBenchChange Connection(TArguments& line);
     TBenchChange Hung(TArguments& line);
+    TBenchChange Called(TArguments& line);
 
     // The transport a line is about: the one it names, else the section's.
     std::optional<std::string> TransportOf(TArguments& line) const;

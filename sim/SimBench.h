@@ -122,6 +122,9 @@ public:
     std::uint32_t LatencyOf(const std::string& transport) const;
 
     TSimFaults Faults;
+    // While kept, the calls the faults count, in order, as they reach the bench: call i
+    // of a flow is the one `fail any 1 --after i` fails.
+    std::optional<std::vector<TSimCallSite>> Journal;
     // The adapters (and the host side, kHostSide) where a call hangs: every call there
     // waits until the hang is cleared.
     bool IsHung(const std::string& transport) const { return hung_.count(transport) != 0; }

@@ -81,6 +81,11 @@ std::string DescribeBench(const TSimBench& bench) {
     for (const std::string& transport : bench.Hung())
         out << "hung: every call " << (transport == kHostSide ? "of the host side" : "on " + transport)
             << " waits until the bench is reset or cleared\n";
+    if (bench.Journal) {
+        out << "journal: " << bench.Journal->size() << " call(s) noted\n";
+        for (std::size_t i = 0; i < bench.Journal->size(); ++i)
+            out << "  " << i << " " << DescribeCall((*bench.Journal)[i]) << "\n";
+    }
     out << "counters: ";
     DescribeCounters(bench.Counters, bench.OpenConnections(), out);
     out << "latency: " << bench.LatencyMs << " ms per library call";

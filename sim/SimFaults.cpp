@@ -38,12 +38,14 @@ std::string Calls(TSimCall call, std::optional<std::uint32_t> count, bool more =
     return call == TSimCall::Any ? text.append(" of any kind") : text;
 }
 
-std::string Where(const TSimFault& fault) {
+std::string Where(const std::optional<std::uint16_t>& key, const std::optional<std::string>& transport) {
     std::string text;
-    if (fault.Key) text.append(" of key ").append(FormatWord(*fault.Key));
-    if (fault.Transport) text.append(" on ").append(*fault.Transport);
+    if (key) text.append(" of key ").append(FormatWord(*key));
+    if (transport) text.append(" on ").append(*transport);
     return text;
 }
+
+std::string Where(const TSimFault& fault) { return Where(fault.Key, fault.Transport); }
 
 }  // namespace
 
@@ -199,6 +201,12 @@ std::string DescribeFault(const TSimFault& fault) {
     }
     if (fault.After > 0) text.append(", after ").append(std::to_string(fault.After)).append(" more");
     return text;
+}
+
+std::string DescribeCall(const TSimCallSite& site) {
+    std::optional<std::string> transport;
+    if (site.Transport != "") transport = site.Transport;
+    return CallName(site.Call) + Where(site.Key, transport);
 }
 
 }  // namespace sim

@@ -98,7 +98,9 @@ private:
     std::vector<TSimFault> entries_;
 };
 
-// One line saying what a fault does ("the next 2 read calls of key 0x02AB fail").
+// One line saying what a fault does ("the next 2 read call(s) of key 0x02AB fail").
 std::string DescribeFault(const TSimFault& fault);
+// A call as a journal lists it ("read of key 0x02A9 on \\.\CSR0").
+std::string DescribeCall(const TSimCallSite& site);
 
 }  // namespace sim

@@ -67,6 +67,7 @@ TStep<TResult> Missed(const TSimBench& bench, TResult failed) {
 template <typename TResult, typename TPerform>
 TStep<TResult> Faulted(TSimBench& bench, const TSimCallSite& site, bool counts, TResult failed, TPerform perform) {
     TStep<TResult> step{failed, bench.LatencyOf(site.Transport), std::nullopt, std::nullopt};
+    if (counts && bench.Journal) bench.Journal->push_back(site);
     if (bench.IsHung(site.Transport)) {
         step.HangsOn = site.Transport;
         return step;
@@ -141,8 +142,8 @@ TSimLibrary::TStep<TResult> TSimLibrary::UseStateFile(bool changes, TResult fail
         return call(unreadable);
     }
     lastError_.clear();
-    // Any call may use up a fault.
-    const bool saves = changes || !bench.Faults.Empty();
+    // Any call may use up a fault, or go into the journal.
+    const bool saves = changes || !bench.Faults.Empty() || bench.Journal;
     TStep<TResult> step = call(bench);
     if (saves && !stateFile_->Save(bench, &error)) {
         // What the call did is lost with the bench, so it did not happen.

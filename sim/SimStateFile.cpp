@@ -64,6 +64,15 @@ std::string FormatBenchState(const TSimBench& bench) {
         << "\n# faults waiting for the calls to come, and the adapters that hang\n";
     for (const TSimFault& fault : bench.Faults.Entries()) out << FaultLine(fault) << "\n";
     for (const std::string& transport : bench.Hung()) out << "hung " << QuoteBenchText(transport) << "\n";
+    if (bench.Journal) {
+        out << "\n# the calls noted, in order\njournal on\n";
+        for (const TSimCallSite& site : *bench.Journal) {
+            out << "called " << CallName(site.Call);
+            if (site.Key) out << " key=" << Hex(*site.Key, 4);
+            if (site.Transport != kHostSide) out << TransportOption(site.Transport);
+            out << "\n";
+        }
+    }
     const TSimSpiListing& spi = bench.Spi();
     out << "\n# the host side\n"
         << "engine-version " << QuoteBenchText(bench.EngineVersion) << "\n"

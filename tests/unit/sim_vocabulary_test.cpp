@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,45 @@ INSTANTIATE_TEST_SUITE_P(
         TFaultCase{{"latency", "7", "--transport", kB},
                    "ok ok ok ok 1 1 25 ok 0001/0002 ok ok ok ok | 0001 0002 | 21 ms | handset handset | open 0"},
         TFaultCase{{"chip", "BC05-MM", "--transport", kB}, kClean}));
+
+std::vector<std::string> CallResults(const std::string& walk) {
+    std::vector<std::string> results;
+    std::istringstream words(walk.substr(0, walk.find(" | ")));
+    for (std::string word; words >> word;) results.push_back(word);
+    return results;
+}
+
+TSimBench Armed(const std::vector<std::string>& command) {
+    TSimBench bench = TwoHandsets();
+    sim::TBenchReader reader(sim::TBenchSource::Command);
+    std::string reason;
+    const auto change = reader.Read(sim::BenchWords(command), reason);
+    EXPECT_TRUE(change) << reason;
+    if (change) (*change)(bench);
+    return bench;
+}
+
+// The journal numbers a flow's calls as --after counts them: a fault on any call after i
+// calls lands on the journal's call i, whatever its kind and transport.
+TEST(BenchJournal, CallINoteIsTheOneAfterIReaches) {
+    TSimBench journaled = Armed({"journal", "on"});
+    const std::vector<std::string> clean = CallResults(Walk(journaled));
+    ASSERT_TRUE(journaled.Journal);
+    ASSERT_EQ(journaled.Journal->size(), clean.size());
+    EXPECT_EQ(sim::DescribeCall(journaled.Journal->at(5)), "read of key 0x02A9 on \\\\.\\CSR1");
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        SCOPED_TRACE(sim::DescribeCall(journaled.Journal->at(i)));
+        TSimBench bench = Armed({"fail", "any", "1", "--after", std::to_string(i)});
+        const std::vector<std::string> results = CallResults(Walk(bench));
+        ASSERT_EQ(results.size(), clean.size());
+        EXPECT_EQ(std::vector<std::string>(results.begin(), results.begin() + static_cast<std::ptrdiff_t>(i)),
+                  std::vector<std::string>(clean.begin(), clean.begin() + static_cast<std::ptrdiff_t>(i)));
+        EXPECT_EQ(results[i], "fail");
+    }
+    TSimBench reloaded;
+    ASSERT_TRUE(sim::ParseBenchState(sim::FormatBenchState(journaled), reloaded));
+    EXPECT_EQ(sim::FormatBenchState(reloaded), sim::FormatBenchState(journaled)) << "the journal is kept in the file";
+}
 
 // Refusals name what is wrong, in the words of the line.
 TEST(BenchVocabulary, RefusesALineWithTheReason) {
