@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::uint32_t kMaxLatencyMs = 60000;
 constexpr std::uint32_t kAll = 0xFFFFFFFF;
-constexpr std::uint32_t kFormatVersion = 3;
 
 // A line the vocabulary does not take, with the reason.
 class TProblem : public std::runtime_error {
@@ -307,7 +306,7 @@ void TBenchReader::Finish(TSimBench& bench) {
 }
 
 std::optional<std::string> TBenchReader::TransportOf(TArguments& line) const {
-    const auto named = line.Option("transport");
+    auto named = line.Option("transport");
     if (!named) return section_;
     if (named->empty() || named->find(',') != std::string::npos)
         throw TProblem("--transport needs an SPI port's transport string or a USB device path, not " +
@@ -396,7 +395,7 @@ TBenchChange TBenchReader::PsKeyAbsent(TArguments& line) {
 }
 
 TBenchChange TBenchReader::Chip(TArguments& line) {
-    const std::string name = line.At(0, "NAME");
+    const std::string& name = line.At(0, "NAME");
     line.NoMoreThan(1);
     const auto where = TransportOf(line);
     return [=](TSimBench& bench) {
@@ -477,7 +476,7 @@ TBenchChange TBenchReader::Latency(TArguments& line) {
 }
 
 TBenchChange TBenchReader::EngineVersion(TArguments& line) {
-    const std::string text = line.At(0, "TEXT");
+    const std::string& text = line.At(0, "TEXT");
     line.NoMoreThan(1);
     return [=](TSimBench& bench) {
         bench.EngineVersion = text;
@@ -530,13 +529,14 @@ TBenchChange TBenchReader::KeepJournal(TArguments& line) {
 TBenchChange TBenchReader::Format(TArguments& line) {
     const std::uint32_t version = line.Number(0, "the format", 0xFFFF);
     line.NoMoreThan(1);
-    if (version != kFormatVersion)
-        throw TProblem("format " + std::to_string(version) + " is not this simulator's (format 3)");
+    if (version != kBenchStateFormat)
+        throw TProblem("format " + std::to_string(version) + " is not this simulator's (format " +
+                       std::to_string(kBenchStateFormat) + ")");
     return [](TSimBench&) { return std::string(); };
 }
 
 TBenchChange TBenchReader::Transport(TArguments& line) {
-    const std::string name = line.At(0, "NAME");
+    const std::string& name = line.At(0, "NAME");
     line.NoMoreThan(1);
     const auto kind = line.Option("unit");
     const TUnitKind unit = kind ? ToKind(*kind) : TUnitKind::None;
@@ -597,7 +597,7 @@ TBenchChange TBenchReader::Connection(TArguments& line) {
 }
 
 TBenchChange TBenchReader::Hung(TArguments& line) {
-    const std::string transport = line.At(0, "TRANSPORT");
+    const std::string& transport = line.At(0, "TRANSPORT");
     line.NoMoreThan(1);
     return [=](TSimBench& bench) {
         bench.Hang(transport);

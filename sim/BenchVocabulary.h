@@ -8,6 +8,7 @@
 // transport sections): after a `transport` line, every entry that takes a transport is
 // about that one unless it names another.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -19,6 +20,9 @@
 #include "sim/SimBench.h"
 
 namespace sim {
+
+// The state file's format, as its `format` entry names it.
+inline constexpr std::uint32_t kBenchStateFormat = 3;
 
 // Where a line comes from: `zenta sim`, a script (whose program runs in one thread, so
 // that nothing could end a hang of no time of its own), or the state file.

@@ -205,7 +205,7 @@ std::string DescribeFault(const TSimFault& fault) {
 
 std::string DescribeCall(const TSimCallSite& site) {
     std::optional<std::string> transport;
-    if (site.Transport != "") transport = site.Transport;
+    if (!site.Transport.empty()) transport = site.Transport;
     return CallName(site.Call) + Where(site.Key, transport);
 }
 

@@ -181,7 +181,8 @@ void TSimLibrary::EndHang(const std::string& transport) {
     const std::optional<TFileLock> lock = stateFile_->Lock();
     if (!lock || !stateFile_->Load(bench)) return;
     bench.EndHang(transport);
-    if (!stateFile_->Save(bench, &lastError_)) return;
+    std::string error;
+    if (!stateFile_->Save(bench, &error)) lastError_ = error;
 }
 
 std::int32_t TSimLibrary::EngineVersion(char* text) {
@@ -233,8 +234,8 @@ std::int32_t TSimLibrary::EngineReadKey(std::uint32_t handle, std::uint16_t key,
             if (unit == nullptr || store != kPsStore || words == nullptr || length == nullptr) return kFailed;
             const std::vector<std::uint16_t>* stored = unit->Find(key);
             if (stored == nullptr) return kFailed;
-            std::vector<std::uint16_t> copied(stored->begin(),
-                                              stored->begin() + std::min<std::size_t>(stored->size(), capacity));
+            const auto count = static_cast<std::ptrdiff_t>(std::min<std::size_t>(stored->size(), capacity));
+            std::vector<std::uint16_t> copied(stored->begin(), stored->begin() + count);
             if (verdict.Corrupt && !copied.empty()) Garble(copied);
             std::copy(copied.begin(), copied.end(), words);
             *length = bench.Faults.TakeReadLength(verdict).value_or(static_cast<std::uint16_t>(copied.size()));

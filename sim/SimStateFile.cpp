@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
-#include <span>
 #include <sstream>
 #include <system_error>
 #include <vector>
@@ -60,7 +60,7 @@ std::string FormatBenchState(const TSimBench& bench) {
     std::ostringstream out;
     out << "# ZENTA simulated bench: the units on the programming transports and the bench around them.\n"
         << "# Kept by the simulator and `zenta sim`; see docs/simulator.md.\n"
-        << "format 3\n"
+        << "format " << kBenchStateFormat << "\n"
         << "\n# faults waiting for the calls to come, and the adapters that hang\n";
     for (const TSimFault& fault : bench.Faults.Entries()) out << FaultLine(fault) << "\n";
     for (const std::string& transport : bench.Hung()) out << "hung " << QuoteBenchText(transport) << "\n";
@@ -134,7 +134,7 @@ bool ParseBenchState(std::string_view text, TSimBench& bench, std::string* error
             } else if (const auto change = reader.Read(words, problem)) {
                 (*change)(parsed);
             } else {
-                problem = word + ": " + problem;
+                problem = std::string(word).append(": ").append(problem);
                 ok = false;
             }
         }
