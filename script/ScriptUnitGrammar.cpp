@@ -14,10 +14,7 @@ namespace {
 // state file are read.
 TScriptAction ParseBenchCommand(TScriptArguments& a) {
     sim::TBenchLine words{{std::string(a.Command())}};
-    while (!a.AtEnd()) {
-        const TToken& token = a.Next("");
-        words.push_back({token.Text, token.Quoted, token.Equals});
-    }
+    while (!a.AtEnd()) words.push_back(a.Next(""));
     sim::TBenchReader reader(sim::TBenchSource::Script);
     std::string reason;
     auto change = reader.Read(words, reason);

@@ -36,12 +36,12 @@ bool SplitBenchLine(std::string_view line, TBenchLine& words, std::string& error
                     case 't': word.Text += '\t'; break;
                     case '"':
                     case '\\': word.Text += escaped; break;
-                    default: error = std::string("unknown escape \\") + escaped; return false;
+                    default: error = std::string("unknown escape \\") + escaped + " in quotes"; return false;
                     }
                 }
             }
             if (!closed) {
-                error = "unterminated quoted text";
+                error = "missing closing quote";
                 return false;
             }
         }

@@ -18,7 +18,8 @@ struct TBenchWord {
 };
 using TBenchLine = std::vector<TBenchWord>;
 
-// False, with the reason, for an unterminated quote or an unknown escape.
+// Adds the line's words; false, with the reason, for an unterminated quote or an
+// unknown escape.
 bool SplitBenchLine(std::string_view line, TBenchLine& words, std::string& error);
 // Command-line arguments as words.
 TBenchLine BenchWords(const std::vector<std::string>& args);
