@@ -379,7 +379,7 @@ run_e2e() {
 
   echo "e2e: an SPI adapter listed first, a settings file named on the command line, the transport picker"
   wine zenta.exe sim attach handset --transport '\\.\CSR0' | tr -d '\r'
-  wine zenta.exe sim ports "USB SPI A" "SPITRANS=USB SPIPORT=A" | tr -d '\r'
+  wine zenta.exe sim spi-ports "USB SPI A" "SPITRANS=USB SPIPORT=A" | tr -d '\r'
   given="$work/given.wpx"
   printf '0012=30\r\n' > "$given"
   wine ZENTAUserProgrammer.exe "$(winepath -w "$given")" >/dev/null 2>&1 &

@@ -60,16 +60,11 @@ cd "$run"
 zenta() { wine zenta.exe "$@" | tr -d '\r'; }
 A='SPITRANS=USB SPIPORT=1'
 B='\\.\CSR0'
-# attach KIND TRANSPORT, made again until the bench shows it: the run's workers save the
-# same state file, and an attach at the same moment as a worker's save can be lost.
+# attach KIND TRANSPORT: the run's workers save the same state file, under the lock that
+# every change takes, so no attach is lost to them: it holds at once.
 attach() {
-  local try
-  for try in $(seq 20); do
-    zenta sim attach "$1" --transport "$2" >/dev/null
-    if zenta sim show | grep -A1 -F "transport: $2" | grep -q "^unit: $1"; then return 0; fi
-    sleep 0.2
-  done
-  check "attach $1 on $2" "attached" "not attached"
+  zenta sim attach "$1" --transport "$2" >/dev/null
+  zenta sim show | grep -A1 -F "transport: $2" | grep -q "^unit: $1" || check "attach $1 on $2" "attached" "not attached"
 }
 # wait_lines FILE N: until FILE holds N unit lines ("  n/4  ") or 90 seconds passed.
 wait_lines() {
