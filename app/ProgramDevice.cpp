@@ -46,6 +46,10 @@ TDeviceResult ProgramUnit(TDeviceContext& context, const TProgramRequest& reques
         if (auto problem = request.AfterWrite(words, readBack)) return EndWith(std::move(result), std::move(*problem));
     }
     result.Message = kind.WriteSuccess;
+    if (request.Restart) {
+        if (*request.Restart) context.Connection.Restart();
+        return result;
+    }
     result.Prompted = true;
     const int answer = context.Prompter.ShowPrompt(kind.WriteSuccess, "NOTE", ui::mtInformation,
                                                    ui::ButtonSet({ui::bkYes, ui::bkNo}), 2);

@@ -47,6 +47,8 @@ struct TProgramRequest {
     std::function<std::optional<TStepProblem>(std::span<const std::uint16_t> written,
                                               const records::TKeyRead& readBack)>
         AfterWrite{};
+    // The answer to the restart question, given by the driver: the question is not asked.
+    std::optional<bool> Restart{};
 };
 
 TDeviceResult ProgramDevice(TDeviceContext& context, const TProgramRequest& request = {});

@@ -57,7 +57,7 @@ int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const
     if (result.Outcome == app::TDeviceOutcome::Succeeded) {
         const TUnitText unit = DescribeUnit(*result.Unit);
         context.Out << "programmed " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition
-                    << (options.Verify ? ", verified" : "") << '\n';
+                    << (options.Verify ? ", verified" : "") << (options.Restart ? ", restarted" : "") << '\n';
     }
     return FinishDeviceCommand("program", result, programming.Told, library, context);
 }

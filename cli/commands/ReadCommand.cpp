@@ -4,7 +4,7 @@
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
-#include "cli/host/CommandSession.h"
+#include "cli/host/DeviceSession.h"
 #include "cli/host/UnitAccess.h"
 #include "files/SettingsFile.h"
 #include "ui/LocalFiles.h"
@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "5 unit refused, 6 reading the unit failed. See docs/cli.md.\n";
 
 // The settings on the pages of the kind read, and the edition.
-std::vector<TReportedSetting> SettingsOfKind(const app::TMajorForm& form, const records::TUnitKind& kind) {
+std::vector<TReportedSetting> SettingsOfKind(const editor::TSettingsEditor& form, const records::TUnitKind& kind) {
     std::vector<TReportedSetting> report;
     for (files::TShownSetting& shown : files::ShownSettings(form))
         if (files::OnPages(shown, kind.Pages)) report.push_back({std::move(shown), false, {}, {}});
@@ -32,7 +32,7 @@ std::vector<TReportedSetting> SettingsOfKind(const app::TMajorForm& form, const 
 }
 
 // The unit as the window's version label shows it after the read.
-void Report(std::ostream& out, const app::TMajorForm& form, const app::TDeviceResult& read,
+void Report(std::ostream& out, const editor::TSettingsEditor& form, const app::TDeviceResult& read,
             const std::optional<std::string>& output, bool asJson) {
     const std::vector<TReportedSetting> settings = SettingsOfKind(form, *read.Kind);
     const std::string unit = records::VersionText(*read.Kind, *read.Unit);
@@ -61,17 +61,17 @@ int RunReadCommand(const TArgs& args, TCommandContext& context) {
     return line.Run(args, context, [&] {
         devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
         if (library == nullptr) return kExitNoUnit;
-        TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+        TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
         session.ChooseNamedTransport(transport);
-        const app::TDeviceResult read = session.ReadDevice();
+        const app::TDeviceResult read = session.Read();
         if (read.Outcome != app::TDeviceOutcome::Succeeded)
             return FinishDeviceCommand("read", read, read.Prompted, *library, context);
         // The settings as SAVE FILE writes them, with its message when the file cannot be.
-        if (output && !ui::ReplaceFileContent(*output, files::SettingsFileText(session.Form()))) {
+        if (output && !ui::ReplaceFileContent(*output, files::SettingsFileText(session.Editor()))) {
             context.Err << "zenta read: " << *output << ": The file could not be saved\n";
             return kExitFileError;
         }
-        Report(context.Out, session.Form(), read, output, asJson);
+        Report(context.Out, session.Editor(), read, output, asJson);
         return kExitOk;
     });
 }

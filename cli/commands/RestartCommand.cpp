@@ -2,7 +2,7 @@
 
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/host/CommandSession.h"
+#include "cli/host/DeviceSession.h"
 #include "cli/host/UnitAccess.h"
 
 namespace cli {
@@ -24,12 +24,12 @@ int RunRestartCommand(const TArgs& args, TCommandContext& context) {
     return line.Run(args, context, [&] {
         devlink::IChipLibrary* library = ReachUnitLibrary("restart", context);
         if (library == nullptr) return kExitNoUnit;
-        TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+        TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
         session.ChooseNamedTransport(transport);
-        const app::TDeviceResult detected = session.DetectDevice();
+        const app::TDeviceResult detected = session.Detect();
         if (detected.Outcome != app::TDeviceOutcome::Succeeded)
             return FinishDeviceCommand("restart", detected, detected.Prompted, *library, context);
-        session.RestartDevice();
+        session.Restart();
         context.Out << "restart sent\n";
         return kExitOk;
     });

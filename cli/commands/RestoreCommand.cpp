@@ -49,13 +49,14 @@ int RunRestoreCommand(const TArgs& args, TCommandContext& context) {
         }
         devlink::IChipLibrary* library = ReachUnitLibrary("restore", context);
         if (library == nullptr) return kExitNoUnit;
-        TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+        TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
         session.ChooseNamedTransport(transport);
         // The pages of the backup's kind are on show, so that a unit of the other kind is
         // refused as PROGRAM DEVICE refuses it.
-        session.Form().MasterPageControl.SetActivePage(session.Form().*kind->Pages);
+        editor::TSettingsEditor& settings = session.Settings().Editor();
+        settings.MasterPageControl.SetActivePage(settings.*kind->Pages);
         const app::TDeviceResult result =
-            session.ProgramDevice({.Words = backup->Words, .AfterWrite = ReadBackProblem}, false);
+            session.Program({.Words = backup->Words, .AfterWrite = ReadBackProblem, .Restart = false});
         if (result.Outcome == app::TDeviceOutcome::Succeeded) {
             const TUnitText unit = DescribeUnit(*result.Unit);
             context.Out << "restored " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition << " from " << path

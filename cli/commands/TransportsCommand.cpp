@@ -7,7 +7,7 @@
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
-#include "cli/host/CommandSession.h"
+#include "cli/host/DeviceSession.h"
 #include "cli/host/UnitAccess.h"
 
 namespace cli {
@@ -58,8 +58,8 @@ int RunTransportsCommand(const TArgs& args, TCommandContext& context) {
     return line.Run(args, context, [&] {
         devlink::IChipLibrary* library = ReachUnitLibrary("transports", context);
         if (library == nullptr) return kExitNoUnit;
-        const TCommandSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
-        const std::vector<TChosenTransport> listed = Listed(session.Form().Transports);
+        const TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
+        const std::vector<TChosenTransport> listed = Listed(session.Transports());
         if (asJson)
             WriteTransportsJson(context.Out, listed);
         else

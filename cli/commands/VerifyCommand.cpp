@@ -9,7 +9,7 @@
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
-#include "cli/host/CommandSession.h"
+#include "cli/host/DeviceSession.h"
 #include "cli/host/HeadlessEditor.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
@@ -63,9 +63,9 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
         if (!file) return kExitFileError;
         devlink::IChipLibrary* library = ReachUnitLibrary("verify", context);
         if (library == nullptr) return kExitNoUnit;
-        TCommandSession unit(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
+        TDeviceSession unit(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
         unit.ChooseNamedTransport(transport);
-        const app::TDeviceResult read = unit.ReadDevice();
+        const app::TDeviceResult read = unit.Read();
         if (read.Outcome != app::TDeviceOutcome::Succeeded)
             return FinishDeviceCommand("verify", read, false, *library, context);
 
@@ -78,7 +78,7 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
         THeadlessEditor programmed;
         programmed.ShowRecord(kind, *read.Unit, written);
         const std::vector<TDifference> settings =
-            Differences(unit.Form(), programmed.Editor(),
+            Differences(unit.Editor(), programmed.Editor(),
                         [&kind](const files::TShownSetting& s) { return files::OnPages(s, kind.Pages); });
         // Bits no setting shows still count: the unit must hold the very record.
         const std::vector<TWordDifference> words = WordDifferences(read.Words, written);

@@ -1,5 +1,10 @@
 #pragma once
-// The exit codes of the commands, as docs/cli.md lists them.
+// The exit codes of the commands: one table, from which each command's --help lists the
+// codes it gives and against which docs/cli.md's table is checked.
+
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace cli {
 
@@ -15,5 +20,16 @@ inline constexpr int kExitWriteFailed = 7;    // the record write failed, or the
 inline constexpr int kExitUnitsFailed = 8;    // a production run in which at least one unit failed
 inline constexpr int kExitBackupFailed = 9;   // the unit's settings could not be read and saved before programming
 inline constexpr int kExitInterrupted = 130;  // a production run ended by Ctrl-C
+
+struct TExitCode {
+    int Code;
+    const char* Meaning;   // as docs/cli.md's table gives it
+    const char* Commands;  // "diff, check, program --count", or "all"
+};
+
+std::span<const TExitCode> ExitCodeTable();
+
+// The codes a command gives, one line each, for the footer of its --help.
+std::string ExitCodesOf(std::string_view command);
 
 }  // namespace cli

@@ -7,7 +7,7 @@
 
 namespace cli {
 
-THeadlessEditor::THeadlessEditor() { editor_.StartUp(); }
+THeadlessEditor::THeadlessEditor(ui::IPromptService& prompts) : prompter_(prompts) { editor_.StartUp(); }
 
 void THeadlessEditor::ShowRecord(const records::TUnitKind& kind, const records::TUnitIdentity& unit,
                                  std::span<const std::uint16_t> words) {

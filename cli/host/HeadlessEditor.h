@@ -2,7 +2,8 @@
 // A settings editor of the command's own, started as the window starts, with no window
 // and no unit behind it: what READ DEVICE shows of a record, what LOAD FILE makes of a
 // file, and the record PROGRAM DEVICE would write from it, worked out from the words and
-// bytes a command already holds. Its prompts are answered as Enter would and kept unshown.
+// bytes a command already holds. Its prompts go to the service given, or are answered as
+// Enter would and kept unshown.
 
 #include <cstdint>
 #include <span>
@@ -17,12 +18,16 @@ namespace cli {
 
 class THeadlessEditor {
 public:
-    THeadlessEditor();
+    THeadlessEditor() : THeadlessEditor(quiet_) {}
+    explicit THeadlessEditor(ui::IPromptService& prompts);
     THeadlessEditor(const THeadlessEditor&) = delete;
     THeadlessEditor& operator=(const THeadlessEditor&) = delete;
 
     editor::TSettingsEditor& Editor() { return editor_; }
     const editor::TSettingsEditor& Editor() const { return editor_; }
+    // What the device actions work on besides the settings.
+    records::TUnitMemory& Units() { return units_; }
+    ui::TPrompter& Prompter() { return prompter_; }
 
     // READ DEVICE's view of the record a unit gave, on the pages of its kind: the first
     // words of the record, missing ones as 0.
@@ -34,8 +39,8 @@ public:
     records::TRecordWords RecordFor(const records::TUnitKind& kind, const records::TUnitIdentity& unit);
 
 private:
-    ui::THeadlessPrompts prompts_;
-    ui::TPrompter prompter_{prompts_};
+    ui::THeadlessPrompts quiet_;
+    ui::TPrompter prompter_;
     editor::TSettingsEditor editor_{prompter_};
     records::TUnitMemory units_;
 };

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "cli/host/CommandSession.h"
+#include "cli/host/DeviceSession.h"
 #include "records/UnitKind.h"
 
 namespace cli {

@@ -37,13 +37,13 @@ std::optional<TStepProblem> ReadBackProblem(std::span<const std::uint16_t> writt
 TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
                          devlink::IChipLibrary& library, const TPlatform& platform) {
     TProgramming programming;
-    TCommandSession session(library, platform, !place.BackupFolder);
+    TDeviceSession session(library, platform, !place.BackupFolder);
     if (place.Transport) session.ChooseTransport(*place.Transport);
-    session.LoadSettings(file.Bytes());
-    app::TProgramRequest request{.FollowUnit = true, .CheckedChip = options.CheckedChip};
+    session.Settings().Load(file.Bytes());
+    app::TProgramRequest request{.FollowUnit = true, .CheckedChip = options.CheckedChip, .Restart = options.Restart};
     if (place.BackupFolder) {
         // The adapter's name is held by the step itself: the step runs after this block.
-        request.BeforeWrite = [&, adapter = session.Form().Transports.ChosenPortName()](
+        request.BeforeWrite = [&, adapter = session.Transports().ChosenPortName()](
                                   const app::TDeviceResult& identified,
                                   const records::TKeyRead& record) -> std::optional<TStepProblem> {
             const records::TUnitKind& kind = *identified.Kind;
@@ -58,7 +58,7 @@ TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& optio
         };
     }
     if (options.Verify) request.AfterWrite = ReadBackProblem;
-    programming.Result = session.ProgramDevice(request, options.Restart);
+    programming.Result = session.Program(request);
     programming.Told = programming.Result.Prompted && session.EchoesPrompts();
     return programming;
 }

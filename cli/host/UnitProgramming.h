@@ -1,7 +1,8 @@
 #pragma once
 // Programming one unit with a settings file, the same for a single `zenta program` and
-// for each unit of a production run: a window of its own loads the file and runs
-// PROGRAM DEVICE once, told to write the record of the unit's own kind. On request the
+// for each unit of a production run: a settings editor of its own loads the file as LOAD
+// FILE does and PROGRAM DEVICE runs once, told to write the record of the unit's own kind
+// and given the answer to its restart question. On request the
 // same connection reads the unit's record first and saves it as a backup before the
 // write, and reads the record back after it and compares it word by word with the one
 // written.
@@ -10,7 +11,7 @@
 #include <span>
 #include <string>
 
-#include "cli/host/CommandSession.h"
+#include "cli/host/DeviceSession.h"
 #include "cli/host/FileSnapshot.h"
 #include "cli/host/TransportChoice.h"
 
@@ -42,8 +43,8 @@ struct TProgramming {
 std::optional<app::TStepProblem> ReadBackProblem(std::span<const std::uint16_t> written,
                                                  const records::TKeyRead& readBack);
 
-// The window's prompts become messages, except that a unit being backed up keeps them
-// quiet until its backup is saved, as a backup window of its own would.
+// The prompts become messages, except that a unit being backed up keeps them quiet until
+// its backup is saved.
 TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
                          devlink::IChipLibrary& library, const TPlatform& platform);
 

@@ -5,7 +5,7 @@
 
 #include "CliHarness.h"
 #include "cli/framework/CommandLine.h"
-#include "cli/host/CommandSession.h"
+#include "cli/host/DeviceSession.h"
 #include "cli/host/TransportChoice.h"
 
 namespace cli_test {
@@ -79,17 +79,17 @@ TEST(TransportChoice, TheSessionOpensTheChosenTransportWithItsOwnCall) {
         TCliHarness harness;
         TwoAdapters(harness.Bench, harness.Library);
         harness.Bench.AttachUnit(c.Transport, sim::TSimUnit::Factory(sim::TUnitKind::Gateway));
-        cli::TCommandSession session(harness.Library, {harness.Clock, harness.Sleeper, harness.Err}, false);
-        session.ChooseTransport(cli::ResolveTransport(session.Form().Transports, c.Spec));
+        cli::TDeviceSession session(harness.Library, {harness.Clock, harness.Sleeper, harness.Err}, false);
+        session.ChooseTransport(cli::ResolveTransport(session.Transports(), c.Spec));
 
-        const app::TDeviceResult read = session.ReadDevice();
+        const app::TDeviceResult read = session.Read();
 
         EXPECT_EQ(read.Outcome, app::TDeviceOutcome::Succeeded);
         EXPECT_EQ(read.Kind, &records::kGatewayKind);
         ASSERT_TRUE(harness.Bench.LastOpen);
         EXPECT_EQ(harness.Bench.LastOpen->Kind, c.Open);
         EXPECT_EQ(harness.Bench.LastOpen->Target, c.Transport);
-        EXPECT_EQ(session.Form().Transports.ChosenTransport(), c.Transport);
+        EXPECT_EQ(session.Transports().ChosenTransport(), c.Transport);
     }
 }
 
@@ -104,13 +104,13 @@ TEST(TransportChoice, AFullListGivesItsLastPlaceToAnUnlistedDevice) {
     }
     harness.Bench.SetSpiListing({names, transports, 0, 0});
     harness.Bench.AttachUnit("\\\\.\\CSR3", sim::TSimUnit::Factory(sim::TUnitKind::Handset));
-    cli::TCommandSession session(harness.Library, {harness.Clock, harness.Sleeper, harness.Err}, false);
-    ASSERT_EQ(session.Form().Transports.Count, 12);
-    session.ChooseTransport(cli::ResolveTransport(session.Form().Transports, "\\\\.\\CSR3"));
+    cli::TDeviceSession session(harness.Library, {harness.Clock, harness.Sleeper, harness.Err}, false);
+    ASSERT_EQ(session.Transports().Count, 12);
+    session.ChooseTransport(cli::ResolveTransport(session.Transports(), "\\\\.\\CSR3"));
 
-    EXPECT_EQ(session.ReadDevice().Outcome, app::TDeviceOutcome::Succeeded);
-    EXPECT_EQ(session.Form().Transports.Count, 12);
-    EXPECT_EQ(session.Form().Transports.Chosen, 11);
+    EXPECT_EQ(session.Read().Outcome, app::TDeviceOutcome::Succeeded);
+    EXPECT_EQ(session.Transports().Count, 12);
+    EXPECT_EQ(session.Transports().Chosen, 11);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "sim/SimLibrary.h"
 #include "tests/support/RandomUserEdit.h"
 #include "tests/support/StartedForm.h"
+#include "ui/ScratchFolder.h"
 
 namespace {
 
@@ -219,9 +220,8 @@ TEST_F(ReadThenProgram, WritesBackTheWordsRead) {
 // SAVE FILE after the read, then the program started afresh, LOAD FILE and PROGRAM
 // DEVICE: the file carries every value the window held.
 TEST_F(ReadThenProgram, ThroughASettingsFileAndARestartWritesBackTheWordsRead) {
-    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "zenta-exact-values";
-    std::filesystem::create_directories(folder);
-    const std::string path = (folder / "unit.wpx").string();
+    const ui::TScratchFolder folder;
+    const std::string path = folder.Resolve("unit.wpx").string();
     constexpr int kCases = 600;
     for (int c = 0; c < kCases; ++c) {
         TSlot* slot = nullptr;
@@ -236,7 +236,6 @@ TEST_F(ReadThenProgram, ThroughASettingsFileAndARestartWritesBackTheWordsRead) {
         ASSERT_EQ(written.Outcome, app::TDeviceOutcome::Succeeded) << written.Message;
         ASSERT_EQ(slot->Unit.Record(), WrittenAfterReading(read, slot->Unit)) << "case " << c << ": " << about;
     }
-    std::filesystem::remove_all(folder);
     std::cout << "[ property ] read, saved, loaded after a restart and programmed back: " << kCases << " records\n";
 }
 

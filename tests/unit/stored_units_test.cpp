@@ -25,6 +25,7 @@
 
 #include "ControlValues.h"
 #include "tests/support/StartedForm.h"
+#include "ui/ScratchFolder.h"
 
 namespace {
 
@@ -142,7 +143,8 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
         EXPECT_EQ(ShownValue(*control), shown.Value) << shown.Control;
     }
 
-    const std::string saved = (fs::path(::testing::TempDir()) / (GetParam().stem().string() + ".wpx")).string();
+    const ui::TScratchFolder folder;
+    const std::string saved = folder.Resolve("saved.wpx").string();
     env.Dialogs.Answers.push_back(saved);
     ASSERT_EQ(form.SaveFileButtonClick().Outcome, app::TFileOutcome::Succeeded);
 
@@ -161,7 +163,6 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
     testing_support::THeadlessProgram restarted(program.Library);
     restarted.Env.Dialogs.Answers.push_back(saved);
     ASSERT_EQ(restarted.Form.LoadFileButtonClick().Outcome, app::TFileOutcome::Succeeded);
-    fs::remove(saved);
     restarted.Form.MasterPageControl.UserSwitch(stored.Gateway ? restarted.Form.CradleTabSheet
                                                                : restarted.Form.HandsetTabSheet);
     ASSERT_EQ(restarted.Form.ProgramDeviceButtonClick().Outcome, app::TDeviceOutcome::Succeeded);
