@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/EditorState.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
 #include "ui/Pages.h"
@@ -52,6 +53,10 @@ public:
     void RememberGatewayIndices();
     int RememberedIOIndex(const TGatewayLine& line) const;
     int RememberedFunctionIndex(const TGatewayLine& line) const;
+
+    // The editor's whole state, and the editor put back to one taken earlier.
+    TEditorState State() const;
+    void RestoreState(const TEditorState& state);
 
     // Event handlers.
     void FixedAlertToneVolumeCheckBoxClick() { RefreshDependentControls(); }
@@ -253,9 +258,8 @@ private:
 
     std::vector<ui::TControl*> controls_;
     std::vector<std::unique_ptr<ui::TLabel>> captions_;
-    static constexpr std::size_t kLines = 9;
-    std::array<int, kLines> rememberedIO_{};
-    std::array<int, kLines> rememberedFunction_{};
+    std::array<int, kGatewayLines> rememberedIO_{};
+    std::array<int, kGatewayLines> rememberedFunction_{};
 };
 
 }  // namespace editor

@@ -58,6 +58,9 @@ public:
     void SelectItem(const std::string& name, const std::string& item);
     void Tab(const std::string& name);
     void Spin(const std::string& name, bool up, std::int64_t clicks);
+    // The system menu's Undo and Redo.
+    void Undo();
+    void Redo();
     void Wait(std::int64_t milliseconds);
     void CloseWindow();
 
