@@ -1,5 +1,7 @@
 #include "tests/win32/DriverWindows.h"
 
+#include <commctrl.h>
+
 #include "app/MajorForm.h"
 #include "app/win32/ControlIds.h"
 #include "sim/SimLibrary.h"
@@ -70,6 +72,18 @@ HWND Control(const std::string& name) {
     for (HWND child : Descendants(MainWindow()))
         if (GetDlgCtrlID(child) == id) return child;
     throw TFailure{"no window stands for the control " + name};
+}
+
+void SwitchPage(const std::string& tabSet, int index) {
+    HWND tabs = Control(tabSet);
+    for (int step = 0; step < 16; ++step) {
+        const auto current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+        if (current == index) return;
+        const WPARAM key = current < index ? VK_RIGHT : VK_LEFT;
+        SendMessageA(tabs, WM_KEYDOWN, key, 1);
+        SendMessageA(tabs, WM_KEYUP, key, 0xC0000001);
+    }
+    throw TFailure{"the tab set " + tabSet + " does not reach page " + std::to_string(index)};
 }
 
 std::string NameOf(HWND control) {

@@ -30,6 +30,8 @@ HWND FocusedWindow();
 std::string PromptText(HWND prompt);
 // Presses the prompt's button with that caption (posted: the prompt closes in its own time).
 void PressPromptButton(HWND prompt, const std::string& caption);
+// Switches a tab set to its page `index` with the arrow keys, as a user does.
+void SwitchPage(const std::string& tabSet, int index);
 // Types `path` into a file dialog's name box and accepts it.
 void AcceptFileName(HWND dialog, const std::string& path);
 

@@ -1,0 +1,101 @@
+// What a screen reader learns of the program's controls: each control's client object got
+// as screen readers get it, through AccessibleObjectFromWindow, and asked for its name.
+
+#include <windows.h>
+#include <oleacc.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/win32/DriverCommands.h"
+#include "tests/win32/DriverWindows.h"
+#include "ui/win32/WideText.h"
+
+namespace windriver {
+namespace {
+
+// COM for this run of the driver, in which screen readers ask the program.
+struct TCom {
+    TCom() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~TCom() { CoUninitialize(); }
+    TCom(const TCom&) = delete;
+    TCom& operator=(const TCom&) = delete;
+};
+
+// Empty when the control's object cannot be had or gives no name; blanks are no name.
+std::string AccessibleNameOf(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))) ||
+        object == nullptr)
+        return {};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT result = object->get_accName(self, &name);
+    object->Release();
+    std::string text;
+    if (result == S_OK && name != nullptr) text = ui::win32::Utf8OfWide(std::wstring_view(name, SysStringLen(name)));
+    SysFreeString(name);
+    return text.find_first_not_of(" \t\r\n") == std::string::npos ? std::string() : text;
+}
+
+// A control by its name in the control model, or, for the grids' headings, which have
+// none, by its class and text.
+std::string Described(HWND window) {
+    const std::string name = NameOf(window);
+    return name.empty() ? ClassOf(window) + " \"" + WindowText(window) + "\"" : name;
+}
+
+struct TPage {
+    const char* Outer;  // the page of MasterPageControl
+    int OuterIndex;
+    const char* Inner;  // the tab set on it
+    int InnerIndex;
+};
+
+}  // namespace
+
+int PrintAccessibleName(const std::string& name) {
+    TCom com;
+    const std::string found = AccessibleNameOf(Control(name));
+    if (found.empty()) throw TFailure{name + " has no name for a screen reader"};
+    std::puts(found.c_str());
+    return 0;
+}
+
+int NameWalk() {
+    TCom com;
+    const TPage pages[] = {{"Handset", 0, "HandsetPageControl", 0}, {"Handset", 0, "HandsetPageControl", 1},
+                           {"Handset", 0, "HandsetPageControl", 2}, {"Handset", 0, "HandsetPageControl", 3},
+                           {"Gateway", 1, "CradlePageControl", 0},  {"Gateway", 1, "CradlePageControl", 1}};
+    std::vector<std::string> unnamed;
+    int asked = 0;
+    for (const TPage& page : pages) {
+        SwitchPage("MasterPageControl", page.OuterIndex);
+        SwitchPage(page.Inner, page.InnerIndex);
+        WaitIdle();
+        std::printf("%s, page %d of %s:\n", page.Outer, page.InnerIndex, page.Inner);
+        for (HWND window : Descendants(MainWindow())) {
+            if (!IsWindowVisible(window)) continue;
+            ++asked;
+            const std::optional<std::string> name = AccessibleNameOf(window);
+            std::printf("  %-40s %s\n", Described(window).c_str(), name ? ("\"" + *name + "\"").c_str() : "(none)");
+            if (!name)
+                unnamed.push_back(std::string(page.Outer) + ", " + page.Inner + " " + std::to_string(page.InnerIndex) +
+                                  ": " + Described(window));
+        }
+    }
+    SwitchPage("MasterPageControl", 0);
+    SwitchPage("HandsetPageControl", 0);
+    std::printf("%d controls on show asked on %zu pages, %zu without a name\n", asked, std::size(pages),
+                unnamed.size());
+    if (unnamed.empty()) return 0;
+    std::string list;
+    for (const std::string& u : unnamed) list += "\n  " + u;
+    throw TFailure{"controls without a name for a screen reader:" + list};
+}
+
+}  // namespace windriver
