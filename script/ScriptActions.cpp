@@ -119,24 +119,22 @@ void TScriptRunner::Spin(const std::string& name, bool up, std::int64_t clicks) 
     }
 }
 
-// A greyed menu item cannot be chosen: with nothing to take back, undo is refused.
-void TScriptRunner::Undo() {
-    app::TMajorForm& form = session_.Form();
-    if (form.Closed || !form.History.CanUndo()) {
-        Fail(form.Closed ? "undo refused: the window is closed" : "undo refused: there is nothing to undo");
-        return;
-    }
-    form.UndoMenuItemClick();
-    AfterUserAction();
-}
+// A greyed menu item cannot be chosen: with nothing to undo, or to redo, the command is
+// refused.
+void TScriptRunner::Undo() { ChooseUndoItem(false); }
 
-void TScriptRunner::Redo() {
+void TScriptRunner::Redo() { ChooseUndoItem(true); }
+
+void TScriptRunner::ChooseUndoItem(bool redo) {
     app::TMajorForm& form = session_.Form();
-    if (form.Closed || !form.History.CanRedo()) {
-        Fail(form.Closed ? "redo refused: the window is closed" : "redo refused: there is nothing to redo");
-        return;
-    }
-    form.RedoMenuItemClick();
+    const std::string command = redo ? "redo" : "undo";
+    if (form.Closed) return Fail(command + " refused: the window is closed");
+    if (!(redo ? form.History.CanRedo() : form.History.CanUndo()))
+        return Fail(command + " refused: there is nothing to " + command);
+    if (redo)
+        form.RedoMenuItemClick();
+    else
+        form.UndoMenuItemClick();
     AfterUserAction();
 }
 

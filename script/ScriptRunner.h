@@ -96,6 +96,7 @@ private:
     void RequireSetUp(const char* command) const;
     // False, counted as a failed check, when the window refuses the user action.
     bool UserCanReach(const ui::TControl& control, const std::string& action);
+    void ChooseUndoItem(bool redo);
     // What the message loop does when a user action returns.
     void AfterUserAction();
     void ReportPromptProblems();

@@ -2,6 +2,7 @@
 // as screen readers get it, through AccessibleObjectFromWindow, and asked for its name.
 
 #include <windows.h>
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <cstdio>
@@ -71,6 +72,10 @@ int NameWalk() {
     const TPage pages[] = {{"Handset", 0, "HandsetPageControl", 0}, {"Handset", 0, "HandsetPageControl", 1},
                            {"Handset", 0, "HandsetPageControl", 2}, {"Handset", 0, "HandsetPageControl", 3},
                            {"Gateway", 1, "CradlePageControl", 0},  {"Gateway", 1, "CradlePageControl", 1}};
+    // Each tab set is left on the page it had.
+    const char* tabSets[] = {"HandsetPageControl", "CradlePageControl", "MasterPageControl"};
+    std::vector<int> had;
+    for (const char* tabs : tabSets) had.push_back(static_cast<int>(SendMessageW(Control(tabs), TCM_GETCURSEL, 0, 0)));
     std::vector<std::string> unnamed;
     int asked = 0;
     for (const TPage& page : pages) {
@@ -88,8 +93,7 @@ int NameWalk() {
                                   ": " + Described(window));
         }
     }
-    SwitchPage("MasterPageControl", 0);
-    SwitchPage("HandsetPageControl", 0);
+    for (std::size_t i = 0; i < std::size(tabSets); ++i) SwitchPage(tabSets[i], had[i]);
     std::printf("%d controls on show asked on %zu pages, %zu without a name\n", asked, std::size(pages),
                 unnamed.size());
     if (unnamed.empty()) return 0;

@@ -9,6 +9,7 @@ namespace ui::win32 {
 namespace {
 
 constexpr UINT_PTR kNamingSubclass = 0x5A4E;  // "ZN": the subclass that names a control
+constexpr const wchar_t* kNameProperty = L"ZentaAccessibleName";
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -117,7 +118,7 @@ private:
     LONG references_ = 1;
 };
 
-// The name is the subclass's data, freed with the window.
+// The name is the subclass's data (and the window's property), freed with the window.
 LRESULT CALLBACK NamingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     auto* name = reinterpret_cast<std::wstring*>(data);
     switch (message) {
@@ -136,6 +137,7 @@ LRESULT CALLBACK NamingProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, &NamingProc, kNamingSubclass);
+        RemovePropW(window, kNameProperty);
         delete name;
         break;
     default: break;
@@ -145,16 +147,21 @@ LRESULT CALLBACK NamingProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
+// The name is found again through a window property: 64-bit mingw-w64 declares
+// GetWindowSubclass but its import library lacks it.
 void SetAccessibleName(HWND control, const std::wstring& name) {
-    DWORD_PTR data = 0;
-    if (GetWindowSubclass(control, &NamingProc, kNamingSubclass, &data)) {
-        auto* held = reinterpret_cast<std::wstring*>(data);
+    if (auto* held = static_cast<std::wstring*>(GetPropW(control, kNameProperty))) {
         if (*held == name) return;
         *held = name;
     } else {
-        auto* held = new std::wstring(name);
-        if (!SetWindowSubclass(control, &NamingProc, kNamingSubclass, reinterpret_cast<DWORD_PTR>(held))) {
-            delete held;
+        auto* given = new std::wstring(name);
+        if (!SetPropW(control, kNameProperty, given)) {
+            delete given;
+            return;
+        }
+        if (!SetWindowSubclass(control, &NamingProc, kNamingSubclass, reinterpret_cast<DWORD_PTR>(given))) {
+            RemovePropW(control, kNameProperty);
+            delete given;
             return;
         }
     }
