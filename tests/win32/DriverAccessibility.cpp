@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,7 +25,9 @@ struct TCom {
     TCom& operator=(const TCom&) = delete;
 };
 
-// Empty when the control's object cannot be had or gives no name; blanks are no name.
+// Empty when the control's object cannot be had or gives no name. Blanks are no name, nor
+// is one that holds a control character other than a line feed (a two-line button's
+// caption holds one): no reader could speak it.
 std::string AccessibleNameOf(HWND window) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
@@ -40,7 +43,9 @@ std::string AccessibleNameOf(HWND window) {
     std::string text;
     if (result == S_OK && name != nullptr) text = ui::win32::Utf8OfWide(std::wstring_view(name, SysStringLen(name)));
     SysFreeString(name);
-    return text.find_first_not_of(" \t\r\n") == std::string::npos ? std::string() : text;
+    const bool speakable =
+        std::none_of(text.begin(), text.end(), [](char c) { return c != '\n' && c >= 0 && c < ' '; });
+    return speakable && text.find_first_not_of(" \n") != std::string::npos ? text : std::string();
 }
 
 // A control by its name in the control model, or, for the grids' headings, which have
