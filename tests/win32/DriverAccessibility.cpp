@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AccessibleNames.h"
 #include "tests/win32/DriverCommands.h"
 #include "tests/win32/DriverWindows.h"
 #include "ui/win32/WideText.h"
@@ -55,6 +56,27 @@ std::string Described(HWND window) {
     return name.empty() ? ClassOf(window) + " \"" + WindowText(window) + "\"" : name;
 }
 
+// The name a sighted user reads on the control or beside it: the one the window's model
+// gives a control that shows no caption of its own, a tab set's selected tab, or else the
+// control's own text without its mnemonic's mark.
+std::string NameASightedUserReads(HWND window) {
+    if (ClassOf(window) == "SysTabControl32") {
+        wchar_t text[128] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = static_cast<int>(std::size(text));
+        SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(SendMessageW(window, TCM_GETCURSEL, 0, 0)),
+                     reinterpret_cast<LPARAM>(&item));
+        return ui::win32::Utf8OfWide(text);
+    }
+    if (const ui::TControl* model = ModelOf(window))
+        if (std::string name = app::AccessibleName(Model(), *model); !name.empty()) return name;
+    std::string text = WindowText(window);
+    if (const auto mark = text.find('&'); mark != std::string::npos) text.erase(mark, 1);
+    return text;
+}
+
 struct TPage {
     const char* Outer;  // the page of MasterPageControl
     int OuterIndex;
@@ -82,6 +104,7 @@ int NameWalk() {
     std::vector<int> had;
     for (const char* tabs : tabSets) had.push_back(static_cast<int>(SendMessageW(Control(tabs), TCM_GETCURSEL, 0, 0)));
     std::vector<std::string> unnamed;
+    std::vector<std::string> misnamed;
     int asked = 0;
     for (const TPage& page : pages) {
         SwitchPage("MasterPageControl", page.OuterIndex);
@@ -91,20 +114,28 @@ int NameWalk() {
         for (HWND window : Descendants(MainWindow())) {
             if (!IsWindowVisible(window)) continue;
             ++asked;
-            const std::optional<std::string> name = AccessibleNameOf(window);
-            std::printf("  %-40s %s\n", Described(window).c_str(), name ? ("\"" + *name + "\"").c_str() : "(none)");
-            if (!name)
-                unnamed.push_back(std::string(page.Outer) + ", " + page.Inner + " " + std::to_string(page.InnerIndex) +
-                                  ": " + Described(window));
+            const std::string name = AccessibleNameOf(window);
+            const std::string read = NameASightedUserReads(window);
+            std::printf("  %-40s %s\n", Described(window).c_str(),
+                        name.empty() ? "(none)" : ("\"" + name + "\"").c_str());
+            const std::string where = std::string(page.Outer) + ", " + page.Inner + " " +
+                                      std::to_string(page.InnerIndex) + ": " + Described(window);
+            if (name.empty())
+                unnamed.push_back(where);
+            else if (name != read)
+                misnamed.push_back(where + " is \"" + name + "\", not \"" + read + "\"");
         }
     }
     for (std::size_t i = 0; i < std::size(tabSets); ++i) SwitchPage(tabSets[i], had[i]);
-    std::printf("%d controls on show asked on %zu pages, %zu without a name\n", asked, std::size(pages),
-                unnamed.size());
-    if (unnamed.empty()) return 0;
+    std::printf(
+        "%d controls on show asked on %zu pages, %zu without a name, %zu named otherwise than a sighted "
+        "user reads them\n",
+        asked, std::size(pages), unnamed.size(), misnamed.size());
+    if (unnamed.empty() && misnamed.empty()) return 0;
     std::string list;
     for (const std::string& u : unnamed) list += "\n  " + u;
-    throw TFailure{"controls without a name for a screen reader:" + list};
+    for (const std::string& m : misnamed) list += "\n  " + m;
+    throw TFailure{"controls without their name for a screen reader:" + list};
 }
 
 }  // namespace windriver

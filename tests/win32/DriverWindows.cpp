@@ -9,11 +9,7 @@
 #include "ui/win32/WideText.h"
 
 namespace windriver {
-namespace {
 
-constexpr const char* kPromptClass = "#32770";
-
-// A control model of the same build, which gives each control's identifier.
 app::TMajorForm& Model() {
     static ui::THeadlessServices services;
     static sim::TSimBench bench;
@@ -21,6 +17,10 @@ app::TMajorForm& Model() {
     static app::TMajorForm form(services.Services, library, "C:\\ZENTAUserProgrammer.exe");
     return form;
 }
+
+namespace {
+
+constexpr const char* kPromptClass = "#32770";
 
 int IdOf(const std::string& name) {
     const int id = app::win32::ControlIdOf(Model(), name);
@@ -86,11 +86,16 @@ void SwitchPage(const std::string& tabSet, int index) {
     throw TFailure{"the tab set " + tabSet + " does not reach page " + std::to_string(index)};
 }
 
-std::string NameOf(HWND control) {
+ui::TControl* ModelOf(HWND control) {
     const std::vector<ui::TControl*> controls = app::win32::RenderedControls(Model());
     const int at = GetDlgCtrlID(control) - app::win32::kFirstControlId;
-    return control && at >= 0 && at < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(at)]->Name
-                                                                        : std::string();
+    return control && at >= 0 && at < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(at)]
+                                                                        : nullptr;
+}
+
+std::string NameOf(HWND control) {
+    const ui::TControl* model = ModelOf(control);
+    return model ? model->Name : std::string();
 }
 
 HWND FocusedWindow() {

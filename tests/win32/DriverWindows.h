@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MajorForm.h"
+
 namespace windriver {
 
 // A command that cannot be carried out.
@@ -23,6 +25,10 @@ std::vector<HWND> Descendants(HWND parent);
 HWND MainWindow();                               // throws when the program's window is not open
 HWND Control(const std::string& name);           // throws when there is no such control
 HWND VisiblePrompt(const std::string& caption);  // nullptr when none is open
+// A control model of the same build, which gives each control's identifier; and the
+// control of a control's window in it, nullptr for a window of no control.
+app::TMajorForm& Model();
+ui::TControl* ModelOf(HWND control);
 // The name in the control model of a control's window; empty for a window of no control.
 std::string NameOf(HWND control);
 // The window with the keyboard focus in the program's thread, or nullptr.

@@ -260,8 +260,8 @@ run_e2e() {
 
   echo "e2e: the names a screen reader gets"
   names="$work/screen-reader-names.txt"
-  if drive name-walk > "$names" 2>&1; then check "every control on show named, on every page" "ok" "ok"
-  else check "every control on show named, on every page" "ok" "$(grep -A300 'without a name for' "$names")"; fi
+  if drive name-walk > "$names" 2>&1; then check "every control on show named as a sighted user reads it, on every page" "ok" "ok"
+  else check "every control on show named as a sighted user reads it, on every page" "ok" "$(grep -A300 'without their name for' "$names")"; fi
   tail -1 "$names" | sed 's/^/      /'
   for pair in "MainImage=ZENTA product picture" "InfoMemo=Activity log" "MasterPageControl=Handset" \
     "HandsetPageControl=User Experience" "AutoTurnOffTimerUpDown=Out of Range Auto Turn Off Timer (in hours)" \
