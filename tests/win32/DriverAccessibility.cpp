@@ -13,6 +13,7 @@
 #include "app/AccessibleNames.h"
 #include "tests/win32/DriverCommands.h"
 #include "tests/win32/DriverWindows.h"
+#include "ui/Pages.h"
 #include "ui/win32/WideText.h"
 
 namespace windriver {
@@ -60,15 +61,11 @@ std::string Described(HWND window) {
 // gives a control that shows no caption of its own, a tab set's selected tab, or else the
 // control's own text without its mnemonic's mark.
 std::string NameASightedUserReads(HWND window) {
-    if (ClassOf(window) == "SysTabControl32") {
-        wchar_t text[128] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = static_cast<int>(std::size(text));
-        SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(SendMessageW(window, TCM_GETCURSEL, 0, 0)),
-                     reinterpret_cast<LPARAM>(&item));
-        return ui::win32::Utf8OfWide(text);
+    // The tab set's own items are not to be read from another process: its pages' captions
+    // are the model's.
+    if (const auto* tabs = dynamic_cast<const ui::TPageControl*>(ModelOf(window))) {
+        const auto selected = static_cast<std::size_t>(SendMessageW(window, TCM_GETCURSEL, 0, 0));
+        return selected < tabs->Pages().size() ? tabs->Pages()[selected]->Caption : std::string();
     }
     if (const ui::TControl* model = ModelOf(window))
         if (std::string name = app::AccessibleName(Model(), *model); !name.empty()) return name;
