@@ -1,5 +1,6 @@
 // The window's buttons for the user actions: each hands its action the part of the
-// window that action works on, and passes on what it did.
+// window that action works on, and passes on what it did. READ DEVICE and LOAD FILE are
+// steps of the undo history; the other actions leave it alone.
 
 #include "app/DroppedFiles.h"
 #include "app/MajorForm.h"
@@ -25,8 +26,12 @@ TDeviceResult TMajorForm::DetectDevice() {
 }
 
 TDeviceResult TMajorForm::ReadDeviceButtonClick() {
-    TDeviceContext context = DeviceContext();
-    return Ended(ReadDevice(context));
+    TDeviceResult result;
+    History.Record([&] {
+        TDeviceContext context = DeviceContext();
+        result = Ended(ReadDevice(context));
+    });
+    return result;
 }
 
 TDeviceResult TMajorForm::ProgramDevice(const TProgramRequest& request) {
@@ -45,13 +50,21 @@ TFileResult TMajorForm::SaveFileButtonClick() {
 }
 
 TFileResult TMajorForm::LoadFileButtonClick() {
-    TFileContext context = FileContext(OpenSettingsDialog);
-    return LoadFile(context);
+    TFileResult result;
+    History.Record([&] {
+        TFileContext context = FileContext(OpenSettingsDialog);
+        result = LoadFile(context);
+    });
+    return result;
 }
 
 TFileResult TMajorForm::OpenSettingsFile(const std::string& path) {
-    TFileContext context = FileContext(OpenSettingsDialog);
-    return LoadNamedFile(context, path);
+    TFileResult result;
+    History.Record([&] {
+        TFileContext context = FileContext(OpenSettingsDialog);
+        result = LoadNamedFile(context, path);
+    });
+    return result;
 }
 
 void TMajorForm::FormDropFiles(const std::vector<std::string>& paths) {

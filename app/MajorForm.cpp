@@ -151,10 +151,16 @@ void TMajorForm::MainImageClick() {
 }
 
 void TMajorForm::FactoryButtonClick() {
-    if (MasterPageControl.ActivePage() == &HandsetTabSheet)
-        ApplyHandsetDefaults();
-    else
-        ApplyGatewayDefaults();
+    History.Record([this] {
+        if (MasterPageControl.ActivePage() == &HandsetTabSheet)
+            ApplyHandsetDefaults();
+        else
+            ApplyGatewayDefaults();
+    });
+}
+
+void TMajorForm::UserEdit(ui::TControl& control, const std::function<void()>& edit) {
+    History.Record(edit, dynamic_cast<const ui::TUpDown*>(&control));
 }
 
 void TMajorForm::AddLogLine(const std::string& text) { ActivityLog.AddLogLine(text); }

@@ -2,10 +2,12 @@
 // The main window: every control of the editor as a named member, the window's own
 // handlers, and the state that lives as long as the window.
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/ActivityLog.h"
+#include "app/EditHistory.h"
 #include "app/SelectTransportForm.h"
 #include "app/UserActions.h"
 #include "editor/SettingsEditor.h"
@@ -41,6 +43,14 @@ public:
     // The system menu's "Select &Transport...": the picker lists the transports afresh,
     // and OK makes the chosen one the transport of every later connection.
     void SelectTransportMenuItemClick(ISelectTransportWindow& window);
+    // The system menu's "&Undo" and "Re&do" (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z), greyed while
+    // there is nothing to undo or redo (History).
+    void UndoMenuItemClick() { History.Undo(); }
+    void RedoMenuItemClick() { History.Redo(); }
+    // A user's own edit of a control of the settings pages: a tick, a list choice, a spin's
+    // step, an edition button. Each is a step of the undo history; so are DEFAULTS, LOAD
+    // FILE (from its dialog, the command line or a drop) and READ DEVICE.
+    void UserEdit(ui::TControl& control, const std::function<void()>& edit);
     void MasterPageControlChange() { RefreshDependentControls(); }
     void ExitButtonClick() { Close(); }
     void MainImageClick();
@@ -114,6 +124,7 @@ public:
     devlink::TTransportTable Transports;
     devlink::TConnection Connection;
     TActivityLog ActivityLog;
+    TEditHistory History{*this};
 
 protected:
     ui::TServices& Services;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/EditorState.h"
 #include "ui/Buttons.h"
 #include "ui/ComboBox.h"
 #include "ui/Pages.h"
@@ -60,6 +61,10 @@ public:
     void RememberGatewayIndices();
     int RememberedIOIndex(const TGatewayLine& line) const;
     int RememberedFunctionIndex(const TGatewayLine& line) const;
+
+    // The editor's whole state, and the editor put back to one taken earlier.
+    TEditorState State() const;
+    void RestoreState(const TEditorState& state);
 
     // Event handlers.
     void FixedAlertToneVolumeCheckBoxClick() { RefreshDependentControls(); }

@@ -64,7 +64,10 @@ void TScriptRunner::Click(const std::string& name, const std::set<int>& heldKeys
     if (!UserCanReach(*control, "click " + name)) return;
     // The keys are held only while the click lasts.
     session_.Env.Keyboard.held = heldKeys;
-    click();
+    if (dynamic_cast<ui::TCheckBox*>(control) || dynamic_cast<ui::TRadioButton*>(control))
+        session_.Form().UserEdit(*control, click);
+    else
+        click();
     session_.Env.Keyboard.held.clear();
     AfterUserAction();
 }
@@ -77,7 +80,7 @@ void TScriptRunner::SelectIndex(const std::string& name, std::int64_t index) {
         Fail(action + " refused: the list holds " + std::to_string(list.Count()) + " items");
         return;
     }
-    list.UserSelect(static_cast<int>(index));
+    session_.Form().UserEdit(list, [&] { list.UserSelect(static_cast<int>(index)); });
     AfterUserAction();
 }
 
@@ -93,7 +96,7 @@ void TScriptRunner::SelectItem(const std::string& name, const std::string& item)
         Fail(action + " refused: the list holds no such item, only " + QuoteText(held));
         return;
     }
-    list.UserSelect(static_cast<int>(found - items.begin()));
+    session_.Form().UserEdit(list, [&] { list.UserSelect(static_cast<int>(found - items.begin())); });
     AfterUserAction();
 }
 
@@ -111,9 +114,28 @@ void TScriptRunner::Spin(const std::string& name, bool up, std::int64_t clicks) 
     const std::string action = "spin " + name + (up ? " up" : " down");
     for (std::int64_t i = 0; i < clicks; ++i) {
         if (!UserCanReach(spin, action)) return;
-        spin.UserClick(up);
+        session_.Form().UserEdit(spin, [&] { spin.UserClick(up); });
         AfterUserAction();
     }
+}
+
+// A greyed menu item cannot be chosen: with nothing to undo, or to redo, the command is
+// refused.
+void TScriptRunner::Undo() { ChooseUndoItem(false); }
+
+void TScriptRunner::Redo() { ChooseUndoItem(true); }
+
+void TScriptRunner::ChooseUndoItem(bool redo) {
+    app::TMajorForm& form = session_.Form();
+    const std::string command = redo ? "redo" : "undo";
+    if (form.Closed) return Fail(command + " refused: the window is closed");
+    if (!(redo ? form.History.CanRedo() : form.History.CanUndo()))
+        return Fail(command + " refused: there is nothing to " + command);
+    if (redo)
+        form.RedoMenuItemClick();
+    else
+        form.UndoMenuItemClick();
+    AfterUserAction();
 }
 
 void TScriptRunner::Wait(std::int64_t milliseconds) {

@@ -55,6 +55,9 @@ public:
     void SelectItem(const std::string& name, const std::string& item);
     void Tab(const std::string& name);
     void Spin(const std::string& name, bool up, std::int64_t clicks);
+    // The system menu's Undo and Redo.
+    void Undo();
+    void Redo();
     void Wait(std::int64_t milliseconds);
     void CloseWindow();
 
@@ -85,6 +88,7 @@ private:
     void RequireSetUp(const char* command) const;
     // False, counted as a failed check, when the window refuses the user action.
     bool UserCanReach(const ui::TControl& control, const std::string& action);
+    void ChooseUndoItem(bool redo);
     // What the message loop does when a user action returns.
     void AfterUserAction();
     void ReportPromptProblems();

@@ -105,6 +105,16 @@ TScriptAction ParseSpin(TScriptArguments& a) {
     return [name, up = direction == "up", clicks](TScriptRunner& r) { r.Spin(name, up, clicks); };
 }
 
+TScriptAction ParseUndo(TScriptArguments& a) {
+    a.End();
+    return [](TScriptRunner& r) { r.Undo(); };
+}
+
+TScriptAction ParseRedo(TScriptArguments& a) {
+    a.End();
+    return [](TScriptRunner& r) { r.Redo(); };
+}
+
 TScriptAction ParseWait(TScriptArguments& a) {
     const std::int64_t ms = a.Number("MS", 0, kMaxMilliseconds);
     a.End();
@@ -169,6 +179,8 @@ void AddSessionCommands(TCommandTable& table) {
     table.insert({"select", ParseSelect});
     table.insert({"tab", ParseTab});
     table.insert({"spin", ParseSpin});
+    table.insert({"undo", ParseUndo});
+    table.insert({"redo", ParseRedo});
     table.insert({"wait", ParseWait});
     table.insert({"close", ParseClose});
     table.insert({"answer", ParseAnswer});

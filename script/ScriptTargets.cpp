@@ -123,6 +123,8 @@ std::optional<std::string> WindowTarget(TScriptSession& session, std::string_vie
     if (what == "caption") return form.Caption;
     if (what == "clientheight") return std::to_string(form.ClientHeight);
     if (what == "closed") return Flag(form.Closed);
+    if (what == "undo") return Flag(form.History.CanUndo());
+    if (what == "redo") return Flag(form.History.CanRedo());
     throw TScriptError("unknown target Window." + std::string(what));
 }
 

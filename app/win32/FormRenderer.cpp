@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/AccessibleNames.h"
 #include "app/win32/ControlIds.h"
 #include "app/win32/CreationOrder.h"
 #include "app/win32/KeyboardNavigation.h"
@@ -18,9 +19,11 @@
 #include "ui/Pages.h"
 #include "ui/Text.h"
 #include "ui/UpDown.h"
+#include "ui/win32/AccessibleName.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/ShellFiles.h"
 #include "ui/win32/TabSetArea.h"
+#include "ui/win32/WideText.h"
 
 namespace app::win32 {
 
@@ -29,6 +32,7 @@ using ui::TCheckBox;
 using ui::TComboBox;
 using ui::TControl;
 using ui::TImage;
+using ui::TLabel;
 using ui::TPageControl;
 using ui::TRadioButton;
 using ui::TStaticText;
@@ -119,6 +123,7 @@ TFormRenderer::TFormRenderer(app::TMajorForm& form, TModalOwner& owner) : form_(
 }
 
 TFormRenderer::~TFormRenderer() {
+    if (keys_) DestroyAcceleratorTable(keys_);
     owner_.SyncControls = nullptr;
     owner_.Window = nullptr;
     if (window_ && !destroyed_) DestroyWindow(window_);
@@ -144,7 +149,8 @@ void TFormRenderer::Create() {
     owner_.Window = window_;
     dpi_ = ui::win32::DpiOfWindow(window_);
     ui::win32::AcceptDroppedFiles(window_);
-    AddSelectTransportItem(window_);
+    AddSystemMenuItems(window_);
+    keys_ = CreateSystemMenuKeys();
     caption_ = form_.Caption;
     clientWidth_ = form_.ClientWidth;
     clientHeight_ = form_.ClientHeight;
@@ -164,6 +170,7 @@ void TFormRenderer::Create() {
     }
     MarkRadioGroups(controls_, order);
     for (TNativeControl& c : controls_) {
+        NameForScreenReaders(c);
         if (c.Kind == TNativeKind::GroupBox)  // frames lie below what stands in them
             SetWindowPos(c.Handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (c.Kind == TNativeKind::Memo)  // the log lies over the picture
@@ -238,6 +245,13 @@ TStaticText* TFormRenderer::KeyBoxOf(TUpDown& spin) {
     return nullptr;
 }
 
+// A control that shows no caption of its own gets the name a sighted user reads beside it;
+// a tab set's follows its page on show.
+void TFormRenderer::NameForScreenReaders(TNativeControl& control) {
+    const std::string name = AccessibleName(form_, *control.Model);
+    if (!name.empty()) ui::win32::SetAccessibleName(control.Handle, ui::win32::ShownText(name));
+}
+
 void TFormRenderer::LeaveTabSetAreasToPages() {
     for (const TNativeControl& c : controls_) {
         if (c.Kind != TNativeKind::TabSet) continue;
@@ -278,6 +292,8 @@ void TFormRenderer::Show() {
 // set it stands in does; a tab page only while it is its tab set's active page. The native
 // parent windows see to the rest.
 bool TFormRenderer::Shown(const TControl& control) const {
+    // A label with no text shows nothing, and a screen reader would find an empty text.
+    if (const auto* label = dynamic_cast<const TLabel*>(&control); label && label->Caption.empty()) return false;
     for (const TControl* c = &control; c; c = c->Parent) {
         if (!c->Visible) return false;
         if (c != &control && !PassesChildrenOn(*c)) break;
@@ -298,7 +314,11 @@ bool TFormRenderer::Enabled(const TControl& control) const {
 void TFormRenderer::Sync() {
     if (window_ == nullptr || destroyed_) return;
     const HWND focused = GetFocus();
-    for (TNativeControl& c : controls_) c.Sync(Shown(*c.Model), Enabled(*c.Model));
+    for (TNativeControl& c : controls_) {
+        c.Sync(Shown(*c.Model), Enabled(*c.Model));
+        if (c.Kind == TNativeKind::TabSet) NameForScreenReaders(c);
+    }
+    SyncUndoItems();
     SyncTimer();
     SyncWindow();
     if (!destroyed_) KeepFocus(focused);
@@ -354,6 +374,26 @@ bool TFormRenderer::SwitchPageByKey(const MSG& message) {
     return true;
 }
 
+void TFormRenderer::SyncUndoItems() {
+    const std::pair<bool, bool> can{form_.History.CanUndo(), form_.History.CanRedo()};
+    if (undoItems_ == can) return;
+    EnableUndoItems(window_, can.first, can.second);
+    undoItems_ = can;
+}
+
+bool TFormRenderer::TranslateKeys(MSG& message) {
+    return window_ != nullptr && !destroyed_ && keys_ != nullptr && TranslateAcceleratorW(window_, keys_, &message);
+}
+
+void TFormRenderer::SystemCommand(TSystemCommand command) {
+    switch (command) {
+    case TSystemCommand::Undo: form_.UndoMenuItemClick(); break;
+    case TSystemCommand::Redo: form_.RedoMenuItemClick(); break;
+    case TSystemCommand::SelectTransport: form_.SelectTransportMenuItemClick(transportPicker_); break;
+    }
+    Sync();
+}
+
 void TFormRenderer::SyncTimer() {
     const bool armed = shown_ && form_.Timer1.Enabled();
     if (armed == timerArmed_) return;
@@ -396,16 +436,18 @@ bool TFormRenderer::Command(WPARAM wParam) {
         break;
     case TNativeKind::CheckBox:
         if (code != BN_CLICKED) return false;
-        static_cast<TCheckBox*>(c->Model)->UserClick();
+        form_.UserEdit(*c->Model, [c] { static_cast<TCheckBox*>(c->Model)->UserClick(); });
         break;
     case TNativeKind::RadioButton:
         if (code != BN_CLICKED) return false;
-        static_cast<TRadioButton*>(c->Model)->UserClick();
+        form_.UserEdit(*c->Model, [c] { static_cast<TRadioButton*>(c->Model)->UserClick(); });
         break;
-    case TNativeKind::ComboBox:
+    case TNativeKind::ComboBox: {
         if (code != CBN_SELCHANGE) return false;
-        static_cast<TComboBox*>(c->Model)->UserSelect(static_cast<int>(SendMessageA(c->Handle, CB_GETCURSEL, 0, 0)));
+        const auto chosen = static_cast<int>(SendMessageA(c->Handle, CB_GETCURSEL, 0, 0));
+        form_.UserEdit(*c->Model, [c, chosen] { static_cast<TComboBox*>(c->Model)->UserSelect(chosen); });
         break;
+    }
     case TNativeKind::Picture:
         if (code != STN_CLICKED) return false;
         static_cast<TImage*>(c->Model)->UserClick();
@@ -424,8 +466,8 @@ bool TFormRenderer::Notify(const NMHDR& header, LRESULT& result) {
         const auto chosen = static_cast<std::size_t>(SendMessageA(c->Handle, TCM_GETCURSEL, 0, 0));
         if (chosen < tabs.Pages().size()) tabs.UserSwitch(*tabs.Pages()[chosen]);
     } else if (c->Kind == TNativeKind::UpDown && header.code == UDN_DELTAPOS) {
-        const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-        static_cast<TUpDown*>(c->Model)->UserClick(change.iDelta > 0);
+        const bool up = reinterpret_cast<const NMUPDOWN&>(header).iDelta > 0;
+        form_.UserEdit(*c->Model, [c, up] { static_cast<TUpDown*>(c->Model)->UserClick(up); });
         result = TRUE;  // the native control keeps no position of its own
     } else {
         return false;
@@ -469,6 +511,14 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case WM_COMMAND:
         if (Command(wParam)) return 0;
+        // Windows sends the system menu's keys as WM_SYSCOMMAND; others may send them as
+        // the accelerator's WM_COMMAND.
+        if (window == window_ && HIWORD(wParam) == 1) {
+            if (const std::optional<TSystemCommand> command = SystemCommandOf(LOWORD(wParam))) {
+                SystemCommand(*command);
+                return 0;
+            }
+        }
         break;
     case WM_NOTIFY: {
         LRESULT result = 0;
@@ -526,10 +576,12 @@ LRESULT TFormRenderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
         Sync();
         return 0;
     case WM_SYSCOMMAND:
-        if (window != window_ || !IsSelectTransportCommand(wParam)) break;
-        form_.SelectTransportMenuItemClick(transportPicker_);
-        Sync();
-        return 0;
+        if (window != window_) break;
+        if (const std::optional<TSystemCommand> command = SystemCommandOf(wParam)) {
+            SystemCommand(*command);
+            return 0;
+        }
+        break;
     case WM_DROPFILES:
         form_.FormDropFiles(ui::win32::DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         Sync();

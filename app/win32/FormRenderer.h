@@ -11,10 +11,12 @@
 #include <exception>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "app/MajorForm.h"
 #include "app/win32/SelectTransportWindow.h"
+#include "app/win32/SystemMenu.h"
 #include "ui/win32/ModalOwner.h"
 #include "ui/win32/NativeControl.h"
 
@@ -40,6 +42,9 @@ public:
     // that holds the focus and returns true; false for every other message, which the
     // message loop goes on with.
     bool SwitchPageByKey(const MSG& message);
+    // The system menu's keys (Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z): sent to the window as its
+    // commands, and true; false for every other message.
+    bool TranslateKeys(MSG& message);
     // An exception that a handler let escape ends the message loop; this throws it again.
     void RethrowPending();
 
@@ -53,6 +58,9 @@ private:
     void FitClientArea();
     void SyncWindow();
     void SyncTimer();
+    void SyncUndoItems();
+    void SystemCommand(TSystemCommand command);
+    void NameForScreenReaders(ui::win32::TNativeControl& control);
     POINT NativeOrigin(const ui::TControl& control, HWND& parent) const;
     ui::TStaticText* KeyBoxOf(ui::TUpDown& spin);
     void LeaveTabSetAreasToPages();
@@ -80,7 +88,9 @@ private:
     bool shown_ = false;
     bool timerArmed_ = false;
     bool destroyed_ = false;
-    HWND lastFocus_ = nullptr;  // the control that had the focus when another window took it
+    HACCEL keys_ = nullptr;
+    std::pair<bool, bool> undoItems_{false, false};  // as "Undo" and "Redo" were last enabled
+    HWND lastFocus_ = nullptr;                       // the control that had the focus when another window took it
     std::string caption_;
     int clientWidth_ = 0;
     int clientHeight_ = 0;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <exception>
 #include <string>
@@ -49,7 +50,7 @@ int RunProgram(ui::TApplication& application) {
 
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (renderer.SwitchPageByKey(message)) continue;
+        if (renderer.SwitchPageByKey(message) || renderer.TranslateKeys(message)) continue;
         if (IsWindow(renderer.Handle()) && IsDialogMessageA(renderer.Handle(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
@@ -61,16 +62,20 @@ int RunProgram(ui::TApplication& application) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // COM, in which the controls hand their accessible objects to screen readers.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     ui::TApplication application{app::kFormCaption};
+    int code = 1;
     try {
-        return RunProgram(application);
+        code = RunProgram(application);
     } catch (const std::exception& error) {
         ShowFatal(error.what(), application.Title);
     } catch (...) {
         ShowFatal("An unknown error ended the program.", application.Title);
     }
-    return 1;
+    if (SUCCEEDED(com)) CoUninitialize();
+    return code;
 }

@@ -1,19 +1,29 @@
 #pragma once
-// The main window's system menu: below Windows' own items, "Select &Transport...", which
-// opens the transport picker. A dialog-style window has no menu bar; this is where such a
-// window puts its few commands of its own.
+// The main window's system menu. Below Windows' own items: "&Undo" (Ctrl+Z) and "Re&do"
+// (Ctrl+Y), greyed while there is nothing to undo or redo, and "Select &Transport...",
+// which opens the transport picker. A dialog-style window has no menu bar; this is where
+// such a window puts its few commands of its own. Each item's mnemonic is one that no
+// other item of the menu uses, Windows' own included (Restore, Move, Size, Minimize,
+// Maximize, Close), so that Alt+Space and the letter choose it at once.
 
 #include <windows.h>
 
+#include <optional>
+
 namespace app::win32 {
 
-// The item's command: below 0xF000, where Windows' own commands start, and with the low
-// four bits clear, which WM_SYSCOMMAND keeps for Windows.
-inline constexpr UINT kSelectTransportCommand = 0x0100;
+enum class TSystemCommand { Undo, Redo, SelectTransport };
 
-void AddSelectTransportItem(HWND window);
+void AddSystemMenuItems(HWND window);
+// Greys "Undo" and "Redo" when there is nothing to undo or redo.
+void EnableUndoItems(HWND window, bool canUndo, bool canRedo);
 
-// Whether a WM_SYSCOMMAND's wParam is the item's command.
-inline bool IsSelectTransportCommand(WPARAM wParam) { return (wParam & 0xFFF0) == kSelectTransportCommand; }
+// The keys of the menu's items besides their mnemonics: Ctrl+Z, and Ctrl+Y or
+// Ctrl+Shift+Z. Owned by the caller (DestroyAcceleratorTable).
+HACCEL CreateSystemMenuKeys();
+
+// The command of a WM_SYSCOMMAND's wParam, or of a WM_COMMAND's that one of the keys sent;
+// nothing for any other.
+std::optional<TSystemCommand> SystemCommandOf(WPARAM wParam);
 
 }  // namespace app::win32

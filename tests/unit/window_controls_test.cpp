@@ -1,12 +1,19 @@
 // The main window's controls as a renderer sees them: each one named, every name used
-// once, and each one placed inside the window or inside its parent, clear of its neighbours.
+// once, each one placed inside the window or inside its parent, clear of its neighbours,
+// and each one named for a screen reader by what a sighted user reads on it or beside it.
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
+#include "app/AccessibleNames.h"
 #include "tests/support/StartedForm.h"
+#include "ui/Buttons.h"
+#include "ui/ComboBox.h"
 #include "ui/Pages.h"
+#include "ui/Text.h"
+#include "ui/UpDown.h"
 
 namespace {
 
@@ -79,6 +86,46 @@ TEST_F(WindowControls, TheKeyboardSwitchesTheInnermostTabSet) {
         const ui::TPageControl* holding = ui::TabSetHolding(*form.FindControl(control));
         EXPECT_EQ(holding ? holding->Name : "", tabs) << control;
     }
+}
+
+// A control that shows no caption of its own is named after the one beside it; no two
+// settings share a name, but a spin and its box are one setting. The others carry their
+// own caption, which a label may leave empty until it has something to show.
+TEST_F(WindowControls, EveryControlIsNamedForAScreenReader) {
+    std::map<std::string, std::set<std::string>> settingsNamed;
+    for (const ui::TControl* c : form.AllControls()) {
+        const std::string name = app::AccessibleName(form, *c);
+        const bool showsNoCaption = dynamic_cast<const ui::TComboBox*>(c) || dynamic_cast<const ui::TUpDown*>(c) ||
+                                    dynamic_cast<const ui::TStaticText*>(c) ||
+                                    dynamic_cast<const ui::TPageControl*>(c) || dynamic_cast<const ui::TImage*>(c) ||
+                                    dynamic_cast<const ui::TMemo*>(c);
+        EXPECT_EQ(name.empty(), !showsNoCaption) << c->Name << " is named \"" << name << "\"";
+        if (name.empty()) continue;
+        EXPECT_EQ(name.find("  "), std::string::npos) << c->Name;
+        EXPECT_NE(name.front(), ' ') << c->Name;
+        EXPECT_NE(name.back(), ' ') << c->Name;
+        std::string setting = c->Name;
+        for (const char* kind : {"UpDown", "StaticText"})
+            if (setting.ends_with(kind)) setting.resize(setting.size() - std::char_traits<char>::length(kind));
+        settingsNamed[name].insert(setting);
+    }
+    for (const auto& [name, settings] : settingsNamed)
+        EXPECT_EQ(settings.size(), 1u) << "\"" << name << "\" names " << settings.size() << " settings";
+
+    const std::pair<const char*, const char*> cases[] = {{"InternalMicGainUpDown", "Internal Mic Gain"},
+                                                         {"InternalMicGainStaticText", "Internal Mic Gain"},
+                                                         {"GWVOXTriggerLevelUpDown", "VOX Trigger Level"},
+                                                         {"HirosePin2FunctionComboBox", "Hirose Pin 2 Function"},
+                                                         {"Top1ShortPressComboBox", "Top 1 Short Press"},
+                                                         {"GWRadioCORIOComboBox", "Radio COR I/O"},
+                                                         {"GWRadioFunction3PulseStaticText", "Function 3 Pulse (ms)"},
+                                                         {"MasterPageControl", "Handset"},
+                                                         {"CradlePageControl", "Audio Levels"},
+                                                         {"MainImage", "ZENTA product picture"},
+                                                         {"InfoMemo", "Activity log"}};
+    for (const auto& [control, name] : cases) EXPECT_EQ(app::AccessibleName(form, *form.FindControl(control)), name);
+    form.CradlePageControl.UserSwitch(form.GWHardwareTabSheet);
+    EXPECT_EQ(app::AccessibleName(form, form.CradlePageControl), "Hardware");
 }
 
 }  // namespace

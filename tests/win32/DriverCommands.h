@@ -1,5 +1,5 @@
 #pragma once
-// The driver's commands for the keyboard, the log and the timings, each in a file of its
+// The driver's commands for the keyboard, the log, the timings and screen readers, each in a file of its
 // own; WinDriver.cpp runs them.
 
 #include <string>
@@ -26,5 +26,11 @@ int LogSelect(int from, int to);
 // Runs a button's action `count` times, in the window and without it, and prints and
 // checks the window's own time.
 int TimeAction(const std::string& action, int count, const std::string& path);
+
+// Prints the name a screen reader gets for the control.
+int PrintAccessibleName(const std::string& name);
+// Asks the name of every control on show on every page of both tab sets, and checks that
+// each one has one.
+int NameWalk();
 
 }  // namespace windriver

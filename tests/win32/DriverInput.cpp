@@ -60,8 +60,9 @@ void Send(std::initializer_list<INPUT> inputs) {
     Sleep(300);
 }
 
-// The keys of a chord by name, and whether each is one of the extended keys (the
-// arrows and the page keys of the cursor block, not those of the number pad).
+// The keys of a chord by name (a letter key by its small letter), and whether each is one
+// of the extended keys (the arrows and the page keys of the cursor block, not those of
+// the number pad).
 struct TNamedKey {
     WORD Key;
     bool Extended;
@@ -73,6 +74,7 @@ TNamedKey NamedKey(const std::string& name) {
         {"tab", {VK_TAB, false}},      {"space", {VK_SPACE, false}}, {"enter", {VK_RETURN, false}},
         {"up", {VK_UP, true}},         {"down", {VK_DOWN, true}},    {"left", {VK_LEFT, true}},
         {"right", {VK_RIGHT, true}},   {"pgup", {VK_PRIOR, true}},   {"pgdn", {VK_NEXT, true}}};
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return {static_cast<WORD>(name[0] - 'a' + 'A'), false};
     const auto key = keys.find(name);
     if (key == keys.end()) throw TFailure{"unknown key " + name};
     return key->second;

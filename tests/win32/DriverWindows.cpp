@@ -1,5 +1,7 @@
 #include "tests/win32/DriverWindows.h"
 
+#include <commctrl.h>
+
 #include "app/MajorForm.h"
 #include "app/win32/ControlIds.h"
 #include "sim/SimLibrary.h"
@@ -7,11 +9,7 @@
 #include "ui/win32/WideText.h"
 
 namespace windriver {
-namespace {
 
-constexpr const char* kPromptClass = "#32770";
-
-// A control model of the same build, which gives each control's identifier.
 app::TMajorForm& Model() {
     static ui::THeadlessServices services;
     static sim::TSimBench bench;
@@ -19,6 +17,10 @@ app::TMajorForm& Model() {
     static app::TMajorForm form(services.Services, library, "C:\\ZENTAUserProgrammer.exe");
     return form;
 }
+
+namespace {
+
+constexpr const char* kPromptClass = "#32770";
 
 int IdOf(const std::string& name) {
     const int id = app::win32::ControlIdOf(Model(), name);
@@ -72,11 +74,28 @@ HWND Control(const std::string& name) {
     throw TFailure{"no window stands for the control " + name};
 }
 
-std::string NameOf(HWND control) {
+void SwitchPage(const std::string& tabSet, int index) {
+    HWND tabs = Control(tabSet);
+    for (int step = 0; step < 16; ++step) {
+        const auto current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+        if (current == index) return;
+        const WPARAM key = current < index ? VK_RIGHT : VK_LEFT;
+        SendMessageA(tabs, WM_KEYDOWN, key, 1);
+        SendMessageA(tabs, WM_KEYUP, key, 0xC0000001);
+    }
+    throw TFailure{"the tab set " + tabSet + " does not reach page " + std::to_string(index)};
+}
+
+ui::TControl* ModelOf(HWND control) {
     const std::vector<ui::TControl*> controls = app::win32::RenderedControls(Model());
     const int at = GetDlgCtrlID(control) - app::win32::kFirstControlId;
-    return control && at >= 0 && at < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(at)]->Name
-                                                                        : std::string();
+    return control && at >= 0 && at < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(at)]
+                                                                        : nullptr;
+}
+
+std::string NameOf(HWND control) {
+    const ui::TControl* model = ModelOf(control);
+    return model ? model->Name : std::string();
 }
 
 HWND FocusedWindow() {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MajorForm.h"
+
 namespace windriver {
 
 // A command that cannot be carried out.
@@ -23,6 +25,10 @@ std::vector<HWND> Descendants(HWND parent);
 HWND MainWindow();                               // throws when the program's window is not open
 HWND Control(const std::string& name);           // throws when there is no such control
 HWND VisiblePrompt(const std::string& caption);  // nullptr when none is open
+// A control model of the same build, which gives each control's identifier; and the
+// control of a control's window in it, nullptr for a window of no control.
+app::TMajorForm& Model();
+ui::TControl* ModelOf(HWND control);
 // The name in the control model of a control's window; empty for a window of no control.
 std::string NameOf(HWND control);
 // The window with the keyboard focus in the program's thread, or nullptr.
@@ -30,6 +36,8 @@ HWND FocusedWindow();
 std::string PromptText(HWND prompt);
 // Presses the prompt's button with that caption (posted: the prompt closes in its own time).
 void PressPromptButton(HWND prompt, const std::string& caption);
+// Switches a tab set to its page `index` with the arrow keys, as a user does.
+void SwitchPage(const std::string& tabSet, int index);
 // Types `path` into a file dialog's name box and accepts it.
 void AcceptFileName(HWND dialog, const std::string& path);
 

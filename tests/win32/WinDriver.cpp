@@ -36,7 +36,7 @@
 //   file-dialog CAPTION PATH SECONDS  type PATH into the file dialog's name box and accept
 //   close                          close the main window
 //   keys CHORD...                  press keys as real input, one chord after another:
-//                                  tab, shift+tab, ctrl+tab, ctrl+pgdn, space, up, ...
+//                                  tab, shift+tab, ctrl+tab, ctrl+pgdn, space, up, ctrl+z, ...
 //   focus                          print the name of the control with the keyboard focus
 //   tab-to NAME                    press Tab until NAME has the focus
 //   tab-cycle                      press Tab round to the focused control and Shift+Tab
@@ -59,6 +59,11 @@
 //                                  selected one after "* ", the others after "  "
 //   key CAPTION KEY                press KEY (up, down, tab, enter or escape) in the dialog,
 //                                  at its focused control; enter and escape must close it
+//   accessible-name NAME           print the name a screen reader gets for the control, through
+//                                  AccessibleObjectFromWindow; fail when it gets none
+//   name-walk                      switch to every page of both tab sets and ask a screen
+//                                  reader's name of every control on show; print them and
+//                                  fail when one has none
 //   hold-desktop                   keep Wine's desktop open until the process is ended, as a
 //                                  person's session does: Wine closes a desktop a second
 //                                  after its last program ends, and a program started then
@@ -109,18 +114,6 @@ int Select(const std::string& name, const std::string& item) {
     SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
     return 0;
-}
-
-int Tab(const std::string& name, int index) {
-    HWND tabs = Control(name);
-    for (int step = 0; step < 16; ++step) {
-        const auto current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-        if (current == index) return 0;
-        const WPARAM key = current < index ? VK_RIGHT : VK_LEFT;
-        SendMessageA(tabs, WM_KEYDOWN, key, 1);
-        SendMessageA(tabs, WM_KEYUP, key, 0xC0000001);
-    }
-    throw TFailure{"the tab set " + name + " does not reach page " + std::to_string(index)};
 }
 
 int Get(const std::string& name) {
@@ -376,7 +369,7 @@ int Run(const std::vector<std::string>& args) {
     if (command == "click") return need(1), PostMessageA(Control(args[1]), BM_CLICK, 0, 0), 0;
     if (command == "toggle") return need(1), SendMessageA(Control(args[1]), BM_CLICK, 0, 0), WaitIdle(), 0;
     if (command == "select") return need(2), Select(args[1], args[2]);
-    if (command == "tab") return need(2), Tab(args[1], std::atoi(args[2].c_str()));
+    if (command == "tab") return need(2), SwitchPage(args[1], std::atoi(args[2].c_str())), 0;
     if (command == "get") return need(1), Get(args[1]);
     if (command == "shown") return need(1), Shown(args[1]);
     if (command == "enabled") return need(1), Enabled(args[1]);
@@ -412,6 +405,8 @@ int Run(const std::vector<std::string>& args) {
     if (command == "system-menu") return need(1), windriver::SystemMenuKey(args[1].empty() ? ' ' : args[1][0]), 0;
     if (command == "list") return need(1), List(args[1]);
     if (command == "key") return need(2), Key(args[1], args[2]);
+    if (command == "accessible-name") return need(1), PrintAccessibleName(args[1]);
+    if (command == "name-walk") return need(0), NameWalk();
     if (command == "hold-desktop") return need(0), HoldDesktop();
     throw TFailure{"unknown command " + command};
 }

@@ -7,6 +7,9 @@
 #   program beside a settings file of an older version, which it moves aside; wait for
 #   the transport in its caption; check the edition buttons' keyboard styles; READ DEVICE
 #   and answer the NOTE; check that a value of the unit's record shows in its control;
+#   undo and redo the read and a run of spin steps by Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z and the
+#   system menu's mnemonics; ask a screen reader's name of every control on show on every
+#   page of both tab sets (AccessibleObjectFromWindow), each of which must have one;
 #   Tab round every page, switch pages and tick a box, move spins and choose a list item
 #   by real keys alone; PROGRAM DEVICE and
 #   answer Yes; check the record the simulated unit now stores and that it was restarted
@@ -17,8 +20,8 @@
 #   in the transport picker from the system menu and read it; start it without its chip
 #   libraries.
 #
-#   x64, the shorter run of the 64-bit build: start-up, caption, a read, the keyboard, a
-#   program, the log and the timings, E&XIT, and the start with an SPI adapter, the file
+#   x64, the shorter run of the 64-bit build: start-up, caption, a read, undo and redo, the
+#   screen reader's names, the keyboard, a program, the log and the timings, E&XIT, and the start with an SPI adapter, the file
 #   and the picker.
 #
 #   x86-dpi, the 32-bit build at 150 % display scaling (144 DPI) in the x86 prefix: the
@@ -240,6 +243,36 @@ run_e2e() {
   fi
 
   check "focus after the read's NOTE" "ReadDeviceButton" "$(drive focus)"
+
+  echo "e2e: undo and redo"
+  drive keys ctrl+z
+  check "timer after Ctrl+Z took the read back" "8" "$(drive get AutoTurnOffTimerStaticText)"
+  drive system-menu d
+  check "timer after the system menu's Re&do" "12" "$(drive get AutoTurnOffTimerStaticText)"
+  drive tab-to AutoTurnOffTimerStaticText
+  drive keys up up
+  check "timer after two steps up" "14" "$(drive get AutoTurnOffTimerStaticText)"
+  drive keys ctrl+z
+  check "timer after Ctrl+Z took both steps back" "12" "$(drive get AutoTurnOffTimerStaticText)"
+  drive keys ctrl+shift+z
+  check "timer after Ctrl+Shift+Z" "14" "$(drive get AutoTurnOffTimerStaticText)"
+  drive system-menu u
+  check "timer after the system menu's &Undo" "12" "$(drive get AutoTurnOffTimerStaticText)"
+  check "focus after undo and redo" "AutoTurnOffTimerStaticText" "$(drive focus)"
+
+  echo "e2e: the names a screen reader gets"
+  names="$work/screen-reader-names.txt"
+  if drive name-walk > "$names" 2>&1; then check "every control on show named as a sighted user reads it, on every page" "ok" "ok"
+  else check "every control on show named as a sighted user reads it, on every page" "ok" "$(grep -A300 'without their name for' "$names")"; fi
+  tail -1 "$names" | sed 's/^/      /'
+  for pair in "MainImage=ZENTA product picture" "InfoMemo=Activity log" "MasterPageControl=Handset" \
+    "HandsetPageControl=User Experience" "AutoTurnOffTimerUpDown=Out of Range Auto Turn Off Timer (in hours)" \
+    "AutoTurnOffTimerStaticText=Out of Range Auto Turn Off Timer (in hours)" \
+    "HirosePin2FunctionComboBox=Hirose Pin 2 Function" "Top1ShortPressComboBox=Top 1 Short Press" \
+    "GWRadioFunction3PulseStaticText=Function 3 Pulse (ms)" "GWRadioCORIOComboBox=Radio COR I/O" \
+    "grpModelBox=Model" "MuteSpeakerOnPTTCheckBox=Mute Speaker On PTT"; do
+    check "screen reader's name of ${pair%%=*}" "${pair#*=}" "$(drive accessible-name "${pair%%=*}" 2>&1)"
+  done
 
   # Every page by keyboard alone: Tab round each page and Shift+Tab back (the driver checks
   # that every control that takes the focus is reached, in reading order, each page after

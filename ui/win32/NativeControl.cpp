@@ -214,9 +214,10 @@ void TNativeControl::Sync(bool shown, bool enabled) {
                 SendMessageA(Handle, TCM_SETCURSEL, i, 0);
         break;
     }
+    // A page is named by its tab's caption, which it draws nowhere.
+    case TNativeKind::Page: text(static_cast<TTabSheet*>(Model)->Caption); break;
     case TNativeKind::UpDown:
-    case TNativeKind::Picture:
-    case TNativeKind::Page: break;
+    case TNativeKind::Picture: break;
     }
 }
 
