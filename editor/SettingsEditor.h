@@ -22,9 +22,6 @@ namespace editor {
 struct TButtonRow;
 struct TGatewayLine;
 
-// The gateway's I/O lines to the radio, "Radio PTT" to "Function 6".
-inline constexpr std::size_t kGatewayLines = 9;
-
 class TSettingsEditor {
 public:
     explicit TSettingsEditor(ui::TPrompter& prompter);
