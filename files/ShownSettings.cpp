@@ -129,4 +129,14 @@ TAcceptedValues AcceptedValues(const E& settings, const TFileKey& key) {
     return std::visit(TRange{settings}, key.Control);
 }
 
+std::vector<TDifference> Differences(const E& a, const E& b, const std::function<bool(const TShownSetting&)>& include) {
+    std::vector<TDifference> differences;
+    for (TShownSetting& shown : ShownSettings(a)) {
+        if (include && !include(shown)) continue;
+        if (FileValue(a, *shown.Key) != FileValue(b, *shown.Key))
+            differences.push_back({shown, ShowSetting(b, *shown.Key)});
+    }
+    return differences;
+}
+
 }  // namespace files

@@ -5,6 +5,7 @@
 // reports, its comparisons and the window's own comparison all show settings this way.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,17 @@ struct TAcceptedValues {
     std::string Text() const;  // "0..24"
 };
 TAcceptedValues AcceptedValues(const editor::TSettingsEditor& settings, const TFileKey& key);
+
+// A setting two editors hold differently: as each shows it.
+struct TDifference {
+    TShownSetting A;
+    TShownSetting B;
+};
+
+// The settings the editors hold differently, compared by what each holds (the number a
+// file would be saved with), in the order of ShownSettings; only those `include` takes
+// (all without it). The window's comparison with a file and `zenta diff` both list these.
+std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
+                                     const std::function<bool(const TShownSetting&)>& include = {});
 
 }  // namespace files

@@ -34,7 +34,7 @@ int RunDiffCommand(const TArgs& args, TCommandContext& context) {
         if (!a) return kExitFileError;
         const auto b = OpenSettingsFile(pathB, "diff", context);
         if (!b) return kExitFileError;
-        const std::vector<TDifference> differences = Differences(a->Editor(), b->Editor());
+        const std::vector<TDifference> differences = files::Differences(a->Editor(), b->Editor());
         if (asJson)
             WriteJson(context.Out, {{"a", JsonText(pathA)},
                                     {"b", JsonText(pathB)},

@@ -12,17 +12,6 @@ std::string Shown(const std::string& value) { return value.empty() ? "(none)" : 
 
 }  // namespace
 
-std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
-                                     const std::function<bool(const files::TShownSetting&)>& include) {
-    std::vector<TDifference> differences;
-    for (files::TShownSetting& shown : files::ShownSettings(a)) {
-        if (include && !include(shown)) continue;
-        if (files::FileValue(a, *shown.Key) != files::FileValue(b, *shown.Key))
-            differences.push_back({shown, files::ShowSetting(b, *shown.Key)});
-    }
-    return differences;
-}
-
 void PrintDifferences(std::ostream& out, const std::string& labelA, const std::string& labelB,
                       const std::vector<TDifference>& differences) {
     if (differences.empty()) return;

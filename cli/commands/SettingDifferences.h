@@ -1,27 +1,17 @@
 #pragma once
-// The settings two editors hold differently, and how `diff` and `verify` list them: page
-// by page, "caption  value -> value" under a "---" and a "+++" line.
+// How `diff` and `verify` list the settings two editors hold differently: page by page,
+// "caption  value -> value" under a "---" and a "+++" line, or as JSON.
 
-#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/framework/JsonOutput.h"
-#include "editor/SettingsEditor.h"
 #include "files/ShownSettings.h"
 
 namespace cli {
 
-struct TDifference {
-    files::TShownSetting A;
-    files::TShownSetting B;
-};
-
-// Settings are compared by what each window holds, the number a file would be saved
-// with; only the settings `include` takes are compared (all without it).
-std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
-                                     const std::function<bool(const files::TShownSetting&)>& include = {});
+using files::TDifference;
 
 // Nothing when there are no differences.
 void PrintDifferences(std::ostream& out, const std::string& labelA, const std::string& labelB,

@@ -78,8 +78,8 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
         THeadlessEditor programmed;
         programmed.ShowRecord(kind, *read.Unit, written);
         const std::vector<TDifference> settings =
-            Differences(unit.Editor(), programmed.Editor(),
-                        [&kind](const files::TShownSetting& s) { return files::OnPages(s, kind.Pages); });
+            files::Differences(unit.Editor(), programmed.Editor(),
+                               [&kind](const files::TShownSetting& s) { return files::OnPages(s, kind.Pages); });
         // Bits no setting shows still count: the unit must hold the very record.
         const std::vector<TWordDifference> words = WordDifferences(read.Words, written);
         const bool sameLength = read.Words.size() == written.size();
