@@ -1,7 +1,7 @@
 // `zenta check FILE.wpx`: everything a load of the file would skip, read as 0 or leave
 // without a selection, as the load itself finds it.
 
-#include "cli/framework/CommandLine.h"
+#include "cli/commands/Commands.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
@@ -9,14 +9,10 @@
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta check [--json] FILE.wpx\n"
-    "Reports, line by line, what LOAD FILE would skip or leave without a selection:\n"
-    "lines that give no setting, unknown keys, keys given twice, reserved keys that are not\n"
-    "0, values without digits, values outside their range or list, and missing keys.\n"
-    "--json gives the same as one JSON object.\n"
-    "Exit status: 0 nothing to report, 1 findings, 2 bad usage, 3 the file cannot be read.\n"
-    "See docs/cli.md.\n";
+struct TCheckOptions {
+    bool Json = false;
+    std::string Path;
+};
 
 void Print(std::ostream& out, const std::string& path, const std::vector<files::TFinding>& findings) {
     for (const files::TFinding& finding : findings) out << files::FindingLine(path, finding) << '\n';
@@ -35,24 +31,29 @@ void WriteFindingsJson(std::ostream& out, const std::string& path, const std::ve
     WriteJson(out, {{"file", JsonText(path)}, {"findings", listed}});
 }
 
+int RunCheck(const TCheckOptions& options, TCommandContext& context) {
+    const auto loaded = OpenSettingsFile(options.Path, "check", context);
+    if (!loaded) return kExitFileError;
+    const std::vector<files::TFinding>& findings = loaded->Report().Findings;
+    if (options.Json)
+        WriteFindingsJson(context.Out, loaded->File().Path(), findings);
+    else
+        Print(context.Out, loaded->File().Path(), findings);
+    return findings.empty() ? kExitOk : kExitFindings;
+}
+
 }  // namespace
 
-int RunCheckCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("check", kUsage);
-    bool asJson = false;
-    std::string path;
-    line.Flag("--json", asJson);
-    line.Positional("FILE.wpx", path);
-    return line.Run(args, context, [&] {
-        const auto loaded = OpenSettingsFile(path, "check", context);
-        if (!loaded) return kExitFileError;
-        const std::vector<files::TFinding>& findings = loaded->Report().Findings;
-        if (asJson)
-            WriteFindingsJson(context.Out, loaded->File().Path(), findings);
-        else
-            Print(context.Out, loaded->File().Path(), findings);
-        return findings.empty() ? kExitOk : kExitFindings;
-    });
+void AddCheckCommand(TCommandLine& line) {
+    auto options = std::make_shared<TCheckOptions>();
+    CLI::App& check = line.AddCommand(
+        "check", "what loading a file would skip or leave unselected",
+        "Reports, line by line, what LOAD FILE would skip or leave without a selection: lines that give no "
+        "setting, unknown keys, keys given twice, reserved keys that are not 0, values without digits, values "
+        "outside their range or list, and missing keys.");
+    AddJsonFlag(check, options->Json);
+    check.add_option("FILE.wpx", options->Path, "the settings file")->required();
+    line.OnRun(check, [options](TCommandContext& context) { return RunCheck(*options, context); });
 }
 
 }  // namespace cli

@@ -1,48 +1,48 @@
 // `zenta diff A.wpx B.wpx`: the settings two files give differently, as the window shows
 // them after loading each.
 
+#include "cli/commands/Commands.h"
 #include "cli/commands/SettingDifferences.h"
-#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/framework/JsonOutput.h"
 #include "cli/host/LoadedFile.h"
 
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta diff [--json] A.wpx B.wpx\n"
-    "Loads each settings file as LOAD FILE does and lists the settings that differ, by page\n"
-    "and caption, with the value each file leads to. Files that differ only in what the\n"
-    "loader disregards (reserved keys, the fixed Radio PTT line, a value that reads the\n"
-    "same) are equal. --json gives the same as one JSON object.\n"
-    "Exit status: 0 equal, 1 they differ, 2 bad usage, 3 a file cannot be read. See\n"
-    "docs/cli.md.\n";
+struct TDiffOptions {
+    bool Json = false;
+    std::string PathA;
+    std::string PathB;
+};
+
+int RunDiff(const TDiffOptions& options, TCommandContext& context) {
+    const auto a = OpenSettingsFile(options.PathA, "diff", context);
+    if (!a) return kExitFileError;
+    const auto b = OpenSettingsFile(options.PathB, "diff", context);
+    if (!b) return kExitFileError;
+    const std::vector<TDifference> differences = files::Differences(a->Editor(), b->Editor());
+    if (options.Json)
+        WriteJson(context.Out, {{"a", JsonText(options.PathA)},
+                                {"b", JsonText(options.PathB)},
+                                {"differences", DifferencesJson(differences, "a", "b")}});
+    else
+        PrintDifferences(context.Out, options.PathA, options.PathB, differences);
+    return differences.empty() ? kExitOk : kExitFindings;
+}
 
 }  // namespace
 
-int RunDiffCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("diff", kUsage);
-    bool asJson = false;
-    std::string pathA;
-    std::string pathB;
-    line.Flag("--json", asJson);
-    line.Positional("A.wpx", pathA);
-    line.Positional("B.wpx", pathB);
-    return line.Run(args, context, [&] {
-        const auto a = OpenSettingsFile(pathA, "diff", context);
-        if (!a) return kExitFileError;
-        const auto b = OpenSettingsFile(pathB, "diff", context);
-        if (!b) return kExitFileError;
-        const std::vector<TDifference> differences = files::Differences(a->Editor(), b->Editor());
-        if (asJson)
-            WriteJson(context.Out, {{"a", JsonText(pathA)},
-                                    {"b", JsonText(pathB)},
-                                    {"differences", DifferencesJson(differences, "a", "b")}});
-        else
-            PrintDifferences(context.Out, pathA, pathB, differences);
-        return differences.empty() ? kExitOk : kExitFindings;
-    });
+void AddDiffCommand(TCommandLine& line) {
+    auto options = std::make_shared<TDiffOptions>();
+    CLI::App& diff = line.AddCommand(
+        "diff", "the settings two files give differently",
+        "Loads each settings file as LOAD FILE does and lists the settings that differ, by page and caption, with "
+        "the value each file leads to. Files that differ only in what the loader disregards (reserved keys, the "
+        "fixed Radio PTT line, a value that reads the same) are equal.");
+    AddJsonFlag(diff, options->Json);
+    diff.add_option("A.wpx", options->PathA, "the first settings file")->required();
+    diff.add_option("B.wpx", options->PathB, "the second settings file")->required();
+    line.OnRun(diff, [options](TCommandContext& context) { return RunDiff(*options, context); });
 }
 
 }  // namespace cli

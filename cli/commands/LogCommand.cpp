@@ -1,7 +1,7 @@
 // `zenta log RECORD...`: what production records hold, summed over them, counted by
 // result, unit kind, settings file, adapter, bench, operator and program version.
 
-#include "cli/framework/CommandLine.h"
+#include "cli/commands/Commands.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/ProductionRecord.h"
@@ -9,16 +9,6 @@
 
 namespace cli {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: zenta log [--json] RECORD...\n"
-    "Summarises the production records that zenta program --count N --log RECORD wrote,\n"
-    "one or several (the records of a site's benches), summed together: the units by\n"
-    "result, by unit kind, by settings file (name and SHA-256), by adapter, by bench,\n"
-    "by operator and by program version. A last line without its line feed, which a\n"
-    "run cut off while writing leaves, is not counted; lines that are no unit's entry\n"
-    "are counted apart, each named with its record and line on standard error.\n"
-    "Exit status: 0, 2 bad usage, 3 a record cannot be read.\n";
 
 // The groups in the order they are written, each with its title and JSON member.
 struct TGroup {
@@ -82,31 +72,41 @@ void NameLeftOutLines(std::ostream& err, const TRecordSummary& summary) {
         err << "zenta log: " << record << ": the last line has no line feed (a run cut off while writing it)\n";
 }
 
+int RunLog(bool json, const std::vector<std::string>& paths, TCommandContext& context) {
+    TRecordSummary summary;
+    for (const std::string& path : paths) {
+        const std::optional<std::string> bytes = ui::ReadWholeFile(path);
+        if (!bytes) {
+            context.Err << "zenta log: " << path << ": cannot be read\n";
+            return kExitFileError;
+        }
+        AddRecord(summary, path, *bytes);
+    }
+    NameLeftOutLines(context.Err, summary);
+    if (json)
+        WriteJsonSummary(context.Out, summary);
+    else
+        WriteText(context.Out, summary);
+    return kExitOk;
+}
+
 }  // namespace
 
-int RunLogCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("log", kUsage);
-    bool json = false;
-    std::vector<std::string> paths;
-    line.Flag("--json", json);
-    line.Positionals("RECORD", paths);
-    return line.Run(args, context, [&] {
-        TRecordSummary summary;
-        for (const std::string& path : paths) {
-            const std::optional<std::string> bytes = ui::ReadWholeFile(path);
-            if (!bytes) {
-                context.Err << "zenta log: " << path << ": cannot be read\n";
-                return kExitFileError;
-            }
-            AddRecord(summary, path, *bytes);
-        }
-        NameLeftOutLines(context.Err, summary);
-        if (json)
-            WriteJsonSummary(context.Out, summary);
-        else
-            WriteText(context.Out, summary);
-        return kExitOk;
-    });
+void AddLogCommand(TCommandLine& line) {
+    struct TLogOptions {
+        bool Json = false;
+        std::vector<std::string> Paths;
+    };
+    auto options = std::make_shared<TLogOptions>();
+    CLI::App& log = line.AddCommand(
+        "log", "production records counted by result, kind, settings file and adapter",
+        "Summarises the production records that zenta program --count N --log RECORD wrote, one or several (the "
+        "records of a site's benches), summed together: the units by result, by unit kind, by settings file (name "
+        "and SHA-256), by adapter, by bench, by operator and by program version. Lines that are no unit's entry "
+        "are counted apart, each named with its record and line on standard error.");
+    AddJsonFlag(log, options->Json);
+    log.add_option("RECORD", options->Paths, "a production record")->required();
+    line.OnRun(log, [options](TCommandContext& context) { return RunLog(options->Json, options->Paths, context); });
 }
 
 }  // namespace cli

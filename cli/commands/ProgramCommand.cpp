@@ -1,11 +1,10 @@
 // `zenta program FILE.wpx`: LOAD FILE, then PROGRAM DEVICE on the attached unit for its
 // own kind; with --count, a production run over many units.
 
-#include <charconv>
 #include <iostream>
 
+#include "cli/commands/Commands.h"
 #include "cli/commands/UnitText.h"
-#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
@@ -16,37 +15,18 @@
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta program [--restart] [--verify] [--transport T] [--backup DIR] FILE.wpx\n"
-    "       zenta program [--restart] --count N [--transport T]... [--backup DIR] [--log RECORD] FILE.wpx\n"
-    "Loads the settings file into the window (LOAD FILE) and runs PROGRAM DEVICE for the\n"
-    "attached unit's kind. The window's prompts become messages on standard error;\n"
-    "--restart answers its restart question with Yes. --verify reads the record back on\n"
-    "the same connection and compares it word by word with what was written (the restart\n"
-    "question follows a good read-back). Nothing is written unless the whole file was read.\n"
-    "--count N is a production run: the file is checked once (as zenta check does, and\n"
-    "refused when anything is found); then for each of N units the run waits for it to\n"
-    "appear on the link, programs and verifies it, prints one line (time, number, kind,\n"
-    "version, edition, result) and waits for it to go. A failed unit does not stop the\n"
-    "run; Ctrl-C ends it between units. A summary line ends it. --log RECORD appends one\n"
-    "JSON line per unit to the production record RECORD (see zenta log).\n"
-    "--transport programs the unit on that transport (see zenta transports). --backup\n"
-    "first reads each unit's settings, on the same connection, and saves them in DIR as\n"
-    "DATE-TIME-ADAPTER-KIND.wpx; a unit whose settings cannot be saved is not programmed.\n"
-    "A production run takes --transport more than once, or --transport all, to program on\n"
-    "those adapters at the same time, a worker process each; its lines name the adapter.\n"
-    "Exit status: 0 programmed, 1 a production run's file has findings, 2 bad usage,\n"
-    "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed,\n"
-    "7 write failed or read back other words, 8 a production run with a failed unit,\n"
-    "9 the unit's backup failed, 130 a production run ended by Ctrl-C. See docs/cli.md.\n";
+// More units than any run programs, so that a slip of the keyboard is caught.
+constexpr int kMostUnits = 1000000;
 
-int CountOf(const std::string& text) {
-    int count = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-    if (error != std::errc() || end != text.data() + text.size() || count < 1)
-        throw TUsageError("--count needs a whole number of at least 1, not " + text);
-    return count;
-}
+struct TProgramCommandOptions {
+    TProgramOptions Unit;
+    std::optional<int> Count;
+    std::optional<std::string> Log;
+    std::vector<std::string> Transports;
+    std::optional<std::string> Backup;
+    bool Worker = false;
+    std::string Path;
+};
 
 int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
                 devlink::IChipLibrary& library, TCommandContext& context) {
@@ -62,50 +42,66 @@ int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const
     return FinishDeviceCommand("program", result, programming.Told, library, context);
 }
 
+int RunProgram(const TProgramCommandOptions& options, TCommandContext& context) {
+    const auto file = ReadSnapshot(options.Path, "program", context);
+    if (!file) return kExitFileError;
+    devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
+    if (library == nullptr) return kExitNoUnit;
+    const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, options.Transports);
+    if (adapters.size() > 1 && !options.Count)
+        throw TUsageError("several transports belong to a production run (--count N)");
+    if (options.Worker && adapters.size() != 1) throw TUsageError("--worker belongs to a run over several adapters");
+    const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), options.Backup};
+    if (options.Backup) {
+        if (const auto problem = BackupFolderProblem(*options.Backup)) {
+            context.Err << "zenta program: cannot write backups to " << *options.Backup << ": " << *problem << '\n';
+            return kExitFileError;
+        }
+    }
+    const TProductionOptions production{options.Count.value_or(0), options.Unit.Restart, place,
+                                        options.Log.value_or("")};
+    if (options.Worker) return RunProductionWorker(file, production, *library, context, std::cin);
+    if (adapters.size() > 1) return RunProductionOverAdapters(file, production, adapters, context);
+    if (options.Count) return RunProduction(file, production, *library, context);
+    return ProgramOnce(*file, options.Unit, place, *library, context);
+}
+
 }  // namespace
 
-int RunProgramCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("program", kUsage);
-    TProgramOptions options;
-    std::optional<std::string> count;
-    std::optional<std::string> log;
-    std::vector<std::string> transports;
-    std::optional<std::string> backup;
-    bool worker = false;
-    std::string path;
-    line.Flag("--restart", options.Restart);
-    line.Flag("--verify", options.Verify);
-    line.Option("--count", count);
-    line.Option("--log", log);
-    line.Options("--transport", transports);
-    line.Flag("--worker", worker);
-    line.Option("--backup", backup);
-    line.Positional("FILE.wpx", path);
-    return line.Run(args, context, [&] {
-        const int units = count ? CountOf(*count) : 0;
-        if (log && !count) throw TUsageError("--log belongs to a production run (--count N)");
-        const auto file = ReadSnapshot(path, "program", context);
-        if (!file) return kExitFileError;
-        devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
-        if (library == nullptr) return kExitNoUnit;
-        const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, transports);
-        if (adapters.size() > 1 && !count)
-            throw TUsageError("several transports belong to a production run (--count N)");
-        if (worker && (!count || adapters.size() != 1))
-            throw TUsageError("--worker belongs to a run over several adapters");
-        const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), backup};
-        if (backup) {
-            if (const auto problem = BackupFolderProblem(*backup)) {
-                context.Err << "zenta program: cannot write backups to " << *backup << ": " << *problem << '\n';
-                return kExitFileError;
-            }
-        }
-        const TProductionOptions production{units, options.Restart, place, log.value_or("")};
-        if (worker) return RunProductionWorker(file, production, *library, context, std::cin);
-        if (adapters.size() > 1) return RunProductionOverAdapters(file, production, adapters, context);
-        if (count) return RunProduction(file, production, *library, context);
-        return ProgramOnce(*file, options, place, *library, context);
-    });
+void AddProgramCommand(TCommandLine& line) {
+    auto options = std::make_shared<TProgramCommandOptions>();
+    CLI::App& program = line.AddCommand(
+        "program", "LOAD FILE and PROGRAM DEVICE; --count N for a production run",
+        "Loads the settings file as LOAD FILE does and runs PROGRAM DEVICE for the attached unit's kind; nothing is "
+        "written unless the whole file was read. The prompts become messages on standard error. With --count N, a "
+        "production run: the file is checked once (as zenta check does, and refused when anything is found); then "
+        "for each of N units the run waits for it to appear on the link, programs and verifies it, prints one line "
+        "(time, number, kind, version, edition, result) and waits for it to go. A failed unit does not stop the "
+        "run; Ctrl-C ends it between units. Several --transport (or --transport all) program on those adapters "
+        "at the same time, a worker process each.");
+    program.add_flag("--restart", options->Unit.Restart, "restart the unit after a good write (and read-back)");
+    program.add_flag("--verify", options->Unit.Verify,
+                     "read the record back on the same connection and compare it word by word with what was written");
+    CLI::Option* count = program.add_option("--count", options->Count, "a production run of N units")
+                             ->type_name("N")
+                             ->check(CLI::Range(1, kMostUnits));
+    program.add_option("--log", options->Log, "append one JSON line per unit to this production record (zenta log)")
+        ->type_name("RECORD")
+        ->needs(count);
+    program
+        .add_option("--transport", options->Transports,
+                    "the adapter (see zenta transports); a production run takes several, or all")
+        ->type_name("T")
+        ->allow_extra_args(false);
+    program
+        .add_option("--backup", options->Backup,
+                    "first save each unit's record, as read, in this folder (zenta restore puts it back)")
+        ->type_name("DIR");
+    program.add_flag("--worker", options->Worker, "a worker process of a run over several adapters")
+        ->needs(count)
+        ->group("");
+    program.add_option("FILE.wpx", options->Path, "the settings file")->required();
+    line.OnRun(program, [options](TCommandContext& context) { return RunProgram(*options, context); });
 }
 
 }  // namespace cli

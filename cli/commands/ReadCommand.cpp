@@ -1,7 +1,7 @@
 // `zenta read`: READ DEVICE on the attached unit, and what was read.
 
+#include "cli/commands/Commands.h"
 #include "cli/commands/SettingsReport.h"
-#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/DeviceSession.h"
@@ -12,16 +12,11 @@
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta read [--json] [--output FILE.wpx] [--transport NAME|INDEX]\n"
-    "Runs READ DEVICE on the attached unit and shows the unit's version text and every\n"
-    "setting of its kind as the window shows them after the read. --output saves the\n"
-    "window's settings with SAVE FILE: what was read, the other unit kind at its defaults.\n"
-    "The window's prompts become messages on standard error. --json gives the same as one\n"
-    "JSON object. --transport reads the unit on that transport (see zenta transports)\n"
-    "instead of the window's first one.\n"
-    "Exit status: 0 read, 2 bad usage, 3 the output file cannot be saved, 4 no unit,\n"
-    "5 unit refused, 6 reading the unit failed. See docs/cli.md.\n";
+struct TReadOptions {
+    bool Json = false;
+    std::optional<std::string> Output;
+    std::optional<std::string> Transport;
+};
 
 // The settings on the pages of the kind read, and the edition.
 std::vector<TReportedSetting> SettingsOfKind(const editor::TSettingsEditor& form, const records::TUnitKind& kind) {
@@ -48,32 +43,37 @@ void Report(std::ostream& out, const editor::TSettingsEditor& form, const app::T
     WriteJson(out, json);
 }
 
+int RunRead(const TReadOptions& options, TCommandContext& context) {
+    devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
+    if (library == nullptr) return kExitNoUnit;
+    TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+    session.ChooseNamedTransport(options.Transport);
+    const app::TDeviceResult read = session.Read();
+    if (read.Outcome != app::TDeviceOutcome::Succeeded)
+        return FinishDeviceCommand("read", read, read.Prompted, *library, context);
+    // The settings as SAVE FILE writes them, with its message when the file cannot be.
+    if (options.Output && !ui::ReplaceFileContent(*options.Output, files::SettingsFileText(session.Editor()))) {
+        context.Err << "zenta read: " << *options.Output << ": The file could not be saved\n";
+        return kExitFileError;
+    }
+    Report(context.Out, session.Editor(), read, options.Output, options.Json);
+    return kExitOk;
+}
+
 }  // namespace
 
-int RunReadCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("read", kUsage);
-    bool asJson = false;
-    std::optional<std::string> output;
-    std::optional<std::string> transport;
-    line.Flag("--json", asJson);
-    line.Option("--output", output);
-    line.Option("--transport", transport);
-    return line.Run(args, context, [&] {
-        devlink::IChipLibrary* library = ReachUnitLibrary("read", context);
-        if (library == nullptr) return kExitNoUnit;
-        TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
-        session.ChooseNamedTransport(transport);
-        const app::TDeviceResult read = session.Read();
-        if (read.Outcome != app::TDeviceOutcome::Succeeded)
-            return FinishDeviceCommand("read", read, read.Prompted, *library, context);
-        // The settings as SAVE FILE writes them, with its message when the file cannot be.
-        if (output && !ui::ReplaceFileContent(*output, files::SettingsFileText(session.Editor()))) {
-            context.Err << "zenta read: " << *output << ": The file could not be saved\n";
-            return kExitFileError;
-        }
-        Report(context.Out, session.Editor(), read, output, asJson);
-        return kExitOk;
-    });
+void AddReadCommand(TCommandLine& line) {
+    auto options = std::make_shared<TReadOptions>();
+    CLI::App& read = line.AddCommand(
+        "read", "READ DEVICE on the attached unit",
+        "Runs READ DEVICE on the attached unit and shows the unit's version text and every setting of its kind as "
+        "the window shows them after the read. The prompts become messages on standard error.");
+    AddJsonFlag(read, options->Json);
+    read.add_option("--output", options->Output,
+                    "also save the settings as SAVE FILE does: what was read, the other unit kind at its defaults")
+        ->type_name("FILE.wpx");
+    AddTransportOption(read, options->Transport);
+    line.OnRun(read, [options](TCommandContext& context) { return RunRead(*options, context); });
 }
 
 }  // namespace cli

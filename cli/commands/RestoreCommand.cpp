@@ -3,8 +3,8 @@
 
 #include <sstream>
 
+#include "cli/commands/Commands.h"
 #include "cli/commands/UnitText.h"
-#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
@@ -14,56 +14,58 @@
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta restore [--transport T] BACKUP.wpx\n"
-    "Writes the record words a backup of zenta program --backup keeps back to the attached\n"
-    "unit, exactly as they were read, on one connection as PROGRAM DEVICE does, then reads\n"
-    "the record back and compares it word by word. The unit must be of the backup's kind;\n"
-    "its restart question is answered No. --transport restores the unit on that transport\n"
-    "(see zenta transports).\n"
-    "Exit status: 0 restored, 2 bad usage, 3 the file cannot be read or holds no backup,\n"
-    "4 no unit, 5 unit refused, 6 reading the unit failed, 7 write failed or read back\n"
-    "other words. See docs/cli.md.\n";
+struct TRestoreOptions {
+    std::optional<std::string> Transport;
+    std::string Path;
+};
+
+int RunRestore(const TRestoreOptions& options, TCommandContext& context) {
+    const std::string& path = options.Path;
+    const auto file = ReadSnapshot(path, "restore", context);
+    if (!file) return kExitFileError;
+    std::istringstream bytes(file->Bytes());
+    std::string problem;
+    const std::optional<files::TUnitBackup> backup = files::ReadBackupKeys(bytes, problem);
+    const records::TUnitKind* kind =
+        backup ? records::KindOfType(records::IdentityOf(backup->UnitType, backup->Version).Type) : nullptr;
+    if (backup && (kind == nullptr || kind->RecordKey != backup->RecordKey)) {
+        problem = "its backup is of no unit kind this programmer serves";
+        kind = nullptr;
+    }
+    if (kind == nullptr) {
+        context.Err << "zenta restore: " << path << ": " << problem << '\n';
+        return kExitFileError;
+    }
+    devlink::IChipLibrary* library = ReachUnitLibrary("restore", context);
+    if (library == nullptr) return kExitNoUnit;
+    TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+    session.ChooseNamedTransport(options.Transport);
+    // The pages of the backup's kind are on show, so that a unit of the other kind is
+    // refused as PROGRAM DEVICE refuses it.
+    editor::TSettingsEditor& settings = session.Settings().Editor();
+    settings.MasterPageControl.SetActivePage(settings.*kind->Pages);
+    const app::TDeviceResult result =
+        session.Program({.Words = backup->Words, .AfterWrite = ReadBackProblem, .Restart = false});
+    if (result.Outcome == app::TDeviceOutcome::Succeeded) {
+        const TUnitText unit = DescribeUnit(*result.Unit);
+        context.Out << "restored " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition << " from " << path
+                    << ", " << backup->Words.size() << " words, verified\n";
+    }
+    return FinishDeviceCommand("restore", result, result.Prompted, *library, context);
+}
 
 }  // namespace
 
-int RunRestoreCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("restore", kUsage);
-    std::optional<std::string> transport;
-    std::string path;
-    line.Option("--transport", transport);
-    line.Positional("BACKUP.wpx", path);
-    return line.Run(args, context, [&] {
-        const auto file = ReadSnapshot(path, "restore", context);
-        if (!file) return kExitFileError;
-        std::istringstream bytes(file->Bytes());
-        std::string problem;
-        const std::optional<files::TUnitBackup> backup = files::ReadBackupKeys(bytes, problem);
-        const records::TUnitKind* kind =
-            backup ? records::KindOfType(records::IdentityOf(backup->UnitType, backup->Version).Type) : nullptr;
-        if (backup && (kind == nullptr || kind->RecordKey != backup->RecordKey))
-            problem = "its backup is of no unit kind this programmer serves";
-        if (!backup || kind == nullptr || kind->RecordKey != backup->RecordKey) {
-            context.Err << "zenta restore: " << path << ": " << problem << '\n';
-            return kExitFileError;
-        }
-        devlink::IChipLibrary* library = ReachUnitLibrary("restore", context);
-        if (library == nullptr) return kExitNoUnit;
-        TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
-        session.ChooseNamedTransport(transport);
-        // The pages of the backup's kind are on show, so that a unit of the other kind is
-        // refused as PROGRAM DEVICE refuses it.
-        editor::TSettingsEditor& settings = session.Settings().Editor();
-        settings.MasterPageControl.SetActivePage(settings.*kind->Pages);
-        const app::TDeviceResult result =
-            session.Program({.Words = backup->Words, .AfterWrite = ReadBackProblem, .Restart = false});
-        if (result.Outcome == app::TDeviceOutcome::Succeeded) {
-            const TUnitText unit = DescribeUnit(*result.Unit);
-            context.Out << "restored " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition << " from " << path
-                        << ", " << backup->Words.size() << " words, verified\n";
-        }
-        return FinishDeviceCommand("restore", result, result.Prompted, *library, context);
-    });
+void AddRestoreCommand(TCommandLine& line) {
+    auto options = std::make_shared<TRestoreOptions>();
+    CLI::App& restore = line.AddCommand(
+        "restore", "a unit's backup written back word for word, and read back",
+        "Writes the record words a backup of zenta program --backup keeps back to the attached unit, exactly as they "
+        "were read, on one connection as PROGRAM DEVICE does, then reads the record back and compares it word by "
+        "word. The unit must be of the backup's kind; it is not restarted.");
+    AddTransportOption(restore, options->Transport);
+    restore.add_option("BACKUP.wpx", options->Path, "a backup saved by zenta program --backup")->required();
+    line.OnRun(restore, [options](TCommandContext& context) { return RunRestore(*options, context); });
 }
 
 }  // namespace cli

@@ -1,22 +1,18 @@
 // `zenta show FILE.wpx`: every setting of a settings file as the window shows it after
 // loading the file.
 
+#include "cli/commands/Commands.h"
 #include "cli/commands/SettingsReport.h"
-#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta show [--json] FILE.wpx\n"
-    "Shows every setting of the settings file as the window shows it after LOAD FILE:\n"
-    "page, caption and value (item text, volts, the edition). A value of the file that lies\n"
-    "outside its range or list is marked with '!': the window holds it as it is or shows\n"
-    "no selection. A setting the file does not give is marked '(not in the file)' and shows\n"
-    "its default. --json gives the same as one JSON object.\n"
-    "Exit status: 0 shown, 2 bad usage, 3 the file cannot be read. See docs/cli.md.\n";
+struct TShowOptions {
+    bool Json = false;
+    std::string Path;
+};
 
 std::vector<TReportedSetting> Report(const TLoadedFile& loaded) {
     std::vector<TReportedSetting> report;
@@ -32,25 +28,30 @@ std::vector<TReportedSetting> Report(const TLoadedFile& loaded) {
     return report;
 }
 
+int RunShow(const TShowOptions& options, TCommandContext& context) {
+    const auto loaded = OpenSettingsFile(options.Path, "show", context);
+    if (!loaded) return kExitFileError;
+    const std::vector<TReportedSetting> report = Report(*loaded);
+    if (options.Json)
+        WriteJson(context.Out, {{"file", JsonText(loaded->File().Path())}, {"settings", SettingsJson(report)}});
+    else
+        PrintSettings(context.Out, report);
+    return kExitOk;
+}
+
 }  // namespace
 
-int RunShowCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("show", kUsage);
-    bool asJson = false;
-    std::string path;
-    line.Flag("--json", asJson);
-    line.Positional("FILE.wpx", path);
-    return line.Run(args, context, [&] {
-        const auto loaded = OpenSettingsFile(path, "show", context);
-        if (!loaded) return kExitFileError;
-        const std::vector<TReportedSetting> report = Report(*loaded);
-        if (!asJson) {
-            PrintSettings(context.Out, report);
-            return kExitOk;
-        }
-        WriteJson(context.Out, {{"file", JsonText(loaded->File().Path())}, {"settings", SettingsJson(report)}});
-        return kExitOk;
-    });
+void AddShowCommand(TCommandLine& line) {
+    auto options = std::make_shared<TShowOptions>();
+    CLI::App& show = line.AddCommand(
+        "show", "every setting of a settings file as the window shows it",
+        "Shows every setting of the settings file as the window shows it after LOAD FILE: page, caption and value "
+        "(item text, volts, the edition). A value of the file that lies outside its range or list is marked with "
+        "'!': the window holds it as it is or shows no selection. A setting the file does not give is marked "
+        "'(not in the file)' and shows its default.");
+    AddJsonFlag(show, options->Json);
+    show.add_option("FILE.wpx", options->Path, "the settings file")->required();
+    line.OnRun(show, [options](TCommandContext& context) { return RunShow(*options, context); });
 }
 
 }  // namespace cli

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/framework/CommandContext.h"
+#include "cli/commands/Commands.h"
 #include "cli/framework/ExitCodes.h"
 #include "sim/BenchVocabulary.h"
 #include "sim/SimBenchCommands.h"
@@ -120,8 +120,17 @@ int RunSimCommand(const TArgs& args, TCommandContext& context, const sim::TSimSt
     return Answer(sim::ChangeBench(bench, *change), context);
 }
 
-int RunSimCommand(const TArgs& args, TCommandContext& context) {
-    return RunSimCommand(args, context, sim::TSimStateFile(sim::TSimStateFile::DefaultPath()));
+// The bench's own vocabulary reads what follows `sim`, its --help included: CLI11 hands
+// the words over as they stand.
+void AddSimCommand(TCommandLine& line) {
+    CLI::App& sim = line.AddCommand("sim", "the simulated units on the bench, shown or changed",
+                                    "Its commands and their --help are the bench's own: see zenta sim --help.");
+    sim.set_help_flag();
+    sim.prefix_command();
+    sim.allow_extras();
+    line.OnRun(sim, [&sim](TCommandContext& context) {
+        return RunSimCommand(sim.remaining(), context, sim::TSimStateFile(sim::TSimStateFile::DefaultPath()));
+    });
 }
 
 }  // namespace cli

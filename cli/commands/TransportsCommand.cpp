@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <iomanip>
 
-#include "cli/framework/CommandLine.h"
+#include "cli/commands/Commands.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/DeviceSession.h"
@@ -12,17 +12,6 @@
 
 namespace cli {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: zenta transports [--json]\n"
-    "Lists the transports as the window builds them at start-up: the SPI ports the chip\n"
-    "library reports (parallel-port adapters left out), then the USB device. Each line\n"
-    "gives the index, the port name and the transport string; --transport on read,\n"
-    "program, restart and verify takes the index or the port name, or a USB device path\n"
-    "the list does not hold (\\\\.\\CSR1 for a second USB unit). --json gives the same as\n"
-    "one JSON object.\n"
-    "Exit status: 0 listed, 2 bad usage, 4 the chip libraries cannot be bound. See\n"
-    "docs/cli.md.\n";
 
 std::vector<TChosenTransport> Listed(const devlink::TTransportTable& transports) {
     std::vector<TChosenTransport> listed;
@@ -49,23 +38,30 @@ void WriteTransportsJson(std::ostream& out, const std::vector<TChosenTransport>&
     WriteJson(out, {{"transports", entries}});
 }
 
+int RunTransports(bool json, TCommandContext& context) {
+    devlink::IChipLibrary* library = ReachUnitLibrary("transports", context);
+    if (library == nullptr) return kExitNoUnit;
+    const TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
+    const std::vector<TChosenTransport> listed = Listed(session.Transports());
+    if (json)
+        WriteTransportsJson(context.Out, listed);
+    else
+        Print(context.Out, listed);
+    return kExitOk;
+}
+
 }  // namespace
 
-int RunTransportsCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("transports", kUsage);
-    bool asJson = false;
-    line.Flag("--json", asJson);
-    return line.Run(args, context, [&] {
-        devlink::IChipLibrary* library = ReachUnitLibrary("transports", context);
-        if (library == nullptr) return kExitNoUnit;
-        const TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
-        const std::vector<TChosenTransport> listed = Listed(session.Transports());
-        if (asJson)
-            WriteTransportsJson(context.Out, listed);
-        else
-            Print(context.Out, listed);
-        return kExitOk;
-    });
+void AddTransportsCommand(TCommandLine& line) {
+    auto json = std::make_shared<bool>(false);
+    CLI::App& transports = line.AddCommand(
+        "transports", "the transports --transport can name",
+        "Lists the transports as the window builds them at start-up: the SPI ports the chip library reports "
+        "(parallel-port adapters left out), then the USB device. Each line gives the index, the port name and the "
+        "transport string; --transport on the commands on the unit takes the index or the port name, or a USB "
+        "device path the list does not hold (\\\\.\\CSR1 for a second USB unit).");
+    AddJsonFlag(transports, *json);
+    line.OnRun(transports, [json](TCommandContext& context) { return RunTransports(*json, context); });
 }
 
 }  // namespace cli

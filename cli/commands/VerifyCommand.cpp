@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <span>
 
+#include "cli/commands/Commands.h"
 #include "cli/commands/SettingDifferences.h"
-#include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/DeviceSession.h"
@@ -17,16 +17,11 @@
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zenta verify [--json] [--transport T] FILE.wpx\n"
-    "Reads the attached unit as READ DEVICE does and compares its settings with what\n"
-    "PROGRAM DEVICE would write to a unit of its kind and edition from the settings file;\n"
-    "nothing is written. Differing settings are listed as zenta diff lists them: caption,\n"
-    "the unit's value -> the file's value. --transport reads the unit on that transport\n"
-    "(see zenta transports). --json gives the same as one JSON object.\n"
-    "Exit status: 0 the unit holds what the file gives, 1 they differ, 2 bad usage,\n"
-    "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed.\n"
-    "See docs/cli.md.\n";
+struct TVerifyOptions {
+    bool Json = false;
+    std::optional<std::string> Transport;
+    std::string Path;
+};
 
 struct TWordDifference {
     std::size_t Word;
@@ -48,67 +43,73 @@ std::vector<TWordDifference> WordDifferences(std::span<const std::uint16_t> unit
     return differences;
 }
 
+int RunVerify(const TVerifyOptions& options, TCommandContext& context) {
+    const std::string& path = options.Path;
+    const auto file = ReadSnapshot(path, "verify", context);
+    if (!file) return kExitFileError;
+    devlink::IChipLibrary* library = ReachUnitLibrary("verify", context);
+    if (library == nullptr) return kExitNoUnit;
+    TDeviceSession unit(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
+    unit.ChooseNamedTransport(options.Transport);
+    const app::TDeviceResult read = unit.Read();
+    if (read.Outcome != app::TDeviceOutcome::Succeeded)
+        return FinishDeviceCommand("verify", read, false, *library, context);
+
+    // What programming the file writes to this unit, and how READ DEVICE would then
+    // show it, from the file's bytes and the record layer alone.
+    const records::TUnitKind& kind = *read.Kind;
+    THeadlessEditor loaded;
+    loaded.Load(file->Bytes());
+    const records::TRecordWords written = loaded.RecordFor(kind, *read.Unit);
+    THeadlessEditor programmed;
+    programmed.ShowRecord(kind, *read.Unit, written);
+    const std::vector<TDifference> settings =
+        files::Differences(unit.Editor(), programmed.Editor(),
+                           [&kind](const files::TShownSetting& s) { return files::OnPages(s, kind.Pages); });
+    // Bits no setting shows still count: the unit must hold the very record.
+    const std::vector<TWordDifference> words = WordDifferences(read.Words, written);
+    const bool sameLength = read.Words.size() == written.size();
+    const bool same = sameLength && words.empty() && settings.empty();
+    const std::string unitText = records::VersionText(*read.Kind, *read.Unit);
+    if (options.Json) {
+        TJson listed = TJson::array();
+        for (const TWordDifference& w : words)
+            listed.push_back({{"word", w.Word}, {"unit", Hex(w.Unit)}, {"file", Hex(w.File)}});
+        WriteJson(context.Out, {{"unit", JsonText(unitText)},
+                                {"file", JsonText(path)},
+                                {"differences", DifferencesJson(settings, "unit", "file")},
+                                {"words", listed},
+                                {"recordWords", {{"unit", read.Words.size()}, {"file", written.size()}}}});
+    } else if (same) {
+        context.Out << unitText << " holds what " << path << " gives\n";
+    } else {
+        PrintDifferences(context.Out, "unit " + unitText, path, settings);
+        if (settings.empty()) {
+            context.Out << "--- unit " << unitText << "\n+++ " << path << '\n';
+            for (const TWordDifference& w : words)
+                context.Out << "  record word " << w.Word << "  " << Hex(w.Unit) << " -> " << Hex(w.File) << '\n';
+        }
+        if (!sameLength)
+            context.Out << "  the unit's record has " << read.Words.size() << " words, not the " << written.size()
+                        << " a write gives\n";
+    }
+    return same ? kExitOk : kExitFindings;
+}
+
 }  // namespace
 
-int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
-    TCommandLine line("verify", kUsage);
-    bool asJson = false;
-    std::optional<std::string> transport;
-    std::string path;
-    line.Flag("--json", asJson);
-    line.Option("--transport", transport);
-    line.Positional("FILE.wpx", path);
-    return line.Run(args, context, [&] {
-        const auto file = ReadSnapshot(path, "verify", context);
-        if (!file) return kExitFileError;
-        devlink::IChipLibrary* library = ReachUnitLibrary("verify", context);
-        if (library == nullptr) return kExitNoUnit;
-        TDeviceSession unit(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
-        unit.ChooseNamedTransport(transport);
-        const app::TDeviceResult read = unit.Read();
-        if (read.Outcome != app::TDeviceOutcome::Succeeded)
-            return FinishDeviceCommand("verify", read, false, *library, context);
-
-        // What programming the file writes to this unit, and how READ DEVICE would then
-        // show it, from the file's bytes and the record layer alone.
-        const records::TUnitKind& kind = *read.Kind;
-        THeadlessEditor loaded;
-        loaded.Load(file->Bytes());
-        const records::TRecordWords written = loaded.RecordFor(kind, *read.Unit);
-        THeadlessEditor programmed;
-        programmed.ShowRecord(kind, *read.Unit, written);
-        const std::vector<TDifference> settings =
-            files::Differences(unit.Editor(), programmed.Editor(),
-                               [&kind](const files::TShownSetting& s) { return files::OnPages(s, kind.Pages); });
-        // Bits no setting shows still count: the unit must hold the very record.
-        const std::vector<TWordDifference> words = WordDifferences(read.Words, written);
-        const bool sameLength = read.Words.size() == written.size();
-        const bool same = sameLength && words.empty() && settings.empty();
-        const std::string unitText = records::VersionText(*read.Kind, *read.Unit);
-        if (asJson) {
-            TJson listed = TJson::array();
-            for (const TWordDifference& w : words)
-                listed.push_back({{"word", w.Word}, {"unit", Hex(w.Unit)}, {"file", Hex(w.File)}});
-            WriteJson(context.Out, {{"unit", JsonText(unitText)},
-                                    {"file", JsonText(path)},
-                                    {"differences", DifferencesJson(settings, "unit", "file")},
-                                    {"words", listed},
-                                    {"recordWords", {{"unit", read.Words.size()}, {"file", written.size()}}}});
-        } else if (same) {
-            context.Out << unitText << " holds what " << path << " gives\n";
-        } else {
-            PrintDifferences(context.Out, "unit " + unitText, path, settings);
-            if (settings.empty()) {
-                context.Out << "--- unit " << unitText << "\n+++ " << path << '\n';
-                for (const TWordDifference& w : words)
-                    context.Out << "  record word " << w.Word << "  " << Hex(w.Unit) << " -> " << Hex(w.File) << '\n';
-            }
-            if (!sameLength)
-                context.Out << "  the unit's record has " << read.Words.size() << " words, not the " << written.size()
-                            << " a write gives\n";
-        }
-        return same ? kExitOk : kExitFindings;
-    });
+void AddVerifyCommand(TCommandLine& line) {
+    auto options = std::make_shared<TVerifyOptions>();
+    CLI::App& verify = line.AddCommand(
+        "verify", "whether the attached unit holds what programming FILE would write",
+        "Reads the attached unit as READ DEVICE does and compares it with what PROGRAM DEVICE would write to a unit "
+        "of its kind and edition from the settings file; nothing is written. Differing settings are listed as "
+        "zenta diff lists them, the unit's value first; records that differ only in bits no setting shows list "
+        "their words.");
+    AddJsonFlag(verify, options->Json);
+    AddTransportOption(verify, options->Transport);
+    verify.add_option("FILE.wpx", options->Path, "the settings file")->required();
+    line.OnRun(verify, [options](TCommandContext& context) { return RunVerify(*options, context); });
 }
 
 }  // namespace cli

@@ -5,16 +5,16 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
+#include <vector>
 
-#include "cli/framework/Commands.h"
 #include "link/ChipLibrary.h"
 #include "ui/Services.h"
 
-namespace sim {
-class TSimStateFile;
-}  // namespace sim
-
 namespace cli {
+
+// The arguments of the command line after the program's name.
+using TArgs = std::vector<std::string>;
 
 // Ctrl-C as a request to stop between two units. Until Arm, Ctrl-C ends the process as
 // it always does.
@@ -38,23 +38,5 @@ struct TCommandContext {
 
 // The real streams, clock, sleeps, library and Ctrl-C of this process.
 TCommandContext& SystemContext();
-
-// The commands on files never reach a unit.
-int RunShowCommand(const TArgs& args, TCommandContext& context);
-int RunDiffCommand(const TArgs& args, TCommandContext& context);
-int RunCheckCommand(const TArgs& args, TCommandContext& context);
-int RunLogCommand(const TArgs& args, TCommandContext& context);
-// The commands on the attached unit.
-int RunReadCommand(const TArgs& args, TCommandContext& context);
-int RunProgramCommand(const TArgs& args, TCommandContext& context);
-int RunRestartCommand(const TArgs& args, TCommandContext& context);
-int RunRestoreCommand(const TArgs& args, TCommandContext& context);
-int RunTransportsCommand(const TArgs& args, TCommandContext& context);
-int RunVerifyCommand(const TArgs& args, TCommandContext& context);
-// The script language and the simulated unit's bench.
-int RunScriptCommand(const TArgs& args, TCommandContext& context);
-int RunSimCommand(const TArgs& args, TCommandContext& context);
-// The bench of another state file than this process's.
-int RunSimCommand(const TArgs& args, TCommandContext& context, const sim::TSimStateFile& bench);
 
 }  // namespace cli

@@ -1,112 +1,74 @@
 #include "cli/framework/CommandLine.h"
 
-#include <CLI/CLI.hpp>
-
 #include "cli/framework/ExitCodes.h"
+#include "cli/framework/WrappedText.h"
 
 namespace cli {
+namespace {
 
-TCommandLine::TCommandLine(const char* command, const char* usage)
-    : command_(command),
-      usage_(usage),
-      ownApp_(std::make_unique<CLI::App>(usage, "zenta " + command_)),
-      app_(ownApp_.get()) {
-    app_->set_help_flag("-h,--help");
+// "zenta sim": the command as it is called, from the program's name down.
+std::string Called(const CLI::App& command) {
+    std::string name = command.get_name();
+    for (const CLI::App* parent = command.get_parent(); parent != nullptr; parent = parent->get_parent())
+        name = parent->get_name() + " " + name;
+    return name;
 }
 
-TCommandLine::TCommandLine(std::string command, const char* usage, CLI::App& app, std::function<int()> body)
-    : command_(std::move(command)), usage_(usage), app_(&app), body_(std::move(body)) {}
-
-TCommandLine::~TCommandLine() = default;
-
-void TCommandLine::Flag(const char* name, bool& field) {
-    app_->add_flag(name, field)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+// The deepest command the parse reached, where the line went wrong.
+const CLI::App& Reached(const CLI::App& app) {
+    const std::vector<CLI::App*> parsed = app.get_subcommands();
+    return parsed.empty() ? app : Reached(*parsed.front());
 }
 
-void TCommandLine::Option(const char* name, std::optional<std::string>& field) {
-    app_->add_option_function<std::string>(name, [&field](const std::string& value) { field = value; });
+std::string Refusal(const std::string& command, const std::string& reason) {
+    return command + ": " + reason + " (see " + command + " --help)\n";
 }
 
-void TCommandLine::Options(const char* name, std::vector<std::string>& field) {
-    app_->add_option(name, field)->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}  // namespace
+
+TCommandLine::TCommandLine(TCommandContext& context)
+    : context_(context),
+      app_(
+          "The ZENTA User Programmer's command line: settings files, the unit on the link, production runs and "
+          "the simulated bench.",
+          "zenta") {
+    app_.require_subcommand(1);
+    app_.footer("Each command takes --help. See docs/cli.md.");
+    // The line reads from the left: a word nothing takes is told before what is missing
+    // after it, in CLI11's words for it.
+    app_.failure_message([](const CLI::App* app, const CLI::Error& error) {
+        const CLI::App& reached = Reached(*app);
+        if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr && !reached.remaining().empty())
+            return Refusal(Called(reached), CLI::ExtrasError(reached.remaining()).what());
+        return Refusal(Called(reached), error.what());
+    });
 }
 
-void TCommandLine::Positional(const char* name, std::string& field) {
-    app_->add_option(name, field)->required();
-    positionals_.emplace_back(name);
+CLI::App& TCommandLine::AddCommand(const std::string& name, const std::string& summary, const std::string& details) {
+    CLI::App& command = *app_.add_subcommand(name, summary);
+    command.footer(WrappedText(details) + "\n\n" + ExitCodesOf(name));
+    return command;
 }
 
-void TCommandLine::Positionals(const char* name, std::vector<std::string>& field) {
-    app_->add_option(name, field)->required();
-    positionals_.emplace_back(name);
+void TCommandLine::OnRun(CLI::App& command, std::function<int(TCommandContext&)> run) {
+    command.callback([this, &command, run = std::move(run)] {
+        try {
+            exit_ = run(context_);
+        } catch (const TUsageError& error) {
+            context_.Err << Refusal(Called(command), error.what());
+            exit_ = kExitUsage;
+        }
+    });
 }
 
-TCommandLine& TCommandLine::Subcommand(const char* name, const char* usage, std::function<int()> body) {
-    app_->require_subcommand(1);
-    // The sub-command takes the help flag this command has.
-    CLI::App& app = *app_->add_subcommand(name, usage);
-    std::string command = command_;
-    command.append(" ").append(name);
-    subcommands_.push_back(
-        std::unique_ptr<TCommandLine>(new TCommandLine(std::move(command), usage, app, std::move(body))));
-    return *subcommands_.back();
-}
-
-const TCommandLine& TCommandLine::Reached() const {
-    for (const auto& subcommand : subcommands_)
-        if (subcommand->app_->parsed()) return subcommand->Reached();
-    return *this;
-}
-
-// CLI11's reasons in the words this command line has always used. An argument no option
-// or position takes is told before a missing one, as the line reads from the left.
-std::string TCommandLine::UsageProblem(const std::exception& error) const {
-    const bool required = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr;
-    const bool requiredOrExtra = required || dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr;
-    if (requiredOrExtra && !app_->remaining().empty()) {
-        const std::string extra = app_->remaining().front();
-        if (extra.size() > 1 && extra[0] == '-') return "unknown option " + extra;
-        return (subcommands_.empty() ? "unexpected argument " : "unknown command ") + extra;
-    }
-    if (required && !subcommands_.empty()) return "COMMAND is missing";
-    if (required) {
-        for (const std::string& name : positionals_)
-            if (app_->get_option(name)->count() == 0) return name + " is missing";
-    }
-    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
-        // "--output: 1 required TEXT missing" or "--json: At Most 1 required but received 2"
-        const std::string text = error.what();
-        const std::string option = text.substr(0, text.find(':'));
-        return option + (text.find("missing") != std::string::npos ? " needs a value" : " is given twice");
-    }
-    return error.what();
-}
-
-int TCommandLine::Refuse(TCommandContext& context, const std::string& reason) const {
-    context.Err << "zenta " << command_ << ": " << reason << " (see zenta " << command_ << " --help)\n";
-    return kExitUsage;
-}
-
-int TCommandLine::Run(const TArgs& args, TCommandContext& context, const std::function<int()>& body) {
+int TCommandLine::Run(const TArgs& args) {
     try {
         // CLI11 takes the arguments last first.
-        app_->parse(std::vector<std::string>(args.rbegin(), args.rend()));
-        const TCommandLine& reached = Reached();
-        return &reached == this ? body() : reached.body_();
-    } catch (const CLI::CallForHelp&) {
-        context.Out << Reached().usage_;
-        return kExitOk;
+        app_.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+        return exit_;
     } catch (const CLI::ParseError& error) {
-        const TCommandLine& reached = Reached();
-        return reached.Refuse(context, reached.UsageProblem(error));
-    } catch (const TUsageError& error) {
-        return Reached().Refuse(context, error.what());
+        return app_.exit(error, context_.Out, context_.Err) == 0 ? kExitOk : kExitUsage;
     }
-}
-
-int TCommandLine::Run(const TArgs& args, TCommandContext& context) {
-    // No body of its own: parsing refuses a line that names no sub-command.
-    return Run(args, context, {});
 }
 
 }  // namespace cli

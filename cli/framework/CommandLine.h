@@ -1,27 +1,21 @@
 #pragma once
-// The command line of one command: its options and positional arguments bound to the
-// command's fields, and its sub-commands ("zenta sim attach"), each a command line of its
-// own. --help (-h) prints the usage of the command or sub-command it follows on standard
-// output; a bad line gives one line "zenta COMMAND: reason (see zenta COMMAND --help)" on
-// the error stream and exit code 2, whatever the command, where COMMAND names the
-// sub-command too when the line got as far as one.
+// The command line of `zenta`: one CLI::App with a subcommand for each command, each
+// declared in the command's own file (AddShowCommand and the like) with its options bound
+// to a small options struct, typed, validated and related where they are declared, and its
+// --help made from the declarations, with the exit codes the command gives as its footer.
+// A line CLI11 refuses, or a command refuses after parsing (TUsageError), gives one line
+// "zenta COMMAND: reason (see zenta COMMAND --help)" on the error stream and exit code 2.
 
+#include <CLI/CLI.hpp>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "cli/framework/CommandContext.h"
 
-namespace CLI {
-class App;
-}  // namespace CLI
-
 namespace cli {
 
-// A line the command refuses after parsing it, such as a value out of range.
+// A line the command refuses after parsing it, such as a transport that is not listed.
 class TUsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -29,45 +23,24 @@ public:
 
 class TCommandLine {
 public:
-    TCommandLine(const char* command, const char* usage);
-    ~TCommandLine();
-    TCommandLine(const TCommandLine&) = delete;
-    TCommandLine& operator=(const TCommandLine&) = delete;
+    explicit TCommandLine(TCommandContext& context);
 
-    // An option without a value, at most once.
-    void Flag(const char* name, bool& field);
-    // An option with a value ("--output FILE" or "--output=FILE"), at most once.
-    void Option(const char* name, std::optional<std::string>& field);
-    // An option with a value, as often as the line gives it, in its order.
-    void Options(const char* name, std::vector<std::string>& field);
-    // The next positional argument, which the line must give.
-    void Positional(const char* name, std::string& field);
-    // The positional arguments left, at least one.
-    void Positionals(const char* name, std::vector<std::string>& field);
-    // A sub-command named right after the command, with its own fields, usage and body.
-    // A command with sub-commands needs one on every line.
-    TCommandLine& Subcommand(const char* name, const char* usage, std::function<int()> body);
+    // A command of zenta: `summary` in the list of commands; its own help gives `details`
+    // after the options, then the exit codes it gives.
+    CLI::App& AddCommand(const std::string& name, const std::string& summary, const std::string& details);
+    // What the command does once its line is parsed; the exit code is what it returns.
+    void OnRun(CLI::App& command, std::function<int(TCommandContext&)> run);
 
-    // Parses the arguments into the fields and runs the body, or answers --help or a bad
-    // line itself. The body may throw TUsageError.
-    int Run(const TArgs& args, TCommandContext& context, const std::function<int()>& body);
-    // The same for a command of sub-commands: the body of the one the line names runs.
-    int Run(const TArgs& args, TCommandContext& context);
+    // The arguments after the program's name.
+    int Run(const TArgs& args);
 
 private:
-    TCommandLine(std::string command, const char* usage, CLI::App& app, std::function<int()> body);
-    // The sub-command the line got to, or this command.
-    const TCommandLine& Reached() const;
-    std::string UsageProblem(const std::exception& error) const;
-    int Refuse(TCommandContext& context, const std::string& reason) const;
-
-    std::string command_;
-    const char* usage_;
-    std::unique_ptr<CLI::App> ownApp_;  // the command's; a sub-command's belongs to its command's
-    CLI::App* app_;
-    std::function<int()> body_;
-    std::vector<std::string> positionals_;
-    std::vector<std::unique_ptr<TCommandLine>> subcommands_;
+    TCommandContext& context_;
+    CLI::App app_;
+    int exit_ = 0;
 };
+
+// Every command of zenta on one line, run with the given context.
+int RunCommandLine(const TArgs& args, TCommandContext& context);
 
 }  // namespace cli

@@ -1,5 +1,7 @@
 #include "cli/framework/ExitCodes.h"
 
+#include "cli/framework/WrappedText.h"
+
 namespace cli {
 namespace {
 
@@ -59,8 +61,9 @@ std::string ExitCodesOf(std::string_view command) {
         std::string meaning;
         for (const char c : std::string_view(row.Meaning))
             if (c != '`') meaning += c;
-        text.append("  ").append(std::to_string(row.Code)).append(row.Code < 10 ? "    " : "  ").append(meaning);
-        text.append("\n");
+        std::string code = "  " + std::to_string(row.Code);
+        code.resize(7, ' ');
+        text.append(WrappedText(meaning, code, "       ")).append("\n");
     }
     return text.append("See docs/cli.md.");
 }

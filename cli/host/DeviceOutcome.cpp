@@ -10,14 +10,14 @@ using app::TDeviceOutcome;
 // A foreign chip is a refused unit, like a unit of another kind or series; a record that
 // reads back otherwise than it was written is a failed write.
 constexpr TOutcomeRow kOutcomes[] = {
-    {TDeviceOutcome::Succeeded, "ok", kExitOk, "done"},
-    {TDeviceOutcome::NoUnit, "no unit", kExitNoUnit, "no unit"},
-    {TDeviceOutcome::ForeignChip, "refused", kExitRefused, "unit refused"},
-    {TDeviceOutcome::Refused, "refused", kExitRefused, "unit refused"},
-    {TDeviceOutcome::ReadFailed, "read failed", kExitReadFailed, "a PS key of the unit cannot be read"},
-    {TDeviceOutcome::WriteFailed, "write failed", kExitWriteFailed, "the record write failed"},
-    {TDeviceOutcome::VerifyFailed, "verify failed", kExitWriteFailed, "the record write failed"},
-    {TDeviceOutcome::BackupFailed, "backup failed", kExitBackupFailed, "the unit's backup failed"},
+    {TDeviceOutcome::Succeeded, "ok", kExitOk},
+    {TDeviceOutcome::NoUnit, "no unit", kExitNoUnit},
+    {TDeviceOutcome::ForeignChip, "refused", kExitRefused},
+    {TDeviceOutcome::Refused, "refused", kExitRefused},
+    {TDeviceOutcome::ReadFailed, "read failed", kExitReadFailed},
+    {TDeviceOutcome::WriteFailed, "write failed", kExitWriteFailed},
+    {TDeviceOutcome::VerifyFailed, "verify failed", kExitWriteFailed},
+    {TDeviceOutcome::BackupFailed, "backup failed", kExitBackupFailed},
 };
 
 const TOutcomeRow& RowOf(TDeviceOutcome outcome) {

@@ -1,7 +1,6 @@
 #pragma once
 // How a command on the attached unit ends: each outcome of the window's device actions
-// with the few words a result column gives it and its exit code, in one table that
-// docs/cli.md lists as well.
+// with the few words a result column gives it and its exit code.
 
 #include <span>
 
@@ -13,7 +12,6 @@ struct TOutcomeRow {
     app::TDeviceOutcome Outcome;
     const char* Name;  // "no unit": in result lines and in the production record
     int ExitCode;
-    const char* Documented;  // how docs/cli.md's table of exit codes starts the code's meaning
 };
 
 std::span<const TOutcomeRow> OutcomeTable();

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/framework/CommandContext.h"
+#include "cli/commands/Commands.h"
 #include "sim/SimBench.h"
 #include "sim/SimLibrary.h"
 #include "ui/Headless.h"

@@ -105,7 +105,7 @@ TEST(BackupAndRestore, PutTheUnitBackWordForWord) {
         const std::string batch = h.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}, {"1010", "1010=50"}}));
         const std::string dir = h.Folder.Resolve("backups").string();
 
-        ASSERT_EQ(cli::RunProgramCommand({"--backup", dir, batch}, h.Context), cli::kExitOk) << h.Err.str();
+        ASSERT_EQ(cli::RunCommandLine({"program", "--backup", dir, batch}, h.Context), cli::kExitOk) << h.Err.str();
         ASSERT_NE(*h.Bench.Unit().Find(u.Key), original);
         std::vector<std::filesystem::path> backups;
         for (const auto& entry : std::filesystem::directory_iterator(dir)) backups.push_back(entry.path());
@@ -117,19 +117,20 @@ TEST(BackupAndRestore, PutTheUnitBackWordForWord) {
                                       u.Kind == sim::TUnitKind::Handset ? "handset" : "gateway"));
 
         h.Out.str("");
-        EXPECT_EQ(cli::RunRestoreCommand({backup}, h.Context), cli::kExitOk) << h.Err.str();
+        EXPECT_EQ(cli::RunCommandLine({"restore", backup}, h.Context), cli::kExitOk) << h.Err.str();
         EXPECT_EQ(*h.Bench.Unit().Find(u.Key), original);
         EXPECT_NE(h.Out.str().find(", 25 words, verified\n"), std::string::npos) << h.Out.str();
         EXPECT_EQ(h.Bench.OpenConnections(), 0u);
         EXPECT_EQ(h.Bench.Counters.Restarts, 0u);
-        EXPECT_EQ(cli::RunShowCommand({backup}, h.Context), cli::kExitOk) << h.Err.str();
+        EXPECT_EQ(cli::RunCommandLine({"show", backup}, h.Context), cli::kExitOk) << h.Err.str();
     }
 }
 
 TEST(BackupAndRestore, RefuseWhatIsNoBackupOfTheUnitOnTheLink) {
     TCliHarness h;
     const std::string dir = h.Folder.Resolve("backups").string();
-    ASSERT_EQ(cli::RunProgramCommand({"--backup", dir, h.File("batch.wpx", DefaultsFile())}, h.Context), cli::kExitOk);
+    ASSERT_EQ(cli::RunCommandLine({"program", "--backup", dir, h.File("batch.wpx", DefaultsFile())}, h.Context),
+              cli::kExitOk);
     const std::string backup = std::filesystem::directory_iterator(dir)->path().string();
     const std::string text = DefaultsFile();
     const struct {
@@ -163,7 +164,7 @@ TEST(BackupAndRestore, RefuseWhatIsNoBackupOfTheUnitOnTheLink) {
     for (const auto& c : cases) {
         h.Err.str("");
         const std::size_t writes = h.Bench.Counters.Writes;
-        EXPECT_EQ(cli::RunRestoreCommand({c.Arrange()}, h.Context), c.Exit) << c.Name << '\n' << h.Err.str();
+        EXPECT_EQ(cli::RunCommandLine({"restore", c.Arrange()}, h.Context), c.Exit) << c.Name << '\n' << h.Err.str();
         EXPECT_NE(h.Err.str().find(c.Says), std::string::npos) << c.Name << '\n' << h.Err.str();
         EXPECT_EQ(h.Bench.Counters.Writes, writes) << c.Name;
     }
@@ -217,12 +218,12 @@ TEST_F(BackupAndVerify, AUnitWhoseSettingsCannotBeSavedIsNotWritten) {
         TCliHarness h;
         std::string dir = h.Folder.Resolve("backups").string();
         c.Arrange(h, dir);
-        std::vector<std::string> args(c.Args.begin() + 1, c.Args.end());
+        std::vector<std::string> args = c.Args;
         for (std::string& arg : args) {
             if (arg == "BATCH") arg = h.File("batch.wpx", DefaultsFile());
             if (arg == "DIR") arg = dir;
         }
-        EXPECT_EQ(cli::RunProgramCommand(args, h.Context), c.Exit) << c.Name << '\n' << h.Err.str();
+        EXPECT_EQ(cli::RunCommandLine(args, h.Context), c.Exit) << c.Name << '\n' << h.Err.str();
         EXPECT_NE((h.Out.str() + h.Err.str()).find(c.Holds), std::string::npos) << c.Name << '\n'
                                                                                 << h.Out.str() << h.Err.str();
         EXPECT_EQ(h.Bench.Counters.Writes, 0u) << c.Name;
@@ -231,12 +232,12 @@ TEST_F(BackupAndVerify, AUnitWhoseSettingsCannotBeSavedIsNotWritten) {
 }
 
 TEST_F(BackupAndVerify, VerifyListsWhatTheUnitHoldsOtherwiseThanTheFileWouldWrite) {
-    EXPECT_EQ(cli::RunVerifyCommand({file}, harness.Context), cli::kExitFindings);
+    EXPECT_EQ(cli::RunCommandLine({"verify", file}, harness.Context), cli::kExitFindings);
     EXPECT_EQ(harness.Out.str(), "--- unit HS: V2.05 Ardex\n+++ " + file +
                                      "\nHandset / User Experience\n"
                                      "  Out of Range Auto Turn Off Timer (in hours)  17 -> 12\n");
     harness.Out.str("");
-    EXPECT_EQ(cli::RunVerifyCommand({"--json", file}, harness.Context), cli::kExitFindings);
+    EXPECT_EQ(cli::RunCommandLine({"verify", "--json", file}, harness.Context), cli::kExitFindings);
     EXPECT_NE(harness.Out.str().find(
                   R"j("differences":[{"key":"0012","page":"Handset / User Experience",)j"
                   R"j("caption":"Out of Range Auto Turn Off Timer (in hours)","unit":"17","file":"12"}])j"),
@@ -251,15 +252,16 @@ TEST_F(BackupAndVerify, VerifyListsWhatTheUnitHoldsOtherwiseThanTheFileWouldWrit
 TEST_F(BackupAndVerify, VerifyJudgesTheFileForTheUnitsKindAndEdition) {
     harness.Bench.AttachUnit(sim::TSimUnit::Factory(sim::TUnitKind::Gateway, sim::TEdition::Kesto));
     const std::string defaults = harness.File("defaults.wpx", DefaultsFile());
-    EXPECT_EQ(cli::RunVerifyCommand({defaults}, harness.Context), cli::kExitOk) << harness.Out.str();
+    EXPECT_EQ(cli::RunCommandLine({"verify", defaults}, harness.Context), cli::kExitOk) << harness.Out.str();
     EXPECT_EQ(harness.Out.str(), "GW: V2.05 Kesto holds what " + defaults + " gives\n");
-    EXPECT_EQ(cli::RunVerifyCommand({file}, harness.Context), cli::kExitOk) << "the file differs on the handset only";
+    EXPECT_EQ(cli::RunCommandLine({"verify", file}, harness.Context), cli::kExitOk)
+        << "the file differs on the handset only";
 
     harness.Bench.AttachUnit(sim::TSimUnit());
-    EXPECT_EQ(cli::RunVerifyCommand({file}, harness.Context), cli::kExitNoUnit);
-    EXPECT_EQ(cli::RunVerifyCommand({"missing.wpx"}, harness.Context), cli::kExitFileError);
-    EXPECT_EQ(cli::RunVerifyCommand({"--transport", "\\\\.\\CSR1", file}, harness.Context), cli::kExitNoUnit);
-    EXPECT_EQ(cli::RunVerifyCommand({"--transport", "COM1", file}, harness.Context), cli::kExitUsage);
+    EXPECT_EQ(cli::RunCommandLine({"verify", file}, harness.Context), cli::kExitNoUnit);
+    EXPECT_EQ(cli::RunCommandLine({"verify", "missing.wpx"}, harness.Context), cli::kExitFileError);
+    EXPECT_EQ(cli::RunCommandLine({"verify", "--transport", "\\\\.\\CSR1", file}, harness.Context), cli::kExitNoUnit);
+    EXPECT_EQ(cli::RunCommandLine({"verify", "--transport", "COM1", file}, harness.Context), cli::kExitUsage);
 }
 
 // A record of another length than the kind's is no match, whatever its words.
@@ -268,7 +270,7 @@ TEST_F(BackupAndVerify, VerifyComparesWholeRecords) {
     record.resize(23);
     harness.Bench.Unit().SetKey(devlink::PSKEY_HS_XSETTINGS, record);
     const std::string defaults = harness.File("defaults.wpx", DefaultsFile());
-    EXPECT_EQ(cli::RunVerifyCommand({defaults}, harness.Context), cli::kExitFindings);
+    EXPECT_EQ(cli::RunCommandLine({"verify", defaults}, harness.Context), cli::kExitFindings);
     EXPECT_NE(harness.Out.str().find("the unit's record has 23 words, not the 25 a write gives"), std::string::npos)
         << harness.Out.str();
 }
@@ -285,7 +287,7 @@ TEST_F(BackupAndVerify, ProgramVerifyTellsAReadBackOfOtherWords) {
     };
     cli::TCommandContext context = harness.Context;
     context.UnitLibrary = [&]() -> devlink::IChipLibrary& { return recorder; };
-    EXPECT_EQ(cli::RunProgramCommand({"--verify", "--restart", file}, context), cli::kExitWriteFailed);
+    EXPECT_EQ(cli::RunCommandLine({"program", "--verify", "--restart", file}, context), cli::kExitWriteFailed);
     EXPECT_NE(harness.Err.str().find("The record read back differs: word 3 written 0005 read 0105."), std::string::npos)
         << harness.Err.str();
     EXPECT_EQ(harness.Bench.Counters.Restarts, 0u) << "a unit is not restarted with a record that is not right";

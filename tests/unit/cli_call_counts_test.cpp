@@ -39,15 +39,13 @@ TEST(CallCounts, EachCommandMakesTheCallsOfTheWindowsAction) {
         h.Poller.OnSleep = [&] {
             if (--empty == 0) h.Bench.AttachUnit(unit);
         };
-        std::vector<std::string> args(c.Args.begin() + 1, c.Args.end());
+        std::vector<std::string> args = c.Args;
         for (std::string& arg : args) {
             if (arg == "FILE") arg = h.File("settings.wpx", DefaultsWith({{"0012", "0012=12"}}));
             if (arg == "DIR") arg = h.Folder.Resolve("backups").string();
         }
         const std::string& command = c.Args.front();
-        const int exit = command == "read"     ? cli::RunReadCommand(args, h.Context)
-                         : command == "verify" ? cli::RunVerifyCommand(args, h.Context)
-                                               : cli::RunProgramCommand(args, h.Context);
+        const int exit = cli::RunCommandLine(args, h.Context);
         // verify finds the file's auto turn-off timer on the unit otherwise.
         EXPECT_EQ(exit, command == "verify" ? cli::kExitFindings : cli::kExitOk) << c.Name << '\n' << h.Err.str();
         const sim::TSimCounters& calls = h.Bench.Counters;

@@ -146,7 +146,7 @@ TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfALine
     const std::string second = harness.File(
         "bench2.jsonl", oldEntry + "\nnot an entry\n" + cli::RecordLine(EntryAt("BENCH2", "P2", "ok")) + "\n" + torn);
 
-    EXPECT_EQ(cli::RunLogCommand({first, second}, harness.Context), cli::kExitOk) << harness.Err.str();
+    EXPECT_EQ(cli::RunCommandLine({"log", first, second}, harness.Context), cli::kExitOk) << harness.Err.str();
 
     const std::string digest = cli::Sha256Hex("batch").substr(0, 12);
     EXPECT_EQ(harness.Out.str(),
@@ -164,14 +164,14 @@ TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfALine
                                      ": the last line has no line feed (a run cut off while writing it)\n");
 
     harness.Out.str("");
-    EXPECT_EQ(cli::RunLogCommand({"--json", first, second}, harness.Context), cli::kExitOk);
+    EXPECT_EQ(cli::RunCommandLine({"log", "--json", first, second}, harness.Context), cli::kExitOk);
     const cli::TJson summary = cli::TJson::parse(harness.Out.str());
     EXPECT_EQ(summary["units"], 4);
     EXPECT_EQ(summary["unreadable"], cli::TJson::array({{{"record", second}, {"line", 2}}}));
     EXPECT_EQ(summary["by_bench"], cli::TJson::parse(R"({"-":1,"BENCH1":2,"BENCH2":1})"));
 
     const std::string missing = harness.Folder.Resolve("missing.jsonl").string();
-    EXPECT_EQ(cli::RunLogCommand({first, missing}, harness.Context), cli::kExitFileError);
+    EXPECT_EQ(cli::RunCommandLine({"log", first, missing}, harness.Context), cli::kExitFileError);
 }
 
 }  // namespace

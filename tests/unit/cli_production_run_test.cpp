@@ -55,7 +55,9 @@ protected:
     }
 
     int Run(const std::vector<std::string>& args) {
-        const int code = cli::RunProgramCommand(args, harness.Context);
+        std::vector<std::string> line{"program"};
+        line.insert(line.end(), args.begin(), args.end());
+        const int code = cli::RunCommandLine(line, harness.Context);
         if (harness.Bench.Unit().Answers()) done.push_back(harness.Bench.Unit());
         return code;
     }

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "CliHarness.h"
-#include "cli/framework/CommandContext.h"
+#include "cli/commands/Commands.h"
 #include "sim/BenchVocabulary.h"
 #include "sim/SimStateFile.h"
 
