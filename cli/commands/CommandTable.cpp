@@ -14,6 +14,8 @@ constexpr TCommand kCommands[] = {
     {"show", "show FILE", "every setting of a settings file as the window shows it", OnSystem<RunShowCommand>},
     {"diff", "diff A B", "the settings two files give differently", OnSystem<RunDiffCommand>},
     {"check", "check FILE", "what loading a file would skip or leave unselected", OnSystem<RunCheckCommand>},
+    {"report", "report FILE|--unit", "the configuration sheet of a settings file or of the attached unit, in HTML",
+     OnSystem<RunReportCommand>},
     {"log", "log RECORD", "a production record counted by result, kind, settings file and adapter",
      OnSystem<RunLogCommand>},
     {"read", "read", "READ DEVICE on the attached unit", OnSystem<RunReadCommand>},

@@ -44,6 +44,8 @@ int RunShowCommand(const TArgs& args, TCommandContext& context);
 int RunDiffCommand(const TArgs& args, TCommandContext& context);
 int RunCheckCommand(const TArgs& args, TCommandContext& context);
 int RunLogCommand(const TArgs& args, TCommandContext& context);
+// A settings file's sheet, or the attached unit's.
+int RunReportCommand(const TArgs& args, TCommandContext& context);
 // The commands on the attached unit.
 int RunReadCommand(const TArgs& args, TCommandContext& context);
 int RunProgramCommand(const TArgs& args, TCommandContext& context);

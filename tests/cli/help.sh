@@ -4,7 +4,7 @@
 
 expect_exit 0 --help
 mv out commands.txt
-for command in show diff check read program restart; do
+for command in show diff check read program restart report; do
     expect_in commands.txt "  $command "
     expect_exit 0 "$command" --help
     head -1 out | grep -qE "^usage: zenta $command( |$)" || fail "zenta $command --help: $(head -1 out)"
