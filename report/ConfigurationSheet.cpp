@@ -14,8 +14,6 @@ namespace {
 
 using E = editor::TSettingsEditor;
 
-constexpr const char* kChangedMark = "\u25c6";  // a black diamond: no colour needed to see it
-
 struct TFact {
     std::string Label;
     std::string Value;

@@ -15,6 +15,10 @@
 
 namespace report {
 
+// How a sheet marks a setting that differs from its default: a black diamond, which
+// needs no colour to be seen.
+inline constexpr const char* kChangedMark = "\u25c6";
+
 struct TSheetSetting {
     files::TShownSetting Shown;
     std::string Default;  // the value as the factory defaults show it

@@ -43,7 +43,7 @@ dd { margin: 0; font-weight: 600; overflow-wrap: anywhere; }
 .unit-facts { display: flex; gap: 6mm; flex: 1; }
 .unit-facts > div:last-child { flex: 1; }
 
-.page { break-inside: avoid; margin-bottom: 4mm; }
+.page { margin-bottom: 4mm; }
 .page h3 {
   font-size: 9.5pt; letter-spacing: .08em; text-transform: uppercase; color: #1b3a5c;
   border-bottom: .8pt solid #1b3a5c; padding-bottom: .8mm; margin-bottom: 1.5mm;
@@ -64,6 +64,7 @@ td.default { color: #4a525c; }
 tr.changed td, td.changed { background: #e9edf2; }
 tr.changed td.value, td.changed { font-weight: 700; }
 table.grid { table-layout: fixed; }
+.grid thead th { font-size: 7.4pt; letter-spacing: 0; text-transform: none; }
 .grid thead th:first-child { width: 19%; }
 .grid tbody th { font-weight: 700; }
 .grid td .default { display: block; font-size: 7pt; font-weight: 400; color: #4a525c; }

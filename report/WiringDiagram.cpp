@@ -1,5 +1,6 @@
 #include "report/WiringDiagram.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "report/HtmlText.h"
@@ -46,7 +47,8 @@ void Line(std::string& svg, const TSheetLine& line, int index) {
     const int y = kTop + index * kRow + kRow / 2;
     const bool output = line.Output();
     svg.append("<g class=\"line").append(line.Disabled() ? " disabled" : "").append("\">");
-    Text(svg, kGatewayPin - 22, y - 2, "name", line.Line->Caption);
+    const bool changed = std::ranges::any_of(line.Cells, &TSheetSetting::Changed);
+    Text(svg, kGatewayPin - 22, y - 2, "name", (changed ? std::string(kChangedMark) + " " : "") + line.Line->Caption);
     std::string direction = line.IO().Shown.Value;
     if (line.Line->Fixed) direction += " \u00b7 fixed";
     Text(svg, kGatewayPin - 22, y + 12, "direction", direction);
