@@ -105,7 +105,7 @@ void Wiring(std::string& html, const std::vector<TSheetLine>& lines) {
     html +=
         "<figcaption>Arrows point to the side that reads the line: to the radio for an output the gateway "
         "drives, to the gateway for an input. A dashed line has no function.</figcaption></figure>";
-    html += "<div class=\"block\"><table class=\"grid\">";
+    html += "<div class=\"block\"><h4>I/O Lines</h4><table class=\"grid\">";
     GridHead(html, "Line", editor::kLineColumns);
     for (const TSheetLine& line : lines) {
         html.append("<tr><th scope=\"row\">").append(Escaped(line.Line->Caption)).append("</th>");

@@ -140,7 +140,7 @@ done
 
 if [ -n "$PICTURES" ]; then
     mkdir -p "$PICTURES"
-    pdftoppm -r 90 -png gateway-file-A4.pdf "$PICTURES/gateway-sheet"
+    pdftoppm -r 100 -png gateway-file-A4.pdf "$PICTURES/gateway-sheet"
 fi
 
 echo "browser sheets: $passed passed, $failed failed"
