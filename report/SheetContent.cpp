@@ -1,7 +1,9 @@
 #include "report/SheetContent.h"
 
 #include <algorithm>
+#include <numeric>
 
+#include "editor/SettingsLookup.h"
 #include "report/HeadlessEditor.h"
 
 namespace report {
@@ -19,6 +21,61 @@ std::pair<const editor::TButtonRow*, std::size_t> ButtonCellOf(const files::TFil
             if (cells[column] == *list) return {&row, column};
     }
     return {nullptr, 0};
+}
+
+// Where a setting's caption stands on its page, in pixels: a tick box's own text, or the
+// label before a spin or a list.
+struct TSpot {
+    int Left = 0;
+    int Top = 0;
+};
+
+const ui::TControl* CaptionOf(const E& settings, const files::TFileKey& key) {
+    if (const auto* box = std::get_if<ui::TCheckBox E::*>(&key.Control)) return &(settings.**box);
+    if (const auto* spin = std::get_if<ui::TUpDown E::*>(&key.Control))
+        return &(settings.*editor::SpinSettingOf(*spin).Label);
+    for (const editor::TListSetting& list : editor::ListSettings())
+        if (const auto* control = std::get_if<ui::TComboBox E::*>(&key.Control); control && *control == list.List)
+            return &(settings.*list.Label);
+    return nullptr;
+}
+
+TSpot SpotOf(const E& settings, const files::TFileKey& key) {
+    TSpot spot;
+    for (const ui::TControl* c = CaptionOf(settings, key);
+         c != nullptr && dynamic_cast<const ui::TTabSheet*>(c) == nullptr; c = c->Parent) {
+        spot.Left += c->Bounds.Left;
+        spot.Top += c->Bounds.Top;
+    }
+    return spot;
+}
+
+// The settings of a page as the window is read: column by column from the left, each
+// from the top. A caption that starts within a column's width of a column's first one
+// stands in that column.
+void InWindowOrder(const E& settings, std::vector<TSheetSetting>& page) {
+    constexpr int kColumnWidth = 120;
+    std::vector<TSpot> spots;
+    spots.reserve(page.size());
+    for (const TSheetSetting& setting : page) spots.push_back(SpotOf(settings, *setting.Shown.Key));
+    std::vector<int> lefts;
+    lefts.reserve(spots.size());
+    for (const TSpot& spot : spots) lefts.push_back(spot.Left);
+    std::ranges::sort(lefts);
+    std::vector<int> columns;  // where each column starts
+    for (const int left : lefts)
+        if (columns.empty() || left > columns.back() + kColumnWidth) columns.push_back(left);
+    const auto place = [&](std::size_t i) {
+        const auto column = std::ranges::upper_bound(columns, spots[i].Left) - columns.begin();
+        return std::pair(column, spots[i].Top);
+    };
+    std::vector<std::size_t> order(page.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::ranges::stable_sort(order, {}, place);
+    std::vector<TSheetSetting> ordered;
+    ordered.reserve(page.size());
+    for (const std::size_t i : order) ordered.push_back(std::move(page[i]));
+    page = std::move(ordered);
 }
 
 }  // namespace
@@ -65,6 +122,7 @@ TUnitSheetContent SheetContentOf(const E& settings, const records::TUnitKind& ki
         if (content.Pages.empty() || content.Pages.back().Caption != caption) content.Pages.push_back({caption, {}});
         content.Pages.back().Settings.push_back(std::move(setting));
     }
+    for (TSheetPage& page : content.Pages) InWindowOrder(settings, page.Settings);
     return content;
 }
 

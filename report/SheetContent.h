@@ -25,7 +25,8 @@ struct TSheetSetting {
     bool Changed() const { return Shown.Value != Default; }
 };
 
-// A settings page with the settings that stand on it outside its grid, in key order.
+// A settings page with the settings that stand on it outside its grid, in the order the
+// window is read: column by column, each from the top.
 struct TSheetPage {
     std::string Caption;  // the page's tab: "User Experience"
     std::vector<TSheetSetting> Settings;

@@ -102,6 +102,37 @@ TEST(ConfigurationSheet, ShowsEverySettingOfTheKindBesideWhatDefaultsGiveIt) {
     }
 }
 
+// Each page's settings in the order the window is read, column by column from the top;
+// the grids come as grids.
+TEST(ConfigurationSheet, ListsEachPageAsTheWindowIsRead) {
+    const std::map<std::string, std::vector<std::string>> pages = {
+        {"User Experience",
+         {"Radio PTT Key Beep", "Emergency Key Beep", "Talk Around PTT Key Beep", "Stealth Mode Always Active",
+          "Mute Speaker On PTT", "Mute Speaker On Charge", "LED Charge Indicate", "Auto Turn On When Charging",
+          "Handsfree Function", "Minimum Volume Is Off", "Out of Range Auto Turn Off Timer (in hours)",
+          "Low Battery Beep Voltage (in volts)", "Low Battery Beep Interval Timer (in minutes)"}},
+        {"Audio Levels",
+         {"Internal Mic Gain", "Internal Mic High Gain Boost", "External Mic Gain", "External Mic High Gain Boost",
+          "Remote PTT Gain Boost", "Audio Integrity (per second)", "Fixed Alert Tone Volume", "Alert Tone Volume"}},
+        {"Emergency",
+         {"Audio Link Active Time (in second)", "Transmit Time (in second)", "Receive Time (in second)",
+          "Emergency Repeat Cycles", "Transmit Audible Emergency Tone"}},
+        {"Hardware", {"Hirose Pin 2 Function", "Long Press Duration"}},
+        {"Gateway Audio Levels",
+         {"Receive Input Gain From Radio", "Transmit Output Gain To Radio", "Talk Around Output Gain To Other ZENTAs",
+          "VOX Trigger Level ", "Monitor Emergency Input Alert Tone", "Find-Me Function", "Multi Operational Mics",
+          "Public Address Mode", "Radio Receive VOX COR"}},
+    };
+    const TStartedForm program;
+    std::map<std::string, std::vector<std::string>> listed;
+    for (const records::TUnitKind* kind : kKinds)
+        for (const report::TSheetPage& page : report::SheetContentOf(program.Form, *kind).Pages)
+            for (const report::TSheetSetting& setting : page.Settings)
+                listed[(kind == &records::kGatewayKind ? "Gateway " : "") + page.Caption].push_back(
+                    setting.Shown.Caption);
+    EXPECT_EQ(listed, pages);
+}
+
 // The sheet's digest names the very words PROGRAM DEVICE writes from the settings to a
 // unit of the kind and edition, though the write changes the editor and the sheet does not.
 TEST(ConfigurationSheet, NamesTheRecordTheWriteGivesTheUnit) {
