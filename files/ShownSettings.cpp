@@ -93,9 +93,10 @@ TView ViewOf(const E& e, const TFileKey& key) { return std::visit(TDescribe{e, k
 
 TShownSetting ShowSetting(const E& settings, const TFileKey& key) {
     TView view = ViewOf(settings, key);
-    ui::TTabSheet E::*pageSet = nullptr;
-    if (view.Order != kModelOrder) pageSet = PageSetOf(static_cast<TPage>(view.Order));
-    return {&key, pageSet, std::move(view.Page), std::move(view.Caption), std::move(view.Value)};
+    if (view.Order == kModelOrder)
+        return {&key, nullptr, std::nullopt, std::move(view.Page), std::move(view.Caption), std::move(view.Value)};
+    const auto page = static_cast<TPage>(view.Order);
+    return {&key, PageSetOf(page), page, std::move(view.Page), std::move(view.Caption), std::move(view.Value)};
 }
 
 bool OnPages(const TShownSetting& setting, ui::TTabSheet E::*pageSet) {

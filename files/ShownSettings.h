@@ -6,10 +6,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/SettingsEditor.h"
+#include "editor/SettingsTables.h"
 #include "files/FileKeys.h"
 
 namespace files {
@@ -18,9 +20,10 @@ struct TShownSetting {
     const TFileKey* Key = nullptr;
     // The page set it stands on; null for the edition, which belongs to both units.
     ui::TTabSheet editor::TSettingsEditor::*PageSet = nullptr;
-    std::string Page;     // "Handset / User Experience", ...; "Model" for the edition
-    std::string Caption;  // the label's text; "row: column" in the two grids
-    std::string Value;    // item text, volts, "ticked", "Ardex", ...
+    std::optional<editor::TPage> OnPage;  // none for the edition
+    std::string Page;                     // "Handset / User Experience", ...; "Model" for the edition
+    std::string Caption;                  // the label's text; "row: column" in the two grids
+    std::string Value;                    // item text, volts, "ticked", "Ardex", ...
 };
 
 // Every setting of the file key table (reserved keys have none), page by page in the

@@ -10,7 +10,7 @@ bash tools/install-packages.sh clang-format-14
 fix=false
 if [ "${1:-}" = "--fix" ]; then fix=true; fi
 
-mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- app ui link editor records files sim script cli tests fuzz bench |
+mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- app ui link editor records files report sim script cli tests fuzz bench |
                          grep -E '\.(cpp|h)$')
 differing=()
 for file in "${sources[@]}"; do

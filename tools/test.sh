@@ -11,6 +11,9 @@ bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev libcli11
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DZENTA_WARNINGS_AS_ERRORS=ON
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
+# The configuration sheets printed by headless Chromium on A4 and Letter
+# (tests/report/run-browser.sh).
+bash tests/report/run-browser.sh build/bin/zenta
 
 # The rooms include only the rooms below them (tools/check-layers.sh).
 bash tools/check-layers.sh

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
-folders="app|ui|link|editor|records|files|sim|script|cli|cli/[a-z]+"
+folders="app|ui|link|editor|records|files|report|sim|script|cli|cli/[a-z]+"
 [ "${2:-}" = tests ] && folders="$folders|tests/unit"
 bash tools/install-packages.sh clang-tidy
 

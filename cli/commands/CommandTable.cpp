@@ -6,9 +6,9 @@ namespace cli {
 
 int RunCommandLine(const TArgs& args, TCommandContext& context) {
     TCommandLine line(context);
-    for (auto add : {AddShowCommand, AddDiffCommand, AddCheckCommand, AddLogCommand, AddReadCommand, AddProgramCommand,
-                     AddRestartCommand, AddRestoreCommand, AddVerifyCommand, AddTransportsCommand, AddScriptCommand,
-                     AddSimCommand})
+    for (auto add : {AddShowCommand, AddDiffCommand, AddCheckCommand, AddReportCommand, AddLogCommand, AddReadCommand,
+                     AddProgramCommand, AddRestartCommand, AddRestoreCommand, AddVerifyCommand, AddTransportsCommand,
+                     AddScriptCommand, AddSimCommand})
         add(line);
     return line.Run(args);
 }

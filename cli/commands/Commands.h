@@ -18,6 +18,7 @@ namespace cli {
 void AddShowCommand(TCommandLine& line);
 void AddDiffCommand(TCommandLine& line);
 void AddCheckCommand(TCommandLine& line);
+void AddReportCommand(TCommandLine& line);
 void AddLogCommand(TCommandLine& line);
 // The commands on the attached unit.
 void AddReadCommand(TCommandLine& line);
@@ -40,8 +41,8 @@ inline void AddJsonFlag(CLI::App& command, bool& json) {
 
 // --transport T: the adapter a command reaches the unit on, instead of the window's
 // first one: an index or port name of `zenta transports`, or a USB device path.
-inline void AddTransportOption(CLI::App& command, std::optional<std::string>& transport) {
-    command
+inline CLI::Option* AddTransportOption(CLI::App& command, std::optional<std::string>& transport) {
+    return command
         .add_option("--transport", transport, "the adapter: an index or port name of zenta transports, or \\\\.\\CSRn")
         ->type_name("T");
 }

@@ -10,9 +10,9 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/DeviceSession.h"
-#include "cli/host/HeadlessEditor.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
+#include "report/HeadlessEditor.h"
 
 namespace cli {
 namespace {
@@ -58,10 +58,10 @@ int RunVerify(const TVerifyOptions& options, TCommandContext& context) {
     // What programming the file writes to this unit, and how READ DEVICE would then
     // show it, from the file's bytes and the record layer alone.
     const records::TUnitKind& kind = *read.Kind;
-    THeadlessEditor loaded;
+    report::THeadlessEditor loaded;
     loaded.Load(file->Bytes());
     const records::TRecordWords written = loaded.RecordFor(kind, *read.Unit);
-    THeadlessEditor programmed;
+    report::THeadlessEditor programmed;
     programmed.ShowRecord(kind, *read.Unit, written);
     const std::vector<TDifference> settings =
         files::Differences(unit.Editor(), programmed.Editor(),

@@ -18,19 +18,19 @@ constexpr TExitCode kExitCodes[] = {
      "all"},
     {kExitFileError,
      "a settings file cannot be read (missing, a folder, unreadable) or saved (`read --output`), or holds no backup "
-     "(`restore`); a `--backup` folder that cannot be written; a production record cannot be appended to "
-     "(`program --log`) or read (`log`)",
-     "show, diff, check, read, program, restore, verify, log"},
+     "(`restore`) or no setting (`report`); a `--backup` folder that cannot be written; a production record cannot "
+     "be appended to (`program --log`) or read (`log`); a sheet cannot be written (`report`)",
+     "show, diff, check, read, program, restore, verify, log, report"},
     {kExitNoUnit,
      "no unit: nothing answers on the link (\"ZENTA not detected. ...\"), or the chip libraries cannot be bound "
      "(missing, no library, or of the other bitness, with the build to use)",
-     "read, program, restart, restore, verify, transports"},
+     "read, program, restart, restore, verify, transports, report"},
     {kExitRefused, "unit refused: a foreign chip, a unit of the Tavin series or unknown, or a unit of the wrong kind",
-     "read, program, restart, restore, verify"},
+     "read, program, restart, restore, verify, report"},
     {kExitReadFailed,
      "a PS key of the unit cannot be read: the unit type (\"Fail to read pskey\"), the record (READ DEVICE), or the "
      "record read back by `--verify` or `restore`",
-     "read, program, restore, verify"},
+     "read, program, restore, verify, report"},
     {kExitWriteFailed, "the record write failed, or `--verify` or `restore` read back other words than were written",
      "program, restore"},
     {kExitUnitsFailed, "a production run in which at least one unit failed", "program --count"},

@@ -12,9 +12,9 @@
 
 #include "app/ActivityLog.h"
 #include "app/UserActions.h"
-#include "cli/host/HeadlessEditor.h"
 #include "cli/host/TransportChoice.h"
 #include "link/Connection.h"
+#include "report/HeadlessEditor.h"
 
 namespace cli {
 
@@ -51,7 +51,7 @@ public:
     void ChooseNamedTransport(const std::optional<std::string>& spec);
     const devlink::TTransportTable& Transports() const { return transports_; }
 
-    THeadlessEditor& Settings() { return settings_; }
+    report::THeadlessEditor& Settings() { return settings_; }
     const editor::TSettingsEditor& Editor() const { return settings_.Editor(); }
 
     app::TDeviceResult Detect();
@@ -66,7 +66,7 @@ private:
     app::TDeviceContext Context();
 
     TMessagePrompts prompts_;
-    THeadlessEditor settings_{prompts_};
+    report::THeadlessEditor settings_{prompts_};
     devlink::TTransportTable transports_;
     devlink::TConnection connection_;
     ui::TMemo logLines_{"InfoMemo"};

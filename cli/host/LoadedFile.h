@@ -8,8 +8,8 @@
 
 #include "cli/framework/CommandContext.h"
 #include "cli/host/FileSnapshot.h"
-#include "cli/host/HeadlessEditor.h"
 #include "files/LoadReport.h"
+#include "report/HeadlessEditor.h"
 
 namespace cli {
 
@@ -23,7 +23,7 @@ public:
 
 private:
     std::shared_ptr<const TFileSnapshot> file_;
-    THeadlessEditor loaded_;
+    report::THeadlessEditor loaded_;
     files::TLoadReport report_;
 };
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <sstream>
 
-#include "cli/host/HeadlessEditor.h"
 #include "cli/record/BenchIdentity.h"
 #include "files/SettingsFile.h"
 #include "files/UnitBackup.h"
+#include "report/HeadlessEditor.h"
 #include "ui/LocalFiles.h"
 
 namespace cli {
@@ -64,7 +64,7 @@ std::optional<std::string> BackupText(const records::TUnitIdentity& unit, const 
                   std::to_string(records::kRecordWords) + " of a whole record: no backup is taken of it";
         return std::nullopt;
     }
-    THeadlessEditor shown;
+    report::THeadlessEditor shown;
     shown.ShowRecord(kind, unit, record);
     std::ostringstream text;
     text << files::SettingsFileText(shown.Editor());

@@ -16,7 +16,7 @@
 #include "cli/record/BenchIdentity.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
-#include "cli/record/Sha256.h"
+#include "report/Sha256.h"
 
 namespace cli {
 namespace {
@@ -85,7 +85,7 @@ public:
           library_(library),
           context_(context),
           watcher_(library, context.Sleeper, options.Place.Transport),
-          digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())),
+          digest_(options.LogPath.empty() ? std::string() : report::Sha256Hex(file.Bytes())),
           bench_(ThisBench()) {}
 
     int Run() {

@@ -4,7 +4,7 @@
 
 expect_exit 0 --help
 mv out commands.txt
-for command in show diff check log read program restart restore verify transports script; do
+for command in show diff check report log read program restart restore verify transports script; do
     expect_in commands.txt "  $command "
     expect_exit 0 "$command" --help
     grep -qE "^Usage: zenta $command( |$)" out || fail "zenta $command --help: $(head -3 out)"

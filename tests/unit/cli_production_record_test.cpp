@@ -10,7 +10,7 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
-#include "cli/record/Sha256.h"
+#include "report/Sha256.h"
 #include "ui/LocalFiles.h"
 
 namespace cli_test {
@@ -31,7 +31,7 @@ TEST(Sha256, GivesTheStandardDigests) {
         {std::string(64, 'a'), "ffe054fe7ae0cb6dc65c3af9b61d5209f439851db43d0ba5997337df154668eb"},
         {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
     };
-    for (const auto& c : cases) EXPECT_EQ(cli::Sha256Hex(c.Message), c.Digest) << c.Message.size() << " bytes";
+    for (const auto& c : cases) EXPECT_EQ(report::Sha256Hex(c.Message), c.Digest) << c.Message.size() << " bytes";
 }
 
 std::tm TimeOf(int year, int month, int day, int hour, int minute, int second = 0) {
@@ -71,7 +71,7 @@ cli::TRecordEntry EntryOf(const std::string& adapter, const std::string& result)
             .Version = "V2.05",
             .Edition = "Ardex",
             .File = "batch.wpx",
-            .Sha256 = cli::Sha256Hex("batch"),
+            .Sha256 = report::Sha256Hex("batch"),
             .Result = result,
             .Verification = "verified",
             .Seconds = 1.25};
@@ -148,7 +148,7 @@ TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfALine
 
     EXPECT_EQ(cli::RunCommandLine({"log", first, second}, harness.Context), cli::kExitOk) << harness.Err.str();
 
-    const std::string digest = cli::Sha256Hex("batch").substr(0, 12);
+    const std::string digest = report::Sha256Hex("batch").substr(0, 12);
     EXPECT_EQ(harness.Out.str(),
               "4 units in 2 records, 1 unreadable line, an unfinished last line left out\n"
               "by result:\n  3  ok\n  1  write failed\n"

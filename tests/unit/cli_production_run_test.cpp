@@ -13,7 +13,7 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/ProductionRecord.h"
-#include "cli/record/Sha256.h"
+#include "report/Sha256.h"
 #include "sim/SimUnit.h"
 #include "ui/LocalFiles.h"
 
@@ -148,7 +148,7 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
                 StartsWithShape(time, "0000-00-00T00:00:00-00:00"))
         << time;
     EXPECT_EQ(first["file"], file);
-    EXPECT_EQ(first["sha256"], cli::Sha256Hex(*ui::ReadWholeFile(file)));
+    EXPECT_EQ(first["sha256"], report::Sha256Hex(*ui::ReadWholeFile(file)));
     EXPECT_EQ(first["version"], "V2.05");
     EXPECT_EQ(first["edition"], "Ardex");
     // The bench is the computer's name as the network knows it.

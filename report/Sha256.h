@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace report {
 
 // The digest as 64 lower-case hex digits.
 std::string Sha256Hex(std::string_view bytes);
 
-}  // namespace cli
+}  // namespace report

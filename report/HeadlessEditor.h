@@ -1,9 +1,9 @@
 #pragma once
-// A settings editor of the command's own, started as the window starts, with no window
-// and no unit behind it: what READ DEVICE shows of a record, what LOAD FILE makes of a
-// file, and the record PROGRAM DEVICE would write from it, worked out from the words and
-// bytes a command already holds. Its prompts go to the service given, or are answered as
-// Enter would and kept unshown.
+// A settings editor of its own, started as the window starts, with no window and no unit
+// behind it: what READ DEVICE shows of a record, what LOAD FILE makes of a file, and the
+// record PROGRAM DEVICE would write from it, worked out from the words and bytes a
+// command or a sheet already holds. Its prompts go to the service given, or are answered
+// as Enter would and kept unshown.
 
 #include <cstdint>
 #include <span>
@@ -14,7 +14,7 @@
 #include "records/UnitKind.h"
 #include "ui/Headless.h"
 
-namespace cli {
+namespace report {
 
 class THeadlessEditor {
 public:
@@ -45,4 +45,4 @@ private:
     records::TUnitMemory units_;
 };
 
-}  // namespace cli
+}  // namespace report

@@ -1,11 +1,11 @@
-#include "cli/host/HeadlessEditor.h"
+#include "report/HeadlessEditor.h"
 
 #include <algorithm>
 #include <sstream>
 
 #include "files/SettingsFile.h"
 
-namespace cli {
+namespace report {
 
 THeadlessEditor::THeadlessEditor(ui::IPromptService& prompts) : prompter_(prompts) { editor_.StartUp(); }
 
@@ -27,4 +27,4 @@ records::TRecordWords THeadlessEditor::RecordFor(const records::TUnitKind& kind,
     return records::RecordForUnit(kind, unit, units_, editor_);
 }
 
-}  // namespace cli
+}  // namespace report

@@ -1,9 +1,9 @@
-#include "cli/record/Sha256.h"
+#include "report/Sha256.h"
 
 #include <array>
 #include <cstdint>
 
-namespace cli {
+namespace report {
 namespace {
 
 constexpr std::array<std::uint32_t, 64> kRoundConstants = {
@@ -67,4 +67,4 @@ std::string Sha256Hex(std::string_view bytes) {
     return hex;
 }
 
-}  // namespace cli
+}  // namespace report

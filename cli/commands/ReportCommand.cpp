@@ -1,0 +1,103 @@
+// `zenta report`: the configuration sheet of a settings file or of the attached unit, as
+// an HTML file to print or hand over.
+
+#include <vector>
+
+#include "app/MajorForm.h"
+#include "cli/commands/Commands.h"
+#include "cli/framework/ExitCodes.h"
+#include "cli/host/DeviceSession.h"
+#include "cli/host/LoadedFile.h"
+#include "cli/host/UnitAccess.h"
+#include "cli/record/BenchIdentity.h"
+#include "files/ShownSettings.h"
+#include "report/ConfigurationSheet.h"
+#include "ui/LocalFiles.h"
+
+namespace cli {
+namespace {
+
+struct TReportOptions {
+    std::string Output;
+    std::optional<std::string> File;
+    bool Unit = false;
+    std::optional<std::string> Transport;
+};
+
+// The unit kinds whose settings the file gives at least one of, in the window's order.
+std::vector<report::TSheetUnit> KindsGiven(const TLoadedFile& file) {
+    std::vector<report::TSheetUnit> units;
+    for (const records::TUnitKind* kind : {&records::kHandsetKind, &records::kGatewayKind})
+        for (const auto& [key, given] : file.Report().Given)
+            if (key->Kind() != files::TKeyKind::Reserved &&
+                files::ShowSetting(file.Editor(), *key).PageSet == kind->Pages) {
+                units.push_back({kind, std::nullopt});
+                break;
+            }
+    return units;
+}
+
+report::TSheetFacts Facts(bool fromUnit, const std::string& source, TCommandContext& context) {
+    const TBenchIdentity bench = ThisBench();
+    return {fromUnit, source, context.Clock.Now(), bench.Bench, bench.Operator, app::kProgramVersion};
+}
+
+int Write(const std::string& output, const std::string& sheet, TCommandContext& context) {
+    if (!ui::ReplaceFileContent(output, sheet)) {
+        context.Err << "zenta report: " << output << ": the sheet could not be written\n";
+        return kExitFileError;
+    }
+    context.Out << "sheet saved to " << output << '\n';
+    return kExitOk;
+}
+
+int FileSheet(const std::string& path, const std::string& output, TCommandContext& context) {
+    const auto file = OpenSettingsFile(path, "report", context);
+    if (!file) return kExitFileError;
+    const std::vector<report::TSheetUnit> units = KindsGiven(*file);
+    if (units.empty()) {
+        context.Err << "zenta report: " << path << ": no setting of a handset or a gateway\n";
+        return kExitFileError;
+    }
+    return Write(output, report::ConfigurationSheet(file->Editor(), units, Facts(false, path, context)), context);
+}
+
+int UnitSheet(const std::optional<std::string>& transport, const std::string& output, TCommandContext& context) {
+    devlink::IChipLibrary* library = ReachUnitLibrary("report", context);
+    if (library == nullptr) return kExitNoUnit;
+    TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, true);
+    session.ChooseNamedTransport(transport);
+    const app::TDeviceResult read = session.Read();
+    if (read.Outcome != app::TDeviceOutcome::Succeeded)
+        return FinishDeviceCommand("report", read, read.Prompted, *library, context);
+    const report::TSheetUnit unit{read.Kind, read.Unit};
+    const std::string adapter = session.Transports().ChosenPortName();
+    return Write(output, report::ConfigurationSheet(session.Editor(), {&unit, 1}, Facts(true, adapter, context)),
+                 context);
+}
+
+}  // namespace
+
+void AddReportCommand(TCommandLine& line) {
+    auto options = std::make_shared<TReportOptions>();
+    CLI::App& report = line.AddCommand(
+        "report", "the configuration sheet of a settings file or of the attached unit, in HTML",
+        "Writes the configuration sheet of the settings file, or of the attached unit read as READ DEVICE reads it "
+        "(nothing is written to the unit), as one HTML file to print on A4 or Letter or to hand over: who made it "
+        "where and when, from which file or adapter, then for each unit kind the file gives (the unit's own kind) "
+        "every setting beside its factory default, the handset's button map or the gateway's wiring to the radio, "
+        "and the SHA-256 of the record the settings give a unit.");
+    report.add_option("--output", options->Output, "the sheet to write")->type_name("SHEET.html")->required();
+    // A sheet of a settings file or of the unit: exactly one of the two.
+    CLI::Option_group& source = *report.add_option_group("source", "a settings file, or --unit");
+    source.add_option("FILE.wpx", options->File, "the settings file");
+    CLI::Option* unit = source.add_flag("--unit", options->Unit, "the attached unit's sheet instead of a file's");
+    source.require_option(1);
+    AddTransportOption(report, options->Transport)->needs(unit);
+    line.OnRun(report, [options](TCommandContext& context) {
+        return options->Unit ? UnitSheet(options->Transport, options->Output, context)
+                             : FileSheet(*options->File, options->Output, context);
+    });
+}
+
+}  // namespace cli
