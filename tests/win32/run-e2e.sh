@@ -113,12 +113,13 @@ run_e2e() {
   # The desktop stays open between the programs the run starts, until its server ends.
   wine zenta-windriver.exe hold-desktop >/dev/null 2>&1 &
   # Word N (0-based) of a PS key in the state file, as 4 hex digits.
-  key_word() { awk -v key="$1" -v n="$2" '$1 == "key" && $2 == key { print $(3 + n) }' "$state"; }
+  key_word() { tr -d '\r' <"$state" | awk -v key="$1" -v n="$2" '$1 == "pskey" && $2 == key { w = $(3 + n); sub(/^0x/, "", w); print w }'; }
   unit_restarts() { awk '$1 == "restarts" { print $2 }' "$state"; }
 
   wine zenta.exe sim attach handset | tr -d '\r'
   # The unit's Out of Range Auto Turn Off Timer: 12 hours, not the factory 8.
-  awk '$1 == "key" && $2 == "0x02AB" { $4 = "000C" } { print }' "$state" > "$state.new" && mv "$state.new" "$state"
+  wine zenta.exe sim pskey 0x02AB $(tr -d '\r' <"$state" | awk '$1 == "pskey" && $2 == "0x02AB" { $4 = "0x000C"; $1 = $2 = ""; print }') \
+    | tr -d '\r' >/dev/null
   check "handset record word 1 before the read" "000C" "$(key_word 0x02AB 1)"
   word0_before="$(key_word 0x02AB 0)"
 

@@ -101,7 +101,7 @@ finish() {
   [ "$failed" -eq 0 ]
 }
 
-zenta sim ports 'USB SPI A' "$A" >/dev/null
+zenta sim spi-ports 'USB SPI A' "$A" >/dev/null
 zenta sim latency 0 >/dev/null
 attach handset "$A"
 attach gateway "$B"
