@@ -1,7 +1,8 @@
 #include "records/KeyTransfer.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "link/HexText.h"
 
 namespace records {
 
@@ -19,11 +20,7 @@ TKeyRead ReadKey(devlink::TConnection& connection, std::uint16_t key) {
 
 std::string WordsLine(std::string_view prefix, std::span<const std::uint16_t> words) {
     std::string line(prefix);
-    for (std::uint16_t word : words) {
-        char group[8];
-        std::snprintf(group, sizeof group, "%04X ", static_cast<unsigned>(word));
-        line += group;
-    }
+    for (std::uint16_t word : words) line.append(devlink::HexDigits(word, 4)).append(" ");
     return line;
 }
 

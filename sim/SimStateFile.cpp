@@ -1,6 +1,5 @@
 #include "sim/SimStateFile.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -8,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "link/HexText.h"
 #include "sim/BenchVocabulary.h"
 #include "ui/LocalFiles.h"
 
@@ -18,11 +18,7 @@ namespace {
 constexpr const char* kLockSuffix = ".lock";
 constexpr const char* kFileName = "sim-unit.txt";
 
-std::string Hex(unsigned value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
-    return text;
-}
+std::string Hex(unsigned value, int digits) { return "0x" + devlink::HexDigits(value, digits); }
 
 std::string CounterOptions(const TSimCounters& counters) {
     return "opens=" + std::to_string(counters.Opens) + " closes=" + std::to_string(counters.Closes) +

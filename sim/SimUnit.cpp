@@ -1,6 +1,6 @@
 #include "sim/SimUnit.h"
 
-#include <cstdio>
+#include "link/HexText.h"
 
 namespace sim {
 
@@ -148,20 +148,11 @@ std::optional<std::uint32_t> ParseNumber(std::string_view text, std::uint32_t ma
 
 std::string FormatWords(const std::vector<std::uint16_t>& words) {
     std::string text;
-    char hex[8];
-    for (std::uint16_t word : words) {
-        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(word));
-        if (!text.empty()) text += ' ';
-        text += hex;
-    }
+    for (std::uint16_t word : words) text.append(text.empty() ? "" : " ").append(devlink::HexDigits(word, 4));
     return text;
 }
 
-std::string FormatWord(std::uint16_t word) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(word));
-    return text;
-}
+std::string FormatWord(std::uint16_t word) { return "0x" + devlink::HexDigits(word, 4); }
 
 TSimUnit TSimUnit::Bare(TUnitKind kind, std::optional<std::uint16_t> typeWord, std::optional<std::uint16_t> versionWord,
                         std::optional<std::string> chipName) {

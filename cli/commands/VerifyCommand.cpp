@@ -2,7 +2,6 @@
 // would write to it.
 
 #include <algorithm>
-#include <cstdio>
 #include <span>
 
 #include "cli/commands/Commands.h"
@@ -12,6 +11,7 @@
 #include "cli/host/DeviceSession.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
+#include "link/HexText.h"
 #include "report/HeadlessEditor.h"
 
 namespace cli {
@@ -28,12 +28,6 @@ struct TWordDifference {
     std::uint16_t Unit;
     std::uint16_t File;
 };
-
-std::string Hex(std::uint16_t word) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(word));
-    return text;
-}
 
 // The words both records have; a record of another length differs besides.
 std::vector<TWordDifference> WordDifferences(std::span<const std::uint16_t> unit, std::span<const std::uint16_t> file) {
@@ -74,7 +68,8 @@ int RunVerify(const TVerifyOptions& options, TCommandContext& context) {
     if (options.Json) {
         TJson listed = TJson::array();
         for (const TWordDifference& w : words)
-            listed.push_back({{"word", w.Word}, {"unit", Hex(w.Unit)}, {"file", Hex(w.File)}});
+            listed.push_back(
+                {{"word", w.Word}, {"unit", devlink::HexDigits(w.Unit, 4)}, {"file", devlink::HexDigits(w.File, 4)}});
         WriteJson(context.Out, {{"unit", JsonText(unitText)},
                                 {"file", JsonText(path)},
                                 {"differences", DifferencesJson(settings, "unit", "file")},
@@ -87,7 +82,8 @@ int RunVerify(const TVerifyOptions& options, TCommandContext& context) {
         if (settings.empty()) {
             context.Out << "--- unit " << unitText << "\n+++ " << path << '\n';
             for (const TWordDifference& w : words)
-                context.Out << "  record word " << w.Word << "  " << Hex(w.Unit) << " -> " << Hex(w.File) << '\n';
+                context.Out << "  record word " << w.Word << "  " << devlink::HexDigits(w.Unit, 4) << " -> "
+                            << devlink::HexDigits(w.File, 4) << '\n';
         }
         if (!sameLength)
             context.Out << "  the unit's record has " << read.Words.size() << " words, not the " << written.size()

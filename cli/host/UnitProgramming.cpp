@@ -1,19 +1,12 @@
 #include "cli/host/UnitProgramming.h"
 
-#include <cstdio>
-
 #include "cli/host/UnitBackup.h"
+#include "link/HexText.h"
 
 namespace cli {
 namespace {
 
 using app::TStepProblem;
-
-std::string Hex(std::uint16_t word) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(word));
-    return text;
-}
 
 }  // namespace
 
@@ -27,8 +20,8 @@ std::optional<TStepProblem> ReadBackProblem(std::span<const std::uint16_t> writt
     std::string differences;
     for (std::size_t word = 0; word < written.size(); ++word)
         if (read.Words[word] != written[word])
-            differences += " word " + std::to_string(word) + " written " + Hex(written[word]) + " read " +
-                           Hex(read.Words[word]) + ";";
+            differences += " word " + std::to_string(word) + " written " + devlink::HexDigits(written[word], 4) +
+                           " read " + devlink::HexDigits(read.Words[word], 4) + ";";
     if (differences.empty()) return std::nullopt;
     differences.pop_back();
     return TStepProblem{app::TDeviceOutcome::VerifyFailed, "The record read back differs:" + differences + "."};
