@@ -8,9 +8,9 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
-#include "cli/host/UnitBackup.h"
 #include "cli/host/UnitProgramming.h"
 #include "cli/production/ProductionRun.h"
+#include "report/UnitBackup.h"
 
 namespace cli {
 namespace {
@@ -53,7 +53,7 @@ int RunProgram(const TProgramCommandOptions& options, TCommandContext& context) 
     if (options.Worker && adapters.size() != 1) throw TUsageError("--worker belongs to a run over several adapters");
     const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), options.Backup};
     if (options.Backup) {
-        if (const auto problem = BackupFolderProblem(*options.Backup)) {
+        if (const auto problem = report::BackupFolderProblem(*options.Backup)) {
             context.Err << "zenta program: cannot write backups to " << *options.Backup << ": " << *problem << '\n';
             return kExitFileError;
         }

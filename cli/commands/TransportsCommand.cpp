@@ -13,22 +13,23 @@
 namespace cli {
 namespace {
 
-std::vector<TChosenTransport> Listed(const devlink::TTransportTable& transports) {
-    std::vector<TChosenTransport> listed;
+std::vector<devlink::TChosenTransport> Listed(const devlink::TTransportTable& transports) {
+    std::vector<devlink::TChosenTransport> listed;
     listed.reserve(static_cast<std::size_t>(transports.Count));
-    for (int i = 0; i < transports.Count; ++i) listed.push_back(ResolveTransport(transports, std::to_string(i)));
+    for (int i = 0; i < transports.Count; ++i)
+        listed.push_back(devlink::ResolveTransport(transports, std::to_string(i)));
     return listed;
 }
 
-void Print(std::ostream& out, const std::vector<TChosenTransport>& listed) {
+void Print(std::ostream& out, const std::vector<devlink::TChosenTransport>& listed) {
     std::size_t width = 0;
-    for (const TChosenTransport& t : listed) width = std::max(width, t.Name.size());
+    for (const devlink::TChosenTransport& t : listed) width = std::max(width, t.Name.size());
     for (std::size_t i = 0; i < listed.size(); ++i)
         out << i << "  " << std::left << std::setw(static_cast<int>(width)) << listed[i].Name << "  "
             << listed[i].TransportString << (listed[i].Usb ? "  (USB)" : "") << '\n';
 }
 
-void WriteTransportsJson(std::ostream& out, const std::vector<TChosenTransport>& listed) {
+void WriteTransportsJson(std::ostream& out, const std::vector<devlink::TChosenTransport>& listed) {
     TJson entries = TJson::array();
     for (std::size_t i = 0; i < listed.size(); ++i)
         entries.push_back({{"index", i},
@@ -42,7 +43,7 @@ int RunTransports(bool json, TCommandContext& context) {
     devlink::IChipLibrary* library = ReachUnitLibrary("transports", context);
     if (library == nullptr) return kExitNoUnit;
     const TDeviceSession session(*library, TPlatform{context.Clock, context.Sleeper, context.Err}, false);
-    const std::vector<TChosenTransport> listed = Listed(session.Transports());
+    const std::vector<devlink::TChosenTransport> listed = Listed(session.Transports());
     if (json)
         WriteTransportsJson(context.Out, listed);
     else

@@ -2,6 +2,7 @@
 
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/WrappedText.h"
+#include "link/TransportChoice.h"
 
 namespace cli {
 namespace {
@@ -50,13 +51,19 @@ CLI::App& TCommandLine::AddCommand(const std::string& name, const std::string& s
     return command;
 }
 
+// A transport named on the line that names none is a bad line too.
 void TCommandLine::OnRun(CLI::App& command, std::function<int(TCommandContext&)> run) {
     command.callback([this, &command, run = std::move(run)] {
+        const auto refuse = [&](const std::exception& error) {
+            context_.Err << Refusal(Called(command), error.what());
+            exit_ = kExitUsage;
+        };
         try {
             exit_ = run(context_);
         } catch (const TUsageError& error) {
-            context_.Err << Refusal(Called(command), error.what());
-            exit_ = kExitUsage;
+            refuse(error);
+        } catch (const devlink::TUnknownTransport& error) {
+            refuse(error);
         }
     });
 }

@@ -23,7 +23,7 @@ TDeviceSession::TDeviceSession(devlink::IChipLibrary& library, const TPlatform& 
 }
 
 void TDeviceSession::ChooseNamedTransport(const std::optional<std::string>& spec) {
-    if (spec) ChooseTransport(ResolveTransport(transports_, *spec));
+    if (spec) ChooseTransport(devlink::ResolveTransport(transports_, *spec));
 }
 
 app::TDeviceContext TDeviceSession::Context() {

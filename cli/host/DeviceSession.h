@@ -12,8 +12,8 @@
 
 #include "app/ActivityLog.h"
 #include "app/UserActions.h"
-#include "cli/host/TransportChoice.h"
 #include "link/Connection.h"
+#include "link/TransportChoice.h"
 #include "report/HeadlessEditor.h"
 
 namespace cli {
@@ -45,8 +45,8 @@ public:
     TDeviceSession& operator=(const TDeviceSession&) = delete;
 
     // Every later connection opens `chosen` instead of start-up's entry 0.
-    void ChooseTransport(const TChosenTransport& chosen) { ApplyTransport(transports_, chosen); }
-    // The transport a command line named (ResolveTransport), or start-up's choice without
+    void ChooseTransport(const devlink::TChosenTransport& chosen) { devlink::ApplyTransport(transports_, chosen); }
+    // The transport a command line named (devlink::ResolveTransport), or start-up's choice without
     // one. Throws TUsageError for a name that is no transport.
     void ChooseNamedTransport(const std::optional<std::string>& spec);
     const devlink::TTransportTable& Transports() const { return transports_; }

@@ -1,7 +1,8 @@
 #include "cli/host/UnitProgramming.h"
 
-#include "cli/host/UnitBackup.h"
+#include "cli/record/BenchIdentity.h"
 #include "link/HexText.h"
+#include "report/UnitBackup.h"
 
 namespace cli {
 namespace {
@@ -42,8 +43,8 @@ TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& optio
             const records::TUnitKind& kind = *identified.Kind;
             if (!record.Ok) return TStepProblem{app::TDeviceOutcome::BackupFailed, kind.ReadFailure};
             const std::span<const std::uint16_t> words(record.Words.data(), record.Length);
-            const TBackupResult backup =
-                SaveBackup(*identified.Unit, kind, words, adapter, platform, *place.BackupFolder);
+            const report::TBackupResult backup = report::SaveBackup(
+                *identified.Unit, kind, words, {*place.BackupFolder, ThisBench().Bench, adapter}, platform.Clock.Now());
             if (backup.Problem) return TStepProblem{app::TDeviceOutcome::BackupFailed, *backup.Problem};
             programming.BackupPath = backup.Path;
             session.EchoPrompts(true);

@@ -13,14 +13,14 @@
 
 #include "cli/host/DeviceSession.h"
 #include "cli/host/FileSnapshot.h"
-#include "cli/host/TransportChoice.h"
+#include "link/TransportChoice.h"
 
 namespace cli {
 
 // Where a command programs: the transport named on its line (else the window's own
 // choice), and the folder that takes each unit's backup first (else none is taken).
 struct TUnitPlace {
-    std::optional<TChosenTransport> Transport;
+    std::optional<devlink::TChosenTransport> Transport;
     std::optional<std::string> BackupFolder;
 };
 

@@ -17,7 +17,7 @@ std::vector<TChosenAdapter> ResolveAdapters(devlink::IChipLibrary& library, cons
     }
     std::vector<TChosenAdapter> adapters;
     for (const std::string& spec : named) {
-        TChosenAdapter adapter{spec, ResolveTransport(transports, spec)};
+        TChosenAdapter adapter{spec, devlink::ResolveTransport(transports, spec)};
         for (const TChosenAdapter& earlier : adapters) {
             if (earlier.Transport.TransportString == adapter.Transport.TransportString) {
                 std::string problem = "--transport ";

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/host/TransportChoice.h"
 #include "link/ChipLibrary.h"
+#include "link/TransportChoice.h"
 
 namespace cli {
 
@@ -14,7 +14,7 @@ namespace cli {
 // resolved.
 struct TChosenAdapter {
     std::string Spec;
-    TChosenTransport Transport;
+    devlink::TChosenTransport Transport;
 };
 
 // Resolved against the list the library gives now; empty without the option. Throws

@@ -3,11 +3,11 @@
 namespace cli {
 
 TLinkWatcher::TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper,
-                           const std::optional<TChosenTransport>& chosen)
+                           const std::optional<devlink::TChosenTransport>& chosen)
     : connection_(library, transports_, sleeper) {
     devlink::EnumerateTransports(library, transports_);
     devlink::ChooseTransport(transports_);
-    if (chosen) ApplyTransport(transports_, *chosen);
+    if (chosen) devlink::ApplyTransport(transports_, *chosen);
 }
 
 std::optional<std::string> TLinkWatcher::FindUnit() {

@@ -6,9 +6,9 @@
 
 #include <optional>
 
-#include "cli/host/TransportChoice.h"
 #include "link/ChipLibrary.h"
 #include "link/Connection.h"
+#include "link/TransportChoice.h"
 #include "link/Transports.h"
 #include "ui/Services.h"
 
@@ -17,7 +17,8 @@ namespace cli {
 class TLinkWatcher {
 public:
     // Watches the transport chosen, or without one the window's own choice.
-    TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper, const std::optional<TChosenTransport>& chosen);
+    TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper,
+                 const std::optional<devlink::TChosenTransport>& chosen);
     TLinkWatcher(const TLinkWatcher&) = delete;
     TLinkWatcher& operator=(const TLinkWatcher&) = delete;
 

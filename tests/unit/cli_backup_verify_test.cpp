@@ -9,8 +9,8 @@
 
 #include "CliHarness.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/host/UnitBackup.h"
 #include "cli/record/BenchIdentity.h"
+#include "report/UnitBackup.h"
 #include "sim/SimUnit.h"
 #include "tests/support/CallRecorder.h"
 
@@ -49,7 +49,7 @@ TEST(BackupFileName, IsThePlainDateTimeBenchAdapterAndKind) {
         {"", "...", "20261208-071502-bench-adapter-handset.wpx"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(cli::BackupFileName(time, c.Bench, c.Adapter, "handset"), c.Name) << c.Adapter;
+        EXPECT_EQ(report::BackupFileName(time, c.Bench, c.Adapter, "handset"), c.Name) << c.Adapter;
 }
 
 // Benches that share a backup folder, writing the same name at the same moment, keep
@@ -64,9 +64,9 @@ TEST(BackupFiles, NeverReplaceEachOtherAcrossBenchesWritingAtOnce) {
     for (int b = 0; b < kBenches; ++b)
         benches.emplace_back([&, b] {
             for (int n = 0; n < kBackups; ++n) {
-                const cli::TBackupResult result =
-                    cli::CreateBackupFile(dir, "20261208-071502-BENCH-CSR0-handset.wpx",
-                                          "bench " + std::to_string(b) + " unit " + std::to_string(n));
+                const report::TBackupResult result =
+                    report::CreateBackupFile(dir, "20261208-071502-BENCH-CSR0-handset.wpx",
+                                             "bench " + std::to_string(b) + " unit " + std::to_string(n));
                 if (!result.Problem) ++saved;
             }
         });
@@ -113,8 +113,8 @@ TEST(BackupAndRestore, PutTheUnitBackWordForWord) {
         const std::string backup = backups[0].string();
         EXPECT_NE(h.Out.str().find("backup saved to " + backup + "\n"), std::string::npos) << h.Out.str();
         EXPECT_EQ(backups[0].filename().string(),
-                  cli::BackupFileName(h.Clock.Now(), cli::ThisBench().Bench, "\\\\.\\CSR0",
-                                      u.Kind == sim::TUnitKind::Handset ? "handset" : "gateway"));
+                  report::BackupFileName(h.Clock.Now(), cli::ThisBench().Bench, "\\\\.\\CSR0",
+                                         u.Kind == sim::TUnitKind::Handset ? "handset" : "gateway"));
 
         h.Out.str("");
         EXPECT_EQ(cli::RunCommandLine({"restore", backup}, h.Context), cli::kExitOk) << h.Err.str();

@@ -1,11 +1,9 @@
-#include "cli/host/TransportChoice.h"
+#include "link/TransportChoice.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "cli/framework/CommandLine.h"
-
-namespace cli {
+namespace devlink {
 namespace {
 
 constexpr std::string_view kUsbPrefix = "\\\\.\\CSR";
@@ -15,10 +13,10 @@ bool AllDigits(std::string_view text) {
 }
 
 // An entry of the list: USB by the window's rule, or by being a USB device path.
-TChosenTransport Entry(const devlink::TTransportTable& transports, std::size_t index) {
+TChosenTransport Entry(const TTransportTable& transports, std::size_t index) {
     const std::string& name = transports.PortNames[index];
     const std::string& transport = transports.TransportStrings[index];
-    return {name, transport, devlink::NamesUsbDevice(name) || IsUsbDevicePath(transport)};
+    return {name, transport, NamesUsbDevice(name) || IsUsbDevicePath(transport)};
 }
 
 }  // namespace
@@ -28,22 +26,21 @@ bool IsUsbDevicePath(const std::string& text) {
            AllDigits(std::string_view(text).substr(kUsbPrefix.size()));
 }
 
-std::optional<TChosenTransport> ResolveTransportOption(devlink::IChipLibrary& library,
-                                                       const std::optional<std::string>& spec) {
+std::optional<TChosenTransport> ResolveTransportOption(IChipLibrary& library, const std::optional<std::string>& spec) {
     if (!spec) return std::nullopt;
-    devlink::TTransportTable transports;
-    devlink::EnumerateTransports(library, transports);
+    TTransportTable transports;
+    EnumerateTransports(library, transports);
     return ResolveTransport(transports, *spec);
 }
 
-void ApplyTransport(devlink::TTransportTable& table, const TChosenTransport& chosen) {
+void ApplyTransport(TTransportTable& table, const TChosenTransport& chosen) {
     std::size_t index = 0;
     const auto count = static_cast<std::size_t>(table.Count);
     while (index < count &&
            (table.PortNames[index] != chosen.Name || table.TransportStrings[index] != chosen.TransportString))
         ++index;
     if (index == count) {
-        index = std::min(count, devlink::TTransportTable::kCapacity - 1);
+        index = std::min(count, TTransportTable::kCapacity - 1);
         table.PortNames[index] = chosen.Name;
         table.TransportStrings[index] = chosen.TransportString;
         table.Count = static_cast<int>(index + 1);
@@ -52,7 +49,7 @@ void ApplyTransport(devlink::TTransportTable& table, const TChosenTransport& cho
     table.Usb = chosen.Usb;
 }
 
-std::string ListedTransports(const devlink::TTransportTable& transports) {
+std::string ListedTransports(const TTransportTable& transports) {
     std::string listed;
     for (std::size_t i = 0; i < static_cast<std::size_t>(transports.Count); ++i) {
         if (!listed.empty()) listed.append(", ");
@@ -61,7 +58,7 @@ std::string ListedTransports(const devlink::TTransportTable& transports) {
     return listed;
 }
 
-TChosenTransport ResolveTransport(const devlink::TTransportTable& transports, const std::string& spec) {
+TChosenTransport ResolveTransport(const TTransportTable& transports, const std::string& spec) {
     const auto count = static_cast<std::size_t>(transports.Count);
     if (AllDigits(spec)) {
         // More digits than any index has are no index either.
@@ -75,7 +72,7 @@ TChosenTransport ResolveTransport(const devlink::TTransportTable& transports, co
     }
     std::string message = "unknown transport ";
     message.append(spec).append("; the transports are: ").append(ListedTransports(transports));
-    throw TUsageError(message);
+    throw TUnknownTransport(message);
 }
 
-}  // namespace cli
+}  // namespace devlink

@@ -8,10 +8,10 @@
 #include <span>
 #include <string>
 
-#include "cli/host/DeviceSession.h"
 #include "records/UnitKind.h"
+#include "ui/Services.h"
 
-namespace cli {
+namespace report {
 
 // Where a backup was saved, or why it was not.
 struct TBackupResult {
@@ -40,10 +40,16 @@ std::optional<std::string> BackupText(const records::TUnitIdentity& unit, const 
 // so a backup never replaces another, also of another bench writing at the same moment.
 TBackupResult CreateBackupFile(const std::string& folder, const std::string& name, const std::string& text);
 
-// The backup of the unit as read (`record`, with the unit's identity), saved in `folder`
-// under BackupFileName for this computer. The unit is not reached again.
-TBackupResult SaveBackup(const records::TUnitIdentity& unit, const records::TUnitKind& kind,
-                         std::span<const std::uint16_t> record, const std::string& adapter, const TPlatform& platform,
-                         const std::string& folder);
+// Where a backup is saved and under which names: `Bench` is the computer's name.
+struct TBackupPlace {
+    std::string Folder;
+    std::string Bench;
+    std::string Adapter;
+};
 
-}  // namespace cli
+// The backup of the unit as read (`record`, with the unit's identity), saved under
+// BackupFileName at `time`. The unit is not reached again.
+TBackupResult SaveBackup(const records::TUnitIdentity& unit, const records::TUnitKind& kind,
+                         std::span<const std::uint16_t> record, const TBackupPlace& place, const ui::TLocalTime& time);
+
+}  // namespace report

@@ -1,16 +1,15 @@
-#include "cli/host/UnitBackup.h"
+#include "report/UnitBackup.h"
 
 #include <cctype>
 #include <cstdio>
 #include <sstream>
 
-#include "cli/record/BenchIdentity.h"
 #include "files/SettingsFile.h"
 #include "files/UnitBackup.h"
 #include "report/HeadlessEditor.h"
 #include "ui/LocalFiles.h"
 
-namespace cli {
+namespace report {
 namespace {
 
 constexpr const char* kProbeName = ".zenta-backup-probe";
@@ -64,7 +63,7 @@ std::optional<std::string> BackupText(const records::TUnitIdentity& unit, const 
                   std::to_string(records::kRecordWords) + " of a whole record: no backup is taken of it";
         return std::nullopt;
     }
-    report::THeadlessEditor shown;
+    THeadlessEditor shown;
     shown.ShowRecord(kind, unit, record);
     std::ostringstream text;
     text << files::SettingsFileText(shown.Editor());
@@ -90,12 +89,11 @@ TBackupResult CreateBackupFile(const std::string& folder, const std::string& nam
 }
 
 TBackupResult SaveBackup(const records::TUnitIdentity& unit, const records::TUnitKind& kind,
-                         std::span<const std::uint16_t> record, const std::string& adapter, const TPlatform& platform,
-                         const std::string& folder) {
+                         std::span<const std::uint16_t> record, const TBackupPlace& place, const ui::TLocalTime& time) {
     std::string problem;
     const std::optional<std::string> text = BackupText(unit, kind, record, problem);
     if (!text) return {"", problem};
-    return CreateBackupFile(folder, BackupFileName(platform.Clock.Now(), ThisBench().Bench, adapter, kind.Name), *text);
+    return CreateBackupFile(place.Folder, BackupFileName(time, place.Bench, place.Adapter, kind.Name), *text);
 }
 
-}  // namespace cli
+}  // namespace report

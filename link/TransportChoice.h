@@ -4,11 +4,18 @@
 // the list does not hold (a second USB unit answers as \\.\CSR1).
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "link/Transports.h"
 
-namespace cli {
+namespace devlink {
+
+// A transport name that names none: the message names the transports there are.
+class TUnknownTransport : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // A transport named on the command line, resolved against the window's transport list.
 struct TChosenTransport {
@@ -22,21 +29,20 @@ struct TChosenTransport {
 bool IsUsbDevicePath(const std::string& text);
 
 // NAME is a port name from the list, its index ("0", "1", ...), or a USB device path
-// the list does not hold (\\.\CSR1). Throws TUsageError naming the transports there are.
-TChosenTransport ResolveTransport(const devlink::TTransportTable& transports, const std::string& spec);
+// the list does not hold (\\.\CSR1). Throws TUnknownTransport.
+TChosenTransport ResolveTransport(const TTransportTable& transports, const std::string& spec);
 
 // The transport an option names, resolved against the list the library gives now, before
 // anything reaches a unit; empty without the option.
-std::optional<TChosenTransport> ResolveTransportOption(devlink::IChipLibrary& library,
-                                                       const std::optional<std::string>& spec);
+std::optional<TChosenTransport> ResolveTransportOption(IChipLibrary& library, const std::optional<std::string>& spec);
 
 // Makes `chosen` the table's chosen entry, with its USB flag, as the window's timer tick
 // makes entry 0 the chosen one. A transport the list does not hold takes the place after
 // the last entry, or the last place when the list is full (only the chosen entry is ever
 // opened).
-void ApplyTransport(devlink::TTransportTable& table, const TChosenTransport& chosen);
+void ApplyTransport(TTransportTable& table, const TChosenTransport& chosen);
 
 // The transports there are, as "0 NAME, 1 NAME", for a message.
-std::string ListedTransports(const devlink::TTransportTable& transports);
+std::string ListedTransports(const TTransportTable& transports);
 
-}  // namespace cli
+}  // namespace devlink

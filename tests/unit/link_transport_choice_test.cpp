@@ -6,7 +6,7 @@
 #include "CliHarness.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/host/DeviceSession.h"
-#include "cli/host/TransportChoice.h"
+#include "link/TransportChoice.h"
 
 namespace cli_test {
 namespace {
@@ -23,7 +23,7 @@ devlink::TTransportTable TwoAdapters(sim::TSimBench& bench, sim::TSimLibrary& li
 TEST(TransportChoice, ResolvesNamesIndicesAndUsbDevicesTheListDoesNotHold) {
     struct TCase {
         const char* Spec;
-        cli::TChosenTransport Expected;
+        devlink::TChosenTransport Expected;
     };
     const TCase cases[] = {
         {"0", {"USB SPI A", "SPITRANS=USB SPIPORT=1", false}},
@@ -39,7 +39,7 @@ TEST(TransportChoice, ResolvesNamesIndicesAndUsbDevicesTheListDoesNotHold) {
     const devlink::TTransportTable table = TwoAdapters(harness.Bench, harness.Library);
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Spec);
-        const cli::TChosenTransport chosen = cli::ResolveTransport(table, c.Spec);
+        const devlink::TChosenTransport chosen = devlink::ResolveTransport(table, c.Spec);
         EXPECT_EQ(chosen.Name, c.Expected.Name);
         EXPECT_EQ(chosen.TransportString, c.Expected.TransportString);
         EXPECT_EQ(chosen.Usb, c.Expected.Usb);
@@ -52,9 +52,9 @@ TEST(TransportChoice, RefusesWhatIsNoTransportNamingTheOnesThereAre) {
     for (const char* spec : {"3", "-1", "COM3", "LPT1", "usb spi a", "\\\\.\\CSR", "\\\\.\\CSR1x", "//./CSR1", ""}) {
         SCOPED_TRACE(spec);
         try {
-            cli::ResolveTransport(table, spec);
+            devlink::ResolveTransport(table, spec);
             ADD_FAILURE() << "accepted";
-        } catch (const cli::TUsageError& error) {
+        } catch (const devlink::TUnknownTransport& error) {
             EXPECT_EQ(std::string(error.what()), std::string("unknown transport ") + spec +
                                                      "; the transports are: 0 USB SPI A, 1 USB SPI B, 2 \\\\.\\CSR0");
         }
@@ -80,7 +80,7 @@ TEST(TransportChoice, TheSessionOpensTheChosenTransportWithItsOwnCall) {
         TwoAdapters(harness.Bench, harness.Library);
         harness.Bench.AttachUnit(c.Transport, sim::TSimUnit::Factory(sim::TUnitKind::Gateway));
         cli::TDeviceSession session(harness.Library, {harness.Clock, harness.Sleeper, harness.Err}, false);
-        session.ChooseTransport(cli::ResolveTransport(session.Transports(), c.Spec));
+        session.ChooseTransport(devlink::ResolveTransport(session.Transports(), c.Spec));
 
         const app::TDeviceResult read = session.Read();
 
@@ -106,7 +106,7 @@ TEST(TransportChoice, AFullListGivesItsLastPlaceToAnUnlistedDevice) {
     harness.Bench.AttachUnit("\\\\.\\CSR3", sim::TSimUnit::Factory(sim::TUnitKind::Handset));
     cli::TDeviceSession session(harness.Library, {harness.Clock, harness.Sleeper, harness.Err}, false);
     ASSERT_EQ(session.Transports().Count, 12);
-    session.ChooseTransport(cli::ResolveTransport(session.Transports(), "\\\\.\\CSR3"));
+    session.ChooseTransport(devlink::ResolveTransport(session.Transports(), "\\\\.\\CSR3"));
 
     EXPECT_EQ(session.Read().Outcome, app::TDeviceOutcome::Succeeded);
     EXPECT_EQ(session.Transports().Count, 12);
