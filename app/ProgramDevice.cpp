@@ -28,7 +28,9 @@ TDeviceResult ProgramUnit(TDeviceContext& context, const TProgramRequest& reques
     result.Kind = &kind;
     if (request.BeforeWrite) {
         const records::TKeyRead record = records::ReadKey(context.Connection, kind.RecordKey);
-        if (auto problem = request.BeforeWrite(result, record)) return EndWith(std::move(result), std::move(*problem));
+        const records::TKeyRead again = records::ReadKey(context.Connection, kind.RecordKey);
+        if (auto problem = request.BeforeWrite(result, record, again))
+            return EndWith(std::move(result), std::move(*problem));
     }
     ShowVersion(context, kind, unit);
     if (request.Words) {

@@ -37,9 +37,11 @@ struct TProgramRequest {
     // The very words to write in place of the record built from the settings, a unit's
     // backup put back as it was read; the settings and the edition are left alone.
     std::optional<std::vector<std::uint16_t>> Words{};
-    // Reads the unit's record before the write and hands it over; the write goes ahead
-    // only when no problem comes back.
-    std::function<std::optional<TStepProblem>(const TDeviceResult& identified, const records::TKeyRead& record)>
+    // Reads the unit's record twice before the write and hands both reads over, so that a
+    // read that reported other words than the unit holds can be told; the write goes
+    // ahead only when no problem comes back.
+    std::function<std::optional<TStepProblem>(const TDeviceResult& identified, const records::TKeyRead& record,
+                                              const records::TKeyRead& again)>
         BeforeWrite{};
     // Reads the record back after a good write and hands it over with the words written,
     // before the restart question; a problem ends the action without the question, so a

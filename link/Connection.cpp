@@ -45,9 +45,13 @@ int TConnection::WritePSKey(std::uint16_t key, const std::uint16_t* words, std::
     return WithRetries([&] { return library_.EngineWriteKey(handle_, key, kPsStore, length, words); });
 }
 
+// A close that fails is made once more at once: a connection the library still holds
+// would keep the adapter from the next action, and a library that has let the handle go
+// only refuses the second close.
 std::int32_t TConnection::CloseConnection() {
     if (handle_ == 0) return 0;
-    const std::int32_t result = library_.EngineClose(handle_);
+    std::int32_t result = library_.EngineClose(handle_);
+    if (result != kLibrarySuccess) result = library_.EngineClose(handle_);
     handle_ = 0;
     return result;
 }

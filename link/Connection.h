@@ -32,7 +32,8 @@ public:
     // bound on `words` even when the library misreports it.
     int ReadPSKey(std::uint16_t key, std::uint16_t* words, std::uint16_t& length, std::uint16_t capacity);
     int WritePSKey(std::uint16_t key, const std::uint16_t* words, std::uint16_t length);
-    // The library's close result, or 0 without a call when nothing is open.
+    // The library's close result, or 0 without a call when nothing is open. A failed
+    // close is tried once more.
     std::int32_t CloseConnection();
 
     // The chip's name as the library gives it; empty when it gives nothing.

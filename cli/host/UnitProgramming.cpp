@@ -1,5 +1,7 @@
 #include "cli/host/UnitProgramming.h"
 
+#include <algorithm>
+
 #include "cli/record/BenchIdentity.h"
 #include "link/HexText.h"
 #include "report/UnitBackup.h"
@@ -38,11 +40,16 @@ TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& optio
     if (place.BackupFolder) {
         // The adapter's name is held by the step itself: the step runs after this block.
         request.BeforeWrite = [&, adapter = session.Transports().ChosenPortName()](
-                                  const app::TDeviceResult& identified,
-                                  const records::TKeyRead& record) -> std::optional<TStepProblem> {
+                                  const app::TDeviceResult& identified, const records::TKeyRead& record,
+                                  const records::TKeyRead& again) -> std::optional<TStepProblem> {
             const records::TUnitKind& kind = *identified.Kind;
-            if (!record.Ok) return TStepProblem{app::TDeviceOutcome::BackupFailed, kind.ReadFailure};
+            if (!record.Ok || !again.Ok) return TStepProblem{app::TDeviceOutcome::BackupFailed, kind.ReadFailure};
             const std::span<const std::uint16_t> words(record.Words.data(), record.Length);
+            // A backup is what the unit holds: two reads that disagree tell of a link that
+            // reports other words, and neither is kept.
+            if (!std::ranges::equal(words, std::span<const std::uint16_t>(again.Words.data(), again.Length)))
+                return TStepProblem{app::TDeviceOutcome::BackupFailed,
+                                    "the unit's record read differently twice: no backup is taken of it"};
             const report::TBackupResult backup = report::SaveBackup(
                 *identified.Unit, kind, words, {*place.BackupFolder, ThisBench().Bench, adapter}, platform.Clock.Now());
             if (backup.Problem) return TStepProblem{app::TDeviceOutcome::BackupFailed, *backup.Problem};
