@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "cli/framework/CommandContext.h"
-#include "cli/host/UnitLibrary.h"
+#include "cli/host/UnitAccess.h"
 
 namespace cli {
 namespace {

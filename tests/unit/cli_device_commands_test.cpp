@@ -10,7 +10,7 @@
 
 #include "CliHarness.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/host/DeviceOutcome.h"
+#include "cli/host/UnitAccess.h"
 #include "sim/SimUnit.h"
 
 namespace cli_test {

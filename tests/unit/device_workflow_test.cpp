@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "app/MajorForm.h"
-#include "cli/host/DeviceOutcome.h"
+#include "cli/host/UnitAccess.h"
 #include "editor/SettingsTables.h"
 #include "records/GatewayRecord.h"
 #include "records/HandsetRecord.h"
