@@ -1,6 +1,7 @@
-// The window's buttons for the user actions: each hands its action the part of the
-// window that action works on, and passes on what it did. READ DEVICE and LOAD FILE are
-// steps of the undo history; the other actions leave it alone.
+// The window's buttons for the user actions, and the system menu's Compare with File: each
+// hands its action the part of the window that action works on, and passes on what it
+// did. READ DEVICE and LOAD FILE are steps of the undo history; the other actions leave it
+// alone.
 
 #include "app/DroppedFiles.h"
 #include "app/MajorForm.h"
@@ -65,6 +66,16 @@ TFileResult TMajorForm::OpenSettingsFile(const std::string& path) {
         result = LoadNamedFile(context, path);
     });
     return result;
+}
+
+// The load runs once the dialog has closed, so that its prompts stand over the window.
+void TMajorForm::CompareWithFileMenuItemClick(ICompareWindow& window) {
+    TFileContext context = FileContext(OpenSettingsDialog);
+    const TFileComparison comparison = CompareWithFile(context);
+    if (comparison.File.Outcome != TFileOutcome::Succeeded) return;
+    TCompareForm compare(comparison.File.Path, comparison.Differences);
+    window.ShowModal(compare);
+    if (compare.LoadChosen()) OpenSettingsFile(comparison.File.Path);
 }
 
 void TMajorForm::FormDropFiles(const std::vector<std::string>& paths) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ActivityLog.h"
+#include "app/CompareForm.h"
 #include "app/EditHistory.h"
 #include "app/SelectTransportForm.h"
 #include "app/UserActions.h"
@@ -43,6 +44,12 @@ public:
     // The system menu's "Select &Transport...": the picker lists the transports afresh,
     // and OK makes the chosen one the transport of every later connection.
     void SelectTransportMenuItemClick(ISelectTransportWindow& window);
+    // The system menu's "Compare with &File...": a settings file chosen in LOAD FILE's
+    // dialog, which keeps its name as LOAD FILE's own choice does, and the settings the
+    // editor holds otherwise than LOAD FILE would leave them, worked out without touching
+    // the editor. The dialog's "Load This File" then runs LOAD FILE of that file as for a
+    // file the shell names: every reaction and prompt, and a step of the undo history.
+    void CompareWithFileMenuItemClick(ICompareWindow& window);
     // The system menu's "&Undo" and "Re&do" (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z), greyed while
     // there is nothing to undo or redo (History).
     void UndoMenuItemClick() { History.Undo(); }

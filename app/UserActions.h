@@ -11,6 +11,7 @@
 
 #include "app/ActionContext.h"
 #include "app/ActionResult.h"
+#include "files/ShownSettings.h"
 #include "records/KeyTransfer.h"
 
 namespace app {
@@ -62,5 +63,14 @@ TFileResult LoadFile(TFileContext& context);
 // LOAD FILE for a file the shell named instead of one chosen in the dialog: the same
 // rules, reactions and message; the dialog then starts with that name.
 TFileResult LoadNamedFile(TFileContext& context, const std::string& path);
+
+// Compare with File: a settings file chosen in LOAD FILE's dialog and read as LOAD FILE
+// reads it (with its message when it cannot be opened), and the settings the editor
+// holds otherwise than LOAD FILE would leave them. The editor is not touched.
+struct TFileComparison {
+    TFileResult File{};
+    std::vector<files::TDifference> Differences{};
+};
+TFileComparison CompareWithFile(TFileContext& context);
 
 }  // namespace app

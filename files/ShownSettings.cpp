@@ -1,5 +1,6 @@
 #include "files/ShownSettings.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "editor/SettingsLookup.h"
@@ -137,6 +138,10 @@ std::vector<TDifference> Differences(const E& a, const E& b, const std::function
         if (FileValue(a, *shown.Key) != FileValue(b, *shown.Key))
             differences.push_back({shown, ShowSetting(b, *shown.Key)});
     }
+    ui::TTabSheet E::*onShow =
+        a.MasterPageControl.ActivePage() == &a.CradleTabSheet ? &E::CradleTabSheet : &E::HandsetTabSheet;
+    std::stable_partition(differences.begin(), differences.end(),
+                          [onShow](const TDifference& d) { return OnPages(d.A, onShow); });
     return differences;
 }
 

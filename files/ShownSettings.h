@@ -50,8 +50,10 @@ struct TDifference {
 };
 
 // The settings the editors hold differently, compared by what each holds (the number a
-// file would be saved with), in the order of ShownSettings; only those `include` takes
-// (all without it). The window's comparison with a file and `zenta diff` both list these.
+// file would be saved with), in the order of ShownSettings but with the pages of the unit
+// `a` has on show before the other unit's (the edition stays first); only those `include`
+// takes (all without it). The window's comparison with a file and `zenta diff` both list
+// these.
 std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
                                      const std::function<bool(const TShownSetting&)>& include = {});
 

@@ -390,6 +390,7 @@ void TFormRenderer::SystemCommand(TSystemCommand command) {
     case TSystemCommand::Undo: form_.UndoMenuItemClick(); break;
     case TSystemCommand::Redo: form_.RedoMenuItemClick(); break;
     case TSystemCommand::SelectTransport: form_.SelectTransportMenuItemClick(transportPicker_); break;
+    case TSystemCommand::CompareWithFile: form_.CompareWithFileMenuItemClick(comparer_); break;
     }
     Sync();
 }

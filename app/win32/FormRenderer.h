@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/MajorForm.h"
+#include "app/win32/CompareWindow.h"
 #include "app/win32/SelectTransportWindow.h"
 #include "app/win32/SystemMenu.h"
 #include "ui/win32/ModalOwner.h"
@@ -75,6 +76,7 @@ private:
     app::TMajorForm& form_;
     ui::win32::TModalOwner& owner_;
     TSelectTransportWindow transportPicker_{owner_};
+    TCompareWindow comparer_{owner_};
     HWND window_ = nullptr;
     int dpi_ = 96;  // the DPI the window is laid out for, once it is made
     std::unique_ptr<ui::win32::TFonts> fonts_;

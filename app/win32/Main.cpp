@@ -64,8 +64,8 @@ int RunProgram(ui::TApplication& application) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // COM, in which the controls hand their accessible objects to screen readers.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+    const INITCOMMONCONTROLSEX controls{
+        sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     ui::TApplication application{app::kFormCaption};
     int code = 1;

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ui/win32/Dpi.h"
-#include "ui/win32/EmptyDialogTemplate.h"
+#include "ui/win32/ModalDialog.h"
 #include "ui/win32/WideText.h"
 
 namespace app::win32 {
@@ -86,14 +86,7 @@ void Build(HWND dialog, TPickerState& state) {
 
     const int dpi = ui::win32::DpiOfWindow(dialog);
     LayOut(dialog, state, dpi);
-    const SIZE size = FrameSize(dialog, dpi);
-    RECT area{};
-    if (state.Owner && IsWindowVisible(state.Owner) && !IsIconic(state.Owner))
-        GetWindowRect(state.Owner, &area);
-    else
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    SetWindowPos(dialog, nullptr, area.left + (area.right - area.left - size.cx) / 2,
-                 area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER);
+    ui::win32::CentreOverOwner(dialog, state.Owner, FrameSize(dialog, dpi));
     SetFocus(list);
 }
 
@@ -137,14 +130,9 @@ INT_PTR CALLBACK PickerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 void TSelectTransportWindow::ShowModal(app::TSelectTransportForm& form) {
-    owner_.BeforeModal();
-    HWND focused = GetFocus();
     TPickerState state{form, owner_.Window};
-    ui::win32::TEmptyDialogTemplate dialog(kStyle);
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Header(), owner_.Window, PickerProc,
-                            reinterpret_cast<LPARAM>(&state));
+    ui::win32::ShowModalDialog(owner_, kStyle, PickerProc, &state);
     if (state.Font != nullptr) DeleteObject(state.Font);
-    if (focused != nullptr && IsWindow(focused)) SetFocus(focused);
 }
 
 }  // namespace app::win32

@@ -10,6 +10,7 @@ namespace {
 constexpr UINT kUndoCommand = 0x0110;
 constexpr UINT kRedoCommand = 0x0120;
 constexpr UINT kSelectTransportCommand = 0x0100;
+constexpr UINT kCompareWithFileCommand = 0x0130;
 
 }  // namespace
 
@@ -21,6 +22,7 @@ void AddSystemMenuItems(HWND window) {
     AppendMenuW(menu, MF_STRING | MF_GRAYED, kRedoCommand, L"Re&do\tCtrl+Y");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kSelectTransportCommand, L"Select &Transport...");
+    AppendMenuW(menu, MF_STRING, kCompareWithFileCommand, L"Compare with &File...");
 }
 
 void EnableUndoItems(HWND window, bool canUndo, bool canRedo) {
@@ -44,6 +46,7 @@ std::optional<TSystemCommand> SystemCommandOf(WPARAM wParam) {
     case kUndoCommand: return TSystemCommand::Undo;
     case kRedoCommand: return TSystemCommand::Redo;
     case kSelectTransportCommand: return TSystemCommand::SelectTransport;
+    case kCompareWithFileCommand: return TSystemCommand::CompareWithFile;
     default: return std::nullopt;
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's system menu. Below Windows' own items: "&Undo" (Ctrl+Z) and "Re&do"
-// (Ctrl+Y), greyed while there is nothing to undo or redo, and "Select &Transport...",
-// which opens the transport picker. A dialog-style window has no menu bar; this is where
+// (Ctrl+Y), greyed while there is nothing to undo or redo; "Select &Transport...", which
+// opens the transport picker; and "Compare with &File...", which compares the editor with
+// a settings file. A dialog-style window has no menu bar; this is where
 // such a window puts its few commands of its own. Each item's mnemonic is one that no
 // other item of the menu uses, Windows' own included (Restore, Move, Size, Minimize,
 // Maximize, Close), so that Alt+Space and the letter choose it at once.
@@ -12,7 +13,7 @@
 
 namespace app::win32 {
 
-enum class TSystemCommand { Undo, Redo, SelectTransport };
+enum class TSystemCommand { Undo, Redo, SelectTransport, CompareWithFile };
 
 void AddSystemMenuItems(HWND window);
 // Greys "Undo" and "Redo" when there is nothing to undo or redo.

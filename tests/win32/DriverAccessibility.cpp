@@ -1,5 +1,6 @@
-// What a screen reader learns of the program's controls: each control's client object got
-// as screen readers get it, through AccessibleObjectFromWindow, and asked for its name.
+// What a screen reader learns of the program's controls, the main window's and a dialog's:
+// each control's client object got as screen readers get it, through
+// AccessibleObjectFromWindow, and asked for its name.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -74,6 +75,55 @@ std::string NameASightedUserReads(HWND window) {
     return text;
 }
 
+// In a dialog: the line just before a list, which says what it lists; a list's row of
+// headings what they say; or else the control's own text without its mnemonic's mark.
+std::string NameReadInDialog(HWND window) {
+    if (ClassOf(window) == "SysListView32") return WindowText(GetWindow(window, GW_HWNDPREV));
+    if (ClassOf(window) == "SysHeader32") {
+        std::string headings;
+        for (const std::string& heading : ColumnHeadings(GetParent(window))) {
+            if (!headings.empty()) headings += ", ";
+            headings += heading;
+        }
+        return headings;
+    }
+    std::string text = WindowText(window);
+    if (const auto mark = text.find('&'); mark != std::string::npos) text.erase(mark, 1);
+    return text;
+}
+
+// Asks the name of each window on show among `windows`, prints it, and notes where it is
+// missing or is not what `read` says a sighted user reads.
+struct TNameCheck {
+    int Asked = 0;
+    std::vector<std::string> Unnamed;
+    std::vector<std::string> Misnamed;
+
+    template <typename TRead, typename TDescribe>
+    void Ask(const std::vector<HWND>& windows, const std::string& where, TRead read, TDescribe describe) {
+        for (HWND window : windows) {
+            if (!IsWindowVisible(window)) continue;
+            ++Asked;
+            const std::string name = AccessibleNameOf(window);
+            const std::string expected = read(window);
+            std::printf("  %-40s %s\n", describe(window).c_str(),
+                        name.empty() ? "(none)" : ("\"" + name + "\"").c_str());
+            if (name.empty())
+                Unnamed.push_back(where + describe(window));
+            else if (name != expected)
+                Misnamed.push_back(where + describe(window) + " is \"" + name + "\", not \"" + expected + "\"");
+        }
+    }
+    // Fails with every control that lacks its name.
+    int Verdict() const {
+        if (Unnamed.empty() && Misnamed.empty()) return 0;
+        std::string list;
+        for (const std::string& u : Unnamed) list += "\n  " + u;
+        for (const std::string& m : Misnamed) list += "\n  " + m;
+        throw TFailure{"controls without their name for a screen reader:" + list};
+    }
+};
+
 struct TPage {
     const char* Outer;  // the page of MasterPageControl
     int OuterIndex;
@@ -100,39 +150,32 @@ int NameWalk() {
     const char* tabSets[] = {"HandsetPageControl", "CradlePageControl", "MasterPageControl"};
     std::vector<int> had;
     for (const char* tabs : tabSets) had.push_back(static_cast<int>(SendMessageW(Control(tabs), TCM_GETCURSEL, 0, 0)));
-    std::vector<std::string> unnamed;
-    std::vector<std::string> misnamed;
-    int asked = 0;
+    TNameCheck check;
     for (const TPage& page : pages) {
         SwitchPage("MasterPageControl", page.OuterIndex);
         SwitchPage(page.Inner, page.InnerIndex);
         WaitIdle();
         std::printf("%s, page %d of %s:\n", page.Outer, page.InnerIndex, page.Inner);
-        for (HWND window : Descendants(MainWindow())) {
-            if (!IsWindowVisible(window)) continue;
-            ++asked;
-            const std::string name = AccessibleNameOf(window);
-            const std::string read = NameASightedUserReads(window);
-            std::printf("  %-40s %s\n", Described(window).c_str(),
-                        name.empty() ? "(none)" : ("\"" + name + "\"").c_str());
-            const std::string where = std::string(page.Outer) + ", " + page.Inner + " " +
-                                      std::to_string(page.InnerIndex) + ": " + Described(window);
-            if (name.empty())
-                unnamed.push_back(where);
-            else if (name != read)
-                misnamed.push_back(where + " is \"" + name + "\", not \"" + read + "\"");
-        }
+        check.Ask(Descendants(MainWindow()),
+                  std::string(page.Outer) + ", " + page.Inner + " " + std::to_string(page.InnerIndex) + ": ",
+                  NameASightedUserReads, Described);
     }
     for (std::size_t i = 0; i < std::size(tabSets); ++i) SwitchPage(tabSets[i], had[i]);
     std::printf(
         "%d controls on show asked on %zu pages, %zu without a name, %zu named otherwise than a sighted "
         "user reads them\n",
-        asked, std::size(pages), unnamed.size(), misnamed.size());
-    if (unnamed.empty() && misnamed.empty()) return 0;
-    std::string list;
-    for (const std::string& u : unnamed) list += "\n  " + u;
-    for (const std::string& m : misnamed) list += "\n  " + m;
-    throw TFailure{"controls without their name for a screen reader:" + list};
+        check.Asked, std::size(pages), check.Unnamed.size(), check.Misnamed.size());
+    return check.Verdict();
+}
+
+int DialogNameWalk(const std::string& caption) {
+    TCom com;
+    TNameCheck check;
+    check.Ask(Descendants(OpenDialog(caption)), caption + ": ", NameReadInDialog,
+              [](HWND window) { return ClassOf(window) + " \"" + WindowText(window) + "\""; });
+    std::printf("%d controls on show asked, %zu without a name, %zu named otherwise than a sighted user reads them\n",
+                check.Asked, check.Unnamed.size(), check.Misnamed.size());
+    return check.Verdict();
 }
 
 }  // namespace windriver

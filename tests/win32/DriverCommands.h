@@ -1,6 +1,8 @@
 #pragma once
-// The driver's commands for the keyboard, the log, the timings and screen readers, each in a file of its
-// own; WinDriver.cpp runs them.
+// The driver's commands for the keyboard, the log, the timings, screen readers and the
+// compare dialog, each in a file of its own; WinDriver.cpp runs them.
+
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -32,5 +34,16 @@ int PrintAccessibleName(const std::string& name);
 // Asks the name of every control on show on every page of both tab sets, and checks that
 // each one has one.
 int NameWalk();
+// The same for every control on show in the dialog of that caption.
+int DialogNameWalk(const std::string& caption);
+
+// The compare dialog: prints its line above the list, then the list's headings and rows,
+// cells between " | ", the selected row after "* " and the others after "  "; prints its
+// columns' widths; sizes it by WIDTH and HEIGHT more and prints how much its list grew.
+int Rows(const std::string& caption);
+// The headings of a report-style list view's columns.
+std::vector<std::string> ColumnHeadings(HWND list);
+int ColumnWidths(const std::string& caption);
+int Grow(const std::string& caption, int width, int height);
 
 }  // namespace windriver

@@ -111,6 +111,12 @@ HWND VisiblePrompt(const std::string& caption) {
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
+HWND OpenDialog(const std::string& caption) {
+    HWND dialog = VisiblePrompt(caption);
+    if (dialog == nullptr) throw TFailure{"no dialog \"" + caption + "\" is open"};
+    return dialog;
+}
+
 std::string PromptText(HWND prompt) {
     for (HWND child : Descendants(prompt))
         if (ClassOf(child) == "Static" && !WindowText(child).empty()) return WindowText(child);

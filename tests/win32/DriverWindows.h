@@ -25,6 +25,7 @@ std::vector<HWND> Descendants(HWND parent);
 HWND MainWindow();                               // throws when the program's window is not open
 HWND Control(const std::string& name);           // throws when there is no such control
 HWND VisiblePrompt(const std::string& caption);  // nullptr when none is open
+HWND OpenDialog(const std::string& caption);     // the same, but throws when none is open
 // A control model of the same build, which gives each control's identifier; and the
 // control of a control's window in it, nullptr for a window of no control.
 app::TMajorForm& Model();

@@ -20,16 +20,17 @@
 //   client-size                    print the size of the main window's client area: WIDTHxHEIGHT
 //   place NAME                     print a control's place in the main window's client area:
 //                                  WIDTHxHEIGHT+X+Y
-//   dpi-changed DPI                tell the main window that its monitor's DPI is now DPI, as
-//                                  Windows does, suggesting its place moved by (8, 8); check
-//                                  that it goes there
+//   dpi-changed DPI [CAPTION]      tell the main window, or the dialog of that caption, that
+//                                  its monitor's DPI is now DPI, as Windows does, suggesting
+//                                  its place moved by (8, 8); check that it goes there
 //   spin NAME up|down              click an arrow of a spin with the mouse buttons' messages
 //   held-click KEY NAME            click a control low in its middle with the mouse while
 //                                  holding KEY (lshift, rshift, lctrl or rctrl), as real input
 //   escape CAPTION                 press Escape in the prompt, which must stay open
 //   close-prompt CAPTION           close the prompt with its title bar's close button
 //   alt-key LETTER                 press Alt and LETTER, as real input
-//   focused CAPTION                print the text of the prompt's focused button
+//   focused CAPTION                print the text of the prompt's focused control, or its
+//                                  class when it has no text
 //   answer CAPTION BUTTON SECONDS  wait for the prompt, print its text, press the button
 //   wait-prompt CAPTION SECONDS    wait until a prompt with that caption is open
 //   no-prompt CAPTION SECONDS      check that no prompt with that caption opens
@@ -64,6 +65,15 @@
 //   name-walk                      switch to every page of both tab sets and ask a screen
 //                                  reader's name of every control on show; print them and
 //                                  fail when one has none
+//   dialog-names CAPTION           ask a screen reader's name of every control on show in the
+//                                  dialog; print them and fail when one has none or another
+//                                  than a sighted user reads (a list: the line before it)
+//   rows CAPTION                   print the compare dialog's line above its list, then the
+//                                  list's headings and rows, cells between " | ", the
+//                                  selected row after "* "
+//   columns CAPTION                print the widths of the compare dialog's columns
+//   grow CAPTION WIDTH HEIGHT      make the dialog larger by so many pixels, as a drag of its
+//                                  frame does, and print how much its list grew: WxH
 //   hold-desktop                   keep Wine's desktop open until the process is ended, as a
 //                                  person's session does: Wine closes a desktop a second
 //                                  after its last program ends, and a program started then
@@ -189,8 +199,7 @@ int Place(const std::string& name) {
 // new DPI whatever size is suggested, and must take the suggested place. The message
 // carries a pointer that is not carried across processes, so the rectangle is written
 // into the program's memory.
-int DpiChanged(int dpi) {
-    HWND window = MainWindow();
+int DpiChanged(int dpi, HWND window) {
     RECT suggested{};
     GetWindowRect(window, &suggested);
     OffsetRect(&suggested, 8, 8);
@@ -269,7 +278,8 @@ int Focused(const std::string& caption) {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(prompt, nullptr), &thread);
-    std::puts(thread.hwndFocus ? WindowText(thread.hwndFocus).c_str() : "");
+    const std::string text = thread.hwndFocus ? WindowText(thread.hwndFocus) : std::string();
+    std::puts(text.empty() && thread.hwndFocus ? ClassOf(thread.hwndFocus).c_str() : text.c_str());
     return 0;
 }
 
@@ -294,12 +304,6 @@ int FileDialog(const std::string& caption, const std::string& path, double secon
     AcceptFileName(*dialog, path);
     if (!WaitClosed(*dialog, seconds)) throw TFailure{"the file dialog \"" + caption + "\" stays open"};
     return 0;
-}
-
-HWND OpenDialog(const std::string& caption) {
-    HWND dialog = VisiblePrompt(caption);
-    if (dialog == nullptr) throw TFailure{"no dialog \"" + caption + "\" is open"};
-    return dialog;
 }
 
 int List(const std::string& caption) {
@@ -378,7 +382,10 @@ int Run(const std::vector<std::string>& args) {
     if (command == "client-height") return need(0), ClientHeight();
     if (command == "client-size") return need(0), ClientSize();
     if (command == "place") return need(1), Place(args[1]);
-    if (command == "dpi-changed") return need(1), DpiChanged(std::atoi(args[1].c_str()));
+    if (command == "dpi-changed") {
+        if (args.size() != 3) need(1);
+        return DpiChanged(std::atoi(args[1].c_str()), args.size() == 3 ? OpenDialog(args[2]) : MainWindow());
+    }
     if (command == "spin") return need(2), Spin(args[1], args[2]);
     if (command == "held-click") return need(2), HeldClick(args[1], args[2]);
     if (command == "escape") return need(1), Escape(args[1]);
@@ -407,6 +414,10 @@ int Run(const std::vector<std::string>& args) {
     if (command == "key") return need(2), Key(args[1], args[2]);
     if (command == "accessible-name") return need(1), PrintAccessibleName(args[1]);
     if (command == "name-walk") return need(0), NameWalk();
+    if (command == "dialog-names") return need(1), DialogNameWalk(args[1]);
+    if (command == "rows") return need(1), Rows(args[1]);
+    if (command == "columns") return need(1), ColumnWidths(args[1]);
+    if (command == "grow") return need(3), Grow(args[1], std::atoi(args[2].c_str()), std::atoi(args[3].c_str()));
     if (command == "hold-desktop") return need(0), HoldDesktop();
     throw TFailure{"unknown command " + command};
 }

@@ -10,31 +10,35 @@
 #   undo and redo the read and a run of spin steps by Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z and the
 #   system menu's mnemonics; ask a screen reader's name of every control on show on every
 #   page of both tab sets (AccessibleObjectFromWindow), each of which must have one;
-#   Tab round every page, switch pages and tick a box, move spins and choose a list item
+#   compare the read handset with a file from the system menu's "Compare with &File...",
+#   read the dialog's rows, names, keys and growth, take "Load This File" and undo it, and
+#   compare with a file that gives what the editor holds; Tab round every page, switch pages and tick a box, move spins and choose a list item
 #   by real keys alone; PROGRAM DEVICE and
 #   answer Yes; check the record the simulated unit now stores and that it was restarted
 #   once; check the log after 200 more reads and time READ DEVICE, PROGRAM DEVICE, SAVE
 #   FILE and LOAD FILE; restart it by Alt+T; save and load settings files; read a Kesto
-#   gateway; end the program; start it again with an SPI adapter listed first and a
+#   gateway, compare it with a file, load that and compare again; end the program; start it again with an SPI adapter listed first and a
 #   settings file named on its command line, which loads; choose the handset's USB device
 #   in the transport picker from the system menu and read it; start it without its chip
 #   libraries.
 #
 #   x64, the shorter run of the 64-bit build: start-up, caption, a read, undo and redo, the
-#   screen reader's names, the keyboard, a program, the log and the timings, E&XIT, and the start with an SPI adapter, the file
-#   and the picker.
+#   screen reader's names, the handset's compare, the keyboard, a program, the log and the
+#   timings, E&XIT, and the start with an SPI adapter, the file and the picker.
 #
 #   x86-dpi, the 32-bit build at 150 % display scaling (144 DPI) in the x86 prefix: the
 #   client area, a button and controls on two pages stand where the 96-DPI layout scaled
 #   puts them; told by WM_DPICHANGED that its monitor is of 96 DPI and then of 144 again,
-#   the window lays itself out for each; the developer view's height scales. x64-dpi is
+#   the window lays itself out for each, and so do the compare dialog's columns; the
+#   developer view's height scales. x64-dpi is
 #   the same run of the 64-bit build; it runs only when named.
 #
 # Before the runs, the simulated libraries of both builds are checked to export exactly
 # the ordinals the program binds (check-exports.sh). The window is driven by
 # zenta-windriver.exe (WinDriver.cpp) of the run's own architecture. With --screenshots
 # DIR, the x86 run saves a picture of every settings page there as well, and the DPI run
-# pictures of two pages and a prompt at 150 % and, in a run of its own, at 200 %.
+# pictures of two pages, the compare dialog and a prompt at 150 % and, in a run of its own,
+# at 200 %.
 #
 #   bash tests/win32/run-e2e.sh [--screenshots docs/screenshots] [x86|x64|x86-dpi|x64-dpi]
 set -euo pipefail
@@ -163,6 +167,13 @@ run_e2e() {
     check "main window after E&XIT" "closed" "$window"
   }
 
+  # The system menu's "Compare with &File..." (Alt+Space, F) with FILE chosen in its dialog.
+  compare_with() {
+    drive system-menu f
+    drive file-dialog "Open" "$(winepath -w "$1")" 30
+    drive wait-prompt "Compare with ${1##*/}" 30 || check "compare dialog" "open" "(not opened)"
+  }
+
   if [ "$dpi" != 96 ]; then
     echo "e2e: the window at $dpi DPI"
     # A place WIDTHxHEIGHT+X+Y (or a size, or a length) of the 96-DPI layout at DPI,
@@ -201,6 +212,18 @@ run_e2e() {
       "$(scaled "$(drive place GWRadioFunction6PulseStaticText)" "$dpi")" "$pulse_place"
     drive dpi-changed "$dpi"
     check_near "client size back at $dpi DPI" "$(scaled 769x629 "$dpi")" "$(drive client-size)"
+
+    echo "e2e: the compare dialog at $dpi DPI, told of 96 DPI and back"
+    printf '0012=12\r\n9000=0\r\n' > "$work/standard.wpx"
+    compare_with "$work/standard.wpx"
+    shoot "compare-with-file-$percent"
+    columns_at() { echo "$((150 * $1 / 96)) $((240 * $1 / 96)) $((110 * $1 / 96)) $((110 * $1 / 96))"; }
+    check "compare dialog's columns at $dpi DPI" "$(columns_at "$dpi")" "$(drive columns "Compare with standard.wpx")"
+    drive dpi-changed 96 "Compare with standard.wpx"
+    check "compare dialog's columns at 96 DPI" "$(columns_at 96)" "$(drive columns "Compare with standard.wpx")"
+    drive dpi-changed "$dpi" "Compare with standard.wpx"
+    check "compare dialog's columns back at $dpi DPI" "$(columns_at "$dpi")" "$(drive columns "Compare with standard.wpx")"
+    drive key "Compare with standard.wpx" escape
     drive held-click rctrl MainImage
     check_near "client height with the log at $dpi DPI" "$(scaled 744 "$dpi")" "$(drive client-height)"
     if [ -n "$shots" ]; then
@@ -274,6 +297,49 @@ run_e2e() {
     "grpModelBox=Model" "MuteSpeakerOnPTTCheckBox=Mute Speaker On PTT"; do
     check "screen reader's name of ${pair%%=*}" "${pair#*=}" "$(drive accessible-name "${pair%%=*}" 2>&1)"
   done
+
+  # Compare with File from the system menu (Alt+Space, F): the rows are what LOAD FILE
+  # would make of the file from the editor now; the Kesto edition it names runs the Kesto
+  # rule, which unticks a gateway setting the file does not name. Enter in the list is
+  # "Load This File", which Ctrl+Z takes back; a file that gives what the editor holds has
+  # no rows, and Escape closes it. The focus comes back each time.
+  echo "e2e: Compare with File, a handset"
+  standard="$work/standard.wpx"
+  printf '0012=8\r\n9000=0\r\n0005=1\r\n' > "$standard"
+  compared="Compare with standard.wpx"
+  drive tab-to AutoTurnOffTimerStaticText
+  compare_with "$standard"
+  shoot compare-with-file
+  check "compare rows, the edition first, then the unit on show" "$(printf '%s\n' \
+    "4 settings in the editor differ from what the file gives:" "  Page | Setting | Now | In the file" \
+    "* Model | Edition | Ardex | Kesto" "  Handset / User Experience | Mute Speaker On PTT | unticked | ticked" \
+    "  Handset / User Experience | Out of Range Auto Turn Off Timer (in hours) | 12 | 8" \
+    "  Gateway / Audio Levels | Multi Operational Mics | ticked | unticked")" "$(drive rows "$compared")"
+  if out="$(drive dialog-names "$compared" 2>&1)"; then check "every control of the compare dialog named" "ok" "ok"
+  else check "every control of the compare dialog named" "ok" "$out"; fi
+  check "compare dialog's list grows with it" "120x80" "$(drive grow "$compared" 120 80)"
+  check "focus in the compare dialog" "SysListView32" "$(drive focused "$compared")"
+  drive key "$compared" down
+  check "selected row after Down" "* Handset / User Experience | Mute Speaker On PTT | unticked | ticked" \
+    "$(drive rows "$compared" | grep '^\*')"
+  drive key "$compared" enter
+  check "edition after Load This File" "ticked" "$(drive get butModelKesto)"
+  check "timer after Load This File" "8" "$(drive get AutoTurnOffTimerStaticText)"
+  check "Multi Operational Mics after Load This File" "unticked disabled" \
+    "$(drive get GWMultiOperationalMicsCheckBox) $(drive enabled GWMultiOperationalMicsCheckBox)"
+  check "focus after the compare dialog" "AutoTurnOffTimerStaticText" "$(drive focus)"
+  drive keys ctrl+z
+  check "edition and timer after Ctrl+Z took the load back" "unticked 12" \
+    "$(drive get butModelKesto) $(drive get AutoTurnOffTimerStaticText)"
+  printf '0012=12\r\n9000=1\r\n' > "$work/same.wpx"
+  compare_with "$work/same.wpx"
+  check "compare rows of a file that gives what the editor holds" \
+    "The editor holds what the file gives: no setting differs." "$(drive rows "Compare with same.wpx")"
+  check "focus in the compare dialog without rows" "Load This File" "$(drive focused "Compare with same.wpx")"
+  drive key "Compare with same.wpx" tab
+  check "focus after Tab" "Close" "$(drive focused "Compare with same.wpx")"
+  drive key "Compare with same.wpx" escape
+  check "focus after Escape closed the compare dialog" "AutoTurnOffTimerStaticText" "$(drive focus)"
 
   # Every page by keyboard alone: Tab round each page and Shift+Tab back (the driver checks
   # that every control that takes the focus is reached, in reading order, each page after
@@ -407,6 +473,22 @@ run_e2e() {
     check "Multi Operational Mics with Ardex" "enabled" "$(drive enabled GWMultiOperationalMicsCheckBox)"
     check "Ardex keyboard style after its click" "group tabstop" "$(drive keyboard-style butModelArdex)"
     check "Kesto keyboard style after the click on Ardex" "none" "$(drive keyboard-style butModelKesto)"
+
+    echo "e2e: Compare with File, a gateway"
+    printf '1007=6\r\n9000=0\r\n0012=3\r\n' > "$work/kesto.wpx"
+    compared="Compare with kesto.wpx"
+    compare_with "$work/kesto.wpx"
+    check "compare rows, the gateway on show first" "$(printf '%s\n' \
+      "3 settings in the editor differ from what the file gives:" "  Page | Setting | Now | In the file" \
+      "* Model | Edition | Ardex | Kesto" "  Gateway / Audio Levels | Receive Input Gain From Radio | 3 | 6" \
+      "  Handset / User Experience | Out of Range Auto Turn Off Timer (in hours) | 13 | 3")" "$(drive rows "$compared")"
+    drive answer "$compared" "Load This File" 30 >/dev/null
+    check "gateway after Load This File" "ticked 6 3" \
+      "$(drive get butModelKesto) $(drive get GWReceiveInputGainStaticText) $(drive get AutoTurnOffTimerStaticText)"
+    compare_with "$work/kesto.wpx"
+    check "compare rows after the load" "The editor holds what the file gives: no setting differs." \
+      "$(drive rows "$compared")"
+    drive answer "$compared" Close 30 >/dev/null
   fi
 
   exit_program
