@@ -126,7 +126,7 @@ private:
             adapterFailed = adapterFailed || adapter.Failed;
         }
         const bool interrupted = context_.Interrupt.Requested();
-        WriteRunSummary(context_.Out, programmed, failed, interrupted);
+        WriteRunSummary(context_.Out, {.Programmed = programmed, .Failed = failed, .Interrupted = interrupted});
         for (const TAdapterState& adapter : adapters_)
             context_.Out << "  " << adapter.Worker.Adapter() << ": " << adapter.Programmed << " programmed, "
                          << adapter.FailedUnits << " failed" << (adapter.Failed ? ", adapter failed" : "") << '\n';

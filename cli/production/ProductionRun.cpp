@@ -13,6 +13,7 @@
 #include "cli/production/ProcessWorker.h"
 #include "cli/production/ProductionCoordinator.h"
 #include "cli/production/RunSummary.h"
+#include "cli/production/WatchedLibrary.h"
 #include "cli/production/WorkerChannel.h"
 #include "cli/record/BenchIdentity.h"
 #include "cli/record/LocalTimestamp.h"
@@ -43,7 +44,7 @@ std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, T
 // A record is refused before the first unit: a unit programmed without its entry would
 // be missing from it for good.
 std::optional<int> RecordRefusal(const TProductionOptions& options, TCommandContext& context) {
-    if (options.LogPath.empty() || OpenRecord(options.LogPath)) return std::nullopt;
+    if (options.LogPath.empty() || CanAppendToRecord(options.LogPath)) return std::nullopt;
     context.Err << "zenta program: " << options.LogPath
                 << ": the production record cannot be appended to; no unit was programmed\n";
     return kExitFileError;
@@ -89,23 +90,27 @@ public:
           options_(options),
           library_(library),
           context_(context),
-          watcher_(library, context.Sleeper, options.Place.Transport),
+          watcher_(library_, context.Sleeper, options.Place.Transport),
           digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())),
           bench_(ThisBench()) {}
 
     int Run() {
         context_.Interrupt.Arm();
+        bool recordFailed = false;
         for (int number = 1; number <= options_.Count; ++number) {
             context_.Err << "Waiting for unit " << number << " of " << options_.Count << " (Ctrl-C ends the run)\n";
             const std::optional<std::string> chip = WaitForUnit();
             if (!chip) break;
-            if (!ProgramNextUnit(number, *chip)) return kExitFileError;
+            const TStep step = ProgramNextUnit(number, *chip);
+            if (step == TStep::FileProblem) return kExitFileError;
+            if ((recordFailed = step == TStep::RecordFailed)) break;
             if (number < options_.Count && !WaitUntilGone()) break;
         }
-        const bool interrupted = context_.Interrupt.Requested();
-        WriteRunSummary(context_.Out, programmed_, failed_, interrupted);
-        if (interrupted) return kExitInterrupted;
-        return failed_ == 0 ? kExitOk : kExitUnitsFailed;
+        counts_.Interrupted = context_.Interrupt.Requested();
+        WriteRunSummary(context_.Out, counts_);
+        if (recordFailed) return kExitRecordFailed;
+        if (counts_.Interrupted) return kExitInterrupted;
+        return counts_.Failed == 0 ? kExitOk : kExitUnitsFailed;
     }
 
     // One adapter's part of a run over several: each unit that answers is offered to the
@@ -119,12 +124,17 @@ public:
             context_.Out << "present" << std::endl;
             const std::optional<int> number = channel.AwaitGrant();
             if (!number) return kExitOk;
-            if (!ProgramNextUnit(*number, *chip)) return kExitFileError;
+            const TStep step = ProgramNextUnit(*number, *chip);
+            if (step == TStep::FileProblem) return kExitFileError;
+            if (step == TStep::RecordFailed) return kExitRecordFailed;
             if (!WaitUntilGone()) return kExitOk;
         }
     }
 
 private:
+    // How a unit taken ends the run: not at all, or before the next unit.
+    enum class TStep { Next, FileProblem, RecordFailed };
+
     // The chip name the look that found the unit read; empty when Ctrl-C came first.
     std::optional<std::string> WaitForUnit() {
         while (!context_.Interrupt.Requested()) {
@@ -146,61 +156,65 @@ private:
     // Each unit gets a window of its own, as if the program were started anew: what
     // programming one unit does to the editor (its edition, the fixed Radio PTT line)
     // never reaches the next one. The look that found the unit was its chip check.
-    bool ProgramNextUnit(int number, const std::string& chip) {
+    TStep ProgramNextUnit(int number, const std::string& chip) {
         const ui::TLocalTime start = context_.Clock.Now();
+        library_.BeginUnit();
         const TProgramming programming =
             ProgramUnit(file_, {.Restart = options_.Restart, .Verify = true, .CheckedChip = chip}, options_.Place,
                         library_, TPlatform{context_.Clock, context_.Sleeper, context_.Err});
         if (programming.FileProblem) {
             context_.Err << "zenta program: " << file_.Path() << ": " << *programming.FileProblem << '\n';
-            return false;
+            return TStep::FileProblem;
         }
         if (!programming.BackupPath.empty())
             context_.Err << "Backup of unit " << number << " saved to " << programming.BackupPath << '\n';
-        Report(number, programming.Result, start);
-        return true;
+        return Report(number, programming.Result, start) ? TStep::Next : TStep::RecordFailed;
     }
 
-    void Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start) {
+    // A unit is counted once its entry is on the disk. False when the entry could not be
+    // appended: the unit keeps its line and count, and the run stops before the next.
+    bool Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start) {
         const ui::TLocalTime end = context_.Clock.Now();
+        const bool recorded = options_.LogPath.empty() || Record(result, SecondsBetween(start, end));
+        if (!recorded) {
+            ++counts_.Unrecorded;
+            context_.Err << "zenta program: " << options_.LogPath << ": the entry of unit " << number
+                         << " could not be appended to the production record; no further unit is programmed\n";
+        }
         const bool succeeded = result.Outcome == app::TDeviceOutcome::Succeeded;
-        (succeeded ? programmed_ : failed_)++;
+        (succeeded ? counts_.Programmed : counts_.Failed)++;
         if (worker_) context_.Out << (succeeded ? "done ok " : "done failed ");
         context_.Out << ResultLine(end, number, options_.Count, result) << std::endl;
-        if (!options_.LogPath.empty()) Record(result, SecondsBetween(start, end));
+        return recorded;
     }
 
-    // A unit already handled stays handled when its entry cannot be written: the run
-    // says so and goes on.
-    void Record(const app::TDeviceResult& result, double seconds) {
+    bool Record(const app::TDeviceResult& result, double seconds) {
         const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
-        const TRecordEntry entry{.Time = LocalTimestampNow(),
-                                 .Bench = bench_.Bench,
-                                 .Operator = bench_.Operator,
-                                 .ProgramVersion = app::kProgramVersion,
-                                 .Adapter = watcher_.Adapter(),
-                                 .Kind = unit.Kind,
-                                 .Version = unit.Version,
-                                 .Edition = unit.Edition,
-                                 .File = file_.Path(),
-                                 .Sha256 = digest_,
-                                 .Result = OutcomeName(result.Outcome),
-                                 .Verification = VerificationOf(result.Outcome),
-                                 .Seconds = seconds};
-        if (!AppendToRecord(options_.LogPath, entry))
-            context_.Err << "zenta program: " << options_.LogPath << ": this unit's entry could not be appended\n";
+        return AppendToRecord(options_.LogPath, {.Time = LocalTimestampNow(),
+                                                 .Bench = bench_.Bench,
+                                                 .Operator = bench_.Operator,
+                                                 .ProgramVersion = app::kProgramVersion,
+                                                 .Adapter = watcher_.Adapter(),
+                                                 .Kind = unit.Kind,
+                                                 .Version = unit.Version,
+                                                 .Edition = unit.Edition,
+                                                 .File = file_.Path(),
+                                                 .Sha256 = digest_,
+                                                 .Result = OutcomeName(result.Outcome),
+                                                 .Written = WrittenName(library_.Written()),
+                                                 .Verification = VerificationOf(result.Outcome),
+                                                 .Seconds = seconds});
     }
 
     const bool worker_;
     const TFileSnapshot& file_;
     const TProductionOptions options_;
-    devlink::IChipLibrary& library_;
+    TWatchedLibrary library_;
     TCommandContext& context_;
     TLinkWatcher watcher_;
     const std::string digest_;
     const TBenchIdentity bench_;
-    int programmed_ = 0;
-    int failed_ = 0;
+    TRunCounts counts_;
 };
 
 }  // namespace

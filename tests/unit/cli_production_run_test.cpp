@@ -13,6 +13,7 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/ProductionRecord.h"
+#include "cli/record/RecordSummary.h"
 #include "cli/record/Sha256.h"
 #include "sim/SimUnit.h"
 #include "ui/LocalFiles.h"
@@ -157,12 +158,15 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
     EXPECT_EQ(first["program_version"], "v2.05A");
     EXPECT_EQ(first["verification"], "verified");
     EXPECT_GE(first["seconds"].get<double>(), 0.0);
-    std::vector<std::string> verifications;
+    // A write the library refused is no write; one whose read-back failed is one.
+    std::vector<std::string> outcomes;
     std::istringstream lines(entries);
-    for (std::string line; std::getline(lines, line);)
-        verifications.push_back(cli::TJson::parse(line)["verification"].get<std::string>());
-    EXPECT_EQ(verifications,
-              (std::vector<std::string>{"verified", "not reached", "verified", "verified", "differs", "not reached"}));
+    for (std::string line; std::getline(lines, line);) {
+        const cli::TJson entry = cli::TJson::parse(line);
+        outcomes.push_back(entry["written"].get<std::string>() + " " + entry["verification"].get<std::string>());
+    }
+    EXPECT_EQ(outcomes, (std::vector<std::string>{"yes verified", "no not reached", "yes verified", "yes verified",
+                                                  "yes differs", "no not reached"}));
 }
 
 TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {
@@ -181,6 +185,23 @@ TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {
     const std::string entries = *ui::ReadWholeFile(record);
     EXPECT_EQ(cli::SummarizeRecord(entries).ByKind, (std::map<std::string, int>{{"handset", 1}, {"gateway", 1}}));
     EXPECT_EQ(entries.back(), '\n') << "a run ended between units leaves whole entries only";
+}
+
+// The record's disk has no room left: the unit just programmed keeps its line, but as
+// its entry cannot be appended the run names the record and stops before it looks for
+// the next unit, and its summary counts the unit without an entry.
+TEST_F(ProductionRun, StopsBeforeTheNextUnitWhenTheRecordTakesNoEntry) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr}, {TSimUnit::Factory(TUnitKind::Handset), nullptr}};
+
+    EXPECT_EQ(Run({"--count", "2", "--log", "/dev/full", file}), cli::kExitRecordFailed);
+
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"1/2  handset  V2.05  Ardex  ok",
+                                                 "1 unit: 1 programmed, 0 failed, 1 without its record entry"}));
+    EXPECT_NE(harness.Err.str().find("zenta program: /dev/full: the entry of unit 1 could not be appended"),
+              std::string::npos)
+        << harness.Err.str();
+    EXPECT_EQ(queue.size(), 1u) << "the second unit was looked for";
 }
 
 TEST_F(ProductionRun, RefusesAFileWithFindingsBeforeLookingForAUnit) {
