@@ -88,8 +88,8 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
     return line.Run(args, context, [&] {
         const int units = count ? CountOf(*count) : 0;
         if (log && !count) throw TUsageError("--log belongs to a production run (--count N)");
-        const auto file = ReadSnapshot(path, "program", context);
-        if (!file) return kExitFileError;
+        const auto file = worker ? nullptr : ReadSnapshot(path, "program", context);
+        if (!file && !worker) return kExitFileError;
         devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
         if (library == nullptr) return kExitNoUnit;
         const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, transports);
@@ -105,7 +105,7 @@ int RunProgramCommand(const TArgs& args, TCommandContext& context) {
             }
         }
         const TProductionOptions production{units, options.Restart, place, log.value_or("")};
-        if (worker) return RunProductionWorker(file, production, *library, context, std::cin);
+        if (worker) return RunProductionWorker(path, production, *library, context, std::cin);
         if (adapters.size() > 1) return RunProductionOverAdapters(file, production, adapters, context);
         if (count) return RunProduction(file, production, *library, context);
         return ProgramOnce(*file, options, place, *library, context);

@@ -16,13 +16,15 @@ class TSimStateFile;
 
 namespace cli {
 
-// Ctrl-C as a request to stop between two units. Until Arm, Ctrl-C ends the process as
-// it always does.
+// Ctrl-C as a request to stop between two units, and a second Ctrl-C as the demand to
+// stop at once. Until Arm, Ctrl-C ends the process as it always does.
 class IInterrupt {
 public:
     virtual ~IInterrupt() = default;
     virtual void Arm() = 0;
+    // Asked from any thread.
     virtual bool Requested() const = 0;
+    virtual bool Forced() const = 0;
 };
 
 struct TCommandContext {

@@ -22,6 +22,10 @@ std::optional<TFileSnapshot> TFileSnapshot::Read(const std::string& path, std::s
     return TFileSnapshot(path, std::move(*bytes));
 }
 
+TFileSnapshot TFileSnapshot::OfBytes(std::string path, std::string bytes) {
+    return TFileSnapshot(std::move(path), std::move(bytes));
+}
+
 TFileSnapshot::TFileSnapshot(std::string path, std::string bytes)
     : path_(std::move(path)), bytes_(std::move(bytes)), folder_(std::make_unique<ui::TScratchFolder>()) {
     copy_ = ui::Utf8OfPath(folder_->Resolve("settings.wpx"));

@@ -1,24 +1,13 @@
 #include "cli/production/ProductionRun.h"
 
-#include <cstdio>
-
-#include "app/MajorForm.h"
 #include "cli/commands/FileFindings.h"
-#include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/host/DeviceOutcome.h"
 #include "cli/host/LoadedFile.h"
-#include "cli/production/LinkWatcher.h"
+#include "cli/production/AdapterRun.h"
 #include "cli/production/MessageLines.h"
 #include "cli/production/ProcessWorker.h"
 #include "cli/production/ProductionCoordinator.h"
-#include "cli/production/RunSummary.h"
-#include "cli/production/WatchedLibrary.h"
-#include "cli/production/WorkerChannel.h"
-#include "cli/record/BenchIdentity.h"
-#include "cli/record/LocalTimestamp.h"
-#include "cli/record/ProductionRecord.h"
-#include "cli/record/Sha256.h"
+#include "cli/production/WorkerLines.h"
 
 namespace cli {
 namespace {
@@ -50,190 +39,31 @@ std::optional<int> RecordRefusal(const TProductionOptions& options, TCommandCont
     return kExitFileError;
 }
 
-int MillisecondOfDay(const ui::TLocalTime& time) {
-    return ((time.Hour * 60 + time.Minute) * 60 + time.Second) * 1000 + time.Millisecond;
-}
-
-// The clock gives the time of day only; a unit takes far less than a day, so a negative
-// difference is a unit that went past midnight.
-double SecondsBetween(const ui::TLocalTime& start, const ui::TLocalTime& end) {
-    constexpr int kDay = 24 * 60 * 60 * 1000;
-    const int elapsed = (MillisecondOfDay(end) - MillisecondOfDay(start) + kDay) % kDay;
-    return elapsed / 1000.0;
-}
-
-const char* VerificationOf(app::TDeviceOutcome outcome) {
-    if (outcome == app::TDeviceOutcome::Succeeded) return "verified";
-    return outcome == app::TDeviceOutcome::VerifyFailed ? "differs" : "not reached";
-}
-
-std::string TimeText(const ui::TLocalTime& time) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.Hour, time.Minute, time.Second);
-    return text;
-}
-
-std::string ResultLine(const ui::TLocalTime& time, int number, int count, const app::TDeviceResult& result) {
-    const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
-    std::string line = TimeText(time) + "  " + std::to_string(number) + "/" + std::to_string(count) + "  " + unit.Kind +
-                       "  " + unit.Version + "  " + unit.Edition + "  " + OutcomeName(result.Outcome);
-    if (result.Outcome != app::TDeviceOutcome::Succeeded && !result.Message.empty()) line += ": " + result.Message;
-    return line;
-}
-
-class TProductionRun {
-public:
-    TProductionRun(const TFileSnapshot& file, const TProductionOptions& options, devlink::IChipLibrary& library,
-                   TCommandContext& context, bool worker = false)
-        : worker_(worker),
-          file_(file),
-          options_(options),
-          library_(library),
-          context_(context),
-          watcher_(library_, context.Sleeper, options.Place.Transport),
-          digest_(options.LogPath.empty() ? std::string() : Sha256Hex(file.Bytes())),
-          bench_(ThisBench()) {}
-
-    int Run() {
-        context_.Interrupt.Arm();
-        bool recordFailed = false;
-        for (int number = 1; number <= options_.Count; ++number) {
-            context_.Err << "Waiting for unit " << number << " of " << options_.Count << " (Ctrl-C ends the run)\n";
-            const std::optional<std::string> chip = WaitForUnit();
-            if (!chip) break;
-            const TStep step = ProgramNextUnit(number, *chip);
-            if (step == TStep::FileProblem) return kExitFileError;
-            if ((recordFailed = step == TStep::RecordFailed)) break;
-            if (number < options_.Count && !WaitUntilGone()) break;
-        }
-        counts_.Interrupted = context_.Interrupt.Requested();
-        WriteRunSummary(context_.Out, counts_);
-        if (recordFailed) return kExitRecordFailed;
-        if (counts_.Interrupted) return kExitInterrupted;
-        return counts_.Failed == 0 ? kExitOk : kExitUnitsFailed;
-    }
-
-    // One adapter's part of a run over several: each unit that answers is offered to the
-    // run, and programmed under the number it grants. The end of the worker's input, its
-    // Ctrl-C, stops it after the unit in hand.
-    int Work(TWorkerChannel& channel) {
-        channel.Arm();
-        for (;;) {
-            const std::optional<std::string> chip = WaitForUnit();
-            if (!chip) return kExitOk;
-            context_.Out << "present" << std::endl;
-            const std::optional<int> number = channel.AwaitGrant();
-            if (!number) return kExitOk;
-            const TStep step = ProgramNextUnit(*number, *chip);
-            if (step == TStep::FileProblem) return kExitFileError;
-            if (step == TStep::RecordFailed) return kExitRecordFailed;
-            if (!WaitUntilGone()) return kExitOk;
-        }
-    }
-
-private:
-    // How a unit taken ends the run: not at all, or before the next unit.
-    enum class TStep { Next, FileProblem, RecordFailed };
-
-    // The chip name the look that found the unit read; empty when Ctrl-C came first.
-    std::optional<std::string> WaitForUnit() {
-        while (!context_.Interrupt.Requested()) {
-            if (std::optional<std::string> chip = watcher_.FindUnit()) return chip;
-            context_.Poller.Sleep(kLinkPollMs);
-        }
-        return std::nullopt;
-    }
-
-    // False when Ctrl-C came first.
-    bool WaitUntilGone() {
-        while (!context_.Interrupt.Requested()) {
-            if (!watcher_.UnitPresent()) return true;
-            context_.Poller.Sleep(kLinkPollMs);
-        }
-        return false;
-    }
-
-    // Each unit gets a window of its own, as if the program were started anew: what
-    // programming one unit does to the editor (its edition, the fixed Radio PTT line)
-    // never reaches the next one. The look that found the unit was its chip check.
-    TStep ProgramNextUnit(int number, const std::string& chip) {
-        const ui::TLocalTime start = context_.Clock.Now();
-        library_.BeginUnit();
-        const TProgramming programming =
-            ProgramUnit(file_, {.Restart = options_.Restart, .Verify = true, .CheckedChip = chip}, options_.Place,
-                        library_, TPlatform{context_.Clock, context_.Sleeper, context_.Err});
-        if (programming.FileProblem) {
-            context_.Err << "zenta program: " << file_.Path() << ": " << *programming.FileProblem << '\n';
-            return TStep::FileProblem;
-        }
-        if (!programming.BackupPath.empty())
-            context_.Err << "Backup of unit " << number << " saved to " << programming.BackupPath << '\n';
-        return Report(number, programming.Result, start) ? TStep::Next : TStep::RecordFailed;
-    }
-
-    // A unit is counted once its entry is on the disk. False when the entry could not be
-    // appended: the unit keeps its line and count, and the run stops before the next.
-    bool Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start) {
-        const ui::TLocalTime end = context_.Clock.Now();
-        const bool recorded = options_.LogPath.empty() || Record(result, SecondsBetween(start, end));
-        if (!recorded) {
-            ++counts_.Unrecorded;
-            context_.Err << "zenta program: " << options_.LogPath << ": the entry of unit " << number
-                         << " could not be appended to the production record; no further unit is programmed\n";
-        }
-        const bool succeeded = result.Outcome == app::TDeviceOutcome::Succeeded;
-        (succeeded ? counts_.Programmed : counts_.Failed)++;
-        if (worker_) context_.Out << (succeeded ? "done ok " : "done failed ");
-        context_.Out << ResultLine(end, number, options_.Count, result) << std::endl;
-        return recorded;
-    }
-
-    bool Record(const app::TDeviceResult& result, double seconds) {
-        const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : TUnitText{"-", "-", "-"};
-        return AppendToRecord(options_.LogPath, {.Time = LocalTimestampNow(),
-                                                 .Bench = bench_.Bench,
-                                                 .Operator = bench_.Operator,
-                                                 .ProgramVersion = app::kProgramVersion,
-                                                 .Adapter = watcher_.Adapter(),
-                                                 .Kind = unit.Kind,
-                                                 .Version = unit.Version,
-                                                 .Edition = unit.Edition,
-                                                 .File = file_.Path(),
-                                                 .Sha256 = digest_,
-                                                 .Result = OutcomeName(result.Outcome),
-                                                 .Written = WrittenName(library_.Written()),
-                                                 .Verification = VerificationOf(result.Outcome),
-                                                 .Seconds = seconds});
-    }
-
-    const bool worker_;
-    const TFileSnapshot& file_;
-    const TProductionOptions options_;
-    TWatchedLibrary library_;
-    TCommandContext& context_;
-    TLinkWatcher watcher_;
-    const std::string digest_;
-    const TBenchIdentity bench_;
-    TRunCounts counts_;
-};
-
 }  // namespace
 
 int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
                   devlink::IChipLibrary& library, TCommandContext& context) {
     if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
     if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
-    return TProductionRun(*file, options, library, context).Run();
+    TRecordFile record(options.LogPath);
+    return TAdapterRun(*file, options, library, context, options.LogPath.empty() ? nullptr : &record, nullptr).Run();
 }
 
-int RunProductionWorker(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
-                        devlink::IChipLibrary& library, TCommandContext& context, std::istream& input) {
-    TMessageLines messages(context.Out);
+int RunProductionWorker(const std::string& path, const TProductionOptions& options, devlink::IChipLibrary& library,
+                        TCommandContext& context, std::istream& input) {
+    TReportLines reports(context.Out);
+    TMessageLines messages([&reports](const std::string& text) { reports.Write(SayLine(text)); });
     std::ostream err(&messages);
     TWorkerChannel channel(input);
     TCommandContext workerContext{context.Out,         err,    context.Clock, context.Sleeper, context.Poller,
                                   context.UnitLibrary, channel};
-    return TProductionRun(*file, options, library, workerContext, true).Work(channel);
+    const std::optional<std::string> settings = channel.AwaitSettings();
+    if (!settings) {
+        err << "zenta program: the run gave its worker no settings\n";
+        return kExitFileError;
+    }
+    const TFileSnapshot file = TFileSnapshot::OfBytes(path, *settings);
+    return TAdapterRun(file, options, library, workerContext, nullptr, &reports).Work(channel);
 }
 
 int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
@@ -246,13 +76,16 @@ int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, 
                                            "--transport", adapter.Spec};
         if (options.Restart) arguments.emplace_back("--restart");
         if (options.Place.BackupFolder) arguments.insert(arguments.end(), {"--backup", *options.Place.BackupFolder});
-        if (!options.LogPath.empty()) arguments.insert(arguments.end(), {"--log", options.LogPath});
         arguments.push_back(file->Path());
-        workers.push_back(std::make_unique<TProcessWorker>(adapter.Transport.Name, std::move(arguments)));
+        workers.push_back(
+            std::make_unique<TProcessWorker>(adapter.Transport.Name, std::move(arguments), file->Bytes()));
     }
     context.Err << "Programming " << options.Count << " units on " << adapters.size()
                 << " adapters (Ctrl-C ends the run)\n";
-    return CoordinateProduction(workers, options.Count, context);
+    TRecordFile record(options.LogPath);
+    const TCoordination coordination{
+        .Count = options.Count, .Record = options.LogPath.empty() ? nullptr : &record, .Stamp = StampOf(*file)};
+    return CoordinateProduction(workers, coordination, context);
 }
 
 }  // namespace cli

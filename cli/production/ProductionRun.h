@@ -40,8 +40,10 @@ int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, 
                               const std::vector<TChosenAdapter>& adapters, TCommandContext& context);
 
 // The worker of one adapter (options.Place.Transport), speaking to its run over standard
-// output and `input` as TProcessWorker describes; its messages go out as `say` lines.
-int RunProductionWorker(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
-                        devlink::IChipLibrary& library, TCommandContext& context, std::istream& input);
+// output and `input` in the lines of WorkerLines.h; its messages go out as `say` lines.
+// It programs the settings its run checked and sends it first, never the file at `path`,
+// which may have changed since: `path` only names them.
+int RunProductionWorker(const std::string& path, const TProductionOptions& options, devlink::IChipLibrary& library,
+                        TCommandContext& context, std::istream& input);
 
 }  // namespace cli

@@ -47,4 +47,23 @@ bool CanAppendToRecord(const std::string& path);
 // False when the line could not be appended whole and flushed to the disk.
 bool AppendToRecord(const std::string& path, const TRecordEntry& entry);
 
+// The record a production run appends its entries to.
+class IUnitRecord {
+public:
+    virtual ~IUnitRecord() = default;
+    virtual const std::string& Path() const = 0;
+    // False when the entry could not be appended whole and flushed to the disk.
+    virtual bool Append(const TRecordEntry& entry) = 0;
+};
+
+class TRecordFile final : public IUnitRecord {
+public:
+    explicit TRecordFile(std::string path) : path_(std::move(path)) {}
+    const std::string& Path() const override { return path_; }
+    bool Append(const TRecordEntry& entry) override { return AppendToRecord(path_, entry); }
+
+private:
+    std::string path_;
+};
+
 }  // namespace cli

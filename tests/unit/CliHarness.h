@@ -4,6 +4,7 @@
 // production run's pauses handed to the test, which may swap units on the bench there.
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,12 +21,15 @@
 
 namespace cli_test {
 
+// Pulled by the test, also from another thread.
 class TTestInterrupt : public cli::IInterrupt {
 public:
     void Arm() override { Armed = true; }
     bool Requested() const override { return Pulled; }
+    bool Forced() const override { return PulledTwice; }
     bool Armed = false;
-    bool Pulled = false;
+    std::atomic<bool> Pulled = false;
+    std::atomic<bool> PulledTwice = false;
 };
 
 // Each pause runs the test's hook instead of waiting.
