@@ -36,6 +36,10 @@ struct TCommandContext {
     // Made on first use, so that the commands on files never load the chip libraries.
     std::function<devlink::IChipLibrary&()> UnitLibrary;
     IInterrupt& Interrupt;
+    // Ends this process at once with the exit code, from any thread, standard output and
+    // error flushed and nothing else run: a production run giving up on a library call
+    // that does not return, whose thread holds what destructors would wait for.
+    std::function<void(int exitCode)> EndProcess;
 };
 
 // The real streams, clock, sleeps, library and Ctrl-C of this process.

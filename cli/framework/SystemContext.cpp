@@ -3,10 +3,14 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -55,6 +59,18 @@ using TSystemInterrupt = TSignalInterrupt;
 
 #endif
 
+// Ends the process wherever its threads are: TerminateProcess on Windows, since
+// ExitProcess would wait for a thread held in a chip library's DLL; _exit elsewhere.
+[[noreturn]] void EndThisProcess(int exitCode) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+#ifdef _WIN32
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exitCode));
+#endif
+    _exit(exitCode);
+}
+
 }  // namespace
 
 TCommandContext& SystemContext() {
@@ -71,7 +87,8 @@ TCommandContext& SystemContext() {
                                        if (!library) library = OpenUnitLibrary();
                                        return *library;
                                    },
-                                   interrupt};
+                                   interrupt,
+                                   EndThisProcess};
     return context;
 }
 

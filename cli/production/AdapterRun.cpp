@@ -3,6 +3,7 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/DeviceOutcome.h"
 #include "cli/host/UnitProgramming.h"
+#include "cli/production/CallGuard.h"
 #include "cli/production/ProductionCoordinator.h"
 #include "cli/production/WorkerLines.h"
 
@@ -14,9 +15,13 @@ const char* VerificationOf(app::TDeviceOutcome outcome) {
     return outcome == app::TDeviceOutcome::VerifyFailed ? "differs" : "not reached";
 }
 
+// How long the guard waits for the programming thread to finish what it says, before it
+// ends the run without.
+constexpr std::chrono::seconds kReportWait{1};
+
 }  // namespace
 
-TAdapterRun::TAdapterRun(const TFileSnapshot& file, const TProductionOptions& options, devlink::IChipLibrary& library,
+TAdapterRun::TAdapterRun(const TFileSnapshot& file, const TProductionOptions& options, TWatchedLibrary& library,
                          TCommandContext& context, IUnitRecord* record, TReportLines* reports)
     : file_(file),
       options_(options),
@@ -24,13 +29,19 @@ TAdapterRun::TAdapterRun(const TFileSnapshot& file, const TProductionOptions& op
       context_(context),
       record_(record),
       reports_(reports),
-      watcher_(library_, context.Sleeper, options.Place.Transport),
       stamp_(StampOf(file)) {
     if (reports_ != nullptr) library_.OnWritten = [this](TWritten written) { reports_->Write(WrittenLine(written)); };
 }
 
 int TAdapterRun::Run() {
     context_.Interrupt.Arm();
+    const TCallGuard guard(library_, options_.CallTimeout, context_.Interrupt,
+                           {.Stuck =
+                                [this](const std::string& why) {
+                                    Abandon(kNoAnswer, "the adapter does not answer: " + why, kExitUnitsFailed);
+                                },
+                            .Forced = [this] { Abandon(kInterrupted, "", kExitInterrupted); }});
+    watcher_.emplace(library_, context_.Sleeper, options_.Place.Transport);
     bool recordFailed = false;
     for (int number = 1; number <= options_.Count; ++number) {
         context_.Err << "Waiting for unit " << number << " of " << options_.Count << " (Ctrl-C ends the run)\n";
@@ -38,18 +49,16 @@ int TAdapterRun::Run() {
         if (!chip) break;
         const TStep step = ProgramNextUnit(number, *chip);
         if (step == TStep::FileProblem) return kExitFileError;
+        if (step == TStep::Abandoned) return abandonedCode_;
         if ((recordFailed = step == TStep::RecordFailed)) break;
         if (number < options_.Count && !WaitUntilGone()) break;
     }
-    counts_.Interrupted = context_.Interrupt.Requested();
-    WriteRunSummary(context_.Out, counts_);
-    if (recordFailed) return kExitRecordFailed;
-    if (counts_.Interrupted) return kExitInterrupted;
-    return counts_.Failed == 0 ? kExitOk : kExitUnitsFailed;
+    const std::lock_guard lock(mutex_);
+    return abandoned_ ? abandonedCode_.load() : Summarize(recordFailed);
 }
 
 int TAdapterRun::Work(TWorkerChannel& channel) {
-    channel.Arm();
+    watcher_.emplace(library_, context_.Sleeper, options_.Place.Transport);
     for (;;) {
         const std::optional<std::string> chip = WaitForUnit();
         if (!chip) return kExitOk;
@@ -64,7 +73,7 @@ int TAdapterRun::Work(TWorkerChannel& channel) {
 // The chip name the look that found the unit read; empty when Ctrl-C came first.
 std::optional<std::string> TAdapterRun::WaitForUnit() {
     while (!context_.Interrupt.Requested()) {
-        if (std::optional<std::string> chip = watcher_.FindUnit()) return chip;
+        if (std::optional<std::string> chip = watcher_->FindUnit()) return chip;
         context_.Poller.Sleep(kLinkPollMs);
     }
     return std::nullopt;
@@ -73,7 +82,7 @@ std::optional<std::string> TAdapterRun::WaitForUnit() {
 // False when Ctrl-C came first.
 bool TAdapterRun::WaitUntilGone() {
     while (!context_.Interrupt.Requested()) {
-        if (!watcher_.UnitPresent()) return true;
+        if (!watcher_->UnitPresent()) return true;
         context_.Poller.Sleep(kLinkPollMs);
     }
     return false;
@@ -84,6 +93,11 @@ bool TAdapterRun::WaitUntilGone() {
 // reaches the next one. The look that found the unit was its chip check.
 TAdapterRun::TStep TAdapterRun::ProgramNextUnit(int number, const std::string& chip) {
     const ui::TLocalTime start = context_.Clock.Now();
+    {
+        const std::lock_guard lock(mutex_);
+        if (abandoned_) return TStep::Abandoned;
+        inHand_ = TUnitInHand{number, start};
+    }
     library_.BeginUnit();
     const TProgramming programming =
         ProgramUnit(file_, {.Restart = options_.Restart, .Verify = true, .CheckedChip = chip}, options_.Place, library_,
@@ -94,17 +108,17 @@ TAdapterRun::TStep TAdapterRun::ProgramNextUnit(int number, const std::string& c
     }
     if (!programming.BackupPath.empty())
         context_.Err << "Backup of unit " << number << " saved to " << programming.BackupPath << '\n';
-    return Report(number, programming.Result, start) ? TStep::Next : TStep::RecordFailed;
+    return Report(number, programming.Result, start);
 }
 
-// A unit is counted once its entry is on the disk, or with its run, which appends it. False
-// when the entry could not be appended: the unit keeps its line and count, and the run
-// stops before the next.
-bool TAdapterRun::Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start) {
+// A unit is counted once its entry is on the disk, or with its run, which appends it. An
+// entry that cannot be appended leaves the unit its line and count, and the run stops
+// before the next.
+TAdapterRun::TStep TAdapterRun::Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start) {
     const ui::TLocalTime end = context_.Clock.Now();
     const bool succeeded = result.Outcome == app::TDeviceOutcome::Succeeded;
     const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : kUnknownUnit;
-    const TRecordEntry entry = EntryOf(stamp_, watcher_.Adapter(),
+    const TRecordEntry entry = EntryOf(stamp_, watcher_->Adapter(),
                                        {.Unit = unit,
                                         .Result = OutcomeName(result.Outcome),
                                         .Written = library_.Written(),
@@ -112,19 +126,63 @@ bool TAdapterRun::Report(int number, const app::TDeviceResult& result, const ui:
                                         .Seconds = SecondsBetween(start, end)});
     const std::string line = UnitLine(end, number, options_.Count, unit, entry.Result,
                                       succeeded ? std::string_view() : std::string_view(result.Message));
+    const std::lock_guard lock(mutex_);
+    if (abandoned_) return TStep::Abandoned;
+    inHand_.reset();
     (succeeded ? counts_.Programmed : counts_.Failed)++;
     if (reports_ != nullptr) {
         reports_->Write(EntryLine(entry));
         reports_->Write(DoneLine(succeeded, line));
-        return true;
+        return TStep::Next;
     }
-    const bool recorded = record_ == nullptr || record_->Append(entry);
-    if (!recorded) {
-        ++counts_.Unrecorded;
-        context_.Err << UnrecordedMessage(record_->Path(), number) << '\n';
-    }
+    const bool recorded = Append(number, entry);
     context_.Out << line << std::endl;
-    return recorded;
+    return recorded ? TStep::Next : TStep::RecordFailed;
+}
+
+bool TAdapterRun::Append(int number, const TRecordEntry& entry) {
+    if (record_ == nullptr || record_->Append(entry)) return true;
+    ++counts_.Unrecorded;
+    context_.Err << UnrecordedMessage(record_->Path(), number) << '\n';
+    return false;
+}
+
+// Called with the lock held.
+int TAdapterRun::Summarize(bool recordFailed) {
+    counts_.Interrupted = context_.Interrupt.Requested();
+    WriteRunSummary(context_.Out, counts_);
+    if (recordFailed) return kExitRecordFailed;
+    if (counts_.Interrupted) return kExitInterrupted;
+    return counts_.Failed == 0 ? kExitOk : kExitUnitsFailed;
+}
+
+// The programming thread holds the lock only while it reports, which a call that does
+// not return never keeps it from; should the report itself hang (a record on a server
+// that went away), the run ends without.
+void TAdapterRun::Abandon(const char* result, const std::string& why, int exitCode) {
+    std::unique_lock lock(mutex_, kReportWait);
+    abandoned_ = true;
+    abandonedCode_ = exitCode;
+    if (!why.empty()) context_.Err << "zenta program: " << why << '\n';
+    if (lock.owns_lock()) {
+        if (inHand_) {
+            const ui::TLocalTime now = context_.Clock.Now();
+            const TWritten written = library_.Written();
+            if (!Append(
+                    inHand_->Number,
+                    EntryOf(stamp_, watcher_->Adapter(),
+                            {.Result = result, .Written = written, .Seconds = SecondsBetween(inHand_->Start, now)})))
+                abandonedCode_ = kExitRecordFailed;
+            ++counts_.Failed;
+            context_.Out << UnitLine(now, inHand_->Number, options_.Count, kUnknownUnit, result,
+                                     std::string("written ") + WrittenName(written))
+                         << std::endl;
+            inHand_.reset();
+        }
+        counts_.Interrupted = context_.Interrupt.Requested();
+        WriteRunSummary(context_.Out, counts_);
+    }
+    context_.EndProcess(abandonedCode_);
 }
 
 }  // namespace cli

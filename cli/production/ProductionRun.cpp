@@ -4,9 +4,11 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/production/AdapterRun.h"
+#include "cli/production/CallGuard.h"
 #include "cli/production/MessageLines.h"
 #include "cli/production/ProcessWorker.h"
 #include "cli/production/ProductionCoordinator.h"
+#include "cli/production/WatchedLibrary.h"
 #include "cli/production/WorkerLines.h"
 
 namespace cli {
@@ -46,24 +48,31 @@ int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProdu
     if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;
     if (const std::optional<int> refusal = RecordRefusal(options, context)) return *refusal;
     TRecordFile record(options.LogPath);
-    return TAdapterRun(*file, options, library, context, options.LogPath.empty() ? nullptr : &record, nullptr).Run();
+    TWatchedLibrary watched(library);
+    return TAdapterRun(*file, options, watched, context, options.LogPath.empty() ? nullptr : &record, nullptr).Run();
 }
 
-int RunProductionWorker(const std::string& path, const TProductionOptions& options, devlink::IChipLibrary& library,
-                        TCommandContext& context, std::istream& input) {
+int RunProductionWorker(const std::string& path, const std::string& transport, TProductionOptions options,
+                        devlink::IChipLibrary& library, TCommandContext& context, std::istream& input) {
     TReportLines reports(context.Out);
     TMessageLines messages([&reports](const std::string& text) { reports.Write(SayLine(text)); });
     std::ostream err(&messages);
     TWorkerChannel channel(input);
-    TCommandContext workerContext{context.Out,         err,    context.Clock, context.Sleeper, context.Poller,
-                                  context.UnitLibrary, channel};
+    channel.Arm();
+    TCommandContext workerContext{context.Out,         err,     context.Clock,     context.Sleeper, context.Poller,
+                                  context.UnitLibrary, channel, context.EndProcess};
+    TWatchedLibrary watched(library);
+    const TCallGuard guard(
+        watched, options.CallTimeout, channel,
+        {.Stuck = [&reports](const std::string& why) { reports.Write(StuckLine(why)); }, .Forced = {}});
+    options.Place.Transport = ResolveAdapters(watched, {transport}).front().Transport;
     const std::optional<std::string> settings = channel.AwaitSettings();
     if (!settings) {
         err << "zenta program: the run gave its worker no settings\n";
         return kExitFileError;
     }
     const TFileSnapshot file = TFileSnapshot::OfBytes(path, *settings);
-    return TAdapterRun(file, options, library, workerContext, nullptr, &reports).Work(channel);
+    return TAdapterRun(file, options, watched, workerContext, nullptr, &reports).Work(channel);
 }
 
 int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
@@ -75,6 +84,7 @@ int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, 
         std::vector<std::string> arguments{"program",     "--worker",  "--count", std::to_string(options.Count),
                                            "--transport", adapter.Spec};
         if (options.Restart) arguments.emplace_back("--restart");
+        arguments.insert(arguments.end(), {"--call-timeout", SecondsText(options.CallTimeout)});
         if (options.Place.BackupFolder) arguments.insert(arguments.end(), {"--backup", *options.Place.BackupFolder});
         arguments.push_back(file->Path());
         workers.push_back(

@@ -56,8 +56,21 @@ struct TCliHarness {
     sim::TSimBench Bench;  // a factory handset on the link
     sim::TSimLibrary Library{Bench};
     TTestInterrupt Interrupt;
-    cli::TCommandContext Context{
-        Out, Err, Clock, Sleeper, Poller, [this]() -> devlink::IChipLibrary& { return Library; }, Interrupt};
+    // The exit codes a run gave when it would have ended the process; the test decides
+    // what happens after, since the process goes on.
+    std::vector<int> Ended;
+    std::function<void(int)> OnEnd;
+    cli::TCommandContext Context{Out,
+                                 Err,
+                                 Clock,
+                                 Sleeper,
+                                 Poller,
+                                 [this]() -> devlink::IChipLibrary& { return Library; },
+                                 Interrupt,
+                                 [this](int code) {
+                                     Ended.push_back(code);
+                                     if (OnEnd) OnEnd(code);
+                                 }};
     ui::TScratchFolder Folder;
 
     // A file of the test's own folder with these bytes; its path.

@@ -10,6 +10,7 @@
 #include <deque>
 
 #include "CliHarness.h"
+#include "HangingLibrary.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/ProductionRecord.h"
@@ -202,6 +203,79 @@ TEST_F(ProductionRun, StopsBeforeTheNextUnitWhenTheRecordTakesNoEntry) {
               std::string::npos)
         << harness.Err.str();
     EXPECT_EQ(queue.size(), 1u) << "the second unit was looked for";
+}
+
+// A library call that does not return, in the look at the link, in the unit's write or
+// in its read-back: once the limit is past the run says so, records the unit in hand with
+// how far its write got, and ends the process. A second Ctrl-C does the same at once,
+// whatever the limit.
+TEST_F(ProductionRun, AHungCallOrASecondCtrlCEndsTheRunWithTheUnitInHandRecorded) {
+    const struct {
+        const char* Call;
+        int Nth;
+        bool SecondCtrlC;
+        std::vector<std::string> Lines;
+        const char* Entry;  // "RESULT WRITTEN", or none
+        int Code;
+    } cases[] = {
+        {"EngineOpenTransport", 1, false, {"0 units: 0 programmed, 0 failed"}, nullptr, cli::kExitUnitsFailed},
+        {"EngineWriteKey",
+         1,
+         false,
+         {"1/2  -  -  -  no answer: written unknown", "1 unit: 0 programmed, 1 failed"},
+         "no answer unknown",
+         cli::kExitUnitsFailed},
+        {"EngineReadKey",
+         3,
+         true,
+         {"1/2  -  -  -  interrupted: written yes", "1 unit: 0 programmed, 1 failed, interrupted"},
+         "interrupted yes",
+         cli::kExitInterrupted},
+    };
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Call);
+        harness.Out.str("");
+        harness.Err.str("");
+        harness.Ended.clear();
+        harness.Interrupt.Pulled = harness.Interrupt.PulledTwice = false;
+        harness.Bench.AttachUnit(TSimUnit());
+        queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr}};
+        const std::string record = harness.Folder.Resolve(std::string(c.Call) + ".jsonl").string();
+        THangingLibrary hanging(harness.Library, c.Call, c.Nth);
+        harness.Context.UnitLibrary = [&hanging]() -> devlink::IChipLibrary& { return hanging; };
+        std::chrono::steady_clock::time_point forced;
+        if (c.SecondCtrlC)
+            hanging.OnHang = [&] {
+                forced = std::chrono::steady_clock::now();
+                harness.Interrupt.Pulled = harness.Interrupt.PulledTwice = true;
+            };
+        std::chrono::steady_clock::time_point ended;
+        harness.OnEnd = [&](int) {
+            ended = std::chrono::steady_clock::now();
+            hanging.Release();
+        };
+
+        EXPECT_EQ(Run({"--count", "2", "--call-timeout", c.SecondCtrlC ? "30" : "0.2", "--log", record, file}), c.Code);
+
+        EXPECT_EQ(harness.Ended, std::vector<int>{c.Code});
+        EXPECT_EQ(Lines(), c.Lines);
+        if (c.SecondCtrlC)
+            EXPECT_LT(ended - forced, std::chrono::seconds(2));
+        else
+            EXPECT_NE(harness.Err.str().find(std::string("zenta program: the adapter does not answer: ") + c.Call +
+                                             " has not returned in 0.2 s\n"),
+                      std::string::npos)
+                << harness.Err.str();
+        const std::string entries = ui::ReadWholeFile(record).value_or("");
+        if (c.Entry == nullptr) {
+            EXPECT_EQ(entries, "");
+        } else {
+            const cli::TJson entry = cli::TJson::parse(entries);
+            EXPECT_EQ(entry["result"].get<std::string>() + " " + entry["written"].get<std::string>(), c.Entry);
+        }
+    }
+    harness.Context.UnitLibrary = [this]() -> devlink::IChipLibrary& { return harness.Library; };
 }
 
 TEST_F(ProductionRun, RefusesAFileWithFindingsBeforeLookingForAUnit) {
