@@ -43,15 +43,23 @@ int TAdapterRun::Run() {
                             .Forced = [this] { Abandon(kInterrupted, "", kExitInterrupted); }});
     watcher_.emplace(library_, context_.Sleeper, options_.Place.Transport);
     bool recordFailed = false;
+    std::optional<std::string> chip;  // of a unit that answers already
     for (int number = 1; number <= options_.Count; ++number) {
-        context_.Err << "Waiting for unit " << number << " of " << options_.Count << " (Ctrl-C ends the run)\n";
-        const std::optional<std::string> chip = WaitForUnit();
-        if (!chip) break;
+        if (!chip) {
+            context_.Err << "Waiting for unit " << number << " of " << options_.Count << " (Ctrl-C ends the run)\n";
+            chip = WaitForUnit();
+            if (!chip) break;
+        }
         const TStep step = ProgramNextUnit(number, *chip);
         if (step == TStep::FileProblem) return kExitFileError;
         if (step == TStep::Abandoned) return abandonedCode_;
         if ((recordFailed = step == TStep::RecordFailed)) break;
-        if (number < options_.Count && !WaitUntilGone()) break;
+        const TUnitMark mark{*chip, library_.KeysSeen()};
+        chip.reset();
+        if (number == options_.Count) break;
+        const TAfterUnit after = WaitUntilGone(number, mark);
+        if (after.What == TAfterUnit::TWhat::Interrupted) break;
+        if (after.What == TAfterUnit::TWhat::Replaced) chip = after.Chip;
     }
     const std::lock_guard lock(mutex_);
     return abandoned_ ? abandonedCode_.load() : Summarize(recordFailed);
@@ -59,14 +67,18 @@ int TAdapterRun::Run() {
 
 int TAdapterRun::Work(TWorkerChannel& channel) {
     watcher_.emplace(library_, context_.Sleeper, options_.Place.Transport);
+    std::optional<std::string> chip;  // of a unit that answers already
     for (;;) {
-        const std::optional<std::string> chip = WaitForUnit();
+        if (!chip) chip = WaitForUnit();
         if (!chip) return kExitOk;
         reports_->Write("present");
         const std::optional<int> number = channel.AwaitGrant();
         if (!number) return kExitOk;
         if (ProgramNextUnit(*number, *chip) == TStep::FileProblem) return kExitFileError;
-        if (!WaitUntilGone()) return kExitOk;
+        const TAfterUnit after = WaitUntilGone(*number, {*chip, library_.KeysSeen()});
+        chip.reset();
+        if (after.What == TAfterUnit::TWhat::Interrupted) return kExitOk;
+        if (after.What == TAfterUnit::TWhat::Replaced) chip = after.Chip;
     }
 }
 
@@ -79,13 +91,21 @@ std::optional<std::string> TAdapterRun::WaitForUnit() {
     return std::nullopt;
 }
 
-// False when Ctrl-C came first.
-bool TAdapterRun::WaitUntilGone() {
+// A unit put on at once in place of the one just handled answers at every look, as that
+// one would: the look reads what tells them apart. A unit that reads as the one just
+// programmed holds what it was given, and needs no write.
+TAdapterRun::TAfterUnit TAdapterRun::WaitUntilGone(int number, const TUnitMark& mark) {
+    context_.Err << "Waiting for unit " << number << " to be taken away"
+                 << (lastSucceeded_ ? "; a unit put on in its place that already holds these settings needs no write"
+                                    : "")
+                 << " (Ctrl-C ends the run)\n";
     while (!context_.Interrupt.Requested()) {
-        if (!watcher_->UnitPresent()) return true;
+        const TLinkLook look = watcher_->LookAgain(mark);
+        if (look.What == TLinkLook::TWhat::Empty) return {};
+        if (look.What == TLinkLook::TWhat::OtherUnit) return {TAfterUnit::TWhat::Replaced, look.Chip};
         context_.Poller.Sleep(kLinkPollMs);
     }
-    return false;
+    return {TAfterUnit::TWhat::Interrupted};
 }
 
 // Each unit gets a window of its own, as if the program were started anew: what
@@ -129,6 +149,7 @@ TAdapterRun::TStep TAdapterRun::Report(int number, const app::TDeviceResult& res
     const std::lock_guard lock(mutex_);
     if (abandoned_) return TStep::Abandoned;
     inHand_.reset();
+    lastSucceeded_ = succeeded;
     (succeeded ? counts_.Programmed : counts_.Failed)++;
     if (reports_ != nullptr) {
         reports_->Write(EntryLine(entry));

@@ -50,8 +50,16 @@ private:
         ui::TLocalTime Start{};
     };
 
+    // How the wait for a unit to go ends: the link is empty, Ctrl-C came, or another unit
+    // answers already, with its chip's name.
+    struct TAfterUnit {
+        enum class TWhat { Gone, Interrupted, Replaced };
+        TWhat What = TWhat::Gone;
+        std::string Chip{};
+    };
+
     std::optional<std::string> WaitForUnit();
-    bool WaitUntilGone();
+    TAfterUnit WaitUntilGone(int number, const TUnitMark& mark);
     TStep ProgramNextUnit(int number, const std::string& chip);
     TStep Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start);
     bool Append(int number, const TRecordEntry& entry);
@@ -73,6 +81,7 @@ private:
     std::timed_mutex mutex_;
     TRunCounts counts_;
     std::optional<TUnitInHand> inHand_;
+    bool lastSucceeded_ = false;
     std::atomic<bool> abandoned_ = false;
     std::atomic<int> abandonedCode_ = 0;
 };

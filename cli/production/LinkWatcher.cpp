@@ -1,6 +1,15 @@
 #include "cli/production/LinkWatcher.h"
 
+#include <algorithm>
+#include <array>
+
 namespace cli {
+namespace {
+
+// As many words as the window asks for in a record read.
+constexpr std::uint16_t kKeyCapacity = 36;
+
+}  // namespace
 
 TLinkWatcher::TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper,
                            const std::optional<TChosenTransport>& chosen)
@@ -17,10 +26,22 @@ std::optional<std::string> TLinkWatcher::FindUnit() {
     return chip;
 }
 
-bool TLinkWatcher::UnitPresent() {
-    const bool present = connection_.OpenConnection() != 0;
+TLinkLook TLinkWatcher::LookAgain(const TUnitMark& mark) {
+    if (connection_.OpenConnection() == 0) return {};
+    TLinkLook look{TLinkLook::TWhat::SameUnit, connection_.ChipName()};
+    if (look.Chip != mark.Chip) look.What = TLinkLook::TWhat::OtherUnit;
+    for (auto key = mark.Keys.begin(); key != mark.Keys.end() && look.What == TLinkLook::TWhat::SameUnit; ++key) {
+        std::array<std::uint16_t, kKeyCapacity> words{};
+        std::uint16_t length = 0;
+        if (connection_.ReadPSKey(key->first, words.data(), length, kKeyCapacity) != 1) continue;
+        // Words told otherwise tell another unit; a length told otherwise may be the
+        // library's slip, and alone tells nothing.
+        const std::size_t common = std::min<std::size_t>(length, key->second.size());
+        if (!std::equal(words.begin(), words.begin() + common, key->second.begin()))
+            look.What = TLinkLook::TWhat::OtherUnit;
+    }
     connection_.CloseConnection();
-    return present;
+    return look;
 }
 
 }  // namespace cli

@@ -39,13 +39,14 @@ protected:
     }
 
     // A unit on the link has been dealt with and is taken away; on an empty link the next
-    // unit arrives; when none is left, the operator presses Ctrl-C.
+    // unit arrives, or with a quick operator it arrives in the same moment; when none is
+    // left, the operator presses Ctrl-C.
     void SwapUnits() {
         sim::TSimBench& bench = harness.Bench;
         if (bench.Unit().Answers()) {
             done.push_back(bench.Unit());
             bench.AttachUnit(TSimUnit());
-            return;
+            if (!quickSwap) return;
         }
         if (queue.empty()) {
             harness.Interrupt.Pulled = true;
@@ -90,6 +91,7 @@ protected:
 
     TCliHarness harness;
     std::deque<TQueuedUnit> queue;
+    bool quickSwap = false;
     std::vector<TSimUnit> done;
 };
 
@@ -188,6 +190,33 @@ TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {
     EXPECT_EQ(entries.back(), '\n') << "a run ended between units leaves whole entries only";
 }
 
+// The operator takes each unit away and puts the next on in the same moment, between two
+// of the run's looks: a unit that reads otherwise than the one just programmed is another
+// and is programmed; one that reads the same (it already holds these settings, a handset
+// of the same version) needs no write, and the run says so while it waits.
+TEST_F(ProductionRun, AUnitPutOnAtOnceInPlaceOfTheLastIsToldFromIt) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    quickSwap = true;
+    const auto holdingTheLast = [this](sim::TSimBench& bench) {
+        bench.Unit().SetKey(devlink::PSKEY_HS_XSETTINGS, *done.back().Find(devlink::PSKEY_HS_XSETTINGS));
+    };
+    queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr},
+             {TSimUnit::Factory(TUnitKind::Handset), nullptr},
+             {TSimUnit::Factory(TUnitKind::Handset), holdingTheLast},
+             {TSimUnit::Factory(TUnitKind::Gateway), nullptr}};
+
+    EXPECT_EQ(Run({"--count", "3", file}), cli::kExitOk) << harness.Err.str();
+
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"1/3  handset  V2.05  Ardex  ok", "2/3  handset  V2.05  Ardex  ok",
+                                                 "3/3  gateway  V2.05  Ardex  ok", "3 units: 3 programmed, 0 failed"}));
+    EXPECT_EQ(harness.Bench.Counters.Writes, 3u) << "the handset that held the settings was written";
+    EXPECT_NE(harness.Err.str().find("Waiting for unit 2 to be taken away; a unit put on in its place that already "
+                                     "holds these settings needs no write (Ctrl-C ends the run)\n"),
+              std::string::npos)
+        << harness.Err.str();
+    EXPECT_EQ(harness.Err.str().find("Waiting for unit 2 of 3"), std::string::npos) << "unit 2 was awaited";
+}
+
 // The record's disk has no room left: the unit just programmed keeps its line, but as
 // its entry cannot be appended the run names the record and stops before it looks for
 // the next unit, and its summary counts the unit without an entry.
@@ -271,8 +300,9 @@ TEST_F(ProductionRun, AHungCallOrASecondCtrlCEndsTheRunWithTheUnitInHandRecorded
         if (c.Entry == nullptr) {
             EXPECT_EQ(entries, "");
         } else {
-            const cli::TJson entry = cli::TJson::parse(entries);
-            EXPECT_EQ(entry["result"].get<std::string>() + " " + entry["written"].get<std::string>(), c.Entry);
+            const std::optional<cli::TRecordEntry> entry = cli::EntryOfLine(entries);
+            ASSERT_TRUE(entry) << entries;
+            EXPECT_EQ(entry->Result + " " + entry->Written, c.Entry);
         }
     }
     harness.Context.UnitLibrary = [this]() -> devlink::IChipLibrary& { return harness.Library; };
