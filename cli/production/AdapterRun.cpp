@@ -95,6 +95,7 @@ std::optional<std::string> TAdapterRun::WaitForUnit() {
 // one would: the look reads what tells them apart. A unit that reads as the one just
 // programmed holds what it was given, and needs no write.
 TAdapterRun::TAfterUnit TAdapterRun::WaitUntilGone(int number, const TUnitMark& mark) {
+    if (context_.Interrupt.Requested()) return {TAfterUnit::TWhat::Interrupted};
     context_.Err << "Waiting for unit " << number << " to be taken away"
                  << (lastSucceeded_ ? "; a unit put on in its place that already holds these settings needs no write"
                                     : "")
