@@ -11,7 +11,12 @@
 #      its adapter is reported failed (exit 8) and the other adapter programs the rest;
 #   3. Ctrl-C, sent by GenerateConsoleCtrlEvent to the console the run shares with its
 #      workers while both wait: every worker stops and the run ends with its summary
-#      (exit 130).
+#      (exit 130);
+#   4. two Ctrl-C while both workers are held in library calls that take 5 s: the run
+#      ends them with TerminateProcess and ends within 2 s of the second (exit 130);
+#   5. adapters whose calls do not return within --call-timeout (calls of 4 s, a limit of
+#      1 s): each worker says its adapter does not answer, the run ends both and itself
+#      (exit 8).
 #
 # zenta-proctl.exe (ProcessControl.cpp) ends the worker and sends the Ctrl-C.
 #
@@ -161,9 +166,27 @@ check "the ended worker named" "1" "$(grep -c '^\[.*\]  ended: exit code 1$' err
 echo "production: Ctrl-C while both adapters wait for a unit"
 attach none "$A"
 attach none "$B"
-code="$(wine zenta-proctl.exe ctrl-c run.out run.err 'Programming 2 units on 2 adapters' 30 \
+code="$(wine zenta-proctl.exe ctrl-c run.out run.err 'Programming 2 units on 2 adapters' 1 30 \
   program --count 2 --transport 0 --transport 1 batch.wpx | tr -d '\r' || true)"
 check "exit code after Ctrl-C" "130" "$code"
 check "summary after Ctrl-C" "0 units: 0 programmed, 0 failed, interrupted" "$(tr -d '\r' <run.out | head -1)"
+
+echo "production: two Ctrl-C while both workers are held in library calls of 5 s"
+zenta sim latency 5000 >/dev/null
+code="$(wine zenta-proctl.exe ctrl-c run.out run.err 'Programming 2 units on 2 adapters' 2 2 \
+  program --count 2 --transport 0 --transport 1 batch.wpx | tr -d '\r' || true)"
+check "exit code within 2 s of the second Ctrl-C" "130" "$code"
+check "summary after two Ctrl-C" "0 units: 0 programmed, 0 failed, interrupted" "$(tr -d '\r' <run.out | head -1)"
+
+echo "production: adapters whose calls take 4 s, with a limit of 1 s"
+zenta sim latency 4000 >/dev/null
+code=0
+timeout 60 wine zenta.exe program --count 2 --transport all --call-timeout 1 batch.wpx >run.out 2>run.err || code=$?
+tr -d '\r' <run.out >out.txt
+tr -d '\r' <run.err >err.txt
+check "exit code" "8" "$code"
+check "adapters that do not answer" "2" "$(grep -c '^\[.*\]  the adapter does not answer: .* has not returned in 1 s$' err.txt || true)"
+check "adapters failed" "2" "$(grep -c '^  .*: 0 programmed, 0 failed, adapter failed$' out.txt || true)"
+zenta sim latency 0 >/dev/null
 
 finish
