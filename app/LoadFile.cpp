@@ -23,8 +23,7 @@ TFileResult LoadChosenFile(TFileContext& context) {
         return {.Outcome = TFileOutcome::NotOpened, .Path = path, .Message = kNotOpened};
     }
     std::istringstream in(*content);
-    files::ApplySettingsFile(context.Editor, in);
-    context.Editor.RefreshDependentControls();
+    files::LoadSettingsFile(context.Editor, in);
     return {.Outcome = TFileOutcome::Succeeded, .Path = path};
 }
 

@@ -70,6 +70,8 @@ void TMajorForm::BuildTopLevelControls() {
     };
 }
 
+// The edition and the volts come first: the program settings file's prompt below shows
+// the window as it stands then.
 void TMajorForm::FormCreate() {
     butModelArdex.SetChecked(true);
 
@@ -93,13 +95,7 @@ void TMajorForm::FormCreate() {
 
     CheckProgramSettingsFile();
     devlink::EnumerateTransports(Library, Transports);
-    ApplyHandsetDefaults();
-    ApplyGatewayDefaults();
-    RememberGatewayIndices();
-
-    MasterPageControl.SetActivePage(HandsetTabSheet);
-    HandsetPageControl.SetActivePage(UserExperienceTabSheet);
-    CradlePageControl.SetActivePage(GWAudioLevelsTabSheet);
+    StartUp();
     for (ui::TControl* c : std::initializer_list<ui::TControl*>{&AudioIntegrityStaticText, &AudioIntegrityUpDown,
                                                                 &AudioIntegrityLabel, &InfoMemo})
         c->Visible = false;

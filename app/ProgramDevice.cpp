@@ -8,22 +8,8 @@
 namespace app {
 namespace {
 
-using records::TRecordWords;
 using records::TUnitIdentity;
 using records::TUnitKind;
-
-// The edition always comes from the unit, whatever the editor had selected.
-TRecordWords BuildRecord(TDeviceContext& context, const TUnitKind& kind, const TUnitIdentity& unit) {
-    editor::TSettingsEditor& settings = context.Editor;
-    records::RememberEdition(kind, unit, context.Units);
-    if (unit.Ardex())
-        settings.ApplyArdexEdition();
-    else
-        settings.ApplyKestoEdition();
-    ShowVersion(context, kind, unit);
-    records::DropFeaturesTheEditionLacks(kind, unit, context.Units, settings, true);
-    return kind.BuildRecord(settings, context.Units);
-}
 
 const TUnitKind& KindToWrite(const TDeviceContext& context, const TUnitIdentity& unit, bool followUnit) {
     const TUnitKind* unitKind = followUnit ? records::KindOfType(unit.Type) : nullptr;
@@ -44,10 +30,16 @@ TDeviceResult ProgramUnit(TDeviceContext& context, const TProgramRequest& reques
         const records::TKeyRead record = records::ReadKey(context.Connection, kind.RecordKey);
         if (auto problem = request.BeforeWrite(result, record)) return EndWith(std::move(result), std::move(*problem));
     }
-    const TRecordWords words = BuildRecord(context, kind, unit);
-    result.Words.assign(words.begin(), words.end());
+    ShowVersion(context, kind, unit);
+    if (request.Words) {
+        result.Words = *request.Words;
+    } else {
+        const records::TRecordWords built = records::RecordForUnit(kind, unit, context.Units, context.Editor);
+        result.Words.assign(built.begin(), built.end());
+    }
+    const std::vector<std::uint16_t>& words = result.Words;
     context.Log.AddLogLine(records::WordsLine("Write - ", words));
-    if (context.Connection.WritePSKey(kind.RecordKey, words.data(), records::kRecordWords) != 1)
+    if (context.Connection.WritePSKey(kind.RecordKey, words.data(), static_cast<std::uint16_t>(words.size())) != 1)
         return ShowFailure(context, std::move(result), TDeviceOutcome::WriteFailed, kind.WriteFailure);
     if (request.AfterWrite) {
         const records::TKeyRead readBack = records::ReadKey(context.Connection, kind.RecordKey);

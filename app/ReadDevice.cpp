@@ -16,23 +16,6 @@ TDeviceResult Refuse(TDeviceContext& context, TDeviceResult identified, TRefusal
     return ShowFailure(context, std::move(identified), TDeviceOutcome::Refused, std::move(message));
 }
 
-// Selecting the edition's button runs its rule only when the selection changes.
-void ShowUnit(TDeviceContext& context, const TUnitKind& kind, const TUnitIdentity& unit) {
-    records::RememberEdition(kind, unit, context.Units);
-    ShowVersion(context, kind, unit);
-    editor::TSettingsEditor& settings = context.Editor;
-    (unit.Ardex() ? settings.butModelArdex : settings.butModelKesto).SetChecked(true);
-}
-
-// A failed record read leaves the editor as it was: applying the zero-filled buffer
-// would wipe the user's unsaved edits and put a record on show that no unit holds,
-// ready to be programmed into one.
-void ApplyRecord(TDeviceContext& context, const TUnitKind& kind, const TUnitIdentity& unit,
-                 const records::TKeyRead& read) {
-    kind.ApplyRecord(read.RecordWords(), context.Editor, context.Units);
-    records::DropFeaturesTheEditionLacks(kind, unit, context.Units, context.Editor, false);
-}
-
 // The editor follows the unit; units this programmer does not serve are refused.
 TDeviceResult ReadUnitSettings(TDeviceContext& context) {
     TDeviceResult result = ReadUnitIdentity(context);
@@ -46,14 +29,18 @@ TDeviceResult ReadUnitSettings(TDeviceContext& context) {
     context.Editor.MasterPageControl.SetActivePage(context.Editor.*unitKind->Pages);
     const TUnitKind& kind = records::KindOnShow(context.Editor);
     if (unit.Type != kind.Type) return Refuse(context, std::move(result), TRefusal::OtherKind, kind.ReadMismatch);
-    ShowUnit(context, kind, unit);
+    ShowVersion(context, kind, unit);
+    records::SelectUnitEdition(kind, unit, context.Units, context.Editor);
 
     const records::TKeyRead read = records::ReadKey(context.Connection, kind.RecordKey);
     result.Kind = &kind;
     result.Words.assign(read.Words.begin(), read.Words.begin() + read.Length);
     context.Log.AddLogLine(records::WordsLine("Read  - ", result.Words));
+    // A failed record read leaves the editor as it was: applying the zero-filled buffer
+    // would wipe the user's unsaved edits and put a record on show that no unit holds,
+    // ready to be programmed into one.
     if (!read.Ok) return ShowFailure(context, std::move(result), TDeviceOutcome::ReadFailed, kind.ReadFailure);
-    ApplyRecord(context, kind, unit, read);
+    records::ApplyUnitRecord(kind, unit, read.RecordWords(), context.Units, context.Editor);
     context.Prompter.ShowNote(kind.ReadSuccess);
     result.Message = kind.ReadSuccess;
     result.Prompted = true;

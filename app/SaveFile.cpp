@@ -1,7 +1,5 @@
 // SAVE FILE: both units' settings and the edition to a settings file the user names.
 
-#include <sstream>
-
 #include "app/UserActions.h"
 #include "files/SettingsFile.h"
 #include "ui/LocalFiles.h"
@@ -12,10 +10,8 @@ constexpr const char* kNotSaved = "The file could not be saved";
 
 TFileResult SaveFile(TFileContext& context) {
     if (!context.Dialogs.Execute(context.Dialog)) return {};
-    std::ostringstream text;
-    files::WriteSettingsFile(context.Editor, text);
     const std::string& path = context.Dialog.FileName;
-    if (!ui::ReplaceFileContent(path, text.str())) {
+    if (!ui::ReplaceFileContent(path, files::SettingsFileText(context.Editor))) {
         context.Messages.Show(kNotSaved, context.Title);
         return {.Outcome = TFileOutcome::NotSaved, .Path = path, .Message = kNotSaved};
     }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/ActionContext.h"
 #include "app/ActionResult.h"
@@ -33,6 +34,9 @@ struct TProgramRequest {
     // The chip name read when a look at the link found the unit: that look was the chip
     // check, and none is made again.
     std::optional<std::string> CheckedChip{};
+    // The very words to write in place of the record built from the settings, a unit's
+    // backup put back as it was read; the settings and the edition are left alone.
+    std::optional<std::vector<std::uint16_t>> Words{};
     // Reads the unit's record before the write and hands it over; the write goes ahead
     // only when no problem comes back.
     std::function<std::optional<TStepProblem>(const TDeviceResult& identified, const records::TKeyRead& record)>

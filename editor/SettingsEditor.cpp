@@ -18,6 +18,16 @@ TSettingsEditor::TSettingsEditor(ui::TPrompter& prompter) : Prompter(prompter) {
     LayOutPages(*this);
 }
 
+void TSettingsEditor::StartUp() {
+    butModelArdex.SetChecked(true);
+    ApplyHandsetDefaults();
+    ApplyGatewayDefaults();
+    RememberGatewayIndices();
+    MasterPageControl.SetActivePage(HandsetTabSheet);
+    HandsetPageControl.SetActivePage(UserExperienceTabSheet);
+    CradlePageControl.SetActivePage(GWAudioLevelsTabSheet);
+}
+
 // The controls as the window gives them before start-up runs.
 void TSettingsEditor::BuildControls() {
     MasterPageControl.AddPage(HandsetTabSheet);

@@ -21,6 +21,9 @@ namespace editor {
 struct TButtonRow;
 struct TGatewayLine;
 
+// The gateway's I/O lines to the radio, "Radio PTT" to "Function 6".
+inline constexpr std::size_t kGatewayLines = 9;
+
 class TSettingsEditor {
 public:
     explicit TSettingsEditor(ui::TPrompter& prompter);
@@ -30,6 +33,11 @@ public:
 
     // The prompts that the rules raise (key-press map errors, the Find-Me warning).
     ui::TPrompter& Prompter;
+
+    // The state start-up leaves the settings in: the Ardex edition, both units' defaults
+    // (the volts on show with them) and the remembered indices, the first page of each
+    // tab set.
+    void StartUp();
 
     // Defaults (the DEFAULTS button applies the one of the unit kind on show).
     void ApplyHandsetDefaults();
@@ -253,9 +261,8 @@ private:
 
     std::vector<ui::TControl*> controls_;
     std::vector<std::unique_ptr<ui::TLabel>> captions_;
-    static constexpr std::size_t kLines = 9;
-    std::array<int, kLines> rememberedIO_{};
-    std::array<int, kLines> rememberedFunction_{};
+    std::array<int, kGatewayLines> rememberedIO_{};
+    std::array<int, kGatewayLines> rememberedFunction_{};
 };
 
 }  // namespace editor

@@ -244,7 +244,7 @@ constexpr TEditionTiming kEditionTimings[] = {
 // Checks of the rows that the compiler makes, so that a lost, doubled or misnumbered row
 // stops the build rather than a setting going missing from records or files.
 static_assert(std::size(kTicks) == 17 && std::size(kSpins) == 19 && std::size(kLists) == 1 && std::size(kRows) == 7 &&
-                  std::size(kLines) == 9,
+                  std::size(kLines) == kGatewayLines,
               "every setting of the document has its row");
 
 constexpr bool LinesInGridOrder() {

@@ -113,4 +113,25 @@ void DropFeaturesTheEditionLacks(const TUnitKind& kind, const TUnitIdentity& uni
     }
 }
 
+void SelectUnitEdition(const TUnitKind& kind, const TUnitIdentity& unit, TUnitMemory& memory, E& editor) {
+    RememberEdition(kind, unit, memory);
+    (unit.Ardex() ? editor.butModelArdex : editor.butModelKesto).SetChecked(true);
+}
+
+void ApplyUnitRecord(const TUnitKind& kind, const TUnitIdentity& unit, const TRecordWords& words, TUnitMemory& memory,
+                     E& editor) {
+    kind.ApplyRecord(words, editor, memory);
+    DropFeaturesTheEditionLacks(kind, unit, memory, editor, false);
+}
+
+TRecordWords RecordForUnit(const TUnitKind& kind, const TUnitIdentity& unit, TUnitMemory& memory, E& editor) {
+    RememberEdition(kind, unit, memory);
+    if (unit.Ardex())
+        editor.ApplyArdexEdition();
+    else
+        editor.ApplyKestoEdition();
+    DropFeaturesTheEditionLacks(kind, unit, memory, editor, true);
+    return kind.BuildRecord(editor, memory);
+}
+
 }  // namespace records

@@ -75,4 +75,18 @@ void RememberEdition(const TUnitKind& kind, const TUnitIdentity& unit, TUnitMemo
 void DropFeaturesTheEditionLacks(const TUnitKind& kind, const TUnitIdentity& unit, const TUnitMemory& memory,
                                  editor::TSettingsEditor& editor, bool lock);
 
+// READ DEVICE's steps on the editor, for a unit of the kind whose pages are on show: the
+// unit's edition remembered and selected, which runs its rule when the selection changes;
+// later the record read applied, less what a Kesto unit of the kind never carries.
+void SelectUnitEdition(const TUnitKind& kind, const TUnitIdentity& unit, TUnitMemory& memory,
+                       editor::TSettingsEditor& editor);
+void ApplyUnitRecord(const TUnitKind& kind, const TUnitIdentity& unit, const TRecordWords& words, TUnitMemory& memory,
+                     editor::TSettingsEditor& editor);
+
+// The record PROGRAM DEVICE writes to the unit: the edition always comes from the unit,
+// whatever the editor had selected, so its rule runs and what a Kesto unit lacks is
+// unticked and locked before the kind builds the record from the settings.
+TRecordWords RecordForUnit(const TUnitKind& kind, const TUnitIdentity& unit, TUnitMemory& memory,
+                           editor::TSettingsEditor& editor);
+
 }  // namespace records

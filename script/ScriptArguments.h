@@ -17,6 +17,7 @@ public:
     // The tokens after the command word.
     TScriptArguments(const TScriptLine& line, std::string_view command);
 
+    std::string_view Command() const { return command_; }
     bool AtEnd() const { return next_ >= tokens_.size(); }
     // The next token, whatever it holds; `what` names it in the error when it is missing.
     const TToken& Next(std::string_view what);

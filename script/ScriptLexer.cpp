@@ -5,57 +5,6 @@
 #include "script/ScriptError.h"
 
 namespace script {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-char Unescape(char c, int line) {
-    switch (c) {
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    case '"': return '"';
-    case '\\': return '\\';
-    default: break;
-    }
-    throw TScriptError(std::string("unknown escape \\") + c + " in quotes", line);
-}
-
-std::vector<TToken> SplitTokens(std::string_view text, int line) {
-    std::vector<TToken> tokens;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (IsBlank(text[i])) {
-            ++i;
-            continue;
-        }
-        TToken token;
-        while (i < text.size() && !IsBlank(text[i])) {
-            if (text[i] != '"') {
-                if (text[i] == '=' && token.Equals == std::string::npos) token.Equals = token.Text.size();
-                token.Text += text[i++];
-                continue;
-            }
-            token.Quoted = true;
-            ++i;
-            while (true) {
-                if (i >= text.size()) throw TScriptError("missing closing quote", line);
-                const char c = text[i++];
-                if (c == '"') break;
-                if (c != '\\') {
-                    token.Text += c;
-                    continue;
-                }
-                if (i >= text.size()) throw TScriptError("missing closing quote", line);
-                token.Text += Unescape(text[i++], line);
-            }
-        }
-        tokens.push_back(std::move(token));
-    }
-    return tokens;
-}
-
-}  // namespace
 
 std::vector<TScriptLine> LexScript(std::string_view source) {
     std::vector<TScriptLine> lines;
@@ -70,7 +19,10 @@ std::vector<TScriptLine> LexScript(std::string_view source) {
         if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
         const std::size_t first = text.find_first_not_of(" \t");
         if (first == std::string_view::npos || text[first] == '#') continue;
-        lines.push_back({number, SplitTokens(text, number)});
+        TScriptLine line{number, {}};
+        std::string problem;
+        if (!sim::SplitBenchLine(text, line.Tokens, problem)) throw TScriptError(problem, number);
+        lines.push_back(std::move(line));
     }
     return lines;
 }
@@ -88,19 +40,6 @@ std::optional<std::int64_t> ParseNumber(std::string_view text) {
     return value;
 }
 
-std::string QuoteText(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '\n': quoted += "\\n"; break;
-        case '\r': quoted += "\\r"; break;
-        case '\t': quoted += "\\t"; break;
-        case '"': quoted += "\\\""; break;
-        case '\\': quoted += "\\\\"; break;
-        default: quoted += c;
-        }
-    }
-    return quoted + '"';
-}
+std::string QuoteText(std::string_view text) { return sim::QuoteBenchText(text); }
 
 }  // namespace script

@@ -1,7 +1,8 @@
 #pragma once
 // The lexical rules of scripts: one command per line, blank and comment lines skipped,
-// tokens split at blanks, double quotes holding blanks and the escapes \n \r \t \" \\,
-// numbers in decimal (optional minus) or 0x hexadecimal.
+// tokens split as the simulated bench's lines are (sim/BenchWords.h: blanks between
+// them, double quotes holding blanks and the escapes \n \r \t \" \\), numbers in
+// decimal (optional minus) or 0x hexadecimal.
 
 #include <cstdint>
 #include <optional>
@@ -9,14 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "sim/BenchWords.h"
+
 namespace script {
 
-struct TToken {
-    std::string Text;     // quotes removed, escapes resolved
-    bool Quoted = false;  // some of it stood in quotes
-    // Where the first "=" outside quotes stands in Text, for options such as chip="X".
-    std::size_t Equals = std::string::npos;
-};
+using TToken = sim::TBenchWord;
 
 struct TScriptLine {
     int Number = 0;  // counted from 1

@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "script/ScriptSession.h"
-#include "sim/SimBench.h"
-#include "sim/SimUnit.h"
+#include "sim/BenchVocabulary.h"
 #include "ui/Headless.h"
 
 namespace script {
@@ -48,8 +47,6 @@ public:
     void SetProgramSettingsVersion(const std::string& value);
     void SetProgramSettingsContent(const std::string& content);
     void SetClock(std::int64_t millisecondsSinceMidnight);
-    void SetEngineVersion(const std::string& text);
-    void SetSpiPorts(const sim::TSimSpiListing& listing);
     void Start();
 
     // User actions.
@@ -65,13 +62,8 @@ public:
     void Answer(const ui::TPromptAnswer& answer);
     void AnswerDialog(const std::optional<std::string>& path);  // nothing: cancel
 
-    // The simulated unit.
-    void PutUnit(sim::TUnitKind kind, std::optional<std::uint16_t> typeWord, std::optional<std::uint16_t> versionWord,
-                 std::optional<std::string> chipName);
-    void SetPsKey(std::uint16_t key, std::vector<std::uint16_t> words);
-    void RemovePsKey(std::uint16_t key);
-    void FailNext(sim::TSimCall call, unsigned count, std::optional<std::uint16_t> key);
-    void MisreportNextRead(std::uint16_t length, std::optional<std::uint16_t> key);
+    // The simulated bench.
+    void ChangeBench(const sim::TBenchChange& change);
 
     // Files.
     void WriteFile(const std::string& path, const std::string& content);

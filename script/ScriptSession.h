@@ -27,7 +27,10 @@ public:
     ui::TCurrentFolder InFolder{Folder.Path()};
     ui::THeadlessServices Env;
     sim::TSimBench Bench = sim::TSimBench::Empty();  // nothing on the link until a unit is put there
-    sim::TSimLibrary Library{Bench};
+    // The library's latencies and hangs pass on the script's clock, apart from the
+    // program's own sleeps.
+    ui::THeadlessSleep LibrarySleeper{Env.Clock};
+    sim::TSimLibrary Library{Bench, LibrarySleeper};
     TVirtualTimers Timers{Env.Clock};
 
     // What the window will see at start. A relative path is handed on as it is: the

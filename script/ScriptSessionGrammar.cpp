@@ -58,24 +58,6 @@ TScriptAction ParseClockCommand(TScriptArguments& a) {
     return [time](TScriptRunner& r) { r.SetClock(time); };
 }
 
-TScriptAction ParseEngineVersion(TScriptArguments& a) {
-    std::string text = a.Text("TEXT");
-    a.End();
-    return [text](TScriptRunner& r) { r.SetEngineVersion(text); };
-}
-
-TScriptAction ParseSpiPorts(TScriptArguments& a) {
-    sim::TSimSpiListing listing;
-    listing.PortNames = a.Text("NAMES");
-    listing.Transports = a.Text("TRANSPORTS");
-    const auto options = a.Options({"result", "need"});
-    if (options.count("result"))
-        listing.Result = static_cast<std::int32_t>(
-            TScriptArguments::ToNumber(options.at("result"), "spi-ports: result", INT32_MIN, INT32_MAX));
-    if (options.count("need")) listing.Need = TScriptArguments::ToWord(options.at("need"), "spi-ports: need");
-    return [listing](TScriptRunner& r) { r.SetSpiPorts(listing); };
-}
-
 TScriptAction ParseStart(TScriptArguments& a) {
     a.End();
     return [](TScriptRunner& r) { r.Start(); };
@@ -182,8 +164,6 @@ void AddSessionCommands(TCommandTable& table) {
     table.insert({"ini", ParseIni});
     table.insert({"ini-file", ParseIniFile});
     table.insert({"clock", ParseClockCommand});
-    table.insert({"engine-version", ParseEngineVersion});
-    table.insert({"spi-ports", ParseSpiPorts});
     table.insert({"start", ParseStart});
     table.insert({"click", ParseClick});
     table.insert({"select", ParseSelect});

@@ -1,4 +1,4 @@
-// The set-up commands, program entry, the simulated unit and the script's own files.
+// The set-up commands, program entry, the simulated bench and the script's own files.
 
 #include <filesystem>
 
@@ -34,39 +34,12 @@ void TScriptRunner::SetClock(std::int64_t millisecondsSinceMidnight) {
     session_.Env.Clock.SetTimeOfDay(millisecondsSinceMidnight);
 }
 
-void TScriptRunner::SetEngineVersion(const std::string& text) {
-    RequireSetUp("engine-version");
-    session_.Bench.EngineVersion = text;
-}
-
-void TScriptRunner::SetSpiPorts(const sim::TSimSpiListing& listing) {
-    RequireSetUp("spi-ports");
-    session_.Bench.SetSpiListing(listing);
-}
-
 void TScriptRunner::Start() {
     if (session_.Started()) throw TScriptError("start: the program is already running");
     session_.Start();
 }
 
-void TScriptRunner::PutUnit(sim::TUnitKind kind, std::optional<std::uint16_t> typeWord,
-                            std::optional<std::uint16_t> versionWord, std::optional<std::string> chipName) {
-    session_.Bench.AttachUnit(sim::TSimUnit::Bare(kind, typeWord, versionWord, std::move(chipName)));
-}
-
-void TScriptRunner::SetPsKey(std::uint16_t key, std::vector<std::uint16_t> words) {
-    session_.Bench.Unit().SetKey(key, std::move(words));
-}
-
-void TScriptRunner::RemovePsKey(std::uint16_t key) { session_.Bench.Unit().RemoveKey(key); }
-
-void TScriptRunner::FailNext(sim::TSimCall call, unsigned count, std::optional<std::uint16_t> key) {
-    session_.Bench.Faults.FailNext(call, count, key);
-}
-
-void TScriptRunner::MisreportNextRead(std::uint16_t length, std::optional<std::uint16_t> key) {
-    session_.Bench.Faults.MisreportNextRead(length, key);
-}
+void TScriptRunner::ChangeBench(const sim::TBenchChange& change) { change(session_.Bench); }
 
 void TScriptRunner::WriteFile(const std::string& path, const std::string& content) {
     const std::string file = Resolve(path);

@@ -1,8 +1,8 @@
 #pragma once
 // The bench of simulated units: one unit per transport (an SPI port's transport string or
-// a USB device path), the faults waiting to be injected into the next library calls, the
-// host-side settings of the simulated libraries (version text, SPI port listing, the time
-// each call takes), the open connections and the call counters.
+// a USB device path), the faults waiting for the library calls to come (SimFaults.h), the
+// adapters that hang, the host-side settings of the simulated libraries (version text,
+// SPI port listing, the time each call takes), the open connections and the call counters.
 // A bench lives in memory (the script driver keeps one per script) or in a state file
 // (SimStateFile.h) that program runs and the `zenta sim` command share.
 
@@ -10,61 +10,19 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "sim/OwnerProcess.h"
+#include "sim/SimFaults.h"
 #include "sim/SimUnit.h"
 
 namespace sim {
 
 inline constexpr const char* kDefaultEngineVersion = "TestEngine (simulated) 1.0";
-
-// The library calls into which faults can be injected.
-enum class TSimCall { Open, Read, Write };
-
-const char* CallName(TSimCall call);
-std::optional<TSimCall> ParseCall(std::string_view name);
-
-// Faults waiting for the next calls. Each entry is "the next N such calls fail", either
-// for every key or for one key only; a call fails when any entry that covers it is
-// pending, and it counts down every entry that covers it. Setting an entry replaces its
-// count (0 removes it). Opens have no key.
-class TSimFaults {
-public:
-    struct TEntry {
-        TSimCall Call = TSimCall::Read;
-        std::optional<std::uint16_t> Key;  // empty: every key
-        unsigned Count = 0;
-    };
-    struct TMisreport {
-        std::optional<std::uint16_t> Key;  // empty: the next successful read of any key
-        std::uint16_t Length = 0;
-    };
-
-    void FailNext(TSimCall call, unsigned count, std::optional<std::uint16_t> key = std::nullopt);
-    unsigned Pending(TSimCall call, std::optional<std::uint16_t> key = std::nullopt) const;
-    // For a call that reached the unit: true when it must fail; counts down its entries.
-    bool TakeFailure(TSimCall call, std::optional<std::uint16_t> key = std::nullopt);
-
-    // The next successful read (of `key`, or of any key) reports `length` words whatever
-    // the unit holds. A report for the key wins over one for any key; both are used up.
-    void MisreportNextRead(std::uint16_t length, std::optional<std::uint16_t> key = std::nullopt);
-    std::optional<std::uint16_t> PendingMisreport(std::optional<std::uint16_t> key = std::nullopt) const;
-    std::optional<std::uint16_t> TakeMisreport(std::uint16_t key);
-
-    bool Empty() const { return failures_.empty() && misreports_.empty(); }
-    void Clear();
-    // In a stable order: opens, reads, writes; every key before each key in id order.
-    std::vector<TEntry> Entries() const;
-    std::vector<TMisreport> Misreports() const;
-
-private:
-    // Key -1 stands for "every key".
-    std::map<std::pair<TSimCall, std::int32_t>, unsigned> failures_;
-    std::map<std::int32_t, std::uint16_t> misreports_;
-};
 
 // What the simulated SPI port listing answers.
 struct TSimSpiListing {
@@ -99,18 +57,25 @@ struct TSimCounters {
 };
 
 // What sits on one transport: the unit (kind None: nothing answers there), the unit
-// change it came with, and the calls made on this transport, across its unit changes.
+// change it came with, the calls made on this transport, across its unit changes, and
+// the time each call there takes when it is not the bench's.
 struct TSimTransport {
     TSimUnit Unit;
     std::uint32_t Generation = 0;
     TSimCounters Counters;
+    std::optional<std::uint32_t> LatencyMs;
 };
 
-// An open connection: the transport it was opened on and the unit change it belongs to.
+// An open connection: the transport it was opened on, the unit change it belongs to and
+// the process that opened it.
 struct TSimConnection {
     std::string Transport;
     std::uint32_t Generation = 0;
+    TOwnerProcess Owner;
 };
+
+// Where the host side's calls (version, SPI listing) hang: a transport no unit sits on.
+inline constexpr const char* kHostSide = "";
 
 class TSimBench {
 public:
@@ -151,21 +116,37 @@ public:
     bool SpiNeedPending() const { return spiNeedPending_; }
     void SetSpiNeedPending(bool pending) { spiNeedPending_ = pending; }
 
-    // How long each library call takes, in milliseconds.
+    // How long each library call takes, in milliseconds, where its transport has no
+    // latency of its own; the host side's calls always take this.
     std::uint32_t LatencyMs = 0;
+    std::uint32_t LatencyOf(const std::string& transport) const;
 
     TSimFaults Faults;
+    // While kept, the calls the faults count, in order, as they reach the bench: call i
+    // of a flow is the one `fail any 1 --after i` fails.
+    std::optional<std::vector<TSimCallSite>> Journal;
+    // The adapters (and the host side, kHostSide) where a call hangs: every call there
+    // waits until the hang is cleared.
+    bool IsHung(const std::string& transport) const { return hung_.count(transport) != 0; }
+    void Hang(const std::string& transport) { hung_.insert(transport); }
+    void EndHang(const std::string& transport) { hung_.erase(transport); }
+    const std::set<std::string>& Hung() const { return hung_; }
+    // No fault waits and no call hangs; units and settings stay.
+    void ClearFaults();
     TSimCounters Counters;
     std::optional<TSimOpenRequest> LastOpen;  // the latest open call, failed ones included
 
     // Connections. A handle is live while it is open and the unit it was opened to is
     // still on its transport. Handles are unique over the whole bench.
-    std::uint32_t OpenConnection(const std::string& transport);  // a new non-zero handle
+    // A new non-zero handle, owned by this process.
+    std::uint32_t OpenConnection(const std::string& transport);
     bool IsLive(std::uint32_t handle) const;
     // The transport of an open connection, live or not; nullptr for any other handle.
     TSimTransport* TransportOf(std::uint32_t handle);
     bool CloseConnection(std::uint32_t handle);  // false for a handle that is not open
     std::size_t OpenConnections() const { return connections_.size(); }
+    // Closes the connections whose process has ended; how many.
+    std::size_t CloseConnectionsOfEndedProcesses();
 
     // The connection bookkeeping as kept in a state file.
     std::uint32_t NextHandle() const { return nextHandle_; }
@@ -181,6 +162,7 @@ private:
     std::uint32_t nextHandle_ = 0x1001;
     std::uint32_t generation_ = 1;                         // bumped by each unit change
     std::map<std::uint32_t, TSimConnection> connections_;  // by handle
+    std::set<std::string> hung_;
 };
 
 }  // namespace sim

@@ -1,11 +1,9 @@
 #pragma once
 // What the `zenta sim` commands do to the bench in its state file, once their command
-// line is understood: each change is made under the file's lock, from the load to the
-// save, and says in one line what it did.
+// line is understood (BenchVocabulary.h): each change is made under the file's lock,
+// from the load to the save, and says in one line what it did.
 
-#include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "sim/SimBench.h"
@@ -26,21 +24,5 @@ TBenchAnswer ShowBench(const TSimStateFile& file);
 TBenchAnswer ChangeBench(const TSimStateFile& file, const std::function<std::string(TSimBench&)>& change);
 // Back to a fresh bench. A file that cannot be parsed is replaced: reset is the way out.
 TBenchAnswer ResetBench(const TSimStateFile& file);
-
-// A unit at factory settings, plugged in on a transport (the first one when none is named).
-struct TAttachment {
-    TUnitKind Kind = TUnitKind::Handset;
-    TEdition Edition = TEdition::Ardex;
-    std::uint16_t Version = kDefaultVersionWord;
-    std::optional<std::string> Transport;
-};
-
-// The changes.
-std::string AttachUnit(TSimBench& bench, const TAttachment& attachment);
-std::string FailCalls(TSimBench& bench, TSimCall call, unsigned count, std::optional<std::uint16_t> key);
-// The SPI ports the library lists from now on, the listing answering at once; "" and ""
-// for none.
-std::string ListSpiPorts(TSimBench& bench, const std::string& names, const std::string& transports);
-std::string SetLatency(TSimBench& bench, std::uint32_t milliseconds);
 
 }  // namespace sim

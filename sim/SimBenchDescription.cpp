@@ -77,18 +77,21 @@ std::string DescribeBench(const TSimBench& bench) {
     out << "pending faults:";
     if (bench.Faults.Empty()) out << " none";
     out << "\n";
-    for (const auto& entry : bench.Faults.Entries()) {
-        out << "  next " << entry.Count << " " << CallName(entry.Call) << " call(s)"
-            << (entry.Key ? " for key " + FormatWord(*entry.Key) : std::string()) << " fail\n";
-    }
-    for (const auto& entry : bench.Faults.Misreports()) {
-        out << "  next successful read" << (entry.Key ? " of key " + FormatWord(*entry.Key) : std::string())
-            << " reports " << entry.Length << " words\n";
+    for (const TSimFault& fault : bench.Faults.Entries()) out << "  " << DescribeFault(fault) << "\n";
+    for (const std::string& transport : bench.Hung())
+        out << "hung: every call " << (transport == kHostSide ? "of the host side" : "on " + transport)
+            << " waits until the bench is reset or cleared\n";
+    if (bench.Journal) {
+        out << "journal: " << bench.Journal->size() << " call(s) noted\n";
+        for (std::size_t i = 0; i < bench.Journal->size(); ++i)
+            out << "  " << i << " " << DescribeCall((*bench.Journal)[i]) << "\n";
     }
     out << "counters: ";
     DescribeCounters(bench.Counters, bench.OpenConnections(), out);
-    out << "latency: " << bench.LatencyMs << " ms per library call\n"
-        << "engine version: " << bench.EngineVersion << "\n";
+    out << "latency: " << bench.LatencyMs << " ms per library call";
+    for (const auto& [name, place] : bench.Transports())
+        if (place.LatencyMs) out << ", " << *place.LatencyMs << " ms on " << name;
+    out << "\nengine version: " << bench.EngineVersion << "\n";
     const TSimSpiListing& spi = bench.Spi();
     out << "spi ports: ";
     if (spi.PortNames.empty() && spi.Transports.empty() && spi.Result == 0 && spi.Need == 0) {

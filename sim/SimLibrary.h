@@ -7,11 +7,18 @@
 //
 // Opens reach the unit on the transport they name, the device path of a transport open
 // or the transport string of an SPI open alike; the calls with a handle reach the unit
-// on the transport the connection was opened on. Every call takes the bench's latency.
+// on the transport the connection was opened on. Every call takes the latency of its
+// transport, and meets the faults the bench holds for it (SimFaults.h).
 //
 // The bench is either the caller's own, in memory, or the shared one in a state file,
 // which is then loaded before every call and saved after every call that changed it,
 // under the file's lock, so that processes sharing the file lose none of their changes.
+// A call whose change cannot be saved fails.
+//
+// A call that hangs waits in slices of kHangSliceMs, holding no lock, and looks at the
+// bench again after each: it fails once its hang is cleared (or its time is up). An
+// in-memory bench is its caller's thread's: there the sleeper (a test's own) may end
+// the hang between two slices.
 
 #include <cstdint>
 #include <optional>
@@ -25,6 +32,7 @@
 namespace sim {
 
 inline constexpr std::uint16_t kPsStore = 1;
+inline constexpr unsigned kHangSliceMs = 50;
 
 // The latency spent in real time.
 class TSimSystemSleep final : public ui::ISleep {
@@ -62,11 +70,26 @@ public:
     // in-memory bench).
     const std::string& LastError() const { return lastError_; }
 
+    // What one call did on the bench, before its time is spent: the result, and the
+    // adapter it hangs on (with how long, when not until the hang is cleared).
+    template <typename TResult>
+    struct TStep {
+        TResult Result{};
+        std::uint32_t LatencyMs = 0;
+        std::optional<std::string> HangsOn;
+        std::optional<std::uint32_t> HangForMs;
+    };
+
 private:
-    template <typename TCall>
-    auto Use(bool changes, TCall call);
-    template <typename TCall>
-    auto UseStateFile(bool changes, TCall call);
+    template <typename TResult, typename TCall>
+    TResult Use(bool changes, TResult failed, TCall call);
+    template <typename TResult, typename TCall>
+    TStep<TResult> UseStateFile(bool changes, TResult failed, TCall call);
+    std::uint32_t Open(TSimOpenKind kind, const char* target);
+    // Waits while the adapter hangs, at most `forMs` when given, then ends its hang.
+    void WaitWhileHung(const std::string& transport, std::optional<std::uint32_t> forMs);
+    bool StillHung(const std::string& transport);
+    void EndHang(const std::string& transport);
 
     TSimBench* bench_ = nullptr;
     std::optional<TSimStateFile> stateFile_;

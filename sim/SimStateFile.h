@@ -3,7 +3,8 @@
 // see the same simulated units. Saving writes a temporary file in the same folder and
 // renames it over the old one, so a reader never sees half a file. A change (load,
 // change, save) is made under the file's lock, so that processes sharing the file lose
-// none of each other's changes. The format is described in docs/simulator.md.
+// none of each other's changes. The file is written in the bench's vocabulary
+// (BenchVocabulary.h) and described in docs/simulator.md.
 
 #include <filesystem>
 #include <optional>
@@ -33,7 +34,8 @@ public:
     bool Exists() const;
 
     // No file yet gives a fresh bench (a handset at factory settings). False, with the
-    // bench untouched, when the file cannot be read or is not a bench state.
+    // bench untouched, when the file cannot be read or is not a bench state. The
+    // connections of processes that have ended are closed.
     bool Load(TSimBench& bench, std::string* error = nullptr) const;
     // Creates the folder when needed.
     bool Save(const TSimBench& bench, std::string* error = nullptr) const;

@@ -21,6 +21,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // failure no new file is left behind.
 bool ReplaceFileContent(const std::string& path, std::string_view bytes);
 
+// What CreateNewFile did.
+enum class TNewFile { Created, Taken, Failed };
+
+// Creates `path` with `bytes`, flushed to the disk, only when no file has that name: the
+// check and the creation are one step of the system's, so two processes that pick the
+// same name at once never replace each other's file (Taken for the later one). A file
+// that could not be written whole is removed again (Failed).
+TNewFile CreateNewFile(const std::string& path, std::string_view bytes);
+
 // Calls `block` with the file's bytes in order, a block of at most 64 KiB at a time, so
 // that a file of any size is read in little memory. False when the file is missing, a
 // folder, or cannot be read to its end.

@@ -13,7 +13,7 @@ void TUpDown::Associate(TStaticText& box) {
 }
 
 void TUpDown::SetPosition(int position) {
-    position_ = static_cast<std::int16_t>(std::max(min_, std::min(position, max_)));
+    position_ = static_cast<std::int16_t>(position);
     if (box_ != nullptr) {
         writingBox_ = true;
         box_->SetText(std::to_string(position_));
@@ -32,6 +32,13 @@ void TUpDown::TakeBoxText() {
     SetPosition(value);
 }
 
-void TUpDown::UserClick(bool up) { SetPosition(Position() + (up ? increment_ : -increment_)); }
+void TUpDown::UserClick(bool up) {
+    const int position = Position();
+    if (position < min_ || position > max_) {
+        SetPosition(position < min_ ? min_ : max_);
+        return;
+    }
+    SetPosition(std::clamp(position + (up ? increment_ : -increment_), min_, max_));
+}
 
 }  // namespace ui

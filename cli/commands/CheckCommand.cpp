@@ -1,7 +1,6 @@
-// `zenta check FILE.wpx`: everything a load of the file would skip, clamp or leave
-// without a selection.
+// `zenta check FILE.wpx`: everything a load of the file would skip, read as 0 or leave
+// without a selection, as the load itself finds it.
 
-#include "cli/commands/FileFindings.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
@@ -12,22 +11,22 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zenta check [--json] FILE.wpx\n"
-    "Reports, line by line, what LOAD FILE would skip, clamp or leave without a selection:\n"
+    "Reports, line by line, what LOAD FILE would skip or leave without a selection:\n"
     "lines that give no setting, unknown keys, keys given twice, reserved keys that are not\n"
     "0, values without digits, values outside their range or list, and missing keys.\n"
     "--json gives the same as one JSON object.\n"
     "Exit status: 0 nothing to report, 1 findings, 2 bad usage, 3 the file cannot be read.\n"
     "See docs/cli.md.\n";
 
-void Print(std::ostream& out, const std::string& path, const std::vector<TFinding>& findings) {
-    for (const TFinding& finding : findings) out << FindingLine(path, finding) << '\n';
+void Print(std::ostream& out, const std::string& path, const std::vector<files::TFinding>& findings) {
+    for (const files::TFinding& finding : findings) out << files::FindingLine(path, finding) << '\n';
     out << path << ": " << findings.size() << (findings.size() == 1 ? " finding" : " findings") << '\n';
 }
 
-void WriteFindingsJson(std::ostream& out, const std::string& path, const std::vector<TFinding>& findings) {
+void WriteFindingsJson(std::ostream& out, const std::string& path, const std::vector<files::TFinding>& findings) {
     TJson listed = TJson::array();
-    for (const TFinding& finding : findings)
-        listed.push_back({{"kind", JsonText(FindingName(finding.Kind))},
+    for (const files::TFinding& finding : findings)
+        listed.push_back({{"kind", JsonText(files::FindingName(finding.Kind))},
                           {"line", finding.Line > 0 ? TJson(finding.Line) : TJson(nullptr)},
                           {"key", JsonText(finding.Key)},
                           {"page", JsonText(finding.Page)},
@@ -45,9 +44,9 @@ int RunCheckCommand(const TArgs& args, TCommandContext& context) {
     line.Flag("--json", asJson);
     line.Positional("FILE.wpx", path);
     return line.Run(args, context, [&] {
-        const auto loaded = LoadSettingsFile(path, "check", context);
+        const auto loaded = OpenSettingsFile(path, "check", context);
         if (!loaded) return kExitFileError;
-        const std::vector<TFinding> findings = FindingsOf(loaded->File(), loaded->Form());
+        const std::vector<files::TFinding>& findings = loaded->Report().Findings;
         if (asJson)
             WriteFindingsJson(context.Out, loaded->File().Path(), findings);
         else

@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zenta diff [--json] A.wpx B.wpx\n"
-    "Loads each settings file into the window and lists the settings that differ, by page\n"
+    "Loads each settings file as LOAD FILE does and lists the settings that differ, by page\n"
     "and caption, with the value each file leads to. Files that differ only in what the\n"
     "loader disregards (reserved keys, the fixed Radio PTT line, a value that reads the\n"
     "same) are equal. --json gives the same as one JSON object.\n"
@@ -30,11 +30,11 @@ int RunDiffCommand(const TArgs& args, TCommandContext& context) {
     line.Positional("A.wpx", pathA);
     line.Positional("B.wpx", pathB);
     return line.Run(args, context, [&] {
-        const auto a = LoadSettingsFile(pathA, "diff", context);
+        const auto a = OpenSettingsFile(pathA, "diff", context);
         if (!a) return kExitFileError;
-        const auto b = LoadSettingsFile(pathB, "diff", context);
+        const auto b = OpenSettingsFile(pathB, "diff", context);
         if (!b) return kExitFileError;
-        const std::vector<TDifference> differences = Differences(a->Form(), b->Form());
+        const std::vector<TDifference> differences = Differences(a->Editor(), b->Editor());
         if (asJson)
             WriteJson(context.Out, {{"a", JsonText(pathA)},
                                     {"b", JsonText(pathB)},

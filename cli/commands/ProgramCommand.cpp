@@ -66,10 +66,6 @@ int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const
                 devlink::IChipLibrary& library, TCommandContext& context) {
     const TProgramming programming =
         ProgramUnit(file, options, place, library, TPlatform{context.Clock, context.Sleeper, context.Err});
-    if (programming.FileProblem) {
-        context.Err << "zenta program: " << file.Path() << ": " << *programming.FileProblem << '\n';
-        return kExitFileError;
-    }
     if (!programming.BackupPath.empty()) context.Out << "backup saved to " << programming.BackupPath << '\n';
     const app::TDeviceResult& result = programming.Result;
     if (result.Outcome == app::TDeviceOutcome::Succeeded) {

@@ -6,6 +6,8 @@
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/CommandSession.h"
 #include "cli/host/UnitAccess.h"
+#include "files/SettingsFile.h"
+#include "ui/LocalFiles.h"
 
 namespace cli {
 namespace {
@@ -24,8 +26,8 @@ constexpr const char* kUsage =
 // The settings on the pages of the kind read, and the edition.
 std::vector<TReportedSetting> SettingsOfKind(const app::TMajorForm& form, const records::TUnitKind& kind) {
     std::vector<TReportedSetting> report;
-    for (TShownSetting& shown : ShownSettings(form))
-        if (OfKind(shown, kind)) report.push_back({std::move(shown), false, {}, {}});
+    for (files::TShownSetting& shown : files::ShownSettings(form))
+        if (files::OnPages(shown, kind.Pages)) report.push_back({std::move(shown), false, {}, {}});
     return report;
 }
 
@@ -64,11 +66,10 @@ int RunReadCommand(const TArgs& args, TCommandContext& context) {
         const app::TDeviceResult read = session.ReadDevice();
         if (read.Outcome != app::TDeviceOutcome::Succeeded)
             return FinishDeviceCommand("read", read, read.Prompted, *library, context);
-        if (output) {
-            if (const auto problem = session.SaveFile(*output)) {
-                context.Err << "zenta read: " << *output << ": " << *problem << '\n';
-                return kExitFileError;
-            }
+        // The settings as SAVE FILE writes them, with its message when the file cannot be.
+        if (output && !ui::ReplaceFileContent(*output, files::SettingsFileText(session.Form()))) {
+            context.Err << "zenta read: " << *output << ": The file could not be saved\n";
+            return kExitFileError;
         }
         Report(context.Out, session.Form(), read, output, asJson);
         return kExitOk;

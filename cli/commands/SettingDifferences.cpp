@@ -12,13 +12,13 @@ std::string Shown(const std::string& value) { return value.empty() ? "(none)" : 
 
 }  // namespace
 
-std::vector<TDifference> Differences(const app::TMajorForm& a, const app::TMajorForm& b,
-                                     const std::function<bool(const TShownSetting&)>& include) {
+std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
+                                     const std::function<bool(const files::TShownSetting&)>& include) {
     std::vector<TDifference> differences;
-    for (TShownSetting& shown : ShownSettings(a)) {
+    for (files::TShownSetting& shown : files::ShownSettings(a)) {
         if (include && !include(shown)) continue;
         if (files::FileValue(a, *shown.Key) != files::FileValue(b, *shown.Key))
-            differences.push_back({shown, ShowSetting(b, *shown.Key)});
+            differences.push_back({shown, files::ShowSetting(b, *shown.Key)});
     }
     return differences;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The settings two windows hold differently, and how `diff` and `verify` list them: page
+// The settings two editors hold differently, and how `diff` and `verify` list them: page
 // by page, "caption  value -> value" under a "---" and a "+++" line.
 
 #include <functional>
@@ -7,21 +7,21 @@
 #include <string>
 #include <vector>
 
-#include "app/MajorForm.h"
-#include "cli/commands/ShownSettings.h"
 #include "cli/framework/JsonOutput.h"
+#include "editor/SettingsEditor.h"
+#include "files/ShownSettings.h"
 
 namespace cli {
 
 struct TDifference {
-    TShownSetting A;
-    TShownSetting B;
+    files::TShownSetting A;
+    files::TShownSetting B;
 };
 
 // Settings are compared by what each window holds, the number a file would be saved
 // with; only the settings `include` takes are compared (all without it).
-std::vector<TDifference> Differences(const app::TMajorForm& a, const app::TMajorForm& b,
-                                     const std::function<bool(const TShownSetting&)>& include = {});
+std::vector<TDifference> Differences(const editor::TSettingsEditor& a, const editor::TSettingsEditor& b,
+                                     const std::function<bool(const files::TShownSetting&)>& include = {});
 
 // Nothing when there are no differences.
 void PrintDifferences(std::ostream& out, const std::string& labelA, const std::string& labelB,

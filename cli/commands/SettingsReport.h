@@ -7,18 +7,18 @@
 #include <ostream>
 #include <vector>
 
-#include "cli/commands/ShownSettings.h"
 #include "cli/framework/JsonOutput.h"
+#include "files/ShownSettings.h"
 
 namespace cli {
 
 struct TReportedSetting {
-    TShownSetting Shown;
+    files::TShownSetting Shown;
     // From a settings file: the number the file gives, when it gives the key at all, and
     // the values the control takes when that number is not one of them.
     bool FromFile = false;
     std::optional<std::int32_t> FileValue;
-    std::optional<TAcceptedValues> Outside;
+    std::optional<files::TAcceptedValues> Outside;
 };
 
 void PrintSettings(std::ostream& out, const std::vector<TReportedSetting>& settings);

@@ -3,15 +3,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <span>
 
 #include "cli/commands/SettingDifferences.h"
 #include "cli/framework/CommandLine.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
+#include "cli/host/CommandSession.h"
+#include "cli/host/HeadlessEditor.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
-#include "cli/host/UnitReplica.h"
-#include "link/UnitCodes.h"
 
 namespace cli {
 namespace {
@@ -27,36 +28,6 @@ constexpr const char* kUsage =
     "3 the file cannot be read, 4 no unit, 5 unit refused, 6 reading the unit failed.\n"
     "See docs/cli.md.\n";
 
-std::vector<std::uint16_t> RecordOf(const std::vector<std::uint16_t>& words) {
-    std::vector<std::uint16_t> record = words;
-    record.resize(devlink::kRecordWords, 0);
-    return record;
-}
-
-// What programming the file writes to a unit of this identity, shown as READ DEVICE
-// would show it afterwards: the file is programmed into a replica of the unit, whose
-// record is then read back.
-class TProgrammedFile {
-public:
-    TProgrammedFile(const TFileSnapshot& file, const records::TUnitIdentity& unit, TCommandContext& context)
-        : replica_(unit, TPlatform{context.Clock, context.Sleeper, context.Err}) {
-        TCommandSession& session = replica_.Session();
-        problem_ = session.LoadFile(file.CopyPath());
-        if (problem_) return;
-        session.ProgramDevice({.FollowUnit = true}, false);
-        read_ = session.ReadDevice();
-    }
-
-    const std::optional<std::string>& Problem() const { return problem_; }
-    const app::TMajorForm& Form() const { return replica_.Session().Form(); }
-    const std::vector<std::uint16_t>& Words() const { return read_.Words; }
-
-private:
-    TUnitReplica replica_;
-    std::optional<std::string> problem_;
-    app::TDeviceResult read_;
-};
-
 struct TWordDifference {
     std::size_t Word;
     std::uint16_t Unit;
@@ -69,13 +40,11 @@ std::string Hex(std::uint16_t word) {
     return text;
 }
 
-std::vector<TWordDifference> WordDifferences(const std::vector<std::uint16_t>& unit,
-                                             const std::vector<std::uint16_t>& file) {
-    const std::vector<std::uint16_t> a = RecordOf(unit);
-    const std::vector<std::uint16_t> b = RecordOf(file);
+// The words both records have; a record of another length differs besides.
+std::vector<TWordDifference> WordDifferences(std::span<const std::uint16_t> unit, std::span<const std::uint16_t> file) {
     std::vector<TWordDifference> differences;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) differences.push_back({i, a[i], b[i]});
+    for (std::size_t i = 0; i < std::min(unit.size(), file.size()); ++i)
+        if (unit[i] != file[i]) differences.push_back({i, unit[i], file[i]});
     return differences;
 }
 
@@ -100,16 +69,21 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
         if (read.Outcome != app::TDeviceOutcome::Succeeded)
             return FinishDeviceCommand("verify", read, false, *library, context);
 
-        const TProgrammedFile programmed(*file, *read.Unit, context);
-        if (programmed.Problem()) {
-            context.Err << "zenta verify: " << path << ": " << *programmed.Problem() << '\n';
-            return kExitFileError;
-        }
+        // What programming the file writes to this unit, and how READ DEVICE would then
+        // show it, from the file's bytes and the record layer alone.
         const records::TUnitKind& kind = *read.Kind;
+        THeadlessEditor loaded;
+        loaded.Load(file->Bytes());
+        const records::TRecordWords written = loaded.RecordFor(kind, *read.Unit);
+        THeadlessEditor programmed;
+        programmed.ShowRecord(kind, *read.Unit, written);
         const std::vector<TDifference> settings =
-            Differences(unit.Form(), programmed.Form(), [&kind](const TShownSetting& s) { return OfKind(s, kind); });
+            Differences(unit.Form(), programmed.Editor(),
+                        [&kind](const files::TShownSetting& s) { return files::OnPages(s, kind.Pages); });
         // Bits no setting shows still count: the unit must hold the very record.
-        const std::vector<TWordDifference> words = WordDifferences(read.Words, programmed.Words());
+        const std::vector<TWordDifference> words = WordDifferences(read.Words, written);
+        const bool sameLength = read.Words.size() == written.size();
+        const bool same = sameLength && words.empty() && settings.empty();
         const std::string unitText = records::VersionText(*read.Kind, *read.Unit);
         if (asJson) {
             TJson listed = TJson::array();
@@ -118,8 +92,9 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
             WriteJson(context.Out, {{"unit", JsonText(unitText)},
                                     {"file", JsonText(path)},
                                     {"differences", DifferencesJson(settings, "unit", "file")},
-                                    {"words", listed}});
-        } else if (words.empty() && settings.empty()) {
+                                    {"words", listed},
+                                    {"recordWords", {{"unit", read.Words.size()}, {"file", written.size()}}}});
+        } else if (same) {
             context.Out << unitText << " holds what " << path << " gives\n";
         } else {
             PrintDifferences(context.Out, "unit " + unitText, path, settings);
@@ -128,8 +103,11 @@ int RunVerifyCommand(const TArgs& args, TCommandContext& context) {
                 for (const TWordDifference& w : words)
                     context.Out << "  record word " << w.Word << "  " << Hex(w.Unit) << " -> " << Hex(w.File) << '\n';
             }
+            if (!sameLength)
+                context.Out << "  the unit's record has " << read.Words.size() << " words, not the " << written.size()
+                            << " a write gives\n";
         }
-        return words.empty() && settings.empty() ? kExitOk : kExitFindings;
+        return same ? kExitOk : kExitFindings;
     });
 }
 

@@ -54,6 +54,7 @@ int RunLogCommand(const TArgs& args, TCommandContext& context);
 int RunReadCommand(const TArgs& args, TCommandContext& context);
 int RunProgramCommand(const TArgs& args, TCommandContext& context);
 int RunRestartCommand(const TArgs& args, TCommandContext& context);
+int RunRestoreCommand(const TArgs& args, TCommandContext& context);
 int RunTransportsCommand(const TArgs& args, TCommandContext& context);
 int RunVerifyCommand(const TArgs& args, TCommandContext& context);
 // The script language and the simulated unit's bench.

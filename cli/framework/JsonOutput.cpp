@@ -22,8 +22,6 @@ TJson JsonText(std::string_view bytes) {
     return utf8;
 }
 
-std::string JsonString(std::string_view bytes) { return Dumped(JsonText(bytes)); }
-
 void WriteJson(std::ostream& out, const TJson& document) { out << Dumped(document) << '\n'; }
 
 }  // namespace cli

@@ -15,9 +15,6 @@ using TJson = nlohmann::ordered_json;
 // A text of the program or of a file as a JSON string value.
 TJson JsonText(std::string_view bytes);
 
-// The text as a JSON string literal, quotes included.
-std::string JsonString(std::string_view bytes);
-
 // The document on one line, and a line feed.
 void WriteJson(std::ostream& out, const TJson& document);
 

@@ -1,5 +1,9 @@
 #include "cli/host/CommandSession.h"
 
+#include <sstream>
+
+#include "files/SettingsFile.h"
+
 namespace cli {
 namespace {
 
@@ -17,21 +21,9 @@ TCommandSession::TCommandSession(devlink::IChipLibrary& library, const TPlatform
     form_.Timer1Timer();
 }
 
-// An empty path cancels the dialog, which is no failure: the window then does nothing.
-std::optional<std::string> TCommandSession::Problem(const app::TFileResult& result) {
-    if (result.Outcome == app::TFileOutcome::Succeeded || result.Outcome == app::TFileOutcome::Cancelled)
-        return std::nullopt;
-    return result.Message;
-}
-
-std::optional<std::string> TCommandSession::LoadFile(const std::string& path) {
-    services_.Dialogs.Answers = {path};
-    return Problem(form_.LoadFileButtonClick());
-}
-
-std::optional<std::string> TCommandSession::SaveFile(const std::string& path) {
-    services_.Dialogs.Answers = {path};
-    return Problem(form_.SaveFileButtonClick());
+void TCommandSession::LoadSettings(const std::string& bytes) {
+    std::istringstream in(bytes);
+    files::LoadSettingsFile(form_, in);
 }
 
 app::TDeviceResult TCommandSession::ProgramDevice(const app::TProgramRequest& request, bool restart) {

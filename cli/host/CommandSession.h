@@ -1,7 +1,7 @@
 #pragma once
 // The main window run headless for one command: started as the program starts (creation,
-// first show, and the timer's tick that chooses the transport), driven by clicks on its
-// buttons, with file dialogs answered by the paths the command was given.
+// first show, and the timer's tick that chooses the transport) and driven by its device
+// actions.
 
 #include <optional>
 #include <ostream>
@@ -34,10 +34,8 @@ public:
     app::TMajorForm& Form() { return form_; }
     const app::TMajorForm& Form() const { return form_; }
 
-    // LOAD FILE and SAVE FILE with the dialog answered by `path`: empty when done, else the
-    // message the window showed ("The file could not be opened").
-    std::optional<std::string> LoadFile(const std::string& path);
-    std::optional<std::string> SaveFile(const std::string& path);
+    // What LOAD FILE does with a file's bytes, without its dialog.
+    void LoadSettings(const std::string& bytes);
 
     // The window's device actions. The restart question of PROGRAM DEVICE is answered by
     // `restart`.
@@ -51,9 +49,6 @@ public:
     bool EchoesPrompts() const { return services_.Prompts.Echo; }
 
 private:
-    // The message of a file action that failed; empty otherwise.
-    static std::optional<std::string> Problem(const app::TFileResult& result);
-
     TCommandServices services_;
     app::TMajorForm form_;
 };

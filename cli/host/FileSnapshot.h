@@ -1,17 +1,10 @@
 #pragma once
 // A settings file read whole, once: every later step of a command works from these
-// bytes, and LOAD FILE opens a private copy of them, so that what the window loads is
-// exactly what was read and checked, even if the file changes meanwhile.
+// bytes, so that what is loaded, checked and programmed is exactly what was read, even if
+// the file changes meanwhile.
 
-#include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
-
-#include "files/FileKeys.h"
-#include "files/SettingsLines.h"
-#include "ui/ScratchFolder.h"
 
 namespace cli {
 
@@ -25,25 +18,12 @@ public:
 
     const std::string& Path() const { return path_; }  // as the command was given it
     const std::string& Bytes() const { return bytes_; }
-    // The copy for LOAD FILE to open.
-    const std::string& CopyPath() const { return copy_; }
-
-    // The lines as the loader takes them.
-    std::vector<files::TSettingsLine> Lines() const;
-    // The number the file gives the key last, as the loader reads it, before any fixed
-    // value replaces it; empty when no line gives the key.
-    std::optional<std::int32_t> LastValue(const files::TFileKey& key) const;
 
 private:
-    TFileSnapshot(std::string path, std::string bytes);
+    TFileSnapshot(std::string path, std::string bytes) : path_(std::move(path)), bytes_(std::move(bytes)) {}
 
     std::string path_;
     std::string bytes_;
-    std::unique_ptr<ui::TScratchFolder> folder_;
-    std::string copy_;
 };
-
-// The key a line gives, or nullptr for a line that gives none of the table.
-const files::TFileKey* KeyOfLine(const files::TSettingsLine& line);
 
 }  // namespace cli

@@ -2,12 +2,8 @@
 
 namespace cli {
 
-// The window's prompts during a load (the Find-Me warning, a key-press map error) are
-// kept quiet: what the file leads to is the commands' own report.
-TLoadedFile::TLoadedFile(std::shared_ptr<const TFileSnapshot> file, TCommandContext& context)
-    : file_(std::move(file)),
-      session_(library_, TPlatform{context.Clock, context.Sleeper, context.Err}, false),
-      problem_(session_.LoadFile(file_->CopyPath())) {}
+TLoadedFile::TLoadedFile(std::shared_ptr<const TFileSnapshot> file)
+    : file_(std::move(file)), report_(loaded_.Load(file_->Bytes())) {}
 
 std::shared_ptr<const TFileSnapshot> ReadSnapshot(const std::string& path, const char* command,
                                                   TCommandContext& context) {
@@ -20,16 +16,9 @@ std::shared_ptr<const TFileSnapshot> ReadSnapshot(const std::string& path, const
     return std::make_shared<const TFileSnapshot>(std::move(*file));
 }
 
-std::unique_ptr<TLoadedFile> LoadSettingsFile(const std::string& path, const char* command, TCommandContext& context) {
-    std::string error;
+std::unique_ptr<TLoadedFile> OpenSettingsFile(const std::string& path, const char* command, TCommandContext& context) {
     const auto file = ReadSnapshot(path, command, context);
-    if (!file) return nullptr;
-    auto loaded = std::make_unique<TLoadedFile>(file, context);
-    if (loaded->Problem()) {
-        context.Err << "zenta " << command << ": " << path << ": " << *loaded->Problem() << '\n';
-        return nullptr;
-    }
-    return loaded;
+    return file ? std::make_unique<TLoadedFile>(file) : nullptr;
 }
 
 }  // namespace cli

@@ -1,33 +1,30 @@
 #pragma once
-// A settings file loaded into the window by LOAD FILE, with no unit on the link: the
-// commands on files read what the window shows from its controls.
+// A settings file as the commands on files see it: read once, loaded as LOAD FILE loads
+// it into a settings editor of its own, with no window and no unit, and what that load
+// found in the file.
 
 #include <memory>
 #include <string>
 
 #include "cli/framework/CommandContext.h"
-#include "cli/host/CommandSession.h"
 #include "cli/host/FileSnapshot.h"
-#include "sim/SimBench.h"
-#include "sim/SimLibrary.h"
+#include "cli/host/HeadlessEditor.h"
+#include "files/LoadReport.h"
 
 namespace cli {
 
 class TLoadedFile {
 public:
-    TLoadedFile(std::shared_ptr<const TFileSnapshot> file, TCommandContext& context);
+    explicit TLoadedFile(std::shared_ptr<const TFileSnapshot> file);
 
     const TFileSnapshot& File() const { return *file_; }
-    const app::TMajorForm& Form() const { return session_.Form(); }
-    // The window's message when it could not open the file.
-    const std::optional<std::string>& Problem() const { return problem_; }
+    const editor::TSettingsEditor& Editor() const { return loaded_.Editor(); }
+    const files::TLoadReport& Report() const { return report_; }
 
 private:
     std::shared_ptr<const TFileSnapshot> file_;
-    sim::TSimBench bench_ = sim::TSimBench::Empty();
-    sim::TSimLibrary library_{bench_};
-    TCommandSession session_;
-    std::optional<std::string> problem_;
+    THeadlessEditor loaded_;
+    files::TLoadReport report_;
 };
 
 // The file read whole; on failure a one-line message "zenta COMMAND: cannot read ..." on
@@ -35,8 +32,7 @@ private:
 std::shared_ptr<const TFileSnapshot> ReadSnapshot(const std::string& path, const char* command,
                                                   TCommandContext& context);
 
-// The file read and loaded; on failure a one-line message "zenta COMMAND: ..." on the
-// error stream and nullptr.
-std::unique_ptr<TLoadedFile> LoadSettingsFile(const std::string& path, const char* command, TCommandContext& context);
+// The file read and loaded; on failure the message of ReadSnapshot and nullptr.
+std::unique_ptr<TLoadedFile> OpenSettingsFile(const std::string& path, const char* command, TCommandContext& context);
 
 }  // namespace cli

@@ -2,16 +2,22 @@
 
 #include <cctype>
 #include <cstdio>
+#include <sstream>
 
-#include "cli/host/UnitReplica.h"
+#include "cli/host/HeadlessEditor.h"
+#include "cli/record/BenchIdentity.h"
+#include "files/SettingsFile.h"
+#include "files/UnitBackup.h"
 #include "ui/LocalFiles.h"
 
 namespace cli {
 namespace {
 
 constexpr const char* kProbeName = ".zenta-backup-probe";
+// Enough for every unit of a run in the same second, on every bench of a site.
+constexpr int kMostNumberedNames = 10000;
 
-std::string PlainName(const std::string& text) {
+std::string PlainName(const std::string& text, const char* fallback) {
     std::string name;
     bool gap = false;
     for (const char c : text) {
@@ -23,23 +29,11 @@ std::string PlainName(const std::string& text) {
         gap = false;
         name.push_back(c);
     }
-    return name.empty() ? "adapter" : name;
+    return name.empty() ? fallback : name;
 }
 
 std::string InFolder(const std::string& folder, const std::string& name) {
     return ui::Utf8OfPath(ui::PathOfUtf8(folder) / ui::PathOfUtf8(name));
-}
-
-// A name no file has yet, so that a backup never replaces another.
-std::string FreePath(const std::string& folder, const std::string& name) {
-    const std::string stem = name.substr(0, name.size() - 4);
-    std::string path = InFolder(folder, name);
-    for (int copy = 2; ui::PathExists(path); ++copy) {
-        std::string numbered = stem;
-        numbered.append("-").append(std::to_string(copy)).append(".wpx");
-        path = InFolder(folder, numbered);
-    }
-    return path;
 }
 
 }  // namespace
@@ -53,25 +47,55 @@ std::optional<std::string> BackupFolderProblem(const std::string& folder) {
     return std::nullopt;
 }
 
-std::string BackupFileName(const ui::TLocalTime& time, const std::string& adapter, const std::string& kind) {
+std::string BackupFileName(const ui::TLocalTime& time, const std::string& bench, const std::string& adapter,
+                           const std::string& kind) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", time.Year, time.Month, time.Day, time.Hour,
                   time.Minute, time.Second);
     std::string name = stamp;
-    name.append("-").append(PlainName(adapter)).append("-").append(kind).append(".wpx");
-    return name;
+    name.append("-").append(PlainName(bench, "bench")).append("-").append(PlainName(adapter, "adapter"));
+    return name.append("-").append(kind).append(".wpx");
+}
+
+std::optional<std::string> BackupText(const records::TUnitIdentity& unit, const records::TUnitKind& kind,
+                                      std::span<const std::uint16_t> record, std::string& problem) {
+    if (record.size() < records::kRecordWords) {
+        problem = "the unit's record read gave " + std::to_string(record.size()) + " words, not the " +
+                  std::to_string(records::kRecordWords) + " of a whole record: no backup is taken of it";
+        return std::nullopt;
+    }
+    THeadlessEditor shown;
+    shown.ShowRecord(kind, unit, record);
+    std::ostringstream text;
+    text << files::SettingsFileText(shown.Editor());
+    files::WriteBackupKeys({static_cast<std::uint16_t>(unit.Type | unit.Edition),
+                            unit.Version,
+                            kind.RecordKey,
+                            {record.begin(), record.end()}},
+                           text);
+    return text.str();
+}
+
+TBackupResult CreateBackupFile(const std::string& folder, const std::string& name, const std::string& text) {
+    const std::string stem = name.substr(0, name.size() - 4);
+    for (int copy = 1; copy <= kMostNumberedNames; ++copy) {
+        const std::string path = InFolder(folder, copy == 1 ? name : stem + "-" + std::to_string(copy) + ".wpx");
+        switch (ui::CreateNewFile(path, text)) {
+        case ui::TNewFile::Created: return {path, std::nullopt};
+        case ui::TNewFile::Taken: continue;
+        case ui::TNewFile::Failed: return {"", path + ": the backup cannot be written"};
+        }
+    }
+    return {"", InFolder(folder, name) + ": every numbered name is taken"};
 }
 
 TBackupResult SaveBackup(const records::TUnitIdentity& unit, const records::TUnitKind& kind,
                          std::span<const std::uint16_t> record, const std::string& adapter, const TPlatform& platform,
                          const std::string& folder) {
-    TUnitReplica replica(unit, platform);
-    replica.Hold(kind.RecordKey, record);
-    const app::TDeviceResult read = replica.Session().ReadDevice();
-    if (read.Outcome != app::TDeviceOutcome::Succeeded) return {"", read.Message};
-    const std::string path = FreePath(folder, BackupFileName(platform.Clock.Now(), adapter, kind.Name));
-    if (const auto problem = replica.Session().SaveFile(path)) return {"", path + ": " + *problem};
-    return {path, std::nullopt};
+    std::string problem;
+    const std::optional<std::string> text = BackupText(unit, kind, record, problem);
+    if (!text) return {"", problem};
+    return CreateBackupFile(folder, BackupFileName(platform.Clock.Now(), ThisBench().Bench, adapter, kind.Name), *text);
 }
 
 }  // namespace cli

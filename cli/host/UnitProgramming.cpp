@@ -15,6 +15,8 @@ std::string Hex(std::uint16_t word) {
     return text;
 }
 
+}  // namespace
+
 std::optional<TStepProblem> ReadBackProblem(std::span<const std::uint16_t> written, const records::TKeyRead& read) {
     if (!read.Ok)
         return TStepProblem{app::TDeviceOutcome::ReadFailed, "The record could not be read back from the unit."};
@@ -32,17 +34,12 @@ std::optional<TStepProblem> ReadBackProblem(std::span<const std::uint16_t> writt
     return TStepProblem{app::TDeviceOutcome::VerifyFailed, "The record read back differs:" + differences + "."};
 }
 
-}  // namespace
-
 TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& options, const TUnitPlace& place,
                          devlink::IChipLibrary& library, const TPlatform& platform) {
     TProgramming programming;
     TCommandSession session(library, platform, !place.BackupFolder);
     if (place.Transport) session.ChooseTransport(*place.Transport);
-    if (auto problem = session.LoadFile(file.CopyPath())) {
-        programming.FileProblem = std::move(problem);
-        return programming;
-    }
+    session.LoadSettings(file.Bytes());
     app::TProgramRequest request{.FollowUnit = true, .CheckedChip = options.CheckedChip};
     if (place.BackupFolder) {
         // The adapter's name is held by the step itself: the step runs after this block.

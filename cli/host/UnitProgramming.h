@@ -7,6 +7,7 @@
 // written.
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "cli/host/CommandSession.h"
@@ -34,9 +35,12 @@ struct TProgramming {
     app::TDeviceResult Result;
     bool Told = false;       // a prompt on the message stream told the failure
     std::string BackupPath;  // the backup saved; empty when none was
-    // The window could not load the file: nothing reached the unit.
-    std::optional<std::string> FileProblem;
 };
+
+// Whether the record read back after a write holds the very words written: nothing when
+// it does, else why not (VerifyFailed, or ReadFailed when it could not be read).
+std::optional<app::TStepProblem> ReadBackProblem(std::span<const std::uint16_t> written,
+                                                 const records::TKeyRead& readBack);
 
 // The window's prompts become messages, except that a unit being backed up keeps them
 // quiet until its backup is saved, as a backup window of its own would.

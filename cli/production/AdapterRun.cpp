@@ -51,7 +51,6 @@ int TAdapterRun::Run() {
             if (!chip) break;
         }
         const TStep step = ProgramNextUnit(number, *chip);
-        if (step == TStep::FileProblem) return kExitFileError;
         if (step == TStep::Abandoned) return abandonedCode_;
         if ((recordFailed = step == TStep::RecordFailed)) break;
         const TUnitMark mark{*chip, library_.KeysSeen()};
@@ -74,7 +73,7 @@ int TAdapterRun::Work(TWorkerChannel& channel) {
         reports_->Write("present");
         const std::optional<int> number = channel.AwaitGrant();
         if (!number) return kExitOk;
-        if (ProgramNextUnit(*number, *chip) == TStep::FileProblem) return kExitFileError;
+        ProgramNextUnit(*number, *chip);
         const TAfterUnit after = WaitUntilGone(*number, {*chip, library_.KeysSeen()});
         chip.reset();
         if (after.What == TAfterUnit::TWhat::Interrupted) return kExitOk;
@@ -123,10 +122,6 @@ TAdapterRun::TStep TAdapterRun::ProgramNextUnit(int number, const std::string& c
     const TProgramming programming =
         ProgramUnit(file_, {.Restart = options_.Restart, .Verify = true, .CheckedChip = chip}, options_.Place, library_,
                     TPlatform{context_.Clock, context_.Sleeper, context_.Err});
-    if (programming.FileProblem) {
-        context_.Err << "zenta program: " << file_.Path() << ": " << *programming.FileProblem << '\n';
-        return TStep::FileProblem;
-    }
     if (!programming.BackupPath.empty())
         context_.Err << "Backup of unit " << number << " saved to " << programming.BackupPath << '\n';
     return Report(number, programming.Result, start);

@@ -43,7 +43,7 @@ public:
 
 private:
     // How a unit taken ends the run: not at all, or before the next unit.
-    enum class TStep { Next, FileProblem, RecordFailed, Abandoned };
+    enum class TStep { Next, RecordFailed, Abandoned };
     // The unit being programmed.
     struct TUnitInHand {
         int Number = 0;

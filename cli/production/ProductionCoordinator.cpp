@@ -87,8 +87,10 @@ private:
             if (adapter.Busy) adapter.Entry = EntryOfLine(report.Text);
             return;
         case TKind::UnitDone: Done(adapter, report.Succeeded, report.Text); return;
+        // An adapter that stopped answering failed, also one told to stop meanwhile.
         case TKind::Stuck:
             Say(adapter, "the adapter does not answer: " + report.Text);
+            adapter.Failed = true;
             Kill(adapter, kNoAnswer);
             return;
         case TKind::Message: Say(adapter, report.Text); return;

@@ -1,6 +1,5 @@
 #include "cli/production/ProductionRun.h"
 
-#include "cli/commands/FileFindings.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/production/AdapterRun.h"
@@ -18,15 +17,11 @@ namespace {
 // it, since the run would bring the difference to every unit. Empty when the file is
 // clean, else the exit code.
 std::optional<int> RefusalOf(const std::shared_ptr<const TFileSnapshot>& file, TCommandContext& context) {
-    const TLoadedFile loaded(file, context);
-    if (loaded.Problem()) {
-        context.Err << "zenta program: " << file->Path() << ": " << *loaded.Problem() << '\n';
-        return kExitFileError;
-    }
-    const std::vector<TFinding> findings = FindingsOf(loaded.File(), loaded.Form());
+    const TLoadedFile loaded(file);
+    const std::vector<files::TFinding>& findings = loaded.Report().Findings;
     if (findings.empty()) return std::nullopt;
-    for (const TFinding& finding : findings)
-        context.Err << "zenta program: " << FindingLine(file->Path(), finding) << '\n';
+    for (const files::TFinding& finding : findings)
+        context.Err << "zenta program: " << files::FindingLine(file->Path(), finding) << '\n';
     context.Err << "zenta program: " << file->Path() << " has " << findings.size()
                 << (findings.size() == 1 ? " finding" : " findings") << " (see zenta check); no unit was programmed\n";
     return kExitFindings;

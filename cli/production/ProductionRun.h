@@ -28,10 +28,10 @@ struct TProductionOptions {
     std::chrono::milliseconds CallTimeout{30000};
 };
 
-// The exit code: 0 every unit programmed, kExitUnitsFailed when one failed,
-// kExitInterrupted after Ctrl-C, kExitFindings when the check of the file found anything
-// (then nothing is programmed), kExitFileError when the window cannot load it or the
-// record cannot be appended to.
+// The exit code: 0 every unit programmed, kExitUnitsFailed when one failed or the
+// adapter does not answer, kExitInterrupted after Ctrl-C, kExitFindings when the check of
+// the file found anything and kExitFileError when the record cannot be appended to (then
+// nothing is programmed), kExitRecordFailed when a unit's entry could not be appended.
 int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
                   devlink::IChipLibrary& library, TCommandContext& context);
 

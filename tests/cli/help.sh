@@ -25,7 +25,7 @@ expect_exit 2 restart now
 expect_in err "unexpected argument now"
 # `zenta sim` is a command of sub-commands, each explaining itself and named in its refusals.
 expect_in commands.txt "  sim COMMAND "
-for command in show attach fail ports latency reset; do
+for command in show attach unit fail hang pull corrupt read-length spi-ports latency clear reset; do
     expect_exit 0 sim "$command" --help
     head -1 out | grep -qE "^usage: zenta sim $command( |$)" || fail "zenta sim $command --help: $(head -1 out)"
 done

@@ -3,23 +3,12 @@
 . "$(dirname "$0")/lib/common.sh"
 
 # plug N KIND [EDITION]: when the run waits for unit N, that unit is plugged in; once its
-# line is out, it is taken away again. The run and this test share the state file, so an
-# attach can be lost to the run's own save at the same moment; then it is made again.
+# line is out, it is taken away again.
 plug() {
     wait_for run.err "Waiting for unit $1 of 3"
-    local try i
-    for try in 1 2 3 4 5; do
-        "$ZENTA" sim attach "$2" --edition "${3:-ardex}" >/dev/null
-        for i in $(seq 30); do
-            if grep -qF "  $1/3  " run.out; then
-                "$ZENTA" sim attach none >/dev/null
-                return 0
-            fi
-            sleep 0.1
-        done
-        "$ZENTA" sim show | grep -q '^unit: none' || continue
-    done
-    fail "unit $1 was not programmed: $(cat run.out run.err)"
+    "$ZENTA" sim attach "$2" --edition "${3:-ardex}" >/dev/null
+    wait_for run.out "  $1/3  "
+    "$ZENTA" sim attach none >/dev/null
 }
 
 settings_file batch.wpx 0012=12

@@ -2,7 +2,7 @@
 # SPI adapter.
 . "$(dirname "$0")/lib/common.sh"
 
-"$ZENTA" sim ports 'USB SPI A,LPT1' 'SPITRANS=USB SPIPORT=1,SPITRANS=LPT' >/dev/null
+"$ZENTA" sim spi-ports 'USB SPI A,LPT1' 'SPITRANS=USB SPIPORT=1,SPITRANS=LPT' >/dev/null
 "$ZENTA" sim attach gateway --transport 'SPITRANS=USB SPIPORT=1' >/dev/null
 "$ZENTA" sim attach handset --transport '\\.\CSR1' --edition kesto >/dev/null
 

@@ -25,6 +25,10 @@ expect GWRadioCORIOComboBox.text Input
 expect GWRadioCORFunctionComboBox.text "Radio COR"
 expect GWRadioCORFunctionComboBox.count 4
 expect GWRadioCORPulseUpDown.enabled 0
+# The pulse is the default's 0, although the line keeps the Aux range of its function.
+expect GWRadioCORPulseUpDown.position 0
+expect GWRadioCORPulseStaticText.text 0
+expect GWRadioCORPulseUpDown.min 10
 # The handset changes are still there.
 expect RadioTalkPermitToneCheckBox.checked 1
 expect AutoTurnOffTimerUpDown.position 10

@@ -11,8 +11,8 @@ expect PTTPressAndHoldComboBox.text "(Disabled)"
 expect AccPTTPressAndHoldComboBox.text "Radio PTT"
 expect AccPTTShortPressComboBox.text "(Disabled)"
 expect ReceiveTimeUpDown.position 0
-expect LongPressDurationUpDown.position 1000
-expect AudioIntegrityUpDown.position 100
+expect LongPressDurationUpDown.position 0
+expect AudioIntegrityUpDown.position 0
 
 read-length 60 key=0x02AB
 click ReadDeviceButton

@@ -47,8 +47,8 @@ TEST(CommandLines, EveryCommandRefusesABadLineWithOneUniformLine) {
         {"sim attach",
          cli::RunSimCommand,
          {"attach", "robot"},
-         "unknown unit robot (handset, gateway, tavin, unknown or none)"},
-        {"sim ports", cli::RunSimCommand, {"ports", "A,B", "SPITRANS=A"}, "NAMES lists 2 port(s) and TRANSPORTS 1"},
+         "the unit is handset, gateway, tavin, unknown or none, not \"robot\""},
+        {"sim spi-ports", cli::RunSimCommand, {"spi-ports", "A,B"}, "TRANSPORTS is missing"},
         {"sim latency", cli::RunSimCommand, {"latency", "5", "--json"}, "unknown option --json"},
     };
     for (const auto& c : cases) {

@@ -83,9 +83,9 @@ TEST_F(Reading, TakesEachLineByItsKeyAndTheKindOfItsSetting) {
         {"spin -65531 is 5", "0012=-65531\r\n", {{12, 5}}},
         {"spin -1", "0033=-1\r\n", {{33, -1}}},
         {"spin 65535 is -1", "0033=65535\r\n", {{33, -1}}},
-        // -32768, which the spin holds at its Min; as +32768 it would stop at its Max.
-        {"spin 32768 is negative", "0033=32768\r\n", {{33, -24}}},
-        {"spin 32767", "0033=32767\r\n", {{33, 21}}},
+        // Held as given, outside the spin's range too.
+        {"spin 32768 is negative", "0033=32768\r\n", {{33, -32768}}},
+        {"spin 32767", "0033=32767\r\n", {{33, 32767}}},
         {"list index", "0011=1\r\n", {{11, 1}}},
         {"list 99 leaves no selection", "0011=99\r\n", {{11, -1}}},
         {"list 2 is past the end", "0011=2\r\n", {{11, -1}}},
@@ -113,6 +113,35 @@ TEST_F(Reading, TakesEachLineByItsKeyAndTheKindOfItsSetting) {
         Start();
         Load(c.Bytes);
         for (auto [key, value] : c.Expected) EXPECT_EQ(Value(key), value) << "key " << key;
+    }
+}
+
+// A file changes only what it names: a line's pulse range follows a loaded Function only
+// where the file gives that line's Pulse too, range first and the file's pulse after it in
+// either order; a Function alone keeps the line's pulse and range.
+TEST_F(Reading, APulseRangeFollowsALoadedFunctionOnlyWithTheLinesPulse) {
+    const struct {
+        const char* Name;
+        const char* Bytes;
+        int Pulse, Min, Max;
+    } cases[] = {
+        {"the same function alone", "1038=4\r\n", 1000, 10, 30000},
+        {"another function alone", "1038=2\r\n", 1000, 10, 30000},
+        {"pulse, then the same function", "1039=1000\r\n1038=4\r\n", 1000, 10, 30000},
+        {"the same function, then a pulse", "1038=4\r\n1039=700\r\n", 700, 10, 30000},
+        {"pulse, then another function", "1039=40\r\n1038=2\r\n", 40, 0, 5000},
+        {"another function, then a pulse outside its range", "1038=2\r\n1039=9000\r\n", 9000, 0, 5000},
+        {"pulse alone", "1039=20\r\n", 20, 10, 30000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Start();
+        ASSERT_EQ(form->GWRadioFunction3FunctionComboBox.Text(), "Aux 1");
+        form->GWRadioFunction3PulseUpDown.SetPosition(1000);
+        Load(c.Bytes);
+        EXPECT_EQ(form->GWRadioFunction3PulseUpDown.Position(), c.Pulse);
+        EXPECT_EQ(form->GWRadioFunction3PulseUpDown.Min(), c.Min);
+        EXPECT_EQ(form->GWRadioFunction3PulseUpDown.Max(), c.Max);
     }
 }
 

@@ -359,12 +359,12 @@ TEST_F(Records, AnAllZeroHandsetRecordClearsWithoutPrompts) {
         for (ui::TComboBox* list : {&(editor.*row.PressAndHold), &(editor.*row.ShortPress), &(editor.*row.LongPress)})
             EXPECT_EQ(list->Text(), list == &editor.AccPTTPressAndHoldComboBox ? "Radio PTT" : "(Disabled)")
                 << list->Name;
-    // Spins whose range starts above 0 take their minimum.
+    // Every spin holds the 0, those whose range starts above 0 too.
     for (const editor::TSpinSetting& spin : editor::SpinSettings()) {
         if (editor::IsGatewayPage(spin.Page)) continue;
-        EXPECT_EQ((editor.*spin.UpDown).Position(), std::max(spin.Min, 0)) << (editor.*spin.UpDown).Name;
+        EXPECT_EQ((editor.*spin.UpDown).Position(), 0) << (editor.*spin.UpDown).Name;
     }
-    EXPECT_EQ(editor.LowBatteryBeepVoltageStaticText.Text(), "2.5");
+    EXPECT_EQ(editor.LowBatteryBeepVoltageStaticText.Text(), "0.0");
 }
 
 TEST_F(Records, ReservedBitsAndWordsOfARecordReadAreDroppedAtTheNextWrite) {

@@ -114,11 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{"clock 24:00:00.000\n", 1, "not a time of day"}, TErrorCase{"clock 12:00:00\n", 1, "HH:MM:SS.mmm"},
         TErrorCase{"spi-ports \"a\" \"b\" need=70000\n", 1, "need must be a number from 0 to 65535"},
         TErrorCase{"spi-ports \"a\" \"b\" size=1\n", 1, "unexpected \"size=1\""},
-        TErrorCase{"spi-ports \"a\" \"b\" need=1 need=2\n", 1, "need= given twice"},
+        TErrorCase{"spi-ports \"a\" \"b\" need=1 need=2\n", 1, "--need given twice"},
         TErrorCase{"expect-prompt \"NOTE\" \"x\" buttons=OKCancel\n", 1, "OK or YesNo"},
-        TErrorCase{"unit cradle\n", 1, "handset, gateway or none"},
-        TErrorCase{"fail open 1 key=0x02AB\n", 1, "an open names no key"},
-        TErrorCase{"fail flash 1\n", 1, "open, read or write"},
+        TErrorCase{"unit cradle\n", 1, "handset, gateway, tavin, unknown or none"},
+        TErrorCase{"fail open 1 key=0x02AB\n", 1, "only reads and writes name a key"},
+        TErrorCase{"fail flash 1\n", 1, "list-spi or any, not \"flash\""},
         TErrorCase{"pskey 0x02AB 0x10000\n", 1, "pskey: W must be a number from 0 to 65535"},
         TErrorCase{"start\nexpect \"unterminated\n", 2, "missing closing quote"}));
 

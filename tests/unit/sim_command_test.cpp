@@ -15,6 +15,7 @@
 
 #include "CliHarness.h"
 #include "cli/framework/CommandContext.h"
+#include "sim/BenchVocabulary.h"
 #include "sim/SimStateFile.h"
 
 namespace {
@@ -86,15 +87,17 @@ TEST_F(SimCommandTest, BadUsageExitsTwoWithOneLineAndChangesNothing) {
         {"attach", "gateway", "--transport", ""},
         {"attach", "gateway", "--transport", "SPITRANS=USB SPIPORT=A,SPITRANS=USB SPIPORT=B"},
         {"attach", "none", "--version", "0x0205", "--transport", "SPITRANS=USB SPIPORT=A"},
-        {"ports", "USB SPI A"},
-        {"ports", "USB SPI A,USB SPI B", "SPITRANS=USB SPIPORT=A"},
-        {"ports", "", "SPITRANS=USB SPIPORT=A"},
-        {"ports", "USB SPI A,,USB SPI C", "A,B,C"},
-        {"ports", "USB SPI A", "A", "B"},
+        {"spi-ports", "USB SPI A"},
+        {"spi-ports", "USB SPI A", "A", "B"},
         {"latency"},
         {"latency", "60001"},
         {"latency", "fast"},
-        {"latency", "5", "--transport", "A"},
+        {"latency", "5", "--transport", ""},
+        {"hang", "read", "--for", "0"},
+        {"pull"},
+        {"corrupt", "open", "1"},
+        {"fail", "version", "1", "--transport", "A"},
+        {"clear", "now"},
     };
     for (const auto& line : lines) {
         std::string joined;
@@ -111,11 +114,10 @@ TEST_F(SimCommandTest, BadUsageExitsTwoWithOneLineAndChangesNothing) {
 
 TEST_F(SimCommandTest, HelpDescribesEveryCommandAndEachExplainsItself) {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* word :
-         {"show", "attach", "fail", "ports", "latency", "reset", "--transport", "--edition", "--version", "--key"}) {
-        EXPECT_NE(out.str().find(word), std::string::npos) << word;
-    }
-    for (const std::string command : {"show", "attach", "fail", "ports", "latency", "reset"}) {
+    std::vector<std::string> commands = {"show", "reset"};
+    for (const sim::TBenchCommandHelp& command : sim::BenchCommands()) commands.emplace_back(command.Word);
+    for (const std::string& word : commands) EXPECT_NE(out.str().find("\n  " + word), std::string::npos) << word;
+    for (const std::string& command : commands) {
         // --help wins over what the line lacks.
         EXPECT_EQ(Run({command, "--help"}), 0) << command;
         EXPECT_EQ(out.str().rfind("usage: zenta sim " + command, 0), 0u) << out.str();
@@ -183,7 +185,7 @@ TEST_F(SimCommandTest, TransportsPortsAndLatencyChangeTheBenchStepByStep) {
              EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset);
          }},
         // The window skips parallel-port adapters; the units stay where they are.
-        {{"ports", "LPT1,USB SPI B", "SPITRANS=LPT SPIPORT=1," + portB},
+        {{"spi-ports", "LPT1,USB SPI B", "SPITRANS=LPT SPIPORT=1," + portB},
          "SPI ports \"LPT1,USB SPI B\"; the first transport is SPITRANS=USB SPIPORT=B, with nothing on it\n",
          [&](const TSimBench& bench) {
              EXPECT_EQ(bench.Spi().PortNames, "LPT1,USB SPI B");
@@ -199,7 +201,7 @@ TEST_F(SimCommandTest, TransportsPortsAndLatencyChangeTheBenchStepByStep) {
         {{"latency", "250"},
          "each library call takes 250 ms\n",
          [](const TSimBench& bench) { EXPECT_EQ(bench.LatencyMs, 250u); }},
-        {{"ports", "", ""},
+        {{"spi-ports", "", ""},
          "no SPI ports; the first transport is \\\\.\\CSR0\n",
          [&](const TSimBench& bench) {
              EXPECT_TRUE(bench.Spi().Transports.empty());
@@ -216,7 +218,7 @@ TEST_F(SimCommandTest, TransportsPortsAndLatencyChangeTheBenchStepByStep) {
          "each library call takes 0 ms\n",
          [](const TSimBench& bench) { EXPECT_EQ(bench.LatencyMs, 0u); }},
     };
-    // A listing that failed, or answered "too small" first, answers at once after `ports`.
+    // A listing that failed, or answered "too small" first, answers at once after `spi-ports`.
     TSimBench start;
     start.SetSpiListing({"X", "Y", 7, 300});
     ASSERT_TRUE(file.Save(start));
@@ -226,19 +228,6 @@ TEST_F(SimCommandTest, TransportsPortsAndLatencyChangeTheBenchStepByStep) {
         EXPECT_EQ(out.str(), step.Said);
         step.Check(Load());
     }
-}
-
-TEST_F(SimCommandTest, FailSetsTheCountForACallOrOneKey) {
-    ASSERT_EQ(Run({"fail", "read", "2", "--key", "0x02AB"}), 0);
-    ASSERT_EQ(Run({"fail", "open", "1"}), 0);
-    ASSERT_EQ(Run({"fail", "write", "3"}), 0);
-    TSimBench bench = Load();
-    EXPECT_EQ(bench.Faults.Pending(TSimCall::Read, devlink::PSKEY_HS_XSETTINGS), 2u);
-    EXPECT_EQ(bench.Faults.Pending(TSimCall::Read), 0u);
-    EXPECT_EQ(bench.Faults.Pending(TSimCall::Open), 1u);
-    EXPECT_EQ(bench.Faults.Pending(TSimCall::Write), 3u);
-    ASSERT_EQ(Run({"fail", "write", "0"}), 0);
-    EXPECT_EQ(Load().Faults.Pending(TSimCall::Write), 0u);
 }
 
 TEST_F(SimCommandTest, ResetBringsBackAFactoryHandsetWithNothingPending) {
@@ -279,8 +268,8 @@ TEST_F(SimCommandTest, ShowListsEveryUnitWithItsKeysThenFaultsAndCounters) {
           "calls on this transport: opens 0, closes 0, open now 1",
           "transport: SPITRANS=USB SPIPORT=2\nunit: gateway, type 0xFE01", "\n  0x02AA (25 words)",
           "calls on this transport: opens 2, closes 1, open now 0, reads 5, writes 1, restarts 1",
-          "2 read call(s) for key 0x02AB", "counters: opens 3, closes 2, open now 1, reads 7, writes 1, restarts 0",
-          "latency: 120 ms"}) {
+          "the next 2 read call(s) of key 0x02AB fail",
+          "counters: opens 3, closes 2, open now 1, reads 7, writes 1, restarts 0", "latency: 120 ms"}) {
         const std::size_t found = text.find(part, at);
         EXPECT_NE(found, std::string::npos) << "missing '" << part << "' after offset " << at << " in\n" << text;
         if (found != std::string::npos) at = found;

@@ -1,7 +1,10 @@
-// The bench kept in a state file: round trip, one-unit files of old, the missing file,
-// malformed files, the safe replace, and libraries and other writers sharing one file.
+// The bench kept in a state file: round trip, the missing file, malformed files, the safe
+// replace, connections of ended processes, and libraries and other writers sharing one
+// file, a call whose change cannot be saved failing.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -78,6 +81,15 @@ TSimBench BusyBench(std::uint32_t& live, std::uint32_t& stale, std::uint32_t& on
     bench.Faults.FailNext(TSimCall::Write, 4, devlink::PSKEY_GW_XSETTINGS);
     bench.Faults.MisreportNextRead(40);
     bench.Faults.MisreportNextRead(3, devlink::PSKEY_UNIT_TYPE);
+    using sim::TSimFaultKind;
+    bench.Faults.Arm({TSimFaultKind::Hang, TSimCall::Write, 0x0501, kUsb, 2, 1, 0, 250});
+    bench.Faults.Arm({TSimFaultKind::Pull, TSimCall::Any, std::nullopt, std::nullopt, 7, 1, 0, std::nullopt});
+    bench.Faults.Arm({TSimFaultKind::Corrupt, TSimCall::Read, std::nullopt, kSpiPort, 1, 2, 0, std::nullopt});
+    bench.Faults.Arm({TSimFaultKind::Fail, TSimCall::ChipName, std::nullopt, std::nullopt, 0, 1, 0, std::nullopt});
+    bench.Hang(kUsb);
+    bench.Hang(sim::kHostSide);
+    bench.Transport(kUsb).LatencyMs = 0;
+    bench.Transport("\\\\.\\CSR7").LatencyMs = 900;
     bench.EngineVersion = "TestEngine \"lab\"\nbuild 7";
     bench.LatencyMs = 35;
     bench.Counters = {11, 9, 20, 3, 2};
@@ -112,8 +124,13 @@ TEST(SimStateFile, RoundTripKeepsTheWholeBench) {
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read), 2u);
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Read, devlink::PSKEY_GW_XSETTINGS), 1u);
     EXPECT_EQ(loaded.Faults.Pending(TSimCall::Write, devlink::PSKEY_GW_XSETTINGS), 4u);
-    EXPECT_EQ(loaded.Faults.PendingMisreport(), 40);
-    EXPECT_EQ(loaded.Faults.PendingMisreport(devlink::PSKEY_UNIT_TYPE), 3);
+    ASSERT_EQ(loaded.Faults.Entries().size(), 10u);
+    EXPECT_EQ(loaded.Faults.Entries()[6].ForMs, 250u);
+    EXPECT_TRUE(loaded.IsHung(kUsb));
+    EXPECT_TRUE(loaded.IsHung(sim::kHostSide));
+    EXPECT_EQ(loaded.LatencyOf(kUsb), 0u);
+    EXPECT_EQ(loaded.LatencyOf("\\\\.\\CSR7"), 900u);
+    EXPECT_EQ(loaded.LatencyOf(kSpiPort), 35u);
     EXPECT_EQ(loaded.EngineVersion, "TestEngine \"lab\"\nbuild 7");
     EXPECT_EQ(loaded.Spi().Transports, "SPITRANS=LPT,SPITRANS=USB");
     EXPECT_EQ(loaded.Spi().Need, 600);
@@ -133,40 +150,6 @@ TEST(SimStateFile, RoundTripKeepsTheWholeBench) {
     EXPECT_NE(next, onUsb);
 }
 
-// A file from before the bench held several units: its one unit and its connections are
-// on the first transport of its own SPI listing.
-TEST(SimStateFile, OneUnitFileLoadsAsTheUnitOnTheFirstTransport) {
-    const char* text =
-        "format 1\n"
-        "unit gateway\n"
-        "restarts 2\n"
-        "key 0x02A9 FE02\n"
-        "spi-ports \"LPT1,USB SPI\" \"SPITRANS=LPT,SPITRANS=USB\" result=0 need=0 pending=0\n"
-        "counters opens=4 closes=3 reads=9 writes=1 restarts=1\n"
-        "handles next=0x00001005 generation=3\n"
-        "connection 0x00001004 generation=3\n"
-        "connection 0x00001002 generation=2\n";
-    TSimBench bench;
-    ASSERT_TRUE(sim::ParseBenchState(text, bench));
-    ASSERT_EQ(bench.Transports().size(), 1u);
-    EXPECT_EQ(bench.UnitOn(kSpiPort).Kind(), TUnitKind::Gateway);
-    EXPECT_EQ(bench.UnitOn(kSpiPort).Restarts(), 2u);
-    EXPECT_EQ(bench.Counters.Reads, 9u);
-    EXPECT_TRUE(bench.IsLive(0x1004));
-    EXPECT_FALSE(bench.IsLive(0x1002)) << "opened to a unit since replaced";
-    TSimLibrary library(bench);
-    std::uint16_t word = 0;
-    std::uint16_t length = 0;
-    EXPECT_EQ(library.EngineReadKey(0x1004, devlink::PSKEY_UNIT_TYPE, 1, 1, &word, &length), 1);
-    EXPECT_EQ(word, 0xFE02);
-    EXPECT_NE(library.EngineOpenSpi(kSpiPort, 0), 0u);
-
-    // Once written again, the unit is on its transport by name.
-    TSimBench again;
-    ASSERT_TRUE(sim::ParseBenchState(sim::FormatBenchState(bench), again));
-    EXPECT_EQ(sim::FormatBenchState(again), sim::FormatBenchState(bench));
-}
-
 TEST(SimStateFile, NoFileYetIsAFactoryHandsetAndCreatesNothing) {
     TTempFolder folder;
     const TSimStateFile file(folder.Path() / "sim-unit.txt");
@@ -180,7 +163,7 @@ TEST(SimStateFile, NoFileYetIsAFactoryHandsetAndCreatesNothing) {
 
 TEST(SimStateFile, HandWrittenFileNeedsOnlyWhatDiffersFromAnEmptyBench) {
     TSimBench bench;
-    ASSERT_TRUE(sim::ParseBenchState("unit tavin\r\nkey 0x02A9 ac02\n   # a comment\n\nkey 0x02ad 0x0301\n", bench));
+    ASSERT_TRUE(sim::ParseBenchState("unit tavin\r\npskey 0x02A9 0xac02\n   # a comment\n\npskey 0x02ad 769\n", bench));
     EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Tavin);
     EXPECT_EQ(bench.Unit().Store().size(), 2u);
     EXPECT_EQ(bench.Unit().TypeWord(), 0xAC02);
@@ -196,14 +179,15 @@ TEST(SimStateFile, MalformedFilesAreRefusedWithTheirLine) {
         const char* Line;
     };
     const TCase cases[] = {
-        {"format 3\n", "line 1"},
-        {"unit handset\ntransport \"T\"\n", "line 2"},
+        {"format 2\n", "line 1"},
+        {"unit handset\nconnection 0x1001\n", "line 2"},
+        {"transport \"T\"\nconnection 0x1001 process=vms:1\n", "line 2"},
         {"transport \"T\" colour=red\n", "line 1"},
         {"latency soon\n", "line 1"},
         {"unit handset\nunit robot\n", "line 2"},
-        {"key 0x02A9 AB02 12345\n", "line 1"},
-        {"key 0x10000 AB02\n", "line 1"},
-        {"key\n", "line 1"},
+        {"pskey 0x02A9 AB02\n", "line 1"},
+        {"pskey 0x10000 0xAB02\n", "line 1"},
+        {"key 0x02A9 0xAB02\n", "line 1"},
         {"fail jump 2\n", "line 1"},
         {"fail read two\n", "line 1"},
         {"fail open 1 key=0x02AB\n", "line 1"},
@@ -226,6 +210,42 @@ TEST(SimStateFile, MalformedFilesAreRefusedWithTheirLine) {
         EXPECT_NE(error.find(c.Line), std::string::npos) << error;
         EXPECT_EQ(bench.Unit().Kind(), TUnitKind::Handset) << "a refused file changed the bench";
     }
+}
+
+// A worker killed in the middle of its unit never closes its connection: the next load
+// closes it, judging only processes of its own system, and only a parse keeps it.
+TEST(SimStateFile, ConnectionsOfEndedProcessesAreClosedOnLoad) {
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string self = std::to_string(::getpid());
+    const std::string gone = std::to_string(ended);
+    const std::string text =
+        "transport \"\\\\\\\\.\\\\CSR0\" unit=handset generation=1\n"
+        "connection 0x1001 generation=1 process=posix:" +
+        self +
+        "\n"
+        "connection 0x1002 generation=1 process=posix:" +
+        gone +
+        "\n"
+        "connection 0x1003 generation=1 process=windows:" +
+        gone +
+        "\n"
+        "connection 0x1004 generation=1\n";
+    TSimBench parsed;
+    ASSERT_TRUE(sim::ParseBenchState(text, parsed));
+    EXPECT_EQ(parsed.OpenConnections(), 4u);
+
+    TTempFolder folder;
+    const TSimStateFile file(folder.Path() / "sim-unit.txt");
+    WriteAll(file.Path(), text);
+    TSimBench loaded;
+    ASSERT_TRUE(file.Load(loaded));
+    EXPECT_EQ(loaded.OpenConnections(), 3u);
+    EXPECT_TRUE(loaded.IsLive(0x1001));
+    EXPECT_FALSE(loaded.IsLive(0x1002));
+    EXPECT_TRUE(loaded.IsLive(0x1003)) << "a Windows process id is not this system's to judge";
+    EXPECT_TRUE(loaded.IsLive(0x1004));
 }
 
 TEST(SimStateFile, AFolderInPlaceOfTheFileIsRefused) {
@@ -298,6 +318,34 @@ TEST(SimStateFileLibrary, SharesTheUnitWithAnotherWriterOfTheFile) {
     EXPECT_EQ(after.Counters.Reads, 3u);
     EXPECT_EQ(after.OpenConnections(), 0u);
     EXPECT_TRUE(after.Faults.Empty());
+    EXPECT_TRUE(library.LastError().empty());
+}
+
+// A bench that cannot be saved (a full disk; here a read-only file) loses what the call
+// did, so the call fails: it must not report a write that no unit holds.
+TEST(SimStateFileLibrary, ACallWhoseChangeCannotBeSavedFails) {
+    TTempFolder folder;
+    const fs::path path = folder.Path() / "sim-unit.txt";
+    TSimLibrary library{TSimStateFile(path)};
+    const std::uint32_t handle = library.EngineOpenTransport(2, "\\\\.\\CSR0", 0, 1000, 1000);
+    ASSERT_NE(handle, 0u);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string before = ReadAll(path);
+
+    const std::uint16_t word = 0x1234;
+    std::uint16_t words[36] = {};
+    std::uint16_t length = 0;
+    EXPECT_EQ(library.EngineWriteKey(handle, 0x0600, 1, 1, &word), 0);
+    EXPECT_NE(library.LastError().find("cannot be written"), std::string::npos) << library.LastError();
+    EXPECT_EQ(library.EngineReadKey(handle, devlink::PSKEY_UNIT_TYPE, 1, 36, words, &length), 0);
+    EXPECT_EQ(library.EngineOpenTransport(2, "\\\\.\\CSR0", 0, 1000, 1000), 0u);
+    EXPECT_EQ(library.EngineClose(handle), 0);
+    char version[sim::kEngineVersionBuffer];
+    EXPECT_EQ(library.EngineVersion(version), 1) << "a call that changes nothing needs no save";
+    EXPECT_EQ(ReadAll(path), before);
+
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(library.EngineClose(handle), 1);
     EXPECT_TRUE(library.LastError().empty());
 }
 

@@ -2,8 +2,8 @@
 // a device action or a change on the bench (another unit, a foreign unit, faults waiting
 // in the next library calls, a unit unplugged in the middle of an action), against the
 // simulated unit. After every step the promises users rely on must hold: no connection
-// left open, nothing written to a unit that was refused, every spin within its range,
-// the "Right 1" row and the "Radio PTT" line locked, every Function list holding the
+// left open, nothing written to a unit that was refused, a spin the user stepped within
+// its range, the "Right 1" row and the "Radio PTT" line locked, every Function list holding the
 // functions of its line's direction. The walk is fixed by its seed (ZENTA_SOAK_SEED
 // replaces it); a failure names the seed and the step.
 
@@ -28,6 +28,7 @@
 #include "sim/SimBench.h"
 #include "tests/support/CallRecorder.h"
 #include "tests/support/EditorInvariants.h"
+#include "tests/support/RandomUserEdit.h"
 #include "tests/support/StartedForm.h"
 #include "ui/Headless.h"
 
@@ -54,6 +55,7 @@ public:
         unplugAfter_.reset();
         programming_ = false;
         programRefused_ = false;
+        stepped_ = nullptr;
         if (!program_ || program_->Form.Closed) return Start();
         program_->Env.Prompts.Answers.clear();
         program_->Env.Prompts.Problems.clear();
@@ -77,6 +79,9 @@ public:
         if (recorder_.Count("write") != 0 && !programming_)
             broken.emplace_back("a unit was written outside PROGRAM DEVICE");
         if (recorder_.Count("write") != 0 && programRefused_) broken.emplace_back("a refused unit was written");
+        if (stepped_ != nullptr && (stepped_->Position() < stepped_->Min() || stepped_->Position() > stepped_->Max()))
+            broken.push_back("the user stepped " + stepped_->Name + " to " + std::to_string(stepped_->Position()) +
+                             ", outside " + std::to_string(stepped_->Min()) + ".." + std::to_string(stepped_->Max()));
         if (program_) {
             const auto editor = testing_support::BrokenEditorInvariants(program_->Form);
             broken.insert(broken.end(), editor.begin(), editor.end());
@@ -113,49 +118,10 @@ private:
     }
 
     std::string UserEdit() {
-        std::vector<ui::TControl*> reachable;
-        for (ui::TControl* c : Form().AllControls())
-            if (c->Reachable() && UserCanChange(*c)) reachable.push_back(c);
-        ui::TControl* c = reachable[static_cast<std::size_t>(Below(static_cast<int>(reachable.size())))];
-        if (auto* box = dynamic_cast<ui::TCheckBox*>(c)) {
-            box->UserClick();
-            return "click " + box->Name;
-        }
-        if (auto* radio = dynamic_cast<ui::TRadioButton*>(c)) {
-            radio->UserClick();
-            return "click " + radio->Name;
-        }
-        if (auto* list = dynamic_cast<ui::TComboBox*>(c); list != nullptr && list->Count() > 0) {
-            const int index = Below(list->Count());
-            list->UserSelect(index);
-            return "select " + list->Name + " " + std::to_string(index);
-        }
-        if (auto* spin = dynamic_cast<ui::TUpDown*>(c)) {
-            const bool up = OneIn(2);
-            const int clicks = 1 + Below(5);
-            for (int i = 0; i < clicks; ++i) spin->UserClick(up);
-            return "spin " + spin->Name + (up ? " up " : " down ") + std::to_string(clicks);
-        }
-        if (auto* sheet = dynamic_cast<ui::TTabSheet*>(c)) {
-            if (auto* pages = dynamic_cast<ui::TPageControl*>(sheet->Parent)) pages->UserSwitch(*sheet);
-            return "tab " + sheet->Name;
-        }
-        if (c == &Form().MainImage) {
-            const int keys[] = {ui::VK_LShift, ui::VK_RShift, ui::VK_LControl, ui::VK_RControl};
-            program_->Env.Keyboard.held = {keys[Below(4)]};
-            Form().MainImage.UserClick();
-            program_->Env.Keyboard.held.clear();
-            return "click MainImage with a modifier";
-        }
-        return "looked at " + c->Name;
-    }
-
-    // Tick boxes, edition buttons, lists, spins, tabs and the picture.
-    bool UserCanChange(const ui::TControl& c) const {
-        return dynamic_cast<const ui::TCheckBox*>(&c) != nullptr ||
-               dynamic_cast<const ui::TRadioButton*>(&c) != nullptr ||
-               dynamic_cast<const ui::TComboBox*>(&c) != nullptr || dynamic_cast<const ui::TUpDown*>(&c) != nullptr ||
-               dynamic_cast<const ui::TTabSheet*>(&c) != nullptr || &c == &program_->Form.MainImage;
+        const testing_support::TUserEdit edit =
+            testing_support::RandomUserEdit(Form(), program_->Env.Keyboard, random_);
+        stepped_ = edit.Stepped;
+        return edit.Description;
     }
 
     // Into one of two files, into a folder that does not exist, or cancelled.
@@ -311,6 +277,7 @@ private:
     std::unique_ptr<testing_support::THeadlessProgram> program_;
     bool programming_ = false;
     bool programRefused_ = false;
+    const ui::TUpDown* stepped_ = nullptr;  // the spin the step clicked, if it clicked one
 };
 
 std::uint32_t SoakSeed() {
@@ -329,7 +296,7 @@ TEST(FaultSoak, TheChecksSeeEveryKindOfBrokenPromise) {
     EXPECT_EQ(broken([](app::TMajorForm& f) { f.Right1ShortPressComboBox.Enabled = true; }), 1u);
     EXPECT_EQ(broken([](app::TMajorForm& f) { f.GWRadioPTTPulseUpDown.Enabled = true; }), 1u);
     EXPECT_EQ(broken([](app::TMajorForm& f) { f.AlertToneVolumeUpDown.SetMax(100); }), 1u);
-    EXPECT_EQ(broken([](app::TMajorForm& f) { f.GWRadioCORPulseUpDown.SetMin(20); }), 2u);  // range and position
+    EXPECT_EQ(broken([](app::TMajorForm& f) { f.GWRadioCORPulseUpDown.SetMin(20); }), 1u);
     EXPECT_EQ(broken([](app::TMajorForm& f) { f.AutoTurnOffTimerStaticText.SetText("x"); }), 1u);
     EXPECT_EQ(broken([](app::TMajorForm& f) {
                   const bool input = editor::SelectedItemContains(f.GWRadioFunction1IOComboBox, "Input");

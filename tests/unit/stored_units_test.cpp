@@ -1,7 +1,8 @@
 // Stored unit records (tests/units/*.unit), each read from a simulated unit into the
 // editor and programmed back. A file gives the unit's kind, its unit-type and version
 // words, its record, what the editor must show after the read, the prompts the read
-// raises before its success note, and the words the write may change. Besides those,
+// raises before its success note, and the words the write may change. The settings file
+// saved after the read, loaded into the program started afresh, must write the same. Besides those,
 // a write always clears the reserved words and the flag bits that carry no setting, and
 // a gateway write always fixes the Radio PTT line.
 //
@@ -141,6 +142,10 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
         EXPECT_EQ(ShownValue(*control), shown.Value) << shown.Control;
     }
 
+    const std::string saved = (fs::path(::testing::TempDir()) / (GetParam().stem().string() + ".wpx")).string();
+    env.Dialogs.Answers.push_back(saved);
+    ASSERT_EQ(form.SaveFileButtonClick().Outcome, app::TFileOutcome::Succeeded);
+
     env.Prompts.Shown.clear();
     form.ProgramDeviceButton.UserClick();
     ASSERT_EQ(env.Prompts.Shown.size(), 1u);
@@ -149,6 +154,18 @@ TEST_P(StoredUnits, ReadIntoTheEditorAndProgrammedBack) {
     EXPECT_EQ(*program.Bench.Unit().Find(key), ExpectedWrite(stored));
     EXPECT_EQ(program.Bench.OpenConnections(), 0u);
     EXPECT_EQ(program.Bench.Counters.Restarts, 0u);
+
+    // The settings file saved after the read, loaded into the program started afresh,
+    // programs the same words.
+    program.Bench.Unit().SetKey(key, stored.Record);
+    testing_support::THeadlessProgram restarted(program.Library);
+    restarted.Env.Dialogs.Answers.push_back(saved);
+    ASSERT_EQ(restarted.Form.LoadFileButtonClick().Outcome, app::TFileOutcome::Succeeded);
+    fs::remove(saved);
+    restarted.Form.MasterPageControl.UserSwitch(stored.Gateway ? restarted.Form.CradleTabSheet
+                                                               : restarted.Form.HandsetTabSheet);
+    ASSERT_EQ(restarted.Form.ProgramDeviceButtonClick().Outcome, app::TDeviceOutcome::Succeeded);
+    EXPECT_EQ(*program.Bench.Unit().Find(key), ExpectedWrite(stored));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StoredUnits, ::testing::ValuesIn(UnitFiles()),

@@ -123,7 +123,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, SpinArrows,
                          ::testing::Values(TSpinCase{-24, 21, 3, 0, true, 2, 6}, TSpinCase{-24, 21, 3, 18, true, 5, 21},
                                            TSpinCase{-24, 21, 3, -21, false, 3, -24},
                                            TSpinCase{2500, 4000, 100, 3900, true, 1, 4000},
-                                           TSpinCase{0, 24, 1, 0, false, 1, 0}));
+                                           TSpinCase{0, 24, 1, 0, false, 1, 0},
+                                           // From outside the range the first step lands on the nearer end.
+                                           TSpinCase{100, 255, 1, 0, false, 1, 100},
+                                           TSpinCase{100, 255, 1, 300, true, 1, 255},
+                                           TSpinCase{10, 30000, 10, 0, true, 2, 20}));
 
 TEST(UpDown, TheBoxIsTheValueBothWays) {
     ui::TUpDown spin("Spin");
@@ -141,13 +145,18 @@ TEST(UpDown, TheBoxIsTheValueBothWays) {
     EXPECT_EQ(box.Text(), "1");
 }
 
-TEST(UpDown, PositionsFromCodeAreClampedAndInsideTheRangeUnchanged) {
+// A position from code is held and shown as given, inside the range or not: a value a
+// unit or a file holds goes back unchanged unless the user steps it.
+TEST(UpDown, PositionsFromCodeAreHeldAsGiven) {
     ui::TUpDown spin("Spin");
+    ui::TStaticText box("Box");
     spin.SetMin(100);
     spin.SetMax(255);
-    for (auto [set, expected] : {std::pair{0, 100}, {-32768, 100}, {300, 255}, {210, 210}, {100, 100}}) {
+    spin.Associate(box);
+    for (auto [set, expected] : {std::pair{0, 0}, {-32768, -32768}, {300, 300}, {210, 210}, {65541, 5}}) {
         spin.SetPosition(set);
         EXPECT_EQ(spin.Position(), expected) << set;
+        EXPECT_EQ(box.Text(), std::to_string(expected)) << set;
     }
 }
 

@@ -40,6 +40,10 @@ cd "$(dirname "$0")/../.."
 . tests/win32/wine.sh
 root="$PWD"
 shots=""
+# wine32:i386 runs the 32-bit build; Debian needs the i386 architecture for it. Wine is
+# installed before anyone asks which architectures it runs, so that a fresh machine gives
+# the installers' build its full run.
+bash tools/install-packages.sh wine wine32:i386 wine64 xvfb imagemagick
 # The full run is the 32-bit build's; on a machine that runs no 32-bit programs the
 # 64-bit build takes its place, the full run and the DPI run alike.
 full_arch=x86
@@ -57,8 +61,6 @@ for run in "${runs[@]}"; do
   case " ${archs[*]} " in *" ${run%-dpi} "*) ;; *) archs+=("${run%-dpi}") ;; esac
 done
 
-# wine32:i386 runs the 32-bit build; Debian needs the i386 architecture for it.
-bash tools/install-packages.sh wine wine32:i386 wine64 xvfb imagemagick
 bash tools/build-windows.sh --werror
 for arch in "${archs[@]}"; do bash tests/win32/check-exports.sh "$arch"; done
 
@@ -377,14 +379,18 @@ run_e2e() {
 
   echo "e2e: an SPI adapter listed first, a settings file named on the command line, the transport picker"
   wine zenta.exe sim attach handset --transport '\\.\CSR0' | tr -d '\r'
-  wine zenta.exe sim ports "USB SPI A" "SPITRANS=USB SPIPORT=A" | tr -d '\r'
+  wine zenta.exe sim spi-ports "USB SPI A" "SPITRANS=USB SPIPORT=A" | tr -d '\r'
   given="$work/given.wpx"
-  printf '0012=7\r\n' > "$given"
+  printf '0012=30\r\n' > "$given"
   wine ZENTAUserProgrammer.exe "$(winepath -w "$given")" >/dev/null 2>&1 &
   spi_caption='ZENTA User Programmer, v2.05A, Transport = USB SPI A'
   if drive wait-caption "$spi_caption" 90; then check "caption with the SPI adapter first" "$spi_caption" "$spi_caption"
   else check "caption with the SPI adapter first" "$spi_caption" "(not reached)"; finish; return; fi
-  check "timer box from the file named on the command line" "7" "$(drive get AutoTurnOffTimerStaticText)"
+  check "timer box from the file named on the command line, outside 0..24" "30" \
+    "$(drive get AutoTurnOffTimerStaticText)"
+  drive spin AutoTurnOffTimerUpDown up
+  check "timer box after a step up from outside the range: the nearer end" "24" \
+    "$(drive get AutoTurnOffTimerStaticText)"
   drive click ReadDeviceButton
   check "READ DEVICE on the SPI adapter, where no unit is" "yes" \
     "$(drive answer ERROR "&OK" 60 | grep -q 'ZENTA not detected' && echo yes || echo no)"

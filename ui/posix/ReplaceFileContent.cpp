@@ -1,5 +1,6 @@
-// The safe save on POSIX systems: a new file beside the target, written and synced, then
-// renamed over it, which replaces the name in one step.
+// Whole files written safely on POSIX systems. The safe save: a new file beside the
+// target, written and synced, then renamed over it, which replaces the name in one step.
+// A new file: O_EXCL creates it only where no file is.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -74,6 +75,16 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
     ::unlink(temporary.c_str());
     return false;
+}
+
+TNewFile CreateNewFile(const std::string& path, std::string_view bytes) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0) return errno == EEXIST ? TNewFile::Taken : TNewFile::Failed;
+    bool written = WriteAll(file, bytes) && ::fsync(file) == 0;
+    written = ::close(file) == 0 && written;
+    if (written) return TNewFile::Created;
+    ::unlink(path.c_str());
+    return TNewFile::Failed;
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
-// The safe save on Windows: a new file beside the target, written and flushed to the
-// disk, then ReplaceFileW over an existing target, which keeps its attributes and
-// permissions, or MoveFileExW for a new name.
+// Whole files written safely on Windows. The safe save: a new file beside the target,
+// written and flushed to the disk, then ReplaceFileW over an existing target, which keeps
+// its attributes and permissions, or MoveFileExW for a new name. A new file: CREATE_NEW
+// creates it only where no file is.
 
 #include <windows.h>
 
@@ -85,6 +86,21 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     if (written && MoveOver(temporary, *name, exists, keepTemporary)) return true;
     if (!keepTemporary) DeleteFileW(temporary.c_str());
     return false;
+}
+
+TNewFile CreateNewFile(const std::string& path, std::string_view bytes) {
+    const std::optional<std::wstring> name = win32::WideOfUtf8(path);
+    if (!name) return TNewFile::Failed;
+    HANDLE file = CreateFileW(name->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? TNewFile::Taken : TNewFile::Failed;
+    }
+    bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
+    written = CloseHandle(file) && written;
+    if (written) return TNewFile::Created;
+    DeleteFileW(name->c_str());
+    return TNewFile::Failed;
 }
 
 }  // namespace ui

@@ -1,11 +1,11 @@
-#include "cli/commands/ShownSettings.h"
+#include "files/ShownSettings.h"
 
 #include <variant>
 
 #include "editor/SettingsLookup.h"
 #include "editor/SettingsTables.h"
 
-namespace cli {
+namespace files {
 namespace {
 
 using E = editor::TSettingsEditor;
@@ -34,9 +34,9 @@ TView OnPage(const E& e, TPage page, std::string caption, std::string value) {
     return {static_cast<int>(page), PageText(e, page), std::move(caption), std::move(value)};
 }
 
-TView LineCell(const E& e, const files::TFileKey& key, std::string value) {
+TView LineCell(const E& e, const TFileKey& key, std::string value) {
     const editor::TGatewayLine& line = editor::GatewayLines()[static_cast<std::size_t>(key.Line)];
-    const auto column = static_cast<std::size_t>(key.Part) - static_cast<std::size_t>(files::TLinePart::IO);
+    const auto column = static_cast<std::size_t>(key.Part) - static_cast<std::size_t>(TLinePart::IO);
     return OnPage(e, TPage::GWHardware, std::string(line.Caption) + ": " + editor::kLineColumns[column],
                   std::move(value));
 }
@@ -44,7 +44,7 @@ TView LineCell(const E& e, const files::TFileKey& key, std::string value) {
 // Every setting control stands in exactly one row of the settings tables.
 struct TDescribe {
     const E& e;
-    const files::TFileKey& key;
+    const TFileKey& key;
 
     TView operator()(std::monostate) const { return {kModelOrder, "", "reserved", "0"}; }
 
@@ -87,37 +87,37 @@ struct TDescribe {
     }
 };
 
-TView ViewOf(const E& e, const files::TFileKey& key) { return std::visit(TDescribe{e, key}, key.Control); }
+TView ViewOf(const E& e, const TFileKey& key) { return std::visit(TDescribe{e, key}, key.Control); }
 
 }  // namespace
 
-TShownSetting ShowSetting(const E& settings, const files::TFileKey& key) {
+TShownSetting ShowSetting(const E& settings, const TFileKey& key) {
     TView view = ViewOf(settings, key);
     ui::TTabSheet E::*pageSet = nullptr;
     if (view.Order != kModelOrder) pageSet = PageSetOf(static_cast<TPage>(view.Order));
     return {&key, pageSet, std::move(view.Page), std::move(view.Caption), std::move(view.Value)};
 }
 
-bool OfKind(const TShownSetting& setting, const records::TUnitKind& kind) {
-    return setting.PageSet == nullptr || setting.PageSet == kind.Pages;
+bool OnPages(const TShownSetting& setting, ui::TTabSheet E::*pageSet) {
+    return setting.PageSet == nullptr || setting.PageSet == pageSet;
 }
 
 std::vector<TShownSetting> ShownSettings(const E& settings) {
-    std::vector<const files::TFileKey*> keys;
-    for (const files::TFileKey& key : files::FileKeys())
-        if (key.Kind() != files::TKeyKind::Reserved) keys.push_back(&key);
-    std::stable_sort(keys.begin(), keys.end(), [&settings](const files::TFileKey* a, const files::TFileKey* b) {
+    std::vector<const TFileKey*> keys;
+    for (const TFileKey& key : FileKeys())
+        if (key.Kind() != TKeyKind::Reserved) keys.push_back(&key);
+    std::stable_sort(keys.begin(), keys.end(), [&settings](const TFileKey* a, const TFileKey* b) {
         return ViewOf(settings, *a).Order < ViewOf(settings, *b).Order;
     });
     std::vector<TShownSetting> shown;
     shown.reserve(keys.size());
-    for (const files::TFileKey* key : keys) shown.push_back(ShowSetting(settings, *key));
+    for (const TFileKey* key : keys) shown.push_back(ShowSetting(settings, *key));
     return shown;
 }
 
 std::string TAcceptedValues::Text() const { return std::to_string(Min) + ".." + std::to_string(Max); }
 
-TAcceptedValues AcceptedValues(const E& settings, const files::TFileKey& key) {
+TAcceptedValues AcceptedValues(const E& settings, const TFileKey& key) {
     struct TRange {
         const E& e;
         TAcceptedValues operator()(std::monostate) const { return {0, 0}; }
@@ -129,4 +129,4 @@ TAcceptedValues AcceptedValues(const E& settings, const files::TFileKey& key) {
     return std::visit(TRange{settings}, key.Control);
 }
 
-}  // namespace cli
+}  // namespace files

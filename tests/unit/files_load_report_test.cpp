@@ -1,17 +1,18 @@
-// `zenta check`: which lines of a file give which findings, judged by the loader's own
-// line pieces and by the controls the loaded values went to.
+// What a load finds in a file (`zenta check` lists it): which lines give which findings,
+// judged by the loader's own line pieces and by the controls the loaded values went to.
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "CliHarness.h"
-#include "cli/commands/FileFindings.h"
-#include "cli/host/LoadedFile.h"
+#include "files/SettingsFile.h"
+#include "tests/support/StartedForm.h"
 
 namespace cli_test {
 namespace {
 
-using cli::TFindingKind;
-using K = TFindingKind;
+using K = files::TFindingKind;
 
 // The defaults file has one key a line: 9000 on line 1, 0001 to 0049 on lines 2 to 50,
 // 1001 to 1055 on lines 51 to 105.
@@ -19,29 +20,28 @@ constexpr int kLineOf0001 = 2;
 constexpr int kLines = 105;
 
 struct TFound {
-    TFindingKind Kind;
+    files::TFindingKind Kind;
     int Line;
     std::string Key;
     bool operator==(const TFound&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const TFound& f) {
-    return out << cli::FindingName(f.Kind) << " line " << f.Line << " key " << f.Key;
+    return out << files::FindingName(f.Kind) << " line " << f.Line << " key " << f.Key;
 }
 
 class CheckFindings : public ::testing::Test {
 protected:
-    std::vector<cli::TFinding> Findings(const std::string& bytes) {
-        const auto file = cli::ReadSnapshot(harness.File("check.wpx", bytes), "check", harness.Context);
-        const cli::TLoadedFile loaded(file, harness.Context);
-        return cli::FindingsOf(loaded.File(), loaded.Form());
+    static std::vector<files::TFinding> Findings(const std::string& bytes) {
+        testing_support::TStartedForm started;
+        std::istringstream in(bytes);
+        return files::LoadSettingsFile(started.Form, in).Findings;
     }
     std::vector<TFound> Found(const std::string& bytes) {
         std::vector<TFound> found;
-        for (const cli::TFinding& f : Findings(bytes)) found.push_back({f.Kind, f.Line, f.Key});
+        for (const files::TFinding& f : Findings(bytes)) found.push_back({f.Kind, f.Line, f.Key});
         return found;
     }
-    TCliHarness harness;
 };
 
 TEST_F(CheckFindings, ReportWhatTheLoaderSkipsClampsOrLeavesUnselected) {
@@ -102,23 +102,23 @@ TEST_F(CheckFindings, TellWhatTheWindowShowsForAValueOutsideItsControl) {
         std::string Bytes;
         std::string Detail;
     } cases[] = {
-        {DefaultsWith({{"0012", "0012=25"}}), "25 is outside 0..24; the window shows 24"},
-        {DefaultsWith({{"0013", "0013=9000"}}), "9000 is outside 2500..4000; the window shows 4.0"},
+        {DefaultsWith({{"0012", "0012=25"}}), "25 is outside 0..24; the window shows 25"},
+        {DefaultsWith({{"0013", "0013=9000"}}), "9000 is outside 2500..4000; the window shows 9.0"},
         {DefaultsWith({{"0011", "0011=2"}}), "2 is outside 0..1; the window shows nothing"},
         {DefaultsWith({{"9000", "9000=2"}}), "2 is outside 0..1; the window shows Kesto"},
-        {DefaultsWith({{"1029", "1029=-10"}}), "-10 is outside 0..5000; the window shows 0"},
+        {DefaultsWith({{"1029", "1029=-10"}}), "-10 is outside 0..5000; the window shows -10"},
     };
     for (const auto& c : cases) {
-        const std::vector<cli::TFinding> findings = Findings(c.Bytes);
+        const std::vector<files::TFinding> findings = Findings(c.Bytes);
         ASSERT_EQ(findings.size(), 1u) << c.Detail;
         EXPECT_EQ(findings[0].Detail, c.Detail);
     }
 }
 
 TEST_F(CheckFindings, NameTheSettingOfTheKeyInTheirLine) {
-    const std::vector<cli::TFinding> findings = Findings(DefaultsWith({{"0025", "0025=9"}}));
+    const std::vector<files::TFinding> findings = Findings(DefaultsWith({{"0025", "0025=9"}}));
     ASSERT_EQ(findings.size(), 1u);
-    EXPECT_EQ(cli::FindingLine("f.wpx", findings[0]),
+    EXPECT_EQ(files::FindingLine("f.wpx", findings[0]),
               "f.wpx:26: outside: key 0025 (Handset / Hardware: Left 1: Short Press): 9 is outside 0..6; "
               "the window shows nothing");
 }

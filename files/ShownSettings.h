@@ -1,7 +1,8 @@
 #pragma once
 // Every setting as the window shows it: the page it stands on, its caption, and its value
 // as the user sees it, read from the controls; and the file values that its control takes
-// as they are, without clamping them or losing the list selection.
+// as they are, without leaving its range or losing the list selection. The command line's
+// reports, its comparisons and the window's own comparison all show settings this way.
 
 #include <cstdint>
 #include <string>
@@ -9,12 +10,11 @@
 
 #include "editor/SettingsEditor.h"
 #include "files/FileKeys.h"
-#include "records/UnitKind.h"
 
-namespace cli {
+namespace files {
 
 struct TShownSetting {
-    const files::TFileKey* Key = nullptr;
+    const TFileKey* Key = nullptr;
     // The page set it stands on; null for the edition, which belongs to both units.
     ui::TTabSheet editor::TSettingsEditor::*PageSet = nullptr;
     std::string Page;     // "Handset / User Experience", ...; "Model" for the edition
@@ -25,9 +25,9 @@ struct TShownSetting {
 // Every setting of the file key table (reserved keys have none), page by page in the
 // order of the window's tabs, in key order within a page.
 std::vector<TShownSetting> ShownSettings(const editor::TSettingsEditor& settings);
-TShownSetting ShowSetting(const editor::TSettingsEditor& settings, const files::TFileKey& key);
-// Whether the setting belongs to a unit of the kind: on its pages, or the edition.
-bool OfKind(const TShownSetting& setting, const records::TUnitKind& kind);
+TShownSetting ShowSetting(const editor::TSettingsEditor& settings, const TFileKey& key);
+// Whether the setting belongs to the unit whose pages these are: on them, or the edition.
+bool OnPages(const TShownSetting& setting, ui::TTabSheet editor::TSettingsEditor::*pageSet);
 
 // The file values a setting's control takes unchanged, as its control stands now: 0 and 1
 // for a tick and the edition, the item indices of a list, the range of a spin.
@@ -37,6 +37,6 @@ struct TAcceptedValues {
     bool Accepts(std::int32_t value) const { return value >= Min && value <= Max; }
     std::string Text() const;  // "0..24"
 };
-TAcceptedValues AcceptedValues(const editor::TSettingsEditor& settings, const files::TFileKey& key);
+TAcceptedValues AcceptedValues(const editor::TSettingsEditor& settings, const TFileKey& key);
 
-}  // namespace cli
+}  // namespace files
