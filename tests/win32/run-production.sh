@@ -134,7 +134,7 @@ check "record entries naming the bench, operator and version" "4" \
   "$(grep -cF "\"bench\":\"$(hostname)\",\"operator\":\"$(id -un)\",\"program_version\":\"v2.05A\"" record.jsonl || true)"
 check "backups of handsets" "2" "$(find backups -name '*-USB-SPI-A-handset.wpx' | wc -l)"
 check "backups of gateways" "2" "$(find backups -name '*-CSR0-gateway.wpx' | wc -l)"
-check "lines of a backup" "105" "$(tr -d '\r' <"$(find backups -name '*gateway.wpx' | head -1)" | grep -c '=' || true)"
+check "lines of a backup: 105 settings, 4 lines and 25 words of the record" "134" "$(tr -d '\r' <"$(find backups -name '*gateway.wpx' | head -1)" | grep -c '=' || true)"
 zenta log record.jsonl >log.txt || true
 check "zenta log" "4 units|  4  $(hostname)" "$(grep -x -e '4 units' -e "  4  $(hostname)" log.txt | paste -sd '|')"
 
