@@ -61,7 +61,9 @@ int TAdapterRun::Run() {
         if (after.What == TAfterUnit::TWhat::Replaced) chip = after.Chip;
     }
     const std::lock_guard lock(mutex_);
-    return abandoned_ ? abandonedCode_.load() : Summarize(recordFailed);
+    if (abandoned_) return abandonedCode_;
+    finished_ = true;
+    return Summarize(recordFailed);
 }
 
 int TAdapterRun::Work(TWorkerChannel& channel) {
@@ -178,6 +180,7 @@ int TAdapterRun::Summarize(bool recordFailed) {
 // that went away), the run ends without.
 void TAdapterRun::Abandon(const char* result, const std::string& why, int exitCode) {
     std::unique_lock lock(mutex_, kReportWait);
+    if (lock.owns_lock() && finished_) return;
     abandoned_ = true;
     abandonedCode_ = exitCode;
     if (!why.empty()) context_.Err << "zenta program: " << why << '\n';

@@ -82,6 +82,7 @@ private:
     TRunCounts counts_;
     std::optional<TUnitInHand> inHand_;
     bool lastSucceeded_ = false;
+    bool finished_ = false;  // the run has said its summary
     std::atomic<bool> abandoned_ = false;
     std::atomic<int> abandonedCode_ = 0;
 };

@@ -98,8 +98,9 @@ private:
         }
     }
 
+    // A worker being ended gets no unit, whatever it said before.
     void Present(TAdapterState& adapter) {
-        if (stopping_ || granted_ >= coordination_.Count) {
+        if (stopping_ || granted_ >= coordination_.Count || adapter.PollsSinceKill >= 0) {
             Stop(adapter);
             return;
         }
