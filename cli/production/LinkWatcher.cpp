@@ -13,7 +13,7 @@ constexpr std::uint16_t kKeyCapacity = 36;
 
 TLinkWatcher::TLinkWatcher(devlink::IChipLibrary& library, ui::ISleep& sleeper,
                            const std::optional<TChosenTransport>& chosen)
-    : connection_(library, transports_, sleeper) {
+    : library_(library), connection_(library, transports_, sleeper) {
     devlink::EnumerateTransports(library, transports_);
     devlink::ChooseTransport(transports_);
     if (chosen) ApplyTransport(transports_, *chosen);
@@ -26,14 +26,21 @@ std::optional<std::string> TLinkWatcher::FindUnit() {
     return chip;
 }
 
+// Each key is read once, without the retries of a unit's programming: a unit taken away
+// in the middle of the look would make each read wait them out, and the next look asks
+// again anyway.
 TLinkLook TLinkWatcher::LookAgain(const TUnitMark& mark) {
     if (connection_.OpenConnection() == 0) return {};
     TLinkLook look{TLinkLook::TWhat::SameUnit, connection_.ChipName()};
-    if (look.Chip != mark.Chip) look.What = TLinkLook::TWhat::OtherUnit;
+    // No name is what a unit taken away at that moment gives.
+    if (!look.Chip.empty() && look.Chip != mark.Chip) look.What = TLinkLook::TWhat::OtherUnit;
     for (auto key = mark.Keys.begin(); key != mark.Keys.end() && look.What == TLinkLook::TWhat::SameUnit; ++key) {
         std::array<std::uint16_t, kKeyCapacity> words{};
         std::uint16_t length = 0;
-        if (connection_.ReadPSKey(key->first, words.data(), length, kKeyCapacity) != 1) continue;
+        if (library_.EngineReadKey(connection_.Handle(), key->first, devlink::kPsStore, kKeyCapacity, words.data(),
+                                   &length) != 1)
+            break;
+        length = std::min(length, kKeyCapacity);
         // Words told otherwise tell another unit; a length told otherwise may be the
         // library's slip, and alone tells nothing.
         const std::size_t common = std::min<std::size_t>(length, key->second.size());

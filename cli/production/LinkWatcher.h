@@ -44,12 +44,14 @@ public:
     // The chip's name when a unit answers; empty when none does.
     std::optional<std::string> FindUnit();
     // Whether the unit `mark` tells is still the one on the link. A key that cannot be
-    // read tells nothing, so that a unit whose read failed once is not taken for another.
+    // read tells nothing, and ends the look: a unit whose read failed once is not taken
+    // for another.
     TLinkLook LookAgain(const TUnitMark& mark);
     // The name of the transport it looks on.
     const std::string& Adapter() const { return transports_.ChosenPortName(); }
 
 private:
+    devlink::IChipLibrary& library_;
     devlink::TTransportTable transports_;
     devlink::TConnection connection_;
 };

@@ -217,6 +217,36 @@ TEST_F(ProductionRun, AUnitPutOnAtOnceInPlaceOfTheLastIsToldFromIt) {
     EXPECT_EQ(harness.Err.str().find("Waiting for unit 2 of 3"), std::string::npos) << "unit 2 was awaited";
 }
 
+// The unit just programmed is taken away in the middle of a look, after its open or after
+// its chip's name: the look tells nothing, at no cost of retries, and the unit is not
+// taken for another.
+TEST_F(ProductionRun, AUnitTakenAwayInTheMiddleOfALookIsNotTakenForAnother) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    for (const sim::TSimCall call : {sim::TSimCall::Open, sim::TSimCall::ChipName}) {
+        SCOPED_TRACE(sim::CallName(call));
+        harness.Out.str("");
+        harness.Sleeper.Waits.clear();
+        // The look's open is the unit's third, after the one that found it and its
+        // programming's; its chip's name the second.
+        const std::uint32_t after = call == sim::TSimCall::Open ? 3 : 2;
+        queue = {{TSimUnit::Factory(TUnitKind::Handset),
+                  [call, after](sim::TSimBench& bench) {
+                      sim::TSimFault pull;
+                      pull.Kind = sim::TSimFaultKind::Pull;
+                      pull.Call = call;
+                      pull.After = after;
+                      bench.Faults.Arm(pull);
+                  }},
+                 {TSimUnit::Factory(TUnitKind::Handset), nullptr}};
+
+        EXPECT_EQ(Run({"--count", "2", file}), cli::kExitOk) << harness.Err.str();
+
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"1/2  handset  V2.05  Ardex  ok", "2/2  handset  V2.05  Ardex  ok",
+                                                     "2 units: 2 programmed, 0 failed"}));
+        EXPECT_EQ(harness.Sleeper.Waits, std::vector<unsigned>{}) << "a read of the look was tried again";
+    }
+}
+
 // The record's disk has no room left: the unit just programmed keeps its line, but as
 // its entry cannot be appended the run names the record and stops before it looks for
 // the next unit, and its summary counts the unit without an entry.
