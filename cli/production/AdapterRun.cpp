@@ -101,13 +101,14 @@ TAdapterRun::TAfterUnit TAdapterRun::WaitUntilGone(int number, const TUnitMark& 
                  << (lastSucceeded_ ? "; a unit put on in its place that already holds these settings needs no write"
                                     : "")
                  << " (Ctrl-C ends the run)\n";
-    while (!context_.Interrupt.Requested()) {
+    // The unit was there a moment ago: the first look waits as long as the others.
+    for (;;) {
+        context_.Poller.Sleep(kLinkPollMs);
+        if (context_.Interrupt.Requested()) return {TAfterUnit::TWhat::Interrupted};
         const TLinkLook look = watcher_->LookAgain(mark);
         if (look.What == TLinkLook::TWhat::Empty) return {};
         if (look.What == TLinkLook::TWhat::OtherUnit) return {TAfterUnit::TWhat::Replaced, look.Chip};
-        context_.Poller.Sleep(kLinkPollMs);
     }
-    return {TAfterUnit::TWhat::Interrupted};
 }
 
 // Each unit gets a window of its own, as if the program were started anew: what

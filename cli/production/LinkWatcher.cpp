@@ -37,9 +37,7 @@ TLinkLook TLinkWatcher::LookAgain(const TUnitMark& mark) {
     for (auto key = mark.Keys.begin(); key != mark.Keys.end() && look.What == TLinkLook::TWhat::SameUnit; ++key) {
         std::array<std::uint16_t, kKeyCapacity> words{};
         std::uint16_t length = 0;
-        if (library_.EngineReadKey(connection_.Handle(), key->first, devlink::kPsStore, kKeyCapacity, words.data(),
-                                   &length) != 1)
-            break;
+        if (connection_.ReadPSKey(key->first, words.data(), length, kKeyCapacity) != 1) break;
         length = std::min(length, kKeyCapacity);
         // Words told otherwise tell another unit; a length told otherwise may be the
         // library's slip, and alone tells nothing.
