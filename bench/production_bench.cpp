@@ -9,7 +9,9 @@
 // attach` would, without starting a process per unit: a person costs the computer
 // nothing. The state file is kept in memory (/dev/shm) where there is one: on a disk,
 // every library call's save waits for the disk under the bench's one lock, a cost of the
-// simulator that real adapters, each a device of its own, do not share.
+// simulator that real adapters, each a device of its own, do not share. The run keeps a
+// production record (--log) on the disk, in the system's temporary folder, each entry
+// flushed to the disk before its unit counts, as on a bench.
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +19,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -40,14 +44,34 @@ std::filesystem::path BenchFolder() {
            "zenta-production-bench";
 }
 
+// A factory unit of that kind, or none, on the adapter.
 void Attach(const sim::TSimStateFile& bench, sim::TUnitKind kind, int adapter) {
-    sim::ChangeBench(
-        bench, [&](sim::TSimBench& b) { return sim::AttachUnit(b, {.Kind = kind, .Transport = Transport(adapter)}); });
+    sim::ChangeBench(bench, [&](sim::TSimBench& b) {
+        b.AttachUnit(Transport(adapter), kind == sim::TUnitKind::None ? sim::TSimUnit() : sim::TSimUnit::Factory(kind));
+        return std::string();
+    });
+}
+
+// The settings the run brings to the units: the defaults file with the auto turn-off
+// timer at 12, so that a unit put on at factory settings is told from one programmed
+// (the run also sees a unit put on in place of the last between two of its looks, as a
+// busy machine's timing may have it).
+std::filesystem::path SettingsFile() {
+    std::ifstream in(ZENTA_SETTINGS, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t line = bytes.find("\n0012=");
+    if (line != std::string::npos) bytes.replace(line + 6, bytes.find_first_of("\r\n", line + 6) - line - 6, "12");
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "zenta-production-bench.wpx";
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
 }
 
 // A handset on each adapter, every call taking the latency.
 void SetUpBench(const sim::TSimStateFile& bench, int adapters) {
-    sim::ChangeBench(bench, [](sim::TSimBench& b) { return sim::SetLatency(b, kLatencyMs); });
+    sim::ChangeBench(bench, [](sim::TSimBench& b) {
+        b.LatencyMs = kLatencyMs;
+        return std::string();
+    });
     for (int adapter = 0; adapter < adapters; ++adapter) Attach(bench, sim::TUnitKind::Handset, adapter);
 }
 
@@ -75,16 +99,20 @@ void ProductionRun(benchmark::State& state) {
     const std::filesystem::path folder = BenchFolder();
     const sim::TSimStateFile bench(folder / "sim-unit.txt");
     setenv("ZENTA_SIM_STATE", (folder / "sim-unit.txt").c_str(), 1);
+    const std::filesystem::path record = std::filesystem::temp_directory_path() / "zenta-production-bench.jsonl";
     std::string command = std::string(ZENTA_BINARY " program --count ").append(std::to_string(units));
+    command.append(" --log '").append(record.string()).append("'");
     for (int adapter = 0; adapter < adapters; ++adapter)
         command.append(" --transport '").append(Transport(adapter)).append("'");
-    command.append(" " ZENTA_SETTINGS " 2>/dev/null");
+    const std::filesystem::path settings = SettingsFile();
+    command.append(" '").append(settings.string()).append("' 2>>/tmp/wt22/bench-run.err");
     int programmed = 0;
     double seconds = 0;
     long calls = 0;
     for (auto _ : state) {
         state.PauseTiming();
         std::filesystem::remove_all(folder);
+        std::filesystem::remove(record);
         std::filesystem::create_directories(folder);
         SetUpBench(bench, adapters);
         state.ResumeTiming();
@@ -103,13 +131,18 @@ void ProductionRun(benchmark::State& state) {
                 Attach(bench, sim::TUnitKind::Handset, adapter);
             });
         }
-        if (pclose(run) != 0) state.SkipWithError("the run failed");
+        if (pclose(run) != 0) {
+            state.SkipWithError("the run failed");
+            break;
+        }
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         for (std::thread& person : operators) person.join();
         state.PauseTiming();
         calls += CountedCalls(bench);
         state.ResumeTiming();
     }
+    std::filesystem::remove(record);
+    std::filesystem::remove(settings);
     if (programmed != units * static_cast<int>(state.iterations()))
         state.SkipWithError("not every unit was programmed");
     const double runs = static_cast<double>(state.iterations());

@@ -11,7 +11,7 @@ bash tools/install-packages.sh cmake make clang libclang-rt-14-dev
 
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" \
   -DZENTA_FUZZ=ON -DZENTA_WARNINGS_AS_ERRORS=ON -DBUILD_TESTING=OFF >/dev/null
-targets=(wpx_loader ini_reader record_read script_parser sim_state library_texts)
+targets=(wpx_loader ini_reader record_read script_parser sim_state library_texts production_record worker_lines)
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 mkdir -p "$build/artifacts"

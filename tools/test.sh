@@ -4,7 +4,7 @@
 # the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
+bash tools/install-packages.sh cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev time
 
 # Tests want a quick build more than optimised code: the cross build below compiles the
 # program optimised, the benchmarks (docs/performance.md) measure it.

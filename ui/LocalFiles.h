@@ -4,6 +4,7 @@
 // page works; elsewhere the bytes are the name.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,13 +30,20 @@ enum class TNewFile { Created, Taken, Failed };
 // that could not be written whole is removed again (Failed).
 TNewFile CreateNewFile(const std::string& path, std::string_view bytes);
 
-// Adds `line` and a line feed at the end of the file, creating it, with one write on a
-// file opened for appending: writers in several processes never interleave, and a crash
-// leaves the line whole or without its line feed, never another line torn. False when
-// the write failed or fell short.
-bool AppendLine(const std::string& path, std::string_view line);
-// Whether AppendLine would find the file: opened for appending (created when missing),
-// nothing written.
+// Calls `block` with the file's bytes in order, a block of at most 64 KiB at a time, so
+// that a file of any size is read in little memory. False when the file is missing, a
+// folder, or cannot be read to its end.
+bool ReadFileInBlocks(const std::string& path, const std::function<void(std::string_view block)>& block);
+
+// Adds `line` and a line feed at the end of the file, creating it, and returns once they
+// are on the disk (fsync, FlushFileBuffers). Writers that append this way, in this
+// process or another, take turns through a lock on the file, and each adds its line with
+// one write on a file opened for appending. A last line that a writer left without its
+// line feed (it crashed, or the disk was full) is ended first, so that `line` stands on a
+// line of its own. False when the line could not be written whole or flushed.
+bool AppendLineDurably(const std::string& path, std::string_view line);
+// Whether AppendLineDurably would find the file: opened as it opens it (created when
+// missing), nothing written.
 bool CanAppend(const std::string& path);
 
 bool PathExists(const std::string& path);

@@ -1,11 +1,11 @@
 // `zenta log RECORD...`: what production records hold, summed over them, counted by
-// result, unit kind, settings file, adapter, bench, operator and program version.
+// result, whether written, unit kind, settings file, adapter, bench, operator and program
+// version.
 
 #include "cli/commands/Commands.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
-#include "cli/record/ProductionRecord.h"
-#include "ui/LocalFiles.h"
+#include "cli/record/RecordSummary.h"
 
 namespace cli {
 namespace {
@@ -18,6 +18,7 @@ struct TGroup {
 };
 constexpr TGroup kGroups[] = {
     {"by result", "by_result", &TRecordSummary::ByResult},
+    {"by written", "by_written", &TRecordSummary::ByWritten},
     {"by kind", "by_kind", &TRecordSummary::ByKind},
     {"by settings file", "by_file", &TRecordSummary::ByFile},
     {"by adapter", "by_adapter", &TRecordSummary::ByAdapter},
@@ -35,10 +36,9 @@ TJson JsonGroup(const std::map<std::string, int>& counts) {
 void WriteText(std::ostream& out, const TRecordSummary& summary) {
     out << summary.Units << (summary.Units == 1 ? " unit" : " units");
     if (summary.Records > 1) out << " in " << summary.Records << " records";
-    if (summary.UnreadableLines > 0)
-        out << ", " << summary.UnreadableLines
-            << (summary.UnreadableLines == 1 ? " unreadable line" : " unreadable lines");
-    if (summary.UnfinishedLastLine) out << ", an unfinished last line left out";
+    if (summary.UnreadablePieces > 0)
+        out << ", " << summary.UnreadablePieces
+            << (summary.UnreadablePieces == 1 ? " unreadable piece" : " unreadable pieces");
     out << '\n';
     for (const TGroup& group : kGroups) {
         out << group.Title << ":\n";
@@ -50,44 +50,35 @@ void WriteJsonSummary(std::ostream& out, const TRecordSummary& summary) {
     TJson document;
     document["records"] = summary.Records;
     document["units"] = summary.Units;
-    document["unreadable_lines"] = summary.UnreadableLines;
-    document["unfinished_last_line"] = summary.UnfinishedLastLine;
+    document["unreadable_pieces"] = summary.UnreadablePieces;
     TJson unreadable = TJson::array();
-    for (const TUnreadableLine& line : summary.Unreadable)
-        unreadable.push_back({{"record", JsonText(line.Record)}, {"line", line.Line}});
+    for (const TUnreadablePiece& piece : summary.Unreadable)
+        unreadable.push_back({{"record", JsonText(piece.Record)}, {"line", piece.Line}, {"unended", piece.Unended}});
     document["unreadable"] = unreadable;
-    TJson unfinished = TJson::array();
-    for (const std::string& record : summary.Unfinished) unfinished.push_back(JsonText(record));
-    document["unfinished"] = unfinished;
     for (const TGroup& group : kGroups) document[group.Member] = JsonGroup(summary.*group.Counts);
     WriteJson(out, document);
 }
 
-// Where each line left out came from, so that a site can find it among its benches'
-// records.
-void NameLeftOutLines(std::ostream& err, const TRecordSummary& summary) {
-    for (const TUnreadableLine& line : summary.Unreadable)
-        err << "zenta log: " << line.Record << ':' << line.Line << ": not a unit's entry\n";
-    for (const std::string& record : summary.Unfinished)
-        err << "zenta log: " << record << ": the last line has no line feed (a run cut off while writing it)\n";
+// Where each piece left out is, so that a site can find it among its benches' records.
+void NamePiece(std::ostream& err, const TUnreadablePiece& piece) {
+    err << "zenta log: " << piece.Record << ':' << piece.Line << ": not a unit's entry"
+        << (piece.Unended ? " (the last line, without its line feed: a run cut off while writing it)" : "") << '\n';
 }
 
 int RunLog(bool json, const std::vector<std::string>& paths, TCommandContext& context) {
     TRecordSummary summary;
     for (const std::string& path : paths) {
-        const std::optional<std::string> bytes = ui::ReadWholeFile(path);
-        if (!bytes) {
+        if (!AddRecordFile(summary, path,
+                           [&context](const TUnreadablePiece& piece) { NamePiece(context.Err, piece); })) {
             context.Err << "zenta log: " << path << ": cannot be read\n";
             return kExitFileError;
         }
-        AddRecord(summary, path, *bytes);
     }
-    NameLeftOutLines(context.Err, summary);
     if (json)
         WriteJsonSummary(context.Out, summary);
     else
         WriteText(context.Out, summary);
-    return kExitOk;
+    return summary.UnreadablePieces == 0 ? kExitOk : kExitRecordDamaged;
 }
 
 }  // namespace
@@ -101,9 +92,10 @@ void AddLogCommand(TCommandLine& line) {
     CLI::App& log = line.AddCommand(
         "log", "production records counted by result, kind, settings file and adapter",
         "Summarises the production records that zenta program --count N --log RECORD wrote, one or several (the "
-        "records of a site's benches), summed together: the units by result, by unit kind, by settings file (name "
-        "and SHA-256), by adapter, by bench, by operator and by program version. Lines that are no unit's entry "
-        "are counted apart, each named with its record and line on standard error.");
+        "records of a site's benches), summed together: the units by result, by whether they were written, by unit "
+        "kind, by settings file (name and SHA-256), by adapter, by bench, by operator and by program version. Every "
+        "whole entry counts, also one that follows a line a crash cut off; each piece that is no unit's entry is "
+        "named with its record and line on standard error.");
     AddJsonFlag(log, options->Json);
     log.add_option("RECORD", options->Paths, "a production record")->required();
     line.OnRun(log, [options](TCommandContext& context) { return RunLog(options->Json, options->Paths, context); });

@@ -1,6 +1,8 @@
 // `zenta program FILE.wpx`: LOAD FILE, then PROGRAM DEVICE on the attached unit for its
 // own kind; with --count, a production run over many units.
 
+#include <chrono>
+#include <cmath>
 #include <iostream>
 
 #include "cli/commands/Commands.h"
@@ -22,6 +24,7 @@ struct TProgramCommandOptions {
     TProgramOptions Unit;
     std::optional<int> Count;
     std::optional<std::string> Log;
+    std::optional<double> CallTimeoutSeconds;
     std::vector<std::string> Transports;
     std::optional<std::string> Backup;
     bool Worker = false;
@@ -43,14 +46,18 @@ int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const
 }
 
 int RunProgram(const TProgramCommandOptions& options, TCommandContext& context) {
-    const auto file = ReadSnapshot(options.Path, "program", context);
-    if (!file) return kExitFileError;
+    // A worker is given the checked file's bytes by its run, and resolves its transport
+    // itself with its library calls watched.
+    const auto file = options.Worker ? nullptr : ReadSnapshot(options.Path, "program", context);
+    if (!file && !options.Worker) return kExitFileError;
     devlink::IChipLibrary* library = ReachUnitLibrary("program", context);
     if (library == nullptr) return kExitNoUnit;
-    const std::vector<TChosenAdapter> adapters = ResolveAdapters(*library, options.Transports);
+    if (options.Worker && (options.Transports.size() != 1 || options.Transports.front() == "all"))
+        throw TUsageError("--worker belongs to a run over several adapters");
+    const std::vector<TChosenAdapter> adapters =
+        options.Worker ? std::vector<TChosenAdapter>() : ResolveAdapters(*library, options.Transports);
     if (adapters.size() > 1 && !options.Count)
         throw TUsageError("several transports belong to a production run (--count N)");
-    if (options.Worker && adapters.size() != 1) throw TUsageError("--worker belongs to a run over several adapters");
     const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), options.Backup};
     if (options.Backup) {
         if (const auto problem = report::BackupFolderProblem(*options.Backup)) {
@@ -58,9 +65,11 @@ int RunProgram(const TProgramCommandOptions& options, TCommandContext& context) 
             return kExitFileError;
         }
     }
-    const TProductionOptions production{options.Count.value_or(0), options.Unit.Restart, place,
-                                        options.Log.value_or("")};
-    if (options.Worker) return RunProductionWorker(file, production, *library, context, std::cin);
+    TProductionOptions production{options.Count.value_or(0), options.Unit.Restart, place, options.Log.value_or("")};
+    if (options.CallTimeoutSeconds)
+        production.CallTimeout = std::chrono::milliseconds(std::llround(*options.CallTimeoutSeconds * 1000));
+    if (options.Worker)
+        return RunProductionWorker(options.Path, options.Transports.front(), production, *library, context, std::cin);
     if (adapters.size() > 1) return RunProductionOverAdapters(file, production, adapters, context);
     if (options.Count) return RunProduction(file, production, *library, context);
     return ProgramOnce(*file, options.Unit, place, *library, context);
@@ -77,7 +86,8 @@ void AddProgramCommand(TCommandLine& line) {
         "production run: the file is checked once (as zenta check does, and refused when anything is found); then "
         "for each of N units the run waits for it to appear on the link, programs and verifies it, prints one line "
         "(time, number, kind, version, edition, result) and waits for it to go. A failed unit does not stop the "
-        "run; Ctrl-C ends it between units. Several --transport (or --transport all) program on those adapters "
+        "run; Ctrl-C ends it between units, a second Ctrl-C at once. With --log, each unit's entry is flushed to the "
+        "disk before the unit counts (zenta log). Several --transport (or --transport all) program on those adapters "
         "at the same time, a worker process each.");
     program.add_flag("--restart", options->Unit.Restart, "restart the unit after a good write (and read-back)");
     program.add_flag("--verify", options->Unit.Verify,
@@ -87,6 +97,12 @@ void AddProgramCommand(TCommandLine& line) {
                              ->check(CLI::Range(1, kMostUnits));
     program.add_option("--log", options->Log, "append one JSON line per unit to this production record (zenta log)")
         ->type_name("RECORD")
+        ->needs(count);
+    program
+        .add_option("--call-timeout", options->CallTimeoutSeconds,
+                    "a library call that has not returned within this many seconds fails its adapter (default 30)")
+        ->type_name("SECONDS")
+        ->check(CLI::Range(0.001, 86400.0))
         ->needs(count);
     program
         .add_option("--transport", options->Transports,

@@ -16,13 +16,15 @@ namespace cli {
 // The arguments of the command line after the program's name.
 using TArgs = std::vector<std::string>;
 
-// Ctrl-C as a request to stop between two units. Until Arm, Ctrl-C ends the process as
-// it always does.
+// Ctrl-C as a request to stop between two units, and a second Ctrl-C as the demand to
+// stop at once. Until Arm, Ctrl-C ends the process as it always does.
 class IInterrupt {
 public:
     virtual ~IInterrupt() = default;
     virtual void Arm() = 0;
+    // Asked from any thread.
     virtual bool Requested() const = 0;
+    virtual bool Forced() const = 0;
 };
 
 struct TCommandContext {
@@ -34,6 +36,10 @@ struct TCommandContext {
     // Made on first use, so that the commands on files never load the chip libraries.
     std::function<devlink::IChipLibrary&()> UnitLibrary;
     IInterrupt& Interrupt;
+    // Ends this process at once with the exit code, from any thread, standard output and
+    // error flushed and nothing else run: a production run giving up on a library call
+    // that does not return, whose thread holds what destructors would wait for.
+    std::function<void(int exitCode)> EndProcess;
 };
 
 // The real streams, clock, sleeps, library and Ctrl-C of this process.

@@ -36,6 +36,9 @@ constexpr TExitCode kExitCodes[] = {
     {kExitUnitsFailed, "a production run in which at least one unit failed", "program --count"},
     {kExitBackupFailed, "the unit's backup failed: its settings could not be read or saved, so it was not written",
      "program --backup"},
+    {kExitRecordFailed, "a production run stopped: a unit's entry could not be appended to its record (`--log`)",
+     "program --count"},
+    {kExitRecordDamaged, "a record holds pieces that are no unit's entry", "log"},
     {kExitInterrupted, "a production run ended by Ctrl-C", "program --count"},
 };
 

@@ -20,4 +20,8 @@ std::optional<TFileSnapshot> TFileSnapshot::Read(const std::string& path, std::s
     return TFileSnapshot(path, std::move(*bytes));
 }
 
+TFileSnapshot TFileSnapshot::OfBytes(std::string path, std::string bytes) {
+    return TFileSnapshot(std::move(path), std::move(bytes));
+}
+
 }  // namespace cli

@@ -12,6 +12,9 @@ class TFileSnapshot {
 public:
     // Empty, with the reason in `error`, when the file cannot be read to its end.
     static std::optional<TFileSnapshot> Read(const std::string& path, std::string& error);
+    // Bytes read and checked elsewhere (by a production run for its worker), under the
+    // name they were read from.
+    static TFileSnapshot OfBytes(std::string path, std::string bytes);
 
     const std::string& Path() const { return path_; }  // as the command was given it
     const std::string& Bytes() const { return bytes_; }

@@ -1,27 +1,30 @@
 #pragma once
-// A worker's messages as `say TEXT` lines among its report lines, one per line written,
-// so that its run can prefix them with the adapter.
+// A worker's messages as a stream: each line written is handed on whole, to go to the run
+// as a `say` line among the worker's reports, so that the run can prefix it with the
+// adapter.
 
-#include <ostream>
+#include <functional>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 namespace cli {
 
 class TMessageLines : public std::streambuf {
 public:
-    explicit TMessageLines(std::ostream& reports) : reports_(reports) {}
+    // `say` takes one message line, without its line end.
+    explicit TMessageLines(std::function<void(const std::string&)> say) : say_(std::move(say)) {}
     TMessageLines(const TMessageLines&) = delete;
     TMessageLines& operator=(const TMessageLines&) = delete;
     ~TMessageLines() override {
-        if (!line_.empty()) reports_ << "say " << line_ << std::endl;
+        if (!line_.empty()) say_(line_);
     }
 
 protected:
     int_type overflow(int_type c) override {
         if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
         if (traits_type::to_char_type(c) == '\n') {
-            reports_ << "say " << line_ << std::endl;
+            say_(line_);
             line_.clear();
         } else {
             line_.push_back(traits_type::to_char_type(c));
@@ -30,7 +33,7 @@ protected:
     }
 
 private:
-    std::ostream& reports_;
+    std::function<void(const std::string&)> say_;
     std::string line_;
 };
 

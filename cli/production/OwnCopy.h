@@ -20,6 +20,9 @@ public:
     virtual void CloseInput() = 0;
     // Waits for the copy to end; its exit code.
     virtual int Wait() = 0;
+    // Ends the copy at once (SIGKILL, TerminateProcess), from any thread; nothing once it
+    // has ended.
+    virtual void Kill() = 0;
 };
 
 // Starts the program with these arguments (without the program's name). Throws

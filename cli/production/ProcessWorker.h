@@ -1,9 +1,8 @@
 #pragma once
 // A production worker that is a copy of this program, run as
-// `zenta program FILE --worker --transport T ...`. They speak in lines: the copy writes
-// `present` when a unit answers, `done ok LINE` or `done failed LINE` with the unit's
-// line, `say TEXT` for a message; this side answers `go N` to grant unit N and closes the
-// copy's input to stop it.
+// `zenta program FILE --worker --transport T ...`: it gets the settings file's checked
+// bytes and its grants on its standard input and says what it does on its standard
+// output, in the lines of WorkerLines.h; this side closes the copy's input to stop it.
 
 #include <deque>
 #include <memory>
@@ -19,7 +18,8 @@ namespace cli {
 
 class TProcessWorker : public IProductionWorker {
 public:
-    TProcessWorker(std::string adapter, std::vector<std::string> arguments);
+    // `settings` are the bytes the run checked, the worker's first line.
+    TProcessWorker(std::string adapter, std::vector<std::string> arguments, std::string settings);
     TProcessWorker(const TProcessWorker&) = delete;
     TProcessWorker& operator=(const TProcessWorker&) = delete;
     ~TProcessWorker() override;
@@ -29,21 +29,25 @@ public:
     std::optional<TWorkerReport> NextReport() override;
     void Grant(int number) override;
     void Stop() override;
+    void Kill() override;
 
 private:
     // The copy's output is read by a thread of its own, so that NextReport never blocks.
-    void ReadReports();
-    void Queue(TWorkerReport report);
+    // What the thread uses is shared with it: a copy the system cannot end leaves it
+    // reading for good, and it is then left behind.
+    struct TShared {
+        std::unique_ptr<IOwnCopy> Copy;
+        std::mutex Mutex;
+        std::deque<TWorkerReport> Reports;
+    };
+    static void ReadReports(const std::shared_ptr<TShared>& shared);
 
     const std::string adapter_;
     const std::vector<std::string> arguments_;
-    std::unique_ptr<IOwnCopy> copy_;
+    const std::string settings_;
+    std::shared_ptr<TShared> shared_ = std::make_shared<TShared>();
     std::thread reader_;
-    std::mutex mutex_;
-    std::deque<TWorkerReport> reports_;
+    bool killed_ = false;
 };
-
-// A report of the copy's line; a line of no known kind is passed on as a message.
-TWorkerReport ReportOf(const std::string& line);
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 // appear on the link, programs and verifies it, reports it in one line and waits for it
 // to go. A failed unit does not stop the run; Ctrl-C ends it between two units.
 
+#include <chrono>
 #include <istream>
 #include <memory>
 #include <string>
@@ -23,12 +24,14 @@ struct TProductionOptions {
     bool Restart = false;
     TUnitPlace Place;
     std::string LogPath;  // the production record to append to; none when empty
+    // A library call that has not returned within this fails its adapter.
+    std::chrono::milliseconds CallTimeout{30000};
 };
 
-// The exit code: 0 every unit programmed, kExitUnitsFailed when one failed,
-// kExitInterrupted after Ctrl-C, kExitFindings when the check of the file found anything
-// (then nothing is programmed), kExitFileError when the window cannot load it or the
-// record cannot be appended to.
+// The exit code: 0 every unit programmed, kExitUnitsFailed when one failed or the
+// adapter does not answer, kExitInterrupted after Ctrl-C, kExitFindings when the check of
+// the file found anything and kExitFileError when the record cannot be appended to (then
+// nothing is programmed), kExitRecordFailed when a unit's entry could not be appended.
 int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
                   devlink::IChipLibrary& library, TCommandContext& context);
 
@@ -39,9 +42,12 @@ int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProdu
 int RunProductionOverAdapters(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
                               const std::vector<TChosenAdapter>& adapters, TCommandContext& context);
 
-// The worker of one adapter (options.Place.Transport), speaking to its run over standard
-// output and `input` as TProcessWorker describes; its messages go out as `say` lines.
-int RunProductionWorker(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
+// The worker of the adapter `transport` names, speaking to its run over standard output
+// and `input` in the lines of WorkerLines.h; its messages go out as `say` lines. It
+// programs the settings its run checked and sends it first, never the file at `path`,
+// which may have changed since: `path` only names them. Its library calls are watched
+// from its start, the listing of the transports included.
+int RunProductionWorker(const std::string& path, const std::string& transport, TProductionOptions options,
                         devlink::IChipLibrary& library, TCommandContext& context, std::istream& input);
 
 }  // namespace cli

@@ -6,18 +6,24 @@
 #include <optional>
 #include <string>
 
+#include "cli/record/ProductionRecord.h"
+
 namespace cli {
 
 struct TWorkerReport {
     enum class TKind {
         UnitPresent,  // a unit answers: may it be programmed?
+        Written,      // the granted unit's record write was asked for or answered
+        Entry,        // the granted unit's record entry, before its result
         UnitDone,     // the granted unit has its result
+        Stuck,        // a library call does not return: the worker is to be ended
         Message,      // a line for standard error
         Ended,        // the worker is gone, stopped or not
     };
     TKind Kind = TKind::Message;
-    bool Succeeded = false;  // of UnitDone
-    std::string Text;        // the unit's line, or the message
+    bool Succeeded = false;           // of UnitDone
+    TWritten Written = TWritten::No;  // of Written
+    std::string Text{};               // the unit's line, its entry, the message, or why
 };
 
 class IProductionWorker {
@@ -34,6 +40,9 @@ public:
     // No further unit: a unit being programmed is finished and reported, then the worker
     // ends; a waiting one ends at once.
     virtual void Stop() = 0;
+    // Ends the worker at once, wherever it is (SIGKILL, TerminateProcess); its Ended
+    // report may never come, if the system cannot end it.
+    virtual void Kill() = 0;
 };
 
 }  // namespace cli

@@ -1,9 +1,9 @@
 #include "cli/production/WorkerChannel.h"
 
-#include <charconv>
 #include <thread>
 
 #include "cli/production/OwnCopy.h"
+#include "cli/production/WorkerLines.h"
 
 namespace cli {
 
@@ -34,18 +34,29 @@ bool TWorkerChannel::Requested() const {
     return lines_->Ended && lines_->Waiting.empty();
 }
 
-std::optional<int> TWorkerChannel::AwaitGrant() {
+std::optional<std::string> TWorkerChannel::NextLine() {
     std::unique_lock lock(lines_->Mutex);
-    for (;;) {
-        lines_->Arrived.wait(lock, [this] { return lines_->Ended || !lines_->Waiting.empty(); });
-        if (lines_->Waiting.empty()) return std::nullopt;
-        const std::string line = lines_->Waiting.front();
-        lines_->Waiting.pop_front();
-        int number = 0;
-        if (line.starts_with("go ") &&
-            std::from_chars(line.data() + 3, line.data() + line.size(), number).ec == std::errc())
-            return number;
+    lines_->Arrived.wait(lock, [this] { return lines_->Ended || !lines_->Waiting.empty(); });
+    if (lines_->Waiting.empty()) return std::nullopt;
+    std::string line = std::move(lines_->Waiting.front());
+    lines_->Waiting.pop_front();
+    return line;
+}
+
+std::optional<std::string> TWorkerChannel::AwaitSettings() {
+    const std::optional<std::string> line = NextLine();
+    if (!line) return std::nullopt;
+    TRunLine settings = RunLineOf(*line);
+    if (settings.Kind != TRunLine::TKind::Settings) return std::nullopt;
+    return std::move(settings.Settings);
+}
+
+std::optional<int> TWorkerChannel::AwaitGrant() {
+    while (const std::optional<std::string> line = NextLine()) {
+        const TRunLine grant = RunLineOf(*line);
+        if (grant.Kind == TRunLine::TKind::Grant) return grant.Number;
     }
+    return std::nullopt;
 }
 
 }  // namespace cli

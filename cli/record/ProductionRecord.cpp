@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cli/framework/JsonOutput.h"
 #include "ui/LocalFiles.h"
 
 namespace cli {
@@ -29,20 +30,23 @@ std::string TextMember(const TJson& entry, const char* name) {
     return BytesOfJsonText(member->get<std::string>());
 }
 
-void Count(const TJson& entry, TRecordSummary& summary) {
-    ++summary.Units;
-    ++summary.ByResult[TextMember(entry, "result")];
-    ++summary.ByKind[TextMember(entry, "kind")];
-    std::string file = TextMember(entry, "file");
-    file.append(" (sha256 ").append(TextMember(entry, "sha256").substr(0, 12)).append(")");
-    ++summary.ByFile[file];
-    ++summary.ByAdapter[TextMember(entry, "adapter")];
-    ++summary.ByBench[TextMember(entry, "bench")];
-    ++summary.ByOperator[TextMember(entry, "operator")];
-    ++summary.ByProgramVersion[TextMember(entry, "program_version")];
+double SecondsMember(const TJson& entry) {
+    const auto member = entry.find("seconds");
+    if (member == entry.end() || !member->is_number()) return 0;
+    const double seconds = member->get<double>();
+    return std::isfinite(seconds) ? seconds : 0;
 }
 
 }  // namespace
+
+const char* WrittenName(TWritten written) {
+    switch (written) {
+    case TWritten::No: return "no";
+    case TWritten::Unknown: return "unknown";
+    case TWritten::Yes: return "yes";
+    }
+    return "unknown";
+}
 
 std::string RecordLine(const TRecordEntry& entry) {
     TJson line;
@@ -55,54 +59,37 @@ std::string RecordLine(const TRecordEntry& entry) {
     line["version"] = JsonText(entry.Version);
     line["edition"] = JsonText(entry.Edition);
     line["file"] = JsonText(entry.File);
-    line["sha256"] = entry.Sha256;
+    line["sha256"] = JsonText(entry.Sha256);
     line["result"] = JsonText(entry.Result);
-    line["verification"] = entry.Verification;
+    line["written"] = JsonText(entry.Written);
+    line["verification"] = JsonText(entry.Verification);
     line["seconds"] = std::round(entry.Seconds * 1000) / 1000;
     return line.dump(-1, ' ', true);
 }
 
-// Every whole write ends in a line feed, so only a torn write leaves the file without
-// one. Two runs that both find it torn each add a line feed: an empty line, which the
-// reader passes over.
-bool OpenRecord(const std::string& path) {
-    if (!ui::CanAppend(path)) return false;
-    const std::optional<std::string> bytes = ui::ReadWholeFile(path);
-    if (!bytes) return false;
-    return bytes->empty() || bytes->back() == '\n' || ui::AppendLine(path, "");
+std::optional<TRecordEntry> EntryOfLine(std::string_view line) {
+    const TJson entry = TJson::parse(line, nullptr, false);
+    if (!entry.is_object() || !entry.contains("result")) return std::nullopt;
+    return TRecordEntry{.Time = TextMember(entry, "time"),
+                        .Bench = TextMember(entry, "bench"),
+                        .Operator = TextMember(entry, "operator"),
+                        .ProgramVersion = TextMember(entry, "program_version"),
+                        .Adapter = TextMember(entry, "adapter"),
+                        .Kind = TextMember(entry, "kind"),
+                        .Version = TextMember(entry, "version"),
+                        .Edition = TextMember(entry, "edition"),
+                        .File = TextMember(entry, "file"),
+                        .Sha256 = TextMember(entry, "sha256"),
+                        .Result = TextMember(entry, "result"),
+                        .Written = TextMember(entry, "written"),
+                        .Verification = TextMember(entry, "verification"),
+                        .Seconds = SecondsMember(entry)};
 }
+
+bool CanAppendToRecord(const std::string& path) { return ui::CanAppend(path); }
 
 bool AppendToRecord(const std::string& path, const TRecordEntry& entry) {
-    return ui::AppendLine(path, RecordLine(entry));
-}
-
-void AddRecord(TRecordSummary& summary, const std::string& record, std::string_view bytes) {
-    ++summary.Records;
-    std::size_t start = 0;
-    for (int number = 1; start < bytes.size(); ++number) {
-        const std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) {
-            summary.UnfinishedLastLine = true;
-            summary.Unfinished.push_back(record);
-            break;
-        }
-        const std::string_view line = bytes.substr(start, end - start);
-        start = end + 1;
-        if (line.empty() || line == "\r") continue;
-        const TJson entry = TJson::parse(line, nullptr, false);
-        if (entry.is_object() && entry.contains("result")) {
-            Count(entry, summary);
-        } else {
-            ++summary.UnreadableLines;
-            summary.Unreadable.push_back({record, number});
-        }
-    }
-}
-
-TRecordSummary SummarizeRecord(std::string_view bytes) {
-    TRecordSummary summary;
-    AddRecord(summary, "", bytes);
-    return summary;
+    return ui::AppendLineDurably(path, RecordLine(entry));
 }
 
 }  // namespace cli

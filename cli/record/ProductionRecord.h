@@ -1,17 +1,20 @@
 #pragma once
 // The production record: one JSON line per unit a production run handled, appended to a
-// file that several runs and workers share. Each line goes to the file in one append, so
-// lines never mix, and a crash leaves at most a last line without its line feed, which
-// the reader leaves out.
+// file that several runs may share. Each line goes to the file whole, in one append that
+// reaches the disk before the run counts the unit; writers take turns through a lock on
+// the file, and a line a crash cut off is ended before the next one is added.
 
-#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
-
-#include "cli/framework/JsonOutput.h"
 
 namespace cli {
+
+// Whether the unit's record was written, as the library told it: `Unknown` when the run
+// lost the unit between the write and its answer.
+enum class TWritten { No, Unknown, Yes };
+
+const char* WrittenName(TWritten written);  // "no", "unknown", "yes"
 
 struct TRecordEntry {
     std::string Time;            // local time, ISO 8601 with the offset from UTC
@@ -25,51 +28,42 @@ struct TRecordEntry {
     std::string File;          // the settings file's name as the run was given it
     std::string Sha256;        // of the bytes that were programmed
     std::string Result;        // "ok", "write failed", ...
+    std::string Written;       // WrittenName
     std::string Verification;  // "verified", "differs", or "not reached"
     double Seconds = 0;
+    bool operator==(const TRecordEntry&) const = default;
 };
 
 std::string RecordLine(const TRecordEntry& entry);
 
-// Makes sure the record can be appended to, before a run's first unit. A last line a
-// crash cut off gets its line feed, so that the next entry starts a line of its own
-// rather than joining the torn one. False when the file cannot be appended to.
-bool OpenRecord(const std::string& path);
+// The entry a line of a record holds; empty when it holds none. Members an older
+// program did not write read as "-".
+std::optional<TRecordEntry> EntryOfLine(std::string_view line);
 
-// False when the line could not be appended whole.
+// Whether entries can be appended to the record, checked before a run's first unit:
+// the file opened as an append opens it (and created when missing), nothing written.
+bool CanAppendToRecord(const std::string& path);
+
+// False when the line could not be appended whole and flushed to the disk.
 bool AppendToRecord(const std::string& path, const TRecordEntry& entry);
 
-// A line of a record that is no unit's entry: the record as it was named, and the line's
-// number from 1.
-struct TUnreadableLine {
-    std::string Record;
-    int Line = 0;
-    bool operator==(const TUnreadableLine&) const = default;
+// The record a production run appends its entries to.
+class IUnitRecord {
+public:
+    virtual ~IUnitRecord() = default;
+    virtual const std::string& Path() const = 0;
+    // False when the entry could not be appended whole and flushed to the disk.
+    virtual bool Append(const TRecordEntry& entry) = 0;
 };
 
-// Counts of the units one record or several hold. A file is its name and digest, since a
-// file of the same name may have been changed between two runs. Entries written before
-// records named their bench, operator and program version count under "-" there.
-struct TRecordSummary {
-    int Records = 0;
-    int Units = 0;
-    int UnreadableLines = 0;  // whole lines that are no unit's entry
-    bool UnfinishedLastLine = false;
-    std::vector<TUnreadableLine> Unreadable;
-    std::vector<std::string> Unfinished;  // the records whose last line was cut off
-    std::map<std::string, int> ByResult;
-    std::map<std::string, int> ByKind;
-    std::map<std::string, int> ByFile;
-    std::map<std::string, int> ByAdapter;
-    std::map<std::string, int> ByBench;
-    std::map<std::string, int> ByOperator;
-    std::map<std::string, int> ByProgramVersion;
+class TRecordFile final : public IUnitRecord {
+public:
+    explicit TRecordFile(std::string path) : path_(std::move(path)) {}
+    const std::string& Path() const override { return path_; }
+    bool Append(const TRecordEntry& entry) override { return AppendToRecord(path_, entry); }
+
+private:
+    std::string path_;
 };
-
-// Adds the record named `record` to the sums.
-void AddRecord(TRecordSummary& summary, const std::string& record, std::string_view bytes);
-
-// The sums of one record.
-TRecordSummary SummarizeRecord(std::string_view bytes);
 
 }  // namespace cli

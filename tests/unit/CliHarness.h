@@ -4,6 +4,7 @@
 // production run's pauses handed to the test, which may swap units on the bench there.
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,12 +21,15 @@
 
 namespace cli_test {
 
+// Pulled by the test, also from another thread.
 class TTestInterrupt : public cli::IInterrupt {
 public:
     void Arm() override { Armed = true; }
     bool Requested() const override { return Pulled; }
+    bool Forced() const override { return PulledTwice; }
     bool Armed = false;
-    bool Pulled = false;
+    std::atomic<bool> Pulled = false;
+    std::atomic<bool> PulledTwice = false;
 };
 
 // Each pause runs the test's hook instead of waiting.
@@ -52,8 +56,21 @@ struct TCliHarness {
     sim::TSimBench Bench;  // a factory handset on the link
     sim::TSimLibrary Library{Bench};
     TTestInterrupt Interrupt;
-    cli::TCommandContext Context{
-        Out, Err, Clock, Sleeper, Poller, [this]() -> devlink::IChipLibrary& { return Library; }, Interrupt};
+    // The exit codes a run gave when it would have ended the process; the test decides
+    // what happens after, since the process goes on.
+    std::vector<int> Ended;
+    std::function<void(int)> OnEnd;
+    cli::TCommandContext Context{Out,
+                                 Err,
+                                 Clock,
+                                 Sleeper,
+                                 Poller,
+                                 [this]() -> devlink::IChipLibrary& { return Library; },
+                                 Interrupt,
+                                 [this](int code) {
+                                     Ended.push_back(code);
+                                     if (OnEnd) OnEnd(code);
+                                 }};
     ui::TScratchFolder Folder;
 
     // A file of the test's own folder with these bytes; its path.

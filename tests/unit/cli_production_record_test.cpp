@@ -8,8 +8,10 @@
 
 #include "CliHarness.h"
 #include "cli/framework/ExitCodes.h"
+#include "cli/framework/JsonOutput.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
+#include "cli/record/RecordSummary.h"
 #include "report/Sha256.h"
 #include "ui/LocalFiles.h"
 
@@ -73,55 +75,108 @@ cli::TRecordEntry EntryOf(const std::string& adapter, const std::string& result)
             .File = "batch.wpx",
             .Sha256 = report::Sha256Hex("batch"),
             .Result = result,
+            .Written = "yes",
             .Verification = "verified",
             .Seconds = 1.25};
 }
 
-// Each writer opens, appends and closes per line, as a worker process does; a shared
-// offset or a write in two parts would show as a line mixed from two writers or lost.
-TEST(ProductionRecord, WritersAppendingAtOnceLoseOrMixNoLine) {
+// A writer that dies in the middle of its line: part of an entry, appended without the
+// lock and without a line feed.
+void AppendTornEntry(const std::string& record, std::size_t length) {
+    const std::string line = cli::RecordLine(EntryOf("CRASHED", "ok"));
+    std::ofstream(record, std::ios::binary | std::ios::app) << line.substr(0, length);
+}
+
+// Appenders each opening the record per line, as runs sharing a record do, and a writer
+// that keeps dying in the middle of its line: no line mixes with another, and a cut-off
+// line swallows no whole entry, whether the next appender ended it with a line feed or
+// (landing between that look and its write) was glued to it.
+TEST(ProductionRecord, AppendersAndCutOffLinesLoseNoWholeEntry) {
     TCliHarness harness;
     const std::string record = harness.Folder.Resolve("record.jsonl").string();
     constexpr int kWriters = 4;
-    constexpr int kLines = 250;
+    constexpr int kLines = 150;
+    constexpr int kTorn = 40;
     std::vector<std::thread> writers;
     for (int writer = 0; writer < kWriters; ++writer)
         writers.emplace_back([&record, writer] {
             const std::string adapter = "SPI" + std::to_string(writer) + std::string(300, '-');
             for (int line = 0; line < kLines; ++line) EXPECT_TRUE(cli::AppendToRecord(record, EntryOf(adapter, "ok")));
         });
+    for (int torn = 0; torn < kTorn; ++torn) AppendTornEntry(record, 10 + torn * 7);
     for (std::thread& writer : writers) writer.join();
 
     const cli::TRecordSummary summary = cli::SummarizeRecord(*ui::ReadWholeFile(record));
     EXPECT_EQ(summary.Units, kWriters * kLines);
-    EXPECT_EQ(summary.UnreadableLines, 0);
-    EXPECT_FALSE(summary.UnfinishedLastLine);
+    EXPECT_EQ(summary.UnreadablePieces, kTorn);
     ASSERT_EQ(summary.ByAdapter.size(), static_cast<std::size_t>(kWriters));
     for (const auto& [adapter, count] : summary.ByAdapter) EXPECT_EQ(count, kLines) << adapter;
 }
 
-// A crash in the middle of a write leaves the entry without its line feed: the reader
-// leaves it out, and the next run closes it so that its own entries stay whole.
-TEST(ProductionRecord, ATornLastLineIsLeftOutAndTheNextRunStartsAFreshLine) {
+// A record a crash cut off, in the middle of an entry: the next append ends the line
+// first. A record that an older program went on writing has the next entry glued to the
+// cut-off one, and the reader finds it there; every other piece is named by its line.
+TEST(ProductionRecord, ACutOffLineIsEndedByTheNextAppendAndAGluedEntryIsFound) {
     TCliHarness harness;
     const std::string whole = cli::RecordLine(EntryOf("SPI1", "ok")) + "\n";
     const std::string torn = cli::RecordLine(EntryOf("SPI2", "ok")).substr(0, 40);
-    const std::string record = harness.File("record.jsonl", whole + whole + torn);
+    const std::string record = harness.File("record.jsonl", whole + torn);
 
-    cli::TRecordSummary summary = cli::SummarizeRecord(*ui::ReadWholeFile(record));
-    EXPECT_EQ(summary.Units, 2);
-    EXPECT_TRUE(summary.UnfinishedLastLine);
-
-    ASSERT_TRUE(cli::OpenRecord(record));
     ASSERT_TRUE(cli::AppendToRecord(record, EntryOf("SPI3", "write failed")));
-    summary = cli::SummarizeRecord(*ui::ReadWholeFile(record));
-    EXPECT_EQ(summary.Units, 3);
-    EXPECT_EQ(summary.UnreadableLines, 1) << "the torn entry, now a line of its own";
-    EXPECT_FALSE(summary.UnfinishedLastLine);
-    EXPECT_EQ(summary.ByResult, (std::map<std::string, int>{{"ok", 2}, {"write failed", 1}}));
-    EXPECT_EQ(summary.ByAdapter, (std::map<std::string, int>{{"SPI1", 2}, {"SPI3", 1}}));
+    EXPECT_EQ(*ui::ReadWholeFile(record),
+              whole + torn + "\n" + cli::RecordLine(EntryOf("SPI3", "write failed")) + "\n");
 
-    EXPECT_FALSE(cli::OpenRecord(harness.Folder.Resolve("").string())) << "a folder";
+    std::vector<cli::TUnreadablePiece> named;
+    cli::TRecordSummary summary;
+    cli::TRecordScanner scanner(summary, "old.jsonl", [&named](const cli::TUnreadablePiece& p) { named.push_back(p); });
+    scanner.Feed(whole + "junk" + torn + whole + "\n\r\n" + torn + whole + torn);
+    scanner.Finish();
+    EXPECT_EQ(summary.Units, 3);
+    EXPECT_EQ(summary.ByAdapter, (std::map<std::string, int>{{"SPI1", 3}}));
+    EXPECT_EQ(named,
+              (std::vector<cli::TUnreadablePiece>{
+                  {"old.jsonl", 2, false}, {"old.jsonl", 2, false}, {"old.jsonl", 5, false}, {"old.jsonl", 6, true}}));
+    EXPECT_EQ(summary.Unreadable, named);
+}
+
+// The reader takes a record in blocks cut anywhere, an entry's start included, and gives
+// the sums it gives for the record in one piece; a piece too long to be an entry is
+// passed over, also when it lies across blocks, and the entry glued to its end counts.
+TEST(ProductionRecord, TheReaderGivesTheSameSumsWhereverItsBlocksAreCut) {
+    const std::string whole = cli::RecordLine(EntryOf("SPI1", "ok")) + "\n";
+    const std::string record = whole + "not an entry\n" + whole.substr(0, 50) + whole + whole.substr(0, 90);
+    const cli::TRecordSummary once = cli::SummarizeRecord(record);
+    ASSERT_EQ(once.Units, 2);
+    ASSERT_EQ(once.UnreadablePieces, 3);
+    for (std::size_t cut = 0; cut <= record.size(); ++cut) {
+        for (std::size_t second : {cut, (cut + record.size()) / 2}) {
+            cli::TRecordSummary summary;
+            cli::TRecordScanner scanner(summary, "");
+            scanner.Feed(std::string_view(record).substr(0, cut));
+            scanner.Feed(std::string_view(record).substr(cut, second - cut));
+            scanner.Feed(std::string_view(record).substr(second));
+            scanner.Finish();
+            ASSERT_EQ(summary.Units, once.Units) << "cut at " << cut << " and " << second;
+            ASSERT_EQ(summary.Unreadable, once.Unreadable) << "cut at " << cut << " and " << second;
+        }
+    }
+
+    const std::string junk(cli::kLongestEntry + 1000, 'x');
+    cli::TRecordSummary summary;
+    cli::TRecordScanner scanner(summary, "");
+    for (std::size_t at = 0; at < junk.size(); at += 4099) scanner.Feed(std::string_view(junk).substr(at, 4099));
+    scanner.Feed(whole + junk.substr(0, 5) + whole);
+    scanner.Finish();
+    EXPECT_EQ(summary.Units, 2);
+    EXPECT_EQ(summary.Unreadable, (std::vector<cli::TUnreadablePiece>{{"", 1, false}, {"", 2, false}}));
+}
+
+// A disk with no room left: the append fails and says so.
+TEST(ProductionRecord, AnAppendToAFullDiskFails) {
+    ASSERT_TRUE(cli::CanAppendToRecord("/dev/full"));
+    EXPECT_FALSE(cli::AppendToRecord("/dev/full", EntryOf("SPI1", "ok")));
+    TCliHarness harness;
+    EXPECT_FALSE(cli::CanAppendToRecord(harness.Folder.Resolve("").string())) << "a folder";
 }
 
 cli::TRecordEntry EntryAt(const std::string& bench, const std::string& adapter, const std::string& result) {
@@ -134,7 +189,7 @@ cli::TRecordEntry EntryAt(const std::string& bench, const std::string& adapter, 
 // Two benches' records, one of which began before entries named their bench: its old
 // entry counts under "-"; its line that is no entry and its cut-off last line are named
 // with the record they are in, and the two benches' adapters P2 add up.
-TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfALineLeftOut) {
+TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfAPieceLeftOut) {
     TCliHarness harness;
     const std::string oldEntry =
         R"({"time":"2024-06-03T14:05:09+02:00","adapter":"P2","kind":"gateway","version":"V2.05","edition":"Kesto",)"
@@ -146,12 +201,14 @@ TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfALine
     const std::string second = harness.File(
         "bench2.jsonl", oldEntry + "\nnot an entry\n" + cli::RecordLine(EntryAt("BENCH2", "P2", "ok")) + "\n" + torn);
 
-    EXPECT_EQ(cli::RunCommandLine({"log", first, second}, harness.Context), cli::kExitOk) << harness.Err.str();
+    EXPECT_EQ(cli::RunCommandLine({"log", first, second}, harness.Context), cli::kExitRecordDamaged)
+        << harness.Err.str();
 
     const std::string digest = report::Sha256Hex("batch").substr(0, 12);
     EXPECT_EQ(harness.Out.str(),
-              "4 units in 2 records, 1 unreadable line, an unfinished last line left out\n"
+              "4 units in 2 records, 2 unreadable pieces\n"
               "by result:\n  3  ok\n  1  write failed\n"
+              "by written:\n  1  -\n  3  yes\n"
               "by kind:\n  1  gateway\n  3  handset\n"
               "by settings file:\n  1  batch.wpx (sha256 00)\n  3  batch.wpx (sha256 " +
                   digest +
@@ -161,15 +218,18 @@ TEST(ProductionRecord, LogSumsTheRecordsOfSeveralBenchesAndNamesTheRecordOfALine
                   "by operator:\n  1  -\n  2  op-BENCH1\n  1  op-BENCH2\n"
                   "by program version:\n  1  -\n  3  v2.05A\n");
     EXPECT_EQ(harness.Err.str(), "zenta log: " + second + ":2: not a unit's entry\nzenta log: " + second +
-                                     ": the last line has no line feed (a run cut off while writing it)\n");
+                                     ":4: not a unit's entry (the last line, without its line feed: a run cut off "
+                                     "while writing it)\n");
 
     harness.Out.str("");
-    EXPECT_EQ(cli::RunCommandLine({"log", "--json", first, second}, harness.Context), cli::kExitOk);
+    EXPECT_EQ(cli::RunCommandLine({"log", "--json", first, second}, harness.Context), cli::kExitRecordDamaged);
     const cli::TJson summary = cli::TJson::parse(harness.Out.str());
     EXPECT_EQ(summary["units"], 4);
-    EXPECT_EQ(summary["unreadable"], cli::TJson::array({{{"record", second}, {"line", 2}}}));
+    EXPECT_EQ(summary["unreadable"], cli::TJson::parse(R"([{"record":")" + second + R"(","line":2,"unended":false},)" +
+                                                       R"({"record":")" + second + R"(","line":4,"unended":true}])"));
     EXPECT_EQ(summary["by_bench"], cli::TJson::parse(R"({"-":1,"BENCH1":2,"BENCH2":1})"));
 
+    EXPECT_EQ(cli::RunCommandLine({"log", first}, harness.Context), cli::kExitOk);
     const std::string missing = harness.Folder.Resolve("missing.jsonl").string();
     EXPECT_EQ(cli::RunCommandLine({"log", first, missing}, harness.Context), cli::kExitFileError);
 }

@@ -10,9 +10,11 @@
 #include <deque>
 
 #include "CliHarness.h"
+#include "HangingLibrary.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/ProductionRecord.h"
+#include "cli/record/RecordSummary.h"
 #include "report/Sha256.h"
 #include "sim/SimUnit.h"
 #include "ui/LocalFiles.h"
@@ -37,13 +39,14 @@ protected:
     }
 
     // A unit on the link has been dealt with and is taken away; on an empty link the next
-    // unit arrives; when none is left, the operator presses Ctrl-C.
+    // unit arrives, or with a quick operator it arrives in the same moment; when none is
+    // left, the operator presses Ctrl-C.
     void SwapUnits() {
         sim::TSimBench& bench = harness.Bench;
         if (bench.Unit().Answers()) {
             done.push_back(bench.Unit());
             bench.AttachUnit(TSimUnit());
-            return;
+            if (!quickSwap) return;
         }
         if (queue.empty()) {
             harness.Interrupt.Pulled = true;
@@ -90,6 +93,7 @@ protected:
 
     TCliHarness harness;
     std::deque<TQueuedUnit> queue;
+    bool quickSwap = false;
     std::vector<TSimUnit> done;
 };
 
@@ -159,12 +163,15 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
     EXPECT_EQ(first["program_version"], "v2.05A");
     EXPECT_EQ(first["verification"], "verified");
     EXPECT_GE(first["seconds"].get<double>(), 0.0);
-    std::vector<std::string> verifications;
+    // A write the library refused is no write; one whose read-back failed is one.
+    std::vector<std::string> outcomes;
     std::istringstream lines(entries);
-    for (std::string line; std::getline(lines, line);)
-        verifications.push_back(cli::TJson::parse(line)["verification"].get<std::string>());
-    EXPECT_EQ(verifications,
-              (std::vector<std::string>{"verified", "not reached", "verified", "verified", "differs", "not reached"}));
+    for (std::string line; std::getline(lines, line);) {
+        const cli::TJson entry = cli::TJson::parse(line);
+        outcomes.push_back(entry["written"].get<std::string>() + " " + entry["verification"].get<std::string>());
+    }
+    EXPECT_EQ(outcomes, (std::vector<std::string>{"yes verified", "no not reached", "yes verified", "yes verified",
+                                                  "yes differs", "no not reached"}));
 }
 
 TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {
@@ -183,6 +190,154 @@ TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {
     const std::string entries = *ui::ReadWholeFile(record);
     EXPECT_EQ(cli::SummarizeRecord(entries).ByKind, (std::map<std::string, int>{{"handset", 1}, {"gateway", 1}}));
     EXPECT_EQ(entries.back(), '\n') << "a run ended between units leaves whole entries only";
+}
+
+// The operator takes each unit away and puts the next on in the same moment, between two
+// of the run's looks: a unit that reads otherwise than the one just programmed is another
+// and is programmed; one that reads the same (it already holds these settings, a handset
+// of the same version) needs no write, and the run says so while it waits.
+TEST_F(ProductionRun, AUnitPutOnAtOnceInPlaceOfTheLastIsToldFromIt) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    quickSwap = true;
+    const auto holdingTheLast = [this](sim::TSimBench& bench) {
+        bench.Unit().SetKey(devlink::PSKEY_HS_XSETTINGS, *done.back().Find(devlink::PSKEY_HS_XSETTINGS));
+    };
+    queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr},
+             {TSimUnit::Factory(TUnitKind::Handset), nullptr},
+             {TSimUnit::Factory(TUnitKind::Handset), holdingTheLast},
+             {TSimUnit::Factory(TUnitKind::Gateway), nullptr}};
+
+    EXPECT_EQ(Run({"--count", "3", file}), cli::kExitOk) << harness.Err.str();
+
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"1/3  handset  V2.05  Ardex  ok", "2/3  handset  V2.05  Ardex  ok",
+                                                 "3/3  gateway  V2.05  Ardex  ok", "3 units: 3 programmed, 0 failed"}));
+    EXPECT_EQ(harness.Bench.Counters.Writes, 3u) << "the handset that held the settings was written";
+    EXPECT_NE(harness.Err.str().find("Waiting for unit 2 to be taken away; a unit put on in its place that already "
+                                     "holds these settings needs no write (Ctrl-C ends the run)\n"),
+              std::string::npos)
+        << harness.Err.str();
+    EXPECT_EQ(harness.Err.str().find("Waiting for unit 2 of 3"), std::string::npos) << "unit 2 was awaited";
+}
+
+// The unit just programmed is taken away in the middle of a look, after its open or after
+// its chip's name: the look tells nothing, at no cost of retries, and the unit is not
+// taken for another.
+TEST_F(ProductionRun, AUnitTakenAwayInTheMiddleOfALookIsNotTakenForAnother) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    for (const sim::TSimCall call : {sim::TSimCall::Open, sim::TSimCall::ChipName}) {
+        SCOPED_TRACE(sim::CallName(call));
+        harness.Out.str("");
+        harness.Sleeper.Waits.clear();
+        // The look's open is the unit's third, after the one that found it and its
+        // programming's; its chip's name the second.
+        const std::uint32_t after = call == sim::TSimCall::Open ? 3 : 2;
+        queue = {{TSimUnit::Factory(TUnitKind::Handset),
+                  [call, after](sim::TSimBench& bench) {
+                      sim::TSimFault pull;
+                      pull.Kind = sim::TSimFaultKind::Pull;
+                      pull.Call = call;
+                      pull.After = after;
+                      bench.Faults.Arm(pull);
+                  }},
+                 {TSimUnit::Factory(TUnitKind::Handset), nullptr}};
+
+        EXPECT_EQ(Run({"--count", "2", file}), cli::kExitOk) << harness.Err.str();
+
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"1/2  handset  V2.05  Ardex  ok", "2/2  handset  V2.05  Ardex  ok",
+                                                     "2 units: 2 programmed, 0 failed"}));
+        EXPECT_EQ(harness.Sleeper.Waits, std::vector<unsigned>{}) << "a read of the look was tried again";
+    }
+}
+
+// The record's disk has no room left: the unit just programmed keeps its line, but as
+// its entry cannot be appended the run names the record and stops before it looks for
+// the next unit, and its summary counts the unit without an entry.
+TEST_F(ProductionRun, StopsBeforeTheNextUnitWhenTheRecordTakesNoEntry) {
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr}, {TSimUnit::Factory(TUnitKind::Handset), nullptr}};
+
+    EXPECT_EQ(Run({"--count", "2", "--log", "/dev/full", file}), cli::kExitRecordFailed);
+
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"1/2  handset  V2.05  Ardex  ok",
+                                                 "1 unit: 1 programmed, 0 failed, 1 without its record entry"}));
+    EXPECT_NE(harness.Err.str().find("zenta program: /dev/full: the entry of unit 1 could not be appended"),
+              std::string::npos)
+        << harness.Err.str();
+    EXPECT_EQ(queue.size(), 1u) << "the second unit was looked for";
+}
+
+// A library call that does not return, in the look at the link, in the unit's write or
+// in its read-back: once the limit is past the run says so, records the unit in hand with
+// how far its write got, and ends the process. A second Ctrl-C does the same at once,
+// whatever the limit.
+TEST_F(ProductionRun, AHungCallOrASecondCtrlCEndsTheRunWithTheUnitInHandRecorded) {
+    const struct {
+        const char* Call;
+        int Nth;
+        bool SecondCtrlC;
+        std::vector<std::string> Lines;
+        const char* Entry;  // "RESULT WRITTEN", or none
+        int Code;
+    } cases[] = {
+        {"EngineOpenTransport", 1, false, {"0 units: 0 programmed, 0 failed"}, nullptr, cli::kExitUnitsFailed},
+        {"EngineWriteKey",
+         1,
+         false,
+         {"1/2  -  -  -  no answer: written unknown", "1 unit: 0 programmed, 1 failed"},
+         "no answer unknown",
+         cli::kExitUnitsFailed},
+        {"EngineReadKey",
+         3,
+         true,
+         {"1/2  -  -  -  interrupted: written yes", "1 unit: 0 programmed, 1 failed, interrupted"},
+         "interrupted yes",
+         cli::kExitInterrupted},
+    };
+    const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Call);
+        harness.Out.str("");
+        harness.Err.str("");
+        harness.Ended.clear();
+        harness.Interrupt.Pulled = harness.Interrupt.PulledTwice = false;
+        harness.Bench.AttachUnit(TSimUnit());
+        queue = {{TSimUnit::Factory(TUnitKind::Handset), nullptr}};
+        const std::string record = harness.Folder.Resolve(std::string(c.Call) + ".jsonl").string();
+        THangingLibrary hanging(harness.Library, c.Call, c.Nth);
+        harness.Context.UnitLibrary = [&hanging]() -> devlink::IChipLibrary& { return hanging; };
+        std::chrono::steady_clock::time_point forced;
+        if (c.SecondCtrlC)
+            hanging.OnHang = [&] {
+                forced = std::chrono::steady_clock::now();
+                harness.Interrupt.Pulled = harness.Interrupt.PulledTwice = true;
+            };
+        std::chrono::steady_clock::time_point ended;
+        harness.OnEnd = [&](int) {
+            ended = std::chrono::steady_clock::now();
+            hanging.Release();
+        };
+
+        EXPECT_EQ(Run({"--count", "2", "--call-timeout", c.SecondCtrlC ? "30" : "0.2", "--log", record, file}), c.Code);
+
+        EXPECT_EQ(harness.Ended, std::vector<int>{c.Code});
+        EXPECT_EQ(Lines(), c.Lines);
+        if (c.SecondCtrlC)
+            EXPECT_LT(ended - forced, std::chrono::seconds(2));
+        else
+            EXPECT_NE(harness.Err.str().find(std::string("zenta program: the adapter does not answer: ") + c.Call +
+                                             " has not returned in 0.2 s\n"),
+                      std::string::npos)
+                << harness.Err.str();
+        const std::string entries = ui::ReadWholeFile(record).value_or("");
+        if (c.Entry == nullptr) {
+            EXPECT_EQ(entries, "");
+        } else {
+            const std::optional<cli::TRecordEntry> entry = cli::EntryOfLine(entries);
+            ASSERT_TRUE(entry) << entries;
+            EXPECT_EQ(entry->Result + " " + entry->Written, c.Entry);
+        }
+    }
+    harness.Context.UnitLibrary = [this]() -> devlink::IChipLibrary& { return harness.Library; };
 }
 
 TEST_F(ProductionRun, RefusesAFileWithFindingsBeforeLookingForAUnit) {

@@ -6,12 +6,13 @@
 //       ends one worker of a running production run with TerminateProcess, as Task
 //       Manager's End task does: a zenta.exe whose parent is a zenta.exe. Prints its
 //       process id.
-//   ctrl-c OUT ERR TEXT SECONDS ZENTA_ARGUMENTS...
+//   ctrl-c OUT ERR TEXT TIMES SECONDS ZENTA_ARGUMENTS...
 //       runs zenta.exe with ZENTA_ARGUMENTS in a console of this program's own, standard
 //       output to the file OUT and standard error to ERR; a second after ERR holds TEXT,
-//       sends Ctrl-C to every process of the console (GenerateConsoleCtrlEvent), as a key
-//       press in the console window does. Prints zenta.exe's exit code, or "still running"
-//       when it has not ended SECONDS after the Ctrl-C (it is then ended).
+//       sends Ctrl-C TIMES times, half a second apart, to every process of the console
+//       (GenerateConsoleCtrlEvent), as key presses in the console window do. Prints
+//       zenta.exe's exit code, or "still running" when it has not ended SECONDS after the
+//       last Ctrl-C (it is then ended).
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -72,12 +73,13 @@ bool FileHolds(const wchar_t* path, const std::string& text) {
 BOOL WINAPI KeepRunning(DWORD) { return TRUE; }
 
 int CtrlC(int argc, wchar_t** argv) {
-    if (argc < 7) return 1;
+    if (argc < 8) return 1;
     const std::wstring text(argv[4]);
     const std::string wanted(text.begin(), text.end());
-    const DWORD seconds = static_cast<DWORD>(std::wcstoul(argv[5], nullptr, 10));
+    const unsigned long times = std::wcstoul(argv[5], nullptr, 10);
+    const DWORD seconds = static_cast<DWORD>(std::wcstoul(argv[6], nullptr, 10));
     std::wstring line = L"zenta.exe";
-    for (int i = 6; i < argc; ++i) line.append(L" ").append(ui::win32::QuotedArgument(argv[i]));
+    for (int i = 7; i < argc; ++i) line.append(L" ").append(ui::win32::QuotedArgument(argv[i]));
 
     // A console of its own, shared with zenta.exe and its workers only.
     FreeConsole();
@@ -104,10 +106,13 @@ int CtrlC(int argc, wchar_t** argv) {
     }
     // The text may come before zenta.exe takes Ctrl-C as a request to stop.
     Sleep(1000);
-    if (!GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) {
-        std::fprintf(stderr, "ctrl-c: GenerateConsoleCtrlEvent failed, error %lu\n", GetLastError());
-        TerminateProcess(process.hProcess, 1);
-        return 1;
+    for (unsigned long sent = 0; sent < times; ++sent) {
+        if (sent > 0) Sleep(500);
+        if (!GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) {
+            std::fprintf(stderr, "ctrl-c: GenerateConsoleCtrlEvent failed, error %lu\n", GetLastError());
+            TerminateProcess(process.hProcess, 1);
+            return 1;
+        }
     }
     if (WaitForSingleObject(process.hProcess, seconds * 1000) != WAIT_OBJECT_0) {
         std::printf("still running\n");
@@ -126,6 +131,6 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"end-worker") return EndWorker();
     if (command == L"ctrl-c") return CtrlC(argc, argv);
-    std::fprintf(stderr, "usage: zenta-proctl end-worker | ctrl-c OUT ERR TEXT SECONDS ZENTA_ARGUMENTS...\n");
+    std::fprintf(stderr, "usage: zenta-proctl end-worker | ctrl-c OUT ERR TEXT TIMES SECONDS ZENTA_ARGUMENTS...\n");
     return 1;
 }

@@ -11,7 +11,11 @@
 #      its adapter is reported failed (exit 8) and the other adapter programs the rest;
 #   3. Ctrl-C, sent by GenerateConsoleCtrlEvent to the console the run shares with its
 #      workers while both wait: every worker stops and the run ends with its summary
-#      (exit 130).
+#      (exit 130);
+#   4. two Ctrl-C while both workers are held in library calls that hang: the run ends
+#      them with TerminateProcess and ends within 2 s of the second (exit 130);
+#   5. adapters whose calls hang, with --call-timeout 1: each worker says its adapter does
+#      not answer, the run ends both and itself (exit 8).
 #
 # zenta-proctl.exe (ProcessControl.cpp) ends the worker and sends the Ctrl-C.
 #
@@ -130,7 +134,7 @@ check "record entries naming the bench, operator and version" "4" \
   "$(grep -cF "\"bench\":\"$(hostname)\",\"operator\":\"$(id -un)\",\"program_version\":\"v2.05A\"" record.jsonl || true)"
 check "backups of handsets" "2" "$(find backups -name '*-USB-SPI-A-handset.wpx' | wc -l)"
 check "backups of gateways" "2" "$(find backups -name '*-CSR0-gateway.wpx' | wc -l)"
-check "lines of a backup" "105" "$(tr -d '\r' <"$(find backups -name '*gateway.wpx' | head -1)" | grep -c '=' || true)"
+check "lines of a backup: 105 settings, 4 lines and 25 words of the record" "134" "$(tr -d '\r' <"$(find backups -name '*gateway.wpx' | head -1)" | grep -c '=' || true)"
 zenta log record.jsonl >log.txt || true
 check "zenta log" "4 units|  4  $(hostname)" "$(grep -x -e '4 units' -e "  4  $(hostname)" log.txt | paste -sd '|')"
 
@@ -156,9 +160,27 @@ check "the ended worker named" "1" "$(grep -c '^\[.*\]  ended: exit code 1$' err
 echo "production: Ctrl-C while both adapters wait for a unit"
 attach none "$A"
 attach none "$B"
-code="$(wine zenta-proctl.exe ctrl-c run.out run.err 'Programming 2 units on 2 adapters' 30 \
+code="$(wine zenta-proctl.exe ctrl-c run.out run.err 'Programming 2 units on 2 adapters' 1 30 \
   program --count 2 --transport 0 --transport 1 batch.wpx | tr -d '\r' || true)"
 check "exit code after Ctrl-C" "130" "$code"
 check "summary after Ctrl-C" "0 units: 0 programmed, 0 failed, interrupted" "$(tr -d '\r' <run.out | head -1)"
+
+echo "production: two Ctrl-C while both workers are held in library calls that hang"
+zenta sim hang open --transport "$A" >/dev/null
+zenta sim hang open --transport "$B" >/dev/null
+code="$(wine zenta-proctl.exe ctrl-c run.out run.err 'Programming 2 units on 2 adapters' 2 2 \
+  program --count 2 --transport 0 --transport 1 batch.wpx | tr -d '\r' || true)"
+check "exit code within 2 s of the second Ctrl-C" "130" "$code"
+check "summary after two Ctrl-C" "0 units: 0 programmed, 0 failed, interrupted" "$(tr -d '\r' <run.out | head -1)"
+
+echo "production: adapters whose calls hang, with a limit of 1 s"
+code=0
+timeout 60 wine zenta.exe program --count 2 --transport all --call-timeout 1 batch.wpx >run.out 2>run.err || code=$?
+tr -d '\r' <run.out >out.txt
+tr -d '\r' <run.err >err.txt
+check "exit code" "8" "$code"
+check "adapters that do not answer" "2" "$(grep -c '^\[.*\]  the adapter does not answer: EngineOpen[A-Za-z]* has not returned in 1 s$' err.txt || true)"
+check "adapters failed" "2" "$(grep -c '^  .*: 0 programmed, 0 failed, adapter failed$' out.txt || true)"
+zenta sim clear >/dev/null
 
 finish

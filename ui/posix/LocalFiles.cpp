@@ -3,6 +3,7 @@
 #include "ui/LocalFiles.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,41 +13,70 @@
 
 namespace ui {
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+bool ReadFileInBlocks(const std::string& path, const std::function<void(std::string_view block)>& block) {
     const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) return std::nullopt;
+    if (file < 0) return false;
     struct stat status {};
-    std::optional<std::string> content;
+    bool read = false;
     if (::fstat(file, &status) == 0 && S_ISREG(status.st_mode)) {
-        std::string bytes;
-        std::array<char, 65536> block{};
+        std::array<char, 65536> buffer{};
         ssize_t count = 0;
-        while ((count = ::read(file, block.data(), block.size())) > 0 || (count < 0 && errno == EINTR))
-            if (count > 0) bytes.append(block.data(), static_cast<std::size_t>(count));
-        if (count == 0) content = std::move(bytes);
+        while ((count = ::read(file, buffer.data(), buffer.size())) > 0 || (count < 0 && errno == EINTR))
+            if (count > 0) block(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+        read = count == 0;
     }
     ::close(file);
-    return content;
+    return read;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::string bytes;
+    if (!ReadFileInBlocks(path, [&bytes](std::string_view block) { bytes.append(block); })) return std::nullopt;
+    return bytes;
 }
 
 namespace {
 
+// Read access as well, for the last byte.
 int OpenForAppend(const std::string& path) {
-    return ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    return ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+}
+
+// Whether the file ends in the middle of a line; a device has no last byte to look at.
+bool EndsInsideALine(int file, const struct stat& status) {
+    if (!S_ISREG(status.st_mode) || status.st_size == 0) return false;
+    char last = 0;
+    return ::pread(file, &last, 1, status.st_size - 1) == 1 && last != '\n';
+}
+
+bool AppendLocked(int file, std::string_view line) {
+    struct stat status {};
+    if (::fstat(file, &status) != 0) return false;
+    std::string bytes = EndsInsideALine(file, status) ? "\n" : "";
+    bytes.append(line).push_back('\n');
+    // O_APPEND moves to the end and writes in one step. A write that EINTR cut off wrote
+    // nothing and is made again; one that fell short is not, since its rest would be a
+    // second write.
+    ssize_t written = 0;
+    while ((written = ::write(file, bytes.data(), bytes.size())) < 0 && errno == EINTR) {
+    }
+    if (written != static_cast<ssize_t>(bytes.size())) return false;
+    return !S_ISREG(status.st_mode) || ::fsync(file) == 0;
 }
 
 }  // namespace
 
-// O_APPEND moves to the end and writes in one step, so two processes' lines never
-// overlap; a retry after EINTR would be a second write, which is why there is none.
-bool AppendLine(const std::string& path, std::string_view line) {
+// flock is taken per open file, so that threads of one process, each with a file of its
+// own, take turns as processes do.
+bool AppendLineDurably(const std::string& path, std::string_view line) {
     const int file = OpenForAppend(path);
     if (file < 0) return false;
-    std::string bytes(line);
-    bytes.push_back('\n');
-    const ssize_t written = ::write(file, bytes.data(), bytes.size());
+    int locked = 0;
+    while ((locked = ::flock(file, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    const bool appended = locked == 0 && AppendLocked(file, line);
     const bool closed = ::close(file) == 0;
-    return closed && written == static_cast<ssize_t>(bytes.size());
+    return appended && closed;
 }
 
 bool CanAppend(const std::string& path) {

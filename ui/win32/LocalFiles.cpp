@@ -12,45 +12,85 @@ namespace ui {
 
 using win32::WideOfUtf8;
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+bool ReadFileInBlocks(const std::string& path, const std::function<void(std::string_view block)>& block) {
     const std::optional<std::wstring> name = WideOfUtf8(path);
-    if (!name) return std::nullopt;
+    if (!name) return false;
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open.
-    HANDLE file = CreateFileW(name->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    char block[65536];
+    HANDLE file = CreateFileW(name->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char buffer[65536];
     DWORD count = 0;
     bool read = true;
-    while ((read = ReadFile(file, block, sizeof block, &count, nullptr) != 0) && count > 0) bytes.append(block, count);
+    while ((read = ReadFile(file, buffer, sizeof buffer, &count, nullptr) != 0) && count > 0)
+        block(std::string_view(buffer, count));
     CloseHandle(file);
-    if (!read) return std::nullopt;
+    return read;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::string bytes;
+    if (!ReadFileInBlocks(path, [&bytes](std::string_view block) { bytes.append(block); })) return std::nullopt;
     return bytes;
 }
 
 namespace {
 
 // FILE_APPEND_DATA without FILE_WRITE_DATA: every write goes to the end of the file as
-// one step, also with other processes appending at the same time.
+// one step, also with other processes appending at the same time. FILE_READ_DATA for the
+// last byte.
 HANDLE OpenForAppend(const std::string& path) {
     const std::optional<std::wstring> name = WideOfUtf8(path);
     if (!name) return INVALID_HANDLE_VALUE;
-    return CreateFileW(name->c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(name->c_str(), FILE_APPEND_DATA | FILE_READ_DATA | SYNCHRONIZE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The writers' lock is one byte far beyond any end the file will reach: Windows' locks
+// keep every other handle from reading or writing the bytes they cover, and a reader of
+// the record (zenta log, a log shipper) must not be kept from its lines.
+OVERLAPPED LockPlace() {
+    OVERLAPPED place{};
+    place.Offset = 0;
+    place.OffsetHigh = 0x7FFFFFFF;
+    return place;
+}
+
+bool EndsInsideALine(HANDLE file) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart == 0) return false;
+    OVERLAPPED at{};
+    const ULONGLONG last = static_cast<ULONGLONG>(size.QuadPart - 1);
+    at.Offset = static_cast<DWORD>(last);
+    at.OffsetHigh = static_cast<DWORD>(last >> 32);
+    char byte = 0;
+    DWORD count = 0;
+    return ReadFile(file, &byte, 1, &count, &at) && count == 1 && byte != '\n';
+}
+
+bool AppendLocked(HANDLE file, std::string_view line) {
+    std::string bytes = EndsInsideALine(file) ? "\n" : "";
+    bytes.append(line).push_back('\n');
+    DWORD written = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size() && FlushFileBuffers(file);
 }
 
 }  // namespace
 
-bool AppendLine(const std::string& path, std::string_view line) {
+bool AppendLineDurably(const std::string& path, std::string_view line) {
     HANDLE file = OpenForAppend(path);
     if (file == INVALID_HANDLE_VALUE) return false;
-    std::string bytes(line);
-    bytes.push_back('\n');
-    DWORD written = 0;
-    const bool wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != 0;
+    OVERLAPPED place = LockPlace();
+    bool appended = false;
+    if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &place)) {
+        appended = AppendLocked(file, line);
+        place = LockPlace();
+        UnlockFileEx(file, 0, 1, 0, &place);
+    }
     const bool closed = CloseHandle(file) != 0;
-    return wrote && closed && written == bytes.size();
+    return appended && closed;
 }
 
 bool CanAppend(const std::string& path) {

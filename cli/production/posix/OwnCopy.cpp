@@ -4,9 +4,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <mutex>
 #include <stdexcept>
 
 namespace cli {
@@ -52,10 +54,17 @@ public:
         input_ = -1;
     }
 
+    // The copy is reaped only once Kill can no longer reach it, so that a kill never
+    // reaches another process given the same id.
     int Wait() override {
-        if (process_ > 0) {
+        const pid_t process = process_;
+        if (process > 0) {
+            siginfo_t info{};
+            while (::waitid(P_PID, static_cast<id_t>(process), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+            }
+            const std::lock_guard lock(mutex_);
             int status = 0;
-            while (::waitpid(process_, &status, 0) < 0 && errno == EINTR) {
+            while (::waitpid(process, &status, 0) < 0 && errno == EINTR) {
             }
             exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             process_ = 0;
@@ -63,8 +72,14 @@ public:
         return exitCode_;
     }
 
+    void Kill() override {
+        const std::lock_guard lock(mutex_);
+        if (process_ > 0) ::kill(process_, SIGKILL);
+    }
+
 private:
-    pid_t process_;
+    std::mutex mutex_;
+    std::atomic<pid_t> process_;
     int input_;
     int output_;
     int exitCode_ = 0;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <mutex>
 #include <stdexcept>
 
 #include "ui/win32/ExecutablePath.h"
@@ -71,9 +72,16 @@ public:
 
     void CloseInput() override { input_.Close(); }
 
+    // The handle is closed only once Kill can no longer use it.
     int Wait() override {
-        if (process_.Get() != nullptr) {
-            WaitForSingleObject(process_.Get(), INFINITE);
+        HANDLE process = nullptr;
+        {
+            const std::lock_guard lock(mutex_);
+            process = process_.Get();
+        }
+        if (process != nullptr) {
+            WaitForSingleObject(process, INFINITE);
+            const std::lock_guard lock(mutex_);
             DWORD code = 0;
             GetExitCodeProcess(process_.Get(), &code);
             exitCode_ = static_cast<int>(code);
@@ -82,7 +90,16 @@ public:
         return exitCode_;
     }
 
+    void Kill() override {
+        const std::lock_guard lock(mutex_);
+        if (process_.Get() != nullptr) TerminateProcess(process_.Get(), kKilledExitCode);
+    }
+
 private:
+    // What a copy ended from outside exits with, as Task Manager's End task gives 1.
+    static constexpr UINT kKilledExitCode = 1;
+
+    std::mutex mutex_;
     THandle process_;
     THandle input_;
     THandle output_;
@@ -131,7 +148,14 @@ std::unique_ptr<IOwnCopy> StartOwnCopy(const std::vector<std::string>& arguments
     return std::make_unique<TWin32Copy>(process.hProcess, toCopy.Release(), fromCopy.Release());
 }
 
-// The copy leaves Ctrl-C to its run; CTRL_BREAK and closing the console still end it.
-void IgnoreTerminalInterrupt() { SetConsoleCtrlHandler(nullptr, TRUE); }
+namespace {
+
+BOOL WINAPI LeaveToTheRun(DWORD event) { return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT ? TRUE : FALSE; }
+
+}  // namespace
+
+// The copy leaves Ctrl-C and Ctrl-Break to its run, which stops it or ends it; closing
+// the console still ends it.
+void IgnoreTerminalInterrupt() { SetConsoleCtrlHandler(LeaveToTheRun, TRUE); }
 
 }  // namespace cli
