@@ -13,10 +13,10 @@
 #include "cli/production/ProductionCoordinator.h"
 #include "cli/production/RunSummary.h"
 #include "cli/production/WorkerChannel.h"
-#include "cli/record/BenchIdentity.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
 #include "report/Sha256.h"
+#include "ui/BenchIdentity.h"
 
 namespace cli {
 namespace {
@@ -86,7 +86,7 @@ public:
           context_(context),
           watcher_(library, context.Sleeper, options.Place.Transport),
           digest_(options.LogPath.empty() ? std::string() : report::Sha256Hex(file.Bytes())),
-          bench_(ThisBench()) {}
+          bench_(ui::ThisBench()) {}
 
     int Run() {
         context_.Interrupt.Arm();
@@ -189,7 +189,7 @@ private:
     TCommandContext& context_;
     TLinkWatcher watcher_;
     const std::string digest_;
-    const TBenchIdentity bench_;
+    const ui::TBenchIdentity bench_;
     int programmed_ = 0;
     int failed_ = 0;
 };
