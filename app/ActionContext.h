@@ -1,8 +1,9 @@
 #pragma once
 // What the user actions work on. A device action gets the settings editor, the
 // connection, the prompter, the activity log and the window's memory of the unit; a file
-// action gets the settings editor, its dialog and the plain message box. Neither sees the
-// rest of the window.
+// action gets the settings editor, its dialog and the plain message box; saving a
+// configuration sheet gets a file action's part and what the sheet names and the offer to
+// open it need. None sees the rest of the window.
 
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "editor/SettingsEditor.h"
 #include "link/Connection.h"
 #include "records/UnitKind.h"
+#include "ui/BenchIdentity.h"
 #include "ui/Prompt.h"
 #include "ui/Services.h"
 
@@ -30,6 +32,15 @@ struct TFileContext {
     ui::TFileDialog& Dialog;
     ui::IMessageBox& Messages;
     const std::string& Title;  // captions the plain message box
+};
+
+struct TSheetContext {
+    TFileContext File;
+    ui::TPrompter& Prompter;
+    ui::IClock& Clock;
+    ui::IShell& Shell;
+    ui::TBenchIdentity Bench;
+    std::string ProgramVersion;
 };
 
 }  // namespace app

@@ -1,7 +1,7 @@
-// The window's buttons for the user actions, and the system menu's Compare with File: each
-// hands its action the part of the window that action works on, and passes on what it
-// did. READ DEVICE and LOAD FILE are steps of the undo history; the other actions leave it
-// alone.
+// The window's buttons for the user actions, and the system menu's Compare with File and
+// Save Configuration Sheet: each hands its action the part of the window that action works
+// on, and passes on what it did. READ DEVICE and LOAD FILE are steps of the undo history;
+// the other actions leave it alone.
 
 #include "app/DroppedFiles.h"
 #include "app/MajorForm.h"
@@ -76,6 +76,12 @@ void TMajorForm::CompareWithFileMenuItemClick(ICompareWindow& window) {
     TCompareForm compare(comparison.File.Path, comparison.Differences);
     window.ShowModal(compare);
     if (compare.LoadChosen()) OpenSettingsFile(comparison.File.Path);
+}
+
+TFileResult TMajorForm::SaveConfigurationSheetMenuItemClick() {
+    TSheetContext context{
+        FileContext(SaveSheetDialog), FormPrompter, Services.Clock, Services.Shell, ui::ThisBench(), kProgramVersion};
+    return SaveConfigurationSheet(context);
 }
 
 void TMajorForm::FormDropFiles(const std::vector<std::string>& paths) {

@@ -58,10 +58,10 @@ enum class TFileOutcome {
     Succeeded,
     Cancelled,  // the dialog was cancelled
     NotOpened,  // LOAD FILE could not open the chosen file
-    NotSaved,   // SAVE FILE could not write the chosen file
+    NotSaved,   // SAVE FILE or the sheet's save could not write the chosen file
 };
 
-// SAVE FILE and LOAD FILE.
+// SAVE FILE, LOAD FILE and the configuration sheet's save.
 struct TFileResult {
     TFileOutcome Outcome = TFileOutcome::Cancelled;
     std::string Path{};     // the path the dialog gave; empty when it was cancelled

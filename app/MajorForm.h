@@ -50,6 +50,11 @@ public:
     // the editor. The dialog's "Load This File" then runs LOAD FILE of that file as for a
     // file the shell names: every reaction and prompt, and a step of the undo history.
     void CompareWithFileMenuItemClick(ICompareWindow& window);
+    // The system menu's "Save Configuration S&heet...": the sheet of the settings of the
+    // unit kind on show, as `zenta report` makes it of a file, saved through its own
+    // dialog (SaveSheetDialog) and offered to be opened. It names this computer and its
+    // user, and the window as where the settings came from.
+    TFileResult SaveConfigurationSheetMenuItemClick();
     // The system menu's "&Undo" and "Re&do" (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z), greyed while
     // there is nothing to undo or redo (History).
     void UndoMenuItemClick() { History.Undo(); }
@@ -122,6 +127,14 @@ public:
                                        .Filter = "ZENTA Files (*.wpx)|*.wpx|All Files",
                                        .FilterIndex = 1,
                                        .FileName = ""};
+    // The configuration sheet's dialog: its name is suggested afresh each time.
+    ui::TFileDialog SaveSheetDialog{.Kind = ui::TFileDialog::TKind::Save,
+                                    .Name = "SaveSheetDialog",
+                                    .DefaultExt = "*.html",
+                                    .Filter = "Configuration Sheets (*.html)|*.html|All Files",
+                                    .FilterIndex = 1,
+                                    .FileName = "",
+                                    .ConfirmReplace = true};
 
     std::string ProgramSettingsFilePath;
     // The settings file named on the program's command line ("Open with", a file

@@ -73,4 +73,11 @@ struct TFileComparison {
 };
 TFileComparison CompareWithFile(TFileContext& context);
 
+// Save Configuration Sheet: the printable sheet of the settings of the unit kind on show,
+// as `zenta report` makes it, saved where the user names in its own dialog, which
+// suggests the kind and today's date as the name, in the folder of the sheet saved last.
+// A saved sheet is offered to be opened for reading or printing. The settings are not
+// touched.
+TFileResult SaveConfigurationSheet(TSheetContext& context);
+
 }  // namespace app

@@ -26,6 +26,15 @@ std::string DateTime(const ui::TLocalTime& t) {
     return text;
 }
 
+const char* SourceLabel(TSheetSource source) {
+    switch (source) {
+    case TSheetSource::SettingsFile: return "Settings file";
+    case TSheetSource::Unit: return "Adapter";
+    case TSheetSource::Window: break;
+    }
+    return "Source";
+}
+
 std::string KindCaption(const E& settings, const records::TUnitKind& kind) { return (settings.*kind.Pages).Caption; }
 
 void Facts(std::string& html, const char* cssClass, const std::vector<TFact>& facts) {
@@ -176,7 +185,7 @@ std::string ConfigurationSheet(const E& settings, std::span<const TSheetUnit> un
     Facts(html, "facts",
           {{"Unit kind", unitsText},
            {"Edition", edition},
-           {facts.FromUnit ? "Adapter" : "Settings file", facts.Source},
+           {SourceLabel(facts.From), facts.Source},
            {"Date and time", DateTime(facts.MadeAt)},
            {"Bench", facts.Bench},
            {"Operator", facts.Operator},

@@ -18,10 +18,14 @@
 
 namespace report {
 
+// What the settings on a sheet were taken from: the window's sheet is of the settings as
+// the user left them, which may be a file's or a unit's edited since.
+enum class TSheetSource { SettingsFile, Unit, Window };
+
 // Where the settings came from, and who made the sheet when, where and with what.
 struct TSheetFacts {
-    bool FromUnit = false;  // read from a unit on an adapter rather than from a file
-    std::string Source;     // the settings file as given, or the adapter's name
+    TSheetSource From = TSheetSource::SettingsFile;
+    std::string Source;  // the settings file as given, the adapter's name, or the window
     ui::TLocalTime MadeAt;
     std::string Bench;
     std::string Operator;

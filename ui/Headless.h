@@ -82,6 +82,17 @@ public:
     std::vector<TFileDialog> Shown;  // as each dialog was opened
 };
 
+// Opens nothing: records each document it was asked to open, and says whether it did.
+class THeadlessShell : public IShell {
+public:
+    bool OpenDocument(const std::string& path) override {
+        Opened.push_back(path);
+        return Opens;
+    }
+    std::vector<std::string> Opened;
+    bool Opens = true;  // false: as when no program is chosen for the document's kind
+};
+
 // Every service the main window needs, headless, bundled for the driver and the tests.
 struct THeadlessServices {
     THeadlessClock Clock;
@@ -92,8 +103,9 @@ struct THeadlessServices {
     THeadlessFileDialogs Dialogs;
     TIniFileReader Ini;
     TLocalFileSystem Files;
+    THeadlessShell Shell;
     TApplication Application;
-    TServices Services{Prompts, Messages, Dialogs, Clock, Sleeper, Keyboard, Ini, Files, Application};
+    TServices Services{Prompts, Messages, Dialogs, Clock, Sleeper, Keyboard, Ini, Files, Shell, Application};
 };
 
 }  // namespace ui

@@ -48,6 +48,8 @@ struct TFileDialog {
     std::string Filter;
     int FilterIndex = 1;
     std::string FileName;  // in: last name; out: the chosen path
+    // A save dialog asks before it gives the name of a file that is there already.
+    bool ConfirmReplace = false;
 };
 
 class IFileDialogs {
@@ -104,6 +106,15 @@ public:
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
 };
 
+// The shell's "open" of a document: the program the user chose for files of its kind,
+// such as a browser for a page, shows it, and the program goes on without waiting.
+class IShell {
+public:
+    virtual ~IShell() = default;
+    // False when no program could be started for it.
+    virtual bool OpenDocument(const std::string& path) = 0;
+};
+
 // The application object: its title shows in the task bar and captions the plain
 // message boxes.
 struct TApplication {
@@ -120,6 +131,7 @@ struct TServices {
     IKeyboard& Keyboard;
     IIniFile& Ini;
     IFileSystem& Files;
+    IShell& Shell;
     TApplication& Application;
 };
 

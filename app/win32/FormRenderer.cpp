@@ -391,6 +391,7 @@ void TFormRenderer::SystemCommand(TSystemCommand command) {
     case TSystemCommand::Redo: form_.RedoMenuItemClick(); break;
     case TSystemCommand::SelectTransport: form_.SelectTransportMenuItemClick(transportPicker_); break;
     case TSystemCommand::CompareWithFile: form_.CompareWithFileMenuItemClick(comparer_); break;
+    case TSystemCommand::SaveConfigurationSheet: form_.SaveConfigurationSheetMenuItemClick(); break;
     }
     Sync();
 }

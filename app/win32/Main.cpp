@@ -37,7 +37,8 @@ int RunProgram(ui::TApplication& application) {
     ui::win32::TWin32Keyboard keyboard;
     ui::win32::TWin32IniFile ini;
     ui::TLocalFileSystem files;
-    ui::TServices services{prompts, messages, dialogs, clock, sleeper, keyboard, ini, files, application};
+    ui::win32::TWin32Shell shell(owner);
+    ui::TServices services{prompts, messages, dialogs, clock, sleeper, keyboard, ini, files, shell, application};
 
     app::TMajorForm form(services, library, ui::win32::ExecutablePath());
     // "Open with" and a file association name the settings file as the first argument.

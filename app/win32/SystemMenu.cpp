@@ -11,6 +11,7 @@ constexpr UINT kUndoCommand = 0x0110;
 constexpr UINT kRedoCommand = 0x0120;
 constexpr UINT kSelectTransportCommand = 0x0100;
 constexpr UINT kCompareWithFileCommand = 0x0130;
+constexpr UINT kSaveConfigurationSheetCommand = 0x0140;
 
 }  // namespace
 
@@ -23,6 +24,7 @@ void AddSystemMenuItems(HWND window) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kSelectTransportCommand, L"Select &Transport...");
     AppendMenuW(menu, MF_STRING, kCompareWithFileCommand, L"Compare with &File...");
+    AppendMenuW(menu, MF_STRING, kSaveConfigurationSheetCommand, L"Save Configuration S&heet...");
 }
 
 void EnableUndoItems(HWND window, bool canUndo, bool canRedo) {
@@ -47,6 +49,7 @@ std::optional<TSystemCommand> SystemCommandOf(WPARAM wParam) {
     case kRedoCommand: return TSystemCommand::Redo;
     case kSelectTransportCommand: return TSystemCommand::SelectTransport;
     case kCompareWithFileCommand: return TSystemCommand::CompareWithFile;
+    case kSaveConfigurationSheetCommand: return TSystemCommand::SaveConfigurationSheet;
     default: return std::nullopt;
     }
 }

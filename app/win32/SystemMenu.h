@@ -1,11 +1,13 @@
 #pragma once
 // The main window's system menu. Below Windows' own items: "&Undo" (Ctrl+Z) and "Re&do"
 // (Ctrl+Y), greyed while there is nothing to undo or redo; "Select &Transport...", which
-// opens the transport picker; and "Compare with &File...", which compares the editor with
-// a settings file. A dialog-style window has no menu bar; this is where
-// such a window puts its few commands of its own. Each item's mnemonic is one that no
-// other item of the menu uses, Windows' own included (Restore, Move, Size, Minimize,
-// Maximize, Close), so that Alt+Space and the letter choose it at once.
+// opens the transport picker; "Compare with &File...", which compares the editor with a
+// settings file; and "Save Configuration S&heet...", which saves the printable sheet of
+// the settings on show. A dialog-style window has no menu bar; this is where such a window
+// puts its few commands of its own. Each item's mnemonic is one that no other item of the
+// menu uses, Windows' own included (&Restore, &Move, &Size, Mi&nimize, Ma&ximize, &Close),
+// so that Alt+Space and the letter choose it at once. Of the sheet's item's letters, S,
+// C, N and R are Windows' items' and U, F and T ours: it takes H.
 
 #include <windows.h>
 
@@ -13,7 +15,7 @@
 
 namespace app::win32 {
 
-enum class TSystemCommand { Undo, Redo, SelectTransport, CompareWithFile };
+enum class TSystemCommand { Undo, Redo, SelectTransport, CompareWithFile, SaveConfigurationSheet };
 
 void AddSystemMenuItems(HWND window);
 // Greys "Undo" and "Redo" when there is nothing to undo or redo.

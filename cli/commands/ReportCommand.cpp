@@ -9,9 +9,9 @@
 #include "cli/host/DeviceSession.h"
 #include "cli/host/LoadedFile.h"
 #include "cli/host/UnitAccess.h"
-#include "cli/record/BenchIdentity.h"
 #include "files/ShownSettings.h"
 #include "report/ConfigurationSheet.h"
+#include "ui/BenchIdentity.h"
 #include "ui/LocalFiles.h"
 
 namespace cli {
@@ -37,9 +37,9 @@ std::vector<report::TSheetUnit> KindsGiven(const TLoadedFile& file) {
     return units;
 }
 
-report::TSheetFacts Facts(bool fromUnit, const std::string& source, TCommandContext& context) {
-    const TBenchIdentity bench = ThisBench();
-    return {fromUnit, source, context.Clock.Now(), bench.Bench, bench.Operator, app::kProgramVersion};
+report::TSheetFacts Facts(report::TSheetSource from, const std::string& source, TCommandContext& context) {
+    const ui::TBenchIdentity bench = ui::ThisBench();
+    return {from, source, context.Clock.Now(), bench.Bench, bench.Operator, app::kProgramVersion};
 }
 
 int Write(const std::string& output, const std::string& sheet, TCommandContext& context) {
@@ -59,7 +59,10 @@ int FileSheet(const std::string& path, const std::string& output, TCommandContex
         context.Err << "zenta report: " << path << ": no setting of a handset or a gateway\n";
         return kExitFileError;
     }
-    return Write(output, report::ConfigurationSheet(file->Editor(), units, Facts(false, path, context)), context);
+    return Write(
+        output,
+        report::ConfigurationSheet(file->Editor(), units, Facts(report::TSheetSource::SettingsFile, path, context)),
+        context);
 }
 
 int UnitSheet(const std::optional<std::string>& transport, const std::string& output, TCommandContext& context) {
@@ -72,8 +75,10 @@ int UnitSheet(const std::optional<std::string>& transport, const std::string& ou
         return FinishDeviceCommand("report", read, read.Prompted, *library, context);
     const report::TSheetUnit unit{read.Kind, read.Unit};
     const std::string adapter = session.Transports().ChosenPortName();
-    return Write(output, report::ConfigurationSheet(session.Editor(), {&unit, 1}, Facts(true, adapter, context)),
-                 context);
+    return Write(
+        output,
+        report::ConfigurationSheet(session.Editor(), {&unit, 1}, Facts(report::TSheetSource::Unit, adapter, context)),
+        context);
 }
 
 }  // namespace

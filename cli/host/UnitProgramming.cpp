@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "cli/record/BenchIdentity.h"
 #include "link/HexText.h"
 #include "report/UnitBackup.h"
+#include "ui/BenchIdentity.h"
 
 namespace cli {
 namespace {
@@ -50,8 +50,9 @@ TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& optio
             if (!std::ranges::equal(words, std::span<const std::uint16_t>(again.Words.data(), again.Length)))
                 return TStepProblem{app::TDeviceOutcome::BackupFailed,
                                     "the unit's record read differently twice: no backup is taken of it"};
-            const report::TBackupResult backup = report::SaveBackup(
-                *identified.Unit, kind, words, {*place.BackupFolder, ThisBench().Bench, adapter}, platform.Clock.Now());
+            const report::TBackupResult backup =
+                report::SaveBackup(*identified.Unit, kind, words, {*place.BackupFolder, ui::ThisBench().Bench, adapter},
+                                   platform.Clock.Now());
             if (backup.Problem) return TStepProblem{app::TDeviceOutcome::BackupFailed, *backup.Problem};
             programming.BackupPath = backup.Path;
             session.EchoPrompts(true);

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "app/MajorForm.h"
-#include "cli/record/BenchIdentity.h"
 #include "cli/record/LocalTimestamp.h"
 #include "report/Sha256.h"
+#include "ui/BenchIdentity.h"
 
 namespace cli {
 namespace {
@@ -38,7 +38,7 @@ double SecondsBetween(const ui::TLocalTime& start, const ui::TLocalTime& end) {
 }
 
 TRunStamp StampOf(const TFileSnapshot& file) {
-    const TBenchIdentity bench = ThisBench();
+    const ui::TBenchIdentity bench = ui::ThisBench();
     return {bench.Bench, bench.Operator, file.Path(), report::Sha256Hex(file.Bytes())};
 }
 

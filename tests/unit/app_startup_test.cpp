@@ -68,8 +68,8 @@ TEST_F(StartUp, TheVoltsBoxShowsTheCreationValueBeforeTheDefaults) {
             return 1;
         }
     } prompts;
-    ui::TServices services{prompts,      env.Messages, env.Dialogs, env.Clock,      env.Sleeper,
-                           env.Keyboard, env.Ini,      env.Files,   env.Application};
+    ui::TServices services{prompts,      env.Messages, env.Dialogs, env.Clock, env.Sleeper,
+                           env.Keyboard, env.Ini,      env.Files,   env.Shell, env.Application};
     app::TMajorForm f(services, recorder, Executable());
     prompts.Form = &f;
     f.FormCreate();

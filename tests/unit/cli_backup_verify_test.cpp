@@ -9,10 +9,10 @@
 
 #include "CliHarness.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/record/BenchIdentity.h"
 #include "report/UnitBackup.h"
 #include "sim/SimUnit.h"
 #include "tests/support/CallRecorder.h"
+#include "ui/BenchIdentity.h"
 
 namespace cli_test {
 namespace {
@@ -113,7 +113,7 @@ TEST(BackupAndRestore, PutTheUnitBackWordForWord) {
         const std::string backup = backups[0].string();
         EXPECT_NE(h.Out.str().find("backup saved to " + backup + "\n"), std::string::npos) << h.Out.str();
         EXPECT_EQ(backups[0].filename().string(),
-                  report::BackupFileName(h.Clock.Now(), cli::ThisBench().Bench, "\\\\.\\CSR0",
+                  report::BackupFileName(h.Clock.Now(), ui::ThisBench().Bench, "\\\\.\\CSR0",
                                          u.Kind == sim::TUnitKind::Handset ? "handset" : "gateway"));
 
         h.Out.str("");

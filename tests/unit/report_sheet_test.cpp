@@ -53,7 +53,9 @@ std::size_t Count(const std::string& text, const std::string& part) {
     return count;
 }
 
-report::TSheetFacts SomeFacts() { return {false, "job.wpx", {14, 2, 11, 0, 2024, 6, 3}, "BENCH-3", "anna", "v2.05A"}; }
+report::TSheetFacts SomeFacts() {
+    return {report::TSheetSource::SettingsFile, "job.wpx", {14, 2, 11, 0, 2024, 6, 3}, "BENCH-3", "anna", "v2.05A"};
+}
 
 // Each setting of a kind stands on the sheet once, as the window shows it, with the
 // default DEFAULTS then gives it; the sheet marks exactly the settings that differ.
@@ -232,13 +234,17 @@ TEST(ConfigurationSheet, HeadingNamesSourceAndBenchOnceForBothKinds) {
     EXPECT_EQ(Count(fromFile, "<dt>Record SHA-256</dt>"), 2u);
     EXPECT_EQ(fromFile.find("Unit version"), std::string::npos);
 
-    facts.FromUnit = true;
+    facts.From = report::TSheetSource::Unit;
     facts.Source = "\\\\.\\CSR0";
     const report::TSheetUnit unit{&records::kGatewayKind, records::IdentityOf(0xFE01, 0x0312)};
     const std::string fromUnit = report::ConfigurationSheet(program.Form, {&unit, 1}, facts);
     EXPECT_NE(fromUnit.find("<dt>Adapter</dt><dd>\\\\.\\CSR0</dd>"), std::string::npos);
     EXPECT_NE(fromUnit.find("<dt>Unit version</dt><dd>GW: V3.12 Kesto</dd>"), std::string::npos);
     EXPECT_EQ(fromUnit.find("<h2>Handset</h2>"), std::string::npos);
+    facts.From = report::TSheetSource::Window;
+    facts.Source = "the window";
+    EXPECT_NE(report::ConfigurationSheet(program.Form, {&unit, 1}, facts).find("<dt>Source</dt><dd>the window</dd>"),
+              std::string::npos);
 
     for (const std::string& sheet : {fromFile, fromUnit})
         for (const char* outside : {"<script", "<link", "<img", "<iframe", "src=", "href=", "url(", "@import", "//"})

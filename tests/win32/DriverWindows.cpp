@@ -131,10 +131,14 @@ void PressPromptButton(HWND prompt, const std::string& caption) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 
-void AcceptFileName(HWND dialog, const std::string& path) {
-    HWND nameBox = nullptr;
+HWND FileNameBox(HWND dialog) {
     for (HWND child : Descendants(dialog))
-        if (!nameBox && ClassOf(child) == "Edit" && IsWindowVisible(child)) nameBox = child;
+        if (ClassOf(child) == "Edit" && IsWindowVisible(child)) return child;
+    return nullptr;
+}
+
+void AcceptFileName(HWND dialog, const std::string& path) {
+    HWND nameBox = FileNameBox(dialog);
     HWND accept = GetDlgItem(dialog, IDOK);
     if (nameBox == nullptr || accept == nullptr) throw TFailure{"the file dialog has no name box or no OK button"};
     const std::wstring name = ui::win32::ShownText(path);

@@ -39,6 +39,8 @@ std::string PromptText(HWND prompt);
 void PressPromptButton(HWND prompt, const std::string& caption);
 // Switches a tab set to its page `index` with the arrow keys, as a user does.
 void SwitchPage(const std::string& tabSet, int index);
+// A file dialog's name box, the first edit box on show.
+HWND FileNameBox(HWND dialog);
 // Types `path` into a file dialog's name box and accepts it.
 void AcceptFileName(HWND dialog, const std::string& path);
 

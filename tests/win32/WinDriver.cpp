@@ -35,6 +35,7 @@
 //   wait-prompt CAPTION SECONDS    wait until a prompt with that caption is open
 //   no-prompt CAPTION SECONDS      check that no prompt with that caption opens
 //   file-dialog CAPTION PATH SECONDS  type PATH into the file dialog's name box and accept
+//   file-name CAPTION SECONDS      wait for the file dialog, print the name its name box holds
 //   close                          close the main window
 //   keys CHORD...                  press keys as real input, one chord after another:
 //                                  tab, shift+tab, ctrl+tab, ctrl+pgdn, space, up, ctrl+z, ...
@@ -306,6 +307,14 @@ int FileDialog(const std::string& caption, const std::string& path, double secon
     return 0;
 }
 
+int FileName(const std::string& caption, double seconds) {
+    const auto dialog = WaitFor(seconds, [&] { return VisiblePrompt(caption); });
+    HWND nameBox = dialog ? FileNameBox(*dialog) : nullptr;
+    if (nameBox == nullptr) throw TFailure{"no file dialog \"" + caption + "\" with a name box opened"};
+    std::printf("%s\n", WindowText(nameBox).c_str());
+    return 0;
+}
+
 int List(const std::string& caption) {
     HWND list = nullptr;
     for (HWND child : Descendants(OpenDialog(caption)))
@@ -397,6 +406,7 @@ int Run(const std::vector<std::string>& args) {
         return need(2), WaitFor(std::atof(args[2].c_str()), [&] { return VisiblePrompt(args[1]); }) ? 0 : 1;
     if (command == "no-prompt") return need(2), NoPrompt(args[1], std::atof(args[2].c_str()));
     if (command == "file-dialog") return need(3), FileDialog(args[1], args[2], std::atof(args[3].c_str()));
+    if (command == "file-name") return need(2), FileName(args[1], std::atof(args[2].c_str()));
     if (command == "close") return need(0), PostMessageA(MainWindow(), WM_CLOSE, 0, 0), 0;
     if (command == "keys") return Keys({args.begin() + 1, args.end()});
     if (command == "focus") return need(0), Focus();

@@ -17,7 +17,9 @@
 #   answer Yes; check the record the simulated unit now stores and that it was restarted
 #   once; check the log after 200 more reads and time READ DEVICE, PROGRAM DEVICE, SAVE
 #   FILE and LOAD FILE; restart it by Alt+T; save and load settings files; read a Kesto
-#   gateway, compare it with a file, load that and compare again; end the program; start it again with an SPI adapter listed first and a
+#   gateway, compare it with a file, load that and compare again; save its configuration sheet from
+#   the system menu's "Save Configuration S&heet..." under the name suggested and decline to open
+#   it; end the program; start it again with an SPI adapter listed first and a
 #   settings file named on its command line, which loads; choose the handset's USB device
 #   in the transport picker from the system menu and read it; start it without its chip
 #   libraries.
@@ -489,6 +491,26 @@ run_e2e() {
     check "compare rows after the load" "The editor holds what the file gives: no setting differs." \
       "$(drive rows "$compared")"
     drive answer "$compared" Close 30 >/dev/null
+
+    # Save Configuration Sheet (Alt+Space, H): the gateway on show, under the kind and
+    # today's date in the folder chosen; the sheet is that of the settings loaded above.
+    echo "e2e: Save Configuration Sheet, the gateway"
+    sheet_dir="$work/sheets"
+    rm -rf "$sheet_dir" && mkdir -p "$sheet_dir"
+    suggested="gateway-$(date +%F).html"
+    drive system-menu h
+    check "name suggested for the sheet" "$suggested" "$(drive file-name "Save As" 30)"
+    drive file-dialog "Save As" "$(winepath -w "$sheet_dir/$suggested")" 30
+    check "offer to open the saved sheet" "yes" \
+      "$(drive answer NOTE "&No" 30 | grep -qF "Open it to read or print it?" && echo yes || echo no)"
+    check "files in the sheet's folder" "$suggested" "$(ls "$sheet_dir")"
+    for part in '<!DOCTYPE html>' '<dt>Source</dt><dd>the window</dd>' '<dt>Edition</dt><dd>Kesto</dd>' \
+      '<h2>Gateway</h2>' '<svg'; do
+      check "the saved sheet holds $part" "yes" "$(grep -qF "$part" "$sheet_dir/$suggested" && echo yes || echo no)"
+    done
+    check "the saved sheet is the gateway's alone" "no" \
+      "$(grep -qF '<h2>Handset</h2>' "$sheet_dir/$suggested" && echo yes || echo no)"
+    check "prompts left open after the sheet" "" "$(drive no-prompt NOTE 1 2>&1)"
   fi
 
   exit_program

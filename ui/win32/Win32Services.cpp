@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Services.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -31,7 +32,8 @@ bool TWin32FileDialogs::Execute(TFileDialog& dialog) {
     box.lpstrFile = name.data();
     box.nMaxFile = static_cast<DWORD>(name.size());
     box.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    box.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+    box.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
+                (dialog.ConfirmReplace ? OFN_OVERWRITEPROMPT : 0);
 
     const bool open = dialog.Kind == TFileDialog::TKind::Open;
     const BOOL chosen = open ? GetOpenFileNameW(&box) : GetSaveFileNameW(&box);
@@ -39,6 +41,14 @@ bool TWin32FileDialogs::Execute(TFileDialog& dialog) {
     dialog.FileName = Utf8OfWide(name.data());
     dialog.FilterIndex = static_cast<int>(box.nFilterIndex);
     return true;
+}
+
+// ShellExecuteW gives a value above 32 when it started a program for the document.
+bool TWin32Shell::OpenDocument(const std::string& path) {
+    const std::optional<std::wstring> file = WideOfUtf8(path);
+    if (!file) return false;
+    const HINSTANCE started = ShellExecuteW(owner_.Window, L"open", file->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
 TLocalTime TWin32Clock::Now() {

@@ -1,6 +1,6 @@
 #pragma once
 // The platform services of ui/Services.h on Windows: the plain message box, the file
-// dialogs, the clock, sleeping, the keyboard state and INI reading. File delete and move
+// dialogs, opening a document, the clock, sleeping, the keyboard state and INI reading. File delete and move
 // are the file layer's (ui::TLocalFileSystem). Texts that may hold a path travel as UTF-8
 // and meet Windows as UTF-16.
 
@@ -24,6 +24,16 @@ class TWin32FileDialogs : public IFileDialogs {
 public:
     explicit TWin32FileDialogs(const TModalOwner& owner) : owner_(owner) {}
     bool Execute(TFileDialog& dialog) override;
+
+private:
+    const TModalOwner& owner_;
+};
+
+// ShellExecuteW's "open", with the main window as the owner of whatever the shell asks.
+class TWin32Shell : public IShell {
+public:
+    explicit TWin32Shell(const TModalOwner& owner) : owner_(owner) {}
+    bool OpenDocument(const std::string& path) override;
 
 private:
     const TModalOwner& owner_;

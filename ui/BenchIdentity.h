@@ -1,10 +1,11 @@
 #pragma once
-// Who programmed a unit where: the computer's name and the signed-in user, so that the
-// records of a site with several benches tell their lines apart.
+// Who works where: the computer's name and the signed-in user, so that the production
+// records, backups and configuration sheets of a site with several benches tell apart
+// where and by whom each was made.
 
 #include <string>
 
-namespace cli {
+namespace ui {
 
 struct TBenchIdentity {
     std::string Bench;     // the computer's name; "-" when the system gives none
@@ -14,4 +15,4 @@ struct TBenchIdentity {
 // This computer and its user, as the system names them now.
 TBenchIdentity ThisBench();
 
-}  // namespace cli
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "cli/record/BenchIdentity.h"
+#include "ui/BenchIdentity.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-namespace cli {
+namespace ui {
 namespace {
 
 std::string HostName() {
@@ -33,4 +33,4 @@ std::string UserName() {
 
 TBenchIdentity ThisBench() { return {HostName(), UserName()}; }
 
-}  // namespace cli
+}  // namespace ui

@@ -1,10 +1,10 @@
-#include "cli/record/BenchIdentity.h"
+#include "ui/BenchIdentity.h"
 
 #include <windows.h>
 
 #include "ui/win32/WideText.h"
 
-namespace cli {
+namespace ui {
 namespace {
 
 // The DNS host name, as the network and gethostname know the computer; the NetBIOS name
@@ -20,7 +20,7 @@ std::string ComputerName() {
         if (!GetComputerNameW(name.data(), &size) || size == 0) return "-";
     }
     name.resize(size);
-    return ui::win32::Utf8OfWide(name);
+    return win32::Utf8OfWide(name);
 }
 
 std::string UserName() {
@@ -31,11 +31,11 @@ std::string UserName() {
     // The size given back counts the terminating zero.
     if (!GetUserNameW(name.data(), &size) || size <= 1) return "-";
     name.resize(size - 1);
-    return ui::win32::Utf8OfWide(name);
+    return win32::Utf8OfWide(name);
 }
 
 }  // namespace
 
 TBenchIdentity ThisBench() { return {ComputerName(), UserName()}; }
 
-}  // namespace cli
+}  // namespace ui
