@@ -4,7 +4,7 @@
 #include "cli/commands/Commands.h"
 #include "cli/commands/SettingDifferences.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/host/LoadedFile.h"
+#include "cli/host/FileSnapshot.h"
 
 namespace cli {
 namespace {

@@ -8,7 +8,7 @@
 #include "cli/commands/Commands.h"
 #include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
-#include "cli/host/LoadedFile.h"
+#include "cli/host/FileSnapshot.h"
 #include "cli/host/UnitAccess.h"
 #include "cli/host/UnitProgramming.h"
 #include "cli/production/ProductionRun.h"

@@ -7,7 +7,7 @@
 #include "cli/commands/Commands.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/DeviceSession.h"
-#include "cli/host/LoadedFile.h"
+#include "cli/host/FileSnapshot.h"
 #include "cli/host/UnitAccess.h"
 #include "files/ShownSettings.h"
 #include "report/ConfigurationSheet.h"

@@ -9,7 +9,7 @@
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/host/DeviceSession.h"
-#include "cli/host/LoadedFile.h"
+#include "cli/host/FileSnapshot.h"
 #include "cli/host/UnitAccess.h"
 #include "link/HexText.h"
 #include "report/HeadlessEditor.h"

@@ -1,7 +1,7 @@
 #include "cli/production/ProductionRun.h"
 
 #include "cli/framework/ExitCodes.h"
-#include "cli/host/LoadedFile.h"
+#include "cli/host/FileSnapshot.h"
 #include "cli/production/AdapterRun.h"
 #include "cli/production/CallGuard.h"
 #include "cli/production/MessageLines.h"
