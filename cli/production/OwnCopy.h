@@ -29,8 +29,4 @@ public:
 // std::runtime_error with the cause when it cannot.
 std::unique_ptr<IOwnCopy> StartOwnCopy(const std::vector<std::string>& arguments);
 
-// A worker finishes the unit it has: the Ctrl-C the terminal sends to every process of
-// the run reaches its parent, which tells the workers to stop.
-void IgnoreTerminalInterrupt();
-
 }  // namespace cli

@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "cli/production/OwnCopy.h"
+#include "cli/production/ThisProcess.h"
 #include "cli/production/WorkerLines.h"
 
 namespace cli {

@@ -125,6 +125,4 @@ std::unique_ptr<IOwnCopy> StartOwnCopy(const std::vector<std::string>& arguments
     return std::make_unique<TPosixCopy>(process, toCopy[1], fromCopy[0]);
 }
 
-void IgnoreTerminalInterrupt() { std::signal(SIGINT, SIG_IGN); }
-
 }  // namespace cli

@@ -148,14 +148,4 @@ std::unique_ptr<IOwnCopy> StartOwnCopy(const std::vector<std::string>& arguments
     return std::make_unique<TWin32Copy>(process.hProcess, toCopy.Release(), fromCopy.Release());
 }
 
-namespace {
-
-BOOL WINAPI LeaveToTheRun(DWORD event) { return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT ? TRUE : FALSE; }
-
-}  // namespace
-
-// The copy leaves Ctrl-C and Ctrl-Break to its run, which stops it or ends it; closing
-// the console still ends it.
-void IgnoreTerminalInterrupt() { SetConsoleCtrlHandler(LeaveToTheRun, TRUE); }
-
 }  // namespace cli
