@@ -77,6 +77,7 @@ cli::TRecordEntry EntryOf(const std::string& adapter, const std::string& result)
             .Result = result,
             .Written = "yes",
             .Verification = "verified",
+            .ReadBackSha256 = report::Sha256Hex("read back"),
             .Seconds = 1.25};
 }
 
@@ -125,6 +126,14 @@ TEST(ProductionRecord, ACutOffLineIsEndedByTheNextAppendAndAGluedEntryIsFound) {
     ASSERT_TRUE(cli::AppendToRecord(record, EntryOf("SPI3", "write failed")));
     EXPECT_EQ(*ui::ReadWholeFile(record),
               whole + torn + "\n" + cli::RecordLine(EntryOf("SPI3", "write failed")) + "\n");
+    // A unit's entry is asked for by its number among the whole entries, as they are
+    // counted: the cut-off line is none of them.
+    const std::optional<cli::TNumberedEntry> second = cli::NumberedEntry(record, 2);
+    ASSERT_TRUE(second && second->Entry);
+    EXPECT_EQ(*second->Entry, EntryOf("SPI3", "write failed"));
+    EXPECT_EQ(second->Units, 2);
+    EXPECT_FALSE(cli::NumberedEntry(record, 3)->Entry);
+    EXPECT_FALSE(cli::NumberedEntry(record + ".missing", 1));
 
     std::vector<cli::TUnreadablePiece> named;
     cli::TRecordSummary summary;
