@@ -110,7 +110,9 @@ void AddReportCommand(TCommandLine& line) {
         "of the unit a production run recorded there: the facts of its programming, whether the job file (--file, "
         "else the file the entry names) still has the SHA-256 recorded, and then the sheet of the settings it gave "
         "the unit, whose record the words read back from the unit must be.");
-    report.add_option("--output", options->Output, "the sheet to write")->type_name("SHEET.html")->required();
+    report.add_option("--output", options->Output, "the sheet or certificate to write")
+        ->type_name("SHEET.html")
+        ->required();
     // A sheet of a settings file or of the unit, or a unit's certificate: exactly one.
     CLI::Option_group& source = *report.add_option_group("source", "a settings file, --unit, or --record");
     CLI::Option* file = source.add_option("FILE.wpx", options->File, "the settings file");
