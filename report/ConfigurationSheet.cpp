@@ -128,16 +128,23 @@ void Page(std::string& html, const std::string& caption) {
     html.append("<section class=\"page\"><h3>").append(Escaped(caption)).append("</h3>");
 }
 
+// A file names only the edition; the record's digest is the one a unit of it would get.
+records::TUnitIdentity IdentityOnSheet(const E& settings, const TSheetUnit& unit) {
+    return unit.Unit.value_or(
+        records::TUnitIdentity{unit.Kind->Type, settings.ArdexSelected() ? records::kArdexEdition : std::uint16_t{0}});
+}
+
+std::string UnitRecordSha256(const E& settings, const TSheetUnit& unit) {
+    return RecordSha256(settings, *unit.Kind, IdentityOnSheet(settings, unit));
+}
+
 void UnitSection(std::string& html, const E& settings, const TSheetUnit& unit) {
     const records::TUnitKind& kind = *unit.Kind;
     const TUnitSheetContent content = SheetContentOf(settings, kind);
-    // A file names only the edition; the record's digest is the one a unit of it would get.
-    const records::TUnitIdentity identity = unit.Unit.value_or(
-        records::TUnitIdentity{kind.Type, settings.ArdexSelected() ? records::kArdexEdition : std::uint16_t{0}});
     std::vector<TFact> facts;
     if (unit.Unit) facts.push_back({"Unit version", records::VersionText(kind, *unit.Unit)});
     facts.push_back({"Changed settings", std::to_string(content.ChangedCount())});
-    facts.push_back({"Record SHA-256", RecordSha256(settings, kind, identity), true});
+    facts.push_back({"Record SHA-256", UnitRecordSha256(settings, unit), true});
 
     html.append("<section class=\"unit\" id=\"").append(kind.Name).append("\"><header class=\"unit-head\"><h2>");
     html.append(Escaped(KindCaption(settings, kind))).append("</h2>");
@@ -160,6 +167,54 @@ void UnitSection(std::string& html, const E& settings, const TSheetUnit& unit) {
     html += "</section>";
 }
 
+// A statement the certificate makes, set apart; one that puts the unit's settings in
+// doubt stands out in black and white as well.
+void Finding(std::string& html, bool good, const std::string& text) {
+    html.append(good ? "<p class=\"finding\"><strong>Confirmed.</strong> "
+                     : "<p class=\"finding alert\"><strong>Attention.</strong> ");
+    html.append(Escaped(text)).append("</p>");
+}
+
+// What the record says of the unit's programming, and what it proves of the settings
+// shown: that the job file is the one programmed, and that the unit held their record
+// afterwards.
+void Programming(std::string& html, const E& settings, const TSheetUnit& unit, const TProductionFacts& facts) {
+    html += "<section class=\"programming\"><h3>Programming, as the production record gives it</h3>";
+    Facts(html, "facts",
+          {{"Record entry", facts.Entry},
+           {"Programmed", facts.Time},
+           {"Adapter", facts.Adapter},
+           {"Bench", facts.Bench},
+           {"Operator", facts.Operator},
+           {"Program", facts.ProgramVersion},
+           {"Result", facts.Result},
+           {"Record written", facts.Written},
+           {"Read back", facts.Verification},
+           {"Read-back SHA-256", facts.ReadBackSha256, true},
+           {"Job file SHA-256", facts.FileSha256, true}});
+    if (!facts.FileUnchanged) {
+        Finding(html, false,
+                "The job file given does not have the SHA-256 recorded: it was changed after this unit was "
+                "programmed, or is another file. The settings it holds are not shown, since they need not be "
+                "this unit's.");
+        html += "</section>";
+        return;
+    }
+    const std::string unitText = std::string("a ") + unit.Kind->Name + " of the " +
+                                 (IdentityOnSheet(settings, unit).Ardex() ? "Ardex" : "Kesto") + " edition";
+    Finding(html, true,
+            "The job file has the SHA-256 recorded: the settings below are those it gave " + unitText + ".");
+    if (facts.ReadBackSha256 == UnitRecordSha256(settings, unit))
+        Finding(html, true,
+                "The words read back from the unit after the write are the record these settings give " + unitText +
+                    ": the read-back SHA-256 equals the record SHA-256 below.");
+    else
+        Finding(html, false,
+                "The words read back from the unit after the write are not the record these settings give " + unitText +
+                    ": the read-back SHA-256 differs from the record SHA-256 below.");
+    html += "</section>";
+}
+
 std::string UnitsText(const E& settings, std::span<const TSheetUnit> units) {
     std::string text;
     for (const TSheetUnit& unit : units)
@@ -171,30 +226,38 @@ std::string UnitsText(const E& settings, std::span<const TSheetUnit> units) {
 
 std::string ConfigurationSheet(const E& settings, std::span<const TSheetUnit> units, const TSheetFacts& facts) {
     const std::string unitsText = UnitsText(settings, units);
-    const std::string edition =
-        settings.ArdexSelected() ? settings.butModelArdex.Caption : settings.butModelKesto.Caption;
+    // A sheet of one unit names the unit's edition, which its settings need not hold.
+    const bool ardex = units.size() == 1 && units.front().Unit ? units.front().Unit->Ardex() : settings.ArdexSelected();
+    const std::string edition = ardex ? settings.butModelArdex.Caption : settings.butModelKesto.Caption;
+    const std::optional<TProductionFacts>& production = facts.Production;
+    const char* document = production ? "Unit Certificate" : "Configuration Sheet";
 
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">";
-    html.append("<title>ZENTA configuration sheet: ").append(Escaped(unitsText)).append(", ");
+    html.append("<title>ZENTA ").append(production ? "unit certificate" : "configuration sheet").append(": ");
+    html.append(Escaped(unitsText)).append(", ");
     html.append(DateTime(facts.MadeAt)).append("</title><style>").append(kSheetStyle).append("</style></head><body>");
     html +=
         "<main class=\"sheet\"><header class=\"masthead\"><div class=\"brand\"><span "
-        "class=\"product\">ZENTA</span><span class=\"document\">Configuration Sheet</span></div>";
+        "class=\"product\">ZENTA</span><span class=\"document\">";
+    html.append(document).append("</span></div>");
+    // A certificate's own making is told apart from the unit's programming.
     Facts(html, "facts",
           {{"Unit kind", unitsText},
            {"Edition", edition},
            {SourceLabel(facts.From), facts.Source},
-           {"Date and time", DateTime(facts.MadeAt)},
-           {"Bench", facts.Bench},
-           {"Operator", facts.Operator},
+           {production ? "Certificate made" : "Date and time", DateTime(facts.MadeAt)},
+           {production ? "Made on bench" : "Bench", facts.Bench},
+           {production ? "Made by" : "Operator", facts.Operator},
            {"Program", "ZENTA User Programmer " + facts.ProgramVersion}});
     html.append("<p class=\"legend\"><span class=\"mark\">").append(kChangedMark);
     html +=
         "</span> differs from the factory default. The record SHA-256 names the 25 words programming these "
         "settings writes to a unit of the kind and edition.</p></header>";
-    for (const TSheetUnit& unit : units) UnitSection(html, settings, unit);
+    if (production) Programming(html, settings, units.front(), *production);
+    if (!production || production->FileUnchanged)
+        for (const TSheetUnit& unit : units) UnitSection(html, settings, unit);
     // Filled in by hand when the unit is handed over.
     html +=
         "<footer class=\"handover\"><div>Vehicle and radio</div><div>Installed by</div><div>Signature and "

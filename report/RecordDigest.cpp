@@ -6,7 +6,7 @@
 
 namespace report {
 
-std::string RecordSha256(const records::TRecordWords& words) {
+std::string RecordSha256(std::span<const std::uint16_t> words) {
     std::string bytes;
     bytes.reserve(words.size() * 2);
     for (const std::uint16_t word : words) {

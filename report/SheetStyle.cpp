@@ -34,6 +34,13 @@ dd { margin: 0; font-weight: 600; overflow-wrap: anywhere; }
 .legend { margin: 3mm 0 0; font-size: 7.8pt; color: #39414b; }
 .mark { font-size: 7.5pt; color: #000; }
 
+.programming { margin-bottom: 4mm; break-inside: avoid; }
+.programming h3 {
+  font-size: 9.5pt; letter-spacing: .08em; text-transform: uppercase; color: #1b3a5c; margin-bottom: 2mm;
+}
+.finding { margin: 2mm 0 0; padding: 1.5mm 3mm; border-left: 2.5pt solid #1b3a5c; background: #e9edf2; }
+.finding.alert { border: 1.5pt solid #000; border-left-width: 5pt; background: #fff; font-weight: 700; }
+
 .unit + .unit { break-before: page; }
 .unit-head { display: flex; align-items: flex-end; gap: 6mm; margin: 1mm 0 3mm; break-inside: avoid; }
 .unit-head h2 {

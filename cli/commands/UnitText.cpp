@@ -1,5 +1,6 @@
 #include "cli/commands/UnitText.h"
 
+#include <cctype>
 #include <sstream>
 
 #include "records/UnitKind.h"
@@ -22,6 +23,21 @@ TUnitText DescribeUnit(const records::TUnitIdentity& unit) {
     TUnitText text{KindName(unit.Type), "", ""};
     words >> prefix >> text.Version >> text.Edition;
     return text;
+}
+
+std::optional<records::TUnitIdentity> IdentityOfText(const TUnitText& text) {
+    const records::TUnitKind* kind = nullptr;
+    for (const records::TUnitKind* known : {&records::kHandsetKind, &records::kGatewayKind})
+        if (text.Kind == known->Name) kind = known;
+    const std::string& v = text.Version;
+    const auto digit = [&v](std::size_t at) { return std::isdigit(static_cast<unsigned char>(v[at])) != 0; };
+    if (kind == nullptr || v.size() != 5 || v[0] != 'V' || !digit(1) || v[2] != '.' || !digit(3) || !digit(4) ||
+        (text.Edition != "Ardex" && text.Edition != "Kesto"))
+        return std::nullopt;
+    const auto version = static_cast<std::uint16_t>((v[1] - '0') << 8 | (v[3] - '0') << 4 | (v[4] - '0'));
+    // Kesto is any code but Ardex's; the one after it stands for them all.
+    const std::uint16_t edition = text.Edition == "Ardex" ? records::kArdexEdition : records::kArdexEdition + 1;
+    return records::TUnitIdentity{kind->Type, edition, version};
 }
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 // A unit in a few words for the command line's reports: its kind, and its version and
 // edition as the window's version text gives them ("HS: V2.05 Ardex").
 
+#include <optional>
 #include <string>
 
 #include "records/UnitIdentity.h"
@@ -15,5 +16,10 @@ struct TUnitText {
 };
 
 TUnitText DescribeUnit(const records::TUnitIdentity& unit);
+
+// A handset or gateway back from its words, as far as they tell it: the version, and
+// the edition as Ardex or another code. Nothing for any other unit or words that no
+// unit gives.
+std::optional<records::TUnitIdentity> IdentityOfText(const TUnitText& text);
 
 }  // namespace cli

@@ -10,8 +10,10 @@ constexpr TExitCode kExitCodes[] = {
     {kExitFindings,
      "the files differ (`diff`); findings (`check`, and a production run's file); the unit holds other settings "
      "than the file gives (`verify`); a check of the script failed (`script`); the simulated bench's state file "
-     "cannot be read or written (`sim`)",
-     "diff, check, verify, program --count, script, sim"},
+     "cannot be read or written (`sim`); a certificate's job file does not have the SHA-256 recorded, or the words "
+     "read "
+     "back are not the record it gives the unit (`report --record`)",
+     "diff, check, verify, program --count, script, sim, report --record"},
     {kExitUsage,
      "bad usage: unknown option, missing or extra argument, a bad `--count`, an unknown or repeated "
      "`--transport`",
@@ -19,7 +21,8 @@ constexpr TExitCode kExitCodes[] = {
     {kExitFileError,
      "a settings file cannot be read (missing, a folder, unreadable) or saved (`read --output`), or holds no backup "
      "(`restore`) or no setting (`report`); a `--backup` folder that cannot be written; a production record cannot "
-     "be appended to (`program --log`) or read (`log`); a sheet cannot be written (`report`)",
+     "be appended to (`program --log`) or read (`log`, `report --record`), or has no such entry or none with a "
+     "read-back SHA-256 (`report --record`); a sheet cannot be written (`report`)",
      "show, diff, check, read, program, restore, verify, log, report"},
     {kExitNoUnit,
      "no unit: nothing answers on the link (\"ZENTA not detected. ...\"), or the chip libraries cannot be bound "

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/HexText.h"
+#include "report/RecordDigest.h"
 #include "report/UnitBackup.h"
 #include "ui/BenchIdentity.h"
 
@@ -59,7 +60,12 @@ TProgramming ProgramUnit(const TFileSnapshot& file, const TProgramOptions& optio
             return std::nullopt;
         };
     }
-    if (options.Verify) request.AfterWrite = ReadBackProblem;
+    if (options.Verify)
+        request.AfterWrite = [&programming](std::span<const std::uint16_t> written, const records::TKeyRead& readBack) {
+            if (readBack.Ok)
+                programming.ReadBackSha256 = report::RecordSha256(std::span(readBack.Words.data(), readBack.Length));
+            return ReadBackProblem(written, readBack);
+        };
     programming.Result = session.Program(request);
     programming.Told = programming.Result.Prompted && session.EchoesPrompts();
     return programming;

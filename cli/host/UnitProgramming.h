@@ -36,6 +36,9 @@ struct TProgramming {
     app::TDeviceResult Result;
     bool Told = false;       // a prompt on the message stream told the failure
     std::string BackupPath;  // the backup saved; empty when none was
+    // report::RecordSha256 of the record read back after the write, also when it differs
+    // from the one written.
+    std::optional<std::string> ReadBackSha256;
 };
 
 // Whether the record read back after a write holds the very words written: nothing when

@@ -126,13 +126,14 @@ TAdapterRun::TStep TAdapterRun::ProgramNextUnit(int number, const std::string& c
                     TPlatform{context_.Clock, context_.Sleeper, context_.Err});
     if (!programming.BackupPath.empty())
         context_.Err << "Backup of unit " << number << " saved to " << programming.BackupPath << '\n';
-    return Report(number, programming.Result, start);
+    return Report(number, programming, start);
 }
 
 // A unit is counted once its entry is on the disk, or with its run, which appends it. An
 // entry that cannot be appended leaves the unit its line and count, and the run stops
 // before the next.
-TAdapterRun::TStep TAdapterRun::Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start) {
+TAdapterRun::TStep TAdapterRun::Report(int number, const TProgramming& programming, const ui::TLocalTime& start) {
+    const app::TDeviceResult& result = programming.Result;
     const ui::TLocalTime end = context_.Clock.Now();
     const bool succeeded = result.Outcome == app::TDeviceOutcome::Succeeded;
     const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : kUnknownUnit;
@@ -141,6 +142,7 @@ TAdapterRun::TStep TAdapterRun::Report(int number, const app::TDeviceResult& res
                                         .Result = OutcomeName(result.Outcome),
                                         .Written = library_.Written(),
                                         .Verification = VerificationOf(result.Outcome),
+                                        .ReadBackSha256 = programming.ReadBackSha256.value_or("-"),
                                         .Seconds = SecondsBetween(start, end)});
     const std::string line = UnitLine(end, number, options_.Count, unit, entry.Result,
                                       succeeded ? std::string_view() : std::string_view(result.Message));

@@ -12,6 +12,7 @@
 
 #include "cli/framework/CommandContext.h"
 #include "cli/host/FileSnapshot.h"
+#include "cli/host/UnitProgramming.h"
 #include "cli/production/LinkWatcher.h"
 #include "cli/production/ProductionRun.h"
 #include "cli/production/ReportLines.h"
@@ -61,7 +62,7 @@ private:
     std::optional<std::string> WaitForUnit();
     TAfterUnit WaitUntilGone(int number, const TUnitMark& mark);
     TStep ProgramNextUnit(int number, const std::string& chip);
-    TStep Report(int number, const app::TDeviceResult& result, const ui::TLocalTime& start);
+    TStep Report(int number, const TProgramming& programming, const ui::TLocalTime& start);
     bool Append(int number, const TRecordEntry& entry);
     int Summarize(bool recordFailed);
     // The guard's end of a one-adapter run: `result` for the unit in hand, `why` said

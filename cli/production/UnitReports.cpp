@@ -56,6 +56,7 @@ TRecordEntry EntryOf(const TRunStamp& stamp, const std::string& adapter, const T
             .Result = outcome.Result,
             .Written = WrittenName(outcome.Written),
             .Verification = outcome.Verification,
+            .ReadBackSha256 = outcome.ReadBackSha256,
             .Seconds = outcome.Seconds};
 }
 

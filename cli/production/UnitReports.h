@@ -43,6 +43,7 @@ struct TUnitOutcome {
     std::string Result;
     TWritten Written = TWritten::No;
     std::string Verification = "not reached";
+    std::string ReadBackSha256 = "-";
     double Seconds = 0;
 };
 TRecordEntry EntryOf(const TRunStamp& stamp, const std::string& adapter, const TUnitOutcome& outcome);

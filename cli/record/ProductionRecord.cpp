@@ -63,6 +63,7 @@ std::string RecordLine(const TRecordEntry& entry) {
     line["result"] = JsonText(entry.Result);
     line["written"] = JsonText(entry.Written);
     line["verification"] = JsonText(entry.Verification);
+    line["read_back_sha256"] = JsonText(entry.ReadBackSha256);
     line["seconds"] = std::round(entry.Seconds * 1000) / 1000;
     return line.dump(-1, ' ', true);
 }
@@ -83,6 +84,7 @@ std::optional<TRecordEntry> EntryOfLine(std::string_view line) {
                         .Result = TextMember(entry, "result"),
                         .Written = TextMember(entry, "written"),
                         .Verification = TextMember(entry, "verification"),
+                        .ReadBackSha256 = TextMember(entry, "read_back_sha256"),
                         .Seconds = SecondsMember(entry)};
 }
 

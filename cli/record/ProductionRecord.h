@@ -30,6 +30,8 @@ struct TRecordEntry {
     std::string Result;        // "ok", "write failed", ...
     std::string Written;       // WrittenName
     std::string Verification;  // "verified", "differs", or "not reached"
+    // report::RecordSha256 of the words read back after the write; "-" when none were
+    std::string ReadBackSha256;
     double Seconds = 0;
     bool operator==(const TRecordEntry&) const = default;
 };

@@ -74,10 +74,12 @@ void TRecordScanner::EndPiece(std::size_t end, bool unended) {
     if (overlong_) {
         Unreadable(unended);
     } else if (!Blank(piece)) {
-        if (const std::optional<TRecordEntry> entry = EntryOfLine(piece))
+        if (const std::optional<TRecordEntry> entry = EntryOfLine(piece)) {
             Count(*entry, summary_);
-        else
+            if (onEntry_) onEntry_(*entry);
+        } else {
             Unreadable(unended);
+        }
     }
     begin_ = end;
     overlong_ = false;
@@ -111,6 +113,19 @@ TRecordSummary SummarizeRecord(std::string_view bytes) {
     scanner.Feed(bytes);
     scanner.Finish();
     return summary;
+}
+
+std::optional<TNumberedEntry> NumberedEntry(const std::string& path, int number) {
+    TRecordSummary summary;
+    TNumberedEntry found;
+    TRecordScanner scanner(summary, path);
+    scanner.OnEntry([&](const TRecordEntry& entry) {
+        if (summary.Units == number) found.Entry = entry;
+    });
+    if (!ui::ReadFileInBlocks(path, [&scanner](std::string_view block) { scanner.Feed(block); })) return std::nullopt;
+    scanner.Finish();
+    found.Units = summary.Units;
+    return found;
 }
 
 }  // namespace cli

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,7 @@ struct TRecordSummary {
 };
 
 using TOnUnreadable = std::function<void(const TUnreadablePiece&)>;
+using TOnEntry = std::function<void(const TRecordEntry&)>;
 
 // One record added to the sums as its bytes come, in blocks cut anywhere.
 class TRecordScanner {
@@ -62,6 +64,8 @@ public:
     void Feed(std::string_view bytes);
     // The record's end, which ends a last line that has no line feed.
     void Finish();
+    // Hears of each entry as it is counted.
+    void OnEntry(TOnEntry onEntry) { onEntry_ = std::move(onEntry); }
 
 private:
     void Take(std::string_view bytes);
@@ -72,6 +76,7 @@ private:
     TRecordSummary& summary_;
     const std::string record_;
     const TOnUnreadable onUnreadable_;
+    TOnEntry onEntry_;
     // The line read so far, of which the bytes from begin_ on are the piece being read (its
     // tail alone once it grew too long).
     std::string line_;
@@ -86,5 +91,14 @@ bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUn
 
 // The sums of one record's bytes.
 TRecordSummary SummarizeRecord(std::string_view bytes);
+
+// The entry of a record's unit `number`, counted from 1 over its whole entries as
+// `zenta log` counts units, and how many units the record holds.
+struct TNumberedEntry {
+    std::optional<TRecordEntry> Entry;  // none when the record holds fewer units
+    int Units = 0;
+};
+// Nothing when the record file cannot be read to its end.
+std::optional<TNumberedEntry> NumberedEntry(const std::string& path, int number);
 
 }  // namespace cli

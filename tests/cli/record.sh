@@ -7,9 +7,10 @@
 settings_file batch.wpx 0012=12
 "$ZENTA" program --count 1 --log first.jsonl batch.wpx >run.out 2>run.err || fail "first run: $(cat run.err)"
 entry=$(cat first.jsonl)
-# A record 4000 bytes long on a disk that takes files of 4096 bytes at most: eleven
-# entries and a line of padding.
-for i in $(seq 11); do echo "$entry"; done >full.jsonl
+# A record 4000 bytes long on a disk that takes files of 4096 bytes at most: as many
+# entries as leave room for a line of padding, and that line.
+entries=$((3900 / ${#entry}))
+for i in $(seq "$entries"); do echo "$entry"; done >full.jsonl
 head -c $((4000 - $(wc -c <full.jsonl) - 1)) /dev/zero | tr '\0' x >>full.jsonl
 echo >>full.jsonl
 
@@ -24,12 +25,12 @@ expect_not_in run.err 'Waiting for unit 2'
 [ "$(wc -c <full.jsonl)" = 4096 ] || fail "the full disk took $(wc -c <full.jsonl) bytes"
 
 expect_exit 11 log full.jsonl
-expect_in out '11 units, 2 unreadable pieces'
-expect_in err "zenta log: full.jsonl:12: not a unit's entry"
-expect_in err "zenta log: full.jsonl:13: not a unit's entry (the last line, without its line feed"
+expect_in out "$entries units, 2 unreadable pieces"
+expect_in err "zenta log: full.jsonl:$((entries + 1)): not a unit's entry"
+expect_in err "zenta log: full.jsonl:$((entries + 2)): not a unit's entry (the last line, without its line feed"
 
 "$ZENTA" program --count 1 --log full.jsonl batch.wpx >run.out 2>run.err || fail "run with room: $(cat run.err)"
 expect_exit 11 log full.jsonl
-expect_in out '12 units, 2 unreadable pieces'
-expect_in err "zenta log: full.jsonl:13: not a unit's entry"
+expect_in out "$((entries + 1)) units, 2 unreadable pieces"
+expect_in err "zenta log: full.jsonl:$((entries + 2)): not a unit's entry"
 expect_not_in err "the last line"

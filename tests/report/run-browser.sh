@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # The configuration sheets as a browser prints them: the sheets of a handset and a gateway,
-# made from a settings file and from a simulated unit, and of a file giving both kinds,
-# printed by headless Chromium to PDF on A4 and on Letter. Each PDF must keep to two
-# pages per unit kind, hold the caption and value of every setting of its kinds as
-# `zenta show` and `zenta read` give them, and for a gateway the nine lines of its wiring
-# diagram; the browser must log no console message. With ZENTA_SHEET_PICTURES=DIR the
-# pages of the gateway's sheet are left there as PNG pictures.
+# made from a settings file and from a simulated unit, of a file giving both kinds, and
+# the certificate of a gateway a production run programmed, printed by headless Chromium
+# to PDF on A4 and on Letter. Each PDF must keep to two pages per unit kind, hold the
+# caption and value of every setting of its kinds as `zenta show` and `zenta read` give
+# them, and for a gateway the nine lines of its wiring diagram; the certificate must also
+# name the unit's adapter and the digest of the words read back from it, and confirm both
+# the job file and the read-back; the browser must log no console message. With
+# ZENTA_SHEET_PICTURES=DIR the pages of the gateway's sheet and of the certificate are
+# left there as PNG pictures.
 #   tests/report/run-browser.sh [ZENTA_BINARY]     (default: build/bin/zenta)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -56,8 +59,11 @@ settings() {  # settings FILE KEYS KEY=VALUE...
     for change in "$@"; do sed -i "s/^${change%%=*}=[^\r]*/${change}/" "$file"; done
 }
 settings handset.wpx '00[0-9][0-9]' 0002=1 0005=1 0012=4 0013=3600 0021=0 0022=6 0023=3 0044=1500
-settings gateway.wpx '10[0-9][0-9]' 1006=6 1010=60 1022=1 1033=0 1039=1000 1053=7
+gateway_changes=(1006=6 1010=60 1022=1 1033=0 1039=1000 1053=7)
+settings gateway.wpx '10[0-9][0-9]' "${gateway_changes[@]}"
 cp "$DATA/defaults.wpx" both.wpx
+# A production run takes only a file with no findings: the gateway's settings in a whole file.
+settings job.wpx '[0-9]{4}' "${gateway_changes[@]}"
 
 # What every setting of the sheet's kinds shows: "caption<TAB>value" lines, a grid's
 # caption split into its row and its column.
@@ -81,6 +87,11 @@ expected() {  # expected JSON
 "$ZENTA" program gateway.wpx >/dev/null 2>&1
 "$ZENTA" report --unit --output gateway-unit.html >/dev/null 2>&1
 "$ZENTA" read --json >gateway-unit.json 2>/dev/null
+# The same gateway programmed by a production run, then certified from its record: the
+# settings on the certificate are those the unit was read back with.
+"$ZENTA" program job.wpx --count 1 --log record.jsonl >/dev/null 2>&1
+"$ZENTA" report --record record.jsonl --entry 1 --output certificate.html >/dev/null 2>&1
+cp gateway-unit.json certificate.json
 
 # text_of PDF [FIRST [LAST]]: the text of the pages, all white space one blank.
 text_of() { pdftotext -q ${2:+-f "$2"} ${3:+-l "$3"} "$1" - | tr -s ' \n\t\f' '    ' | tr -s ' '; }
@@ -96,6 +107,18 @@ holds_every_setting() {  # holds_every_setting PDF JSON
 }
 
 pages_of() { pdfinfo "$1" | awk '/^Pages:/ { print $2 }'; }
+
+# The certificate names the unit's adapter and the digest of the words read back, even
+# where a digest is broken across lines, and confirms the file and the read-back.
+certifies_the_unit() {
+    local text adapter digest
+    text=$(text_of "$1")
+    adapter=$(jq -r .adapter record.jsonl)
+    digest=$(jq -r .read_back_sha256 record.jsonl)
+    [[ "$text" == *"$adapter"* ]] || { echo "$1 lacks the adapter '$adapter'" >&2; return 1; }
+    [[ "$(tr -d ' ' <<<"$text")" == *"$digest"* ]] || { echo "$1 lacks the read-back digest" >&2; return 1; }
+    [ "$(grep -oF "Confirmed." <<<"$text" | wc -l)" = 2 ] && [[ "$text" != *"Attention."* ]]
+}
 
 # The diagram's nine lines: each line's name beside its active level, and in the table.
 draws_nine_lines() {
@@ -121,7 +144,7 @@ gateway_from_page_3() {
     [ "$first" = 3 ]
 }
 
-for sheet in handset-file gateway-file handset-unit gateway-unit both-file; do
+for sheet in handset-file gateway-file handset-unit gateway-unit both-file certificate; do
     kinds=1
     [ "$sheet" = both-file ] && kinds=2
     for paper in A4 Letter; do
@@ -135,12 +158,14 @@ for sheet in handset-file gateway-file handset-unit gateway-unit both-file; do
         check "$pdf: no console message" no_console_message "${pdf%.pdf}.log"
         [[ "$sheet" == handset-* ]] || check "$pdf draws the nine lines" draws_nine_lines "$pdf"
         [ "$sheet" = both-file ] && check "$pdf: the gateway from page 3" gateway_from_page_3 "$pdf"
+        [ "$sheet" = certificate ] && check "$pdf certifies the unit" certifies_the_unit "$pdf"
     done
 done
 
 if [ -n "$PICTURES" ]; then
     mkdir -p "$PICTURES"
     pdftoppm -r 100 -png gateway-file-A4.pdf "$PICTURES/gateway-sheet"
+    pdftoppm -r 100 -png certificate-A4.pdf "$PICTURES/certificate"
 fi
 
 echo "browser sheets: $passed passed, $failed failed"

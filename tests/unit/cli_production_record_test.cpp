@@ -7,11 +7,13 @@
 #include <thread>
 
 #include "CliHarness.h"
+#include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
 #include "cli/record/RecordSummary.h"
+#include "records/UnitKind.h"
 #include "report/Sha256.h"
 #include "ui/LocalFiles.h"
 
@@ -77,7 +79,30 @@ cli::TRecordEntry EntryOf(const std::string& adapter, const std::string& result)
             .Result = result,
             .Written = "yes",
             .Verification = "verified",
+            .ReadBackSha256 = report::Sha256Hex("read back"),
             .Seconds = 1.25};
+}
+
+// A certificate builds the record a unit got from the words its entry names it by: they
+// give back its kind, version and edition, and nothing for any other unit or words.
+TEST(ProductionRecord, AnEntrysUnitWordsGiveBackTheUnit) {
+    for (const records::TUnitKind* kind : {&records::kHandsetKind, &records::kGatewayKind})
+        for (const std::uint16_t edition : {records::kArdexEdition, std::uint16_t{7}})
+            for (int digits = 0; digits < 1000; ++digits) {
+                const auto version =
+                    static_cast<std::uint16_t>((digits / 100) << 8 | (digits / 10 % 10) << 4 | digits % 10);
+                const records::TUnitIdentity unit{kind->Type, edition, version};
+                const std::optional<records::TUnitIdentity> back = cli::IdentityOfText(cli::DescribeUnit(unit));
+                ASSERT_TRUE(back) << kind->Name << ' ' << version;
+                EXPECT_EQ(back->Type, unit.Type);
+                EXPECT_EQ(back->Version, unit.Version);
+                EXPECT_EQ(back->Ardex(), unit.Ardex());
+            }
+    for (const cli::TUnitText& text :
+         {cli::TUnitText{"-", "-", "-"}, cli::TUnitText{"Tavin unit", "V2.05", "Ardex"},
+          cli::TUnitText{"handset", "V2.5", "Ardex"}, cli::TUnitText{"gateway", "V2.05", "Ardex edition"},
+          cli::TUnitText{"gateway", "2.05", "Kesto"}})
+        EXPECT_FALSE(cli::IdentityOfText(text)) << text.Kind << ' ' << text.Version << ' ' << text.Edition;
 }
 
 // A writer that dies in the middle of its line: part of an entry, appended without the
@@ -125,6 +150,14 @@ TEST(ProductionRecord, ACutOffLineIsEndedByTheNextAppendAndAGluedEntryIsFound) {
     ASSERT_TRUE(cli::AppendToRecord(record, EntryOf("SPI3", "write failed")));
     EXPECT_EQ(*ui::ReadWholeFile(record),
               whole + torn + "\n" + cli::RecordLine(EntryOf("SPI3", "write failed")) + "\n");
+    // A unit's entry is asked for by its number among the whole entries, as they are
+    // counted: the cut-off line is none of them.
+    const std::optional<cli::TNumberedEntry> second = cli::NumberedEntry(record, 2);
+    ASSERT_TRUE(second && second->Entry);
+    EXPECT_EQ(*second->Entry, EntryOf("SPI3", "write failed"));
+    EXPECT_EQ(second->Units, 2);
+    EXPECT_FALSE(cli::NumberedEntry(record, 3)->Entry);
+    EXPECT_FALSE(cli::NumberedEntry(record + ".missing", 1));
 
     std::vector<cli::TUnreadablePiece> named;
     cli::TRecordSummary summary;

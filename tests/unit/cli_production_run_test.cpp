@@ -15,6 +15,8 @@
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/ProductionRecord.h"
 #include "cli/record/RecordSummary.h"
+#include "report/HtmlText.h"
+#include "report/RecordDigest.h"
 #include "report/Sha256.h"
 #include "sim/SimUnit.h"
 #include "ui/LocalFiles.h"
@@ -91,6 +93,21 @@ protected:
         return words ? *words : none;
     }
 
+    // A good handset, one whose write fails, a Kesto and an Ardex gateway, a handset whose
+    // read-back comes short, and a unit of the newer series.
+    static std::deque<TQueuedUnit> SixUnits() {
+        return {
+            {TSimUnit::Factory(TUnitKind::Handset), nullptr},
+            {TSimUnit::Factory(TUnitKind::Handset),
+             [](sim::TSimBench& b) { b.Faults.FailNext(sim::TSimCall::Write, 3); }},
+            {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Kesto), nullptr},
+            {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Ardex, 0x0206), nullptr},
+            {TSimUnit::Factory(TUnitKind::Handset),
+             [](sim::TSimBench& b) { b.Faults.MisreportNextRead(24, devlink::PSKEY_HS_XSETTINGS); }},
+            {TSimUnit::Factory(TUnitKind::Tavin), nullptr},
+        };
+    }
+
     TCliHarness harness;
     std::deque<TQueuedUnit> queue;
     bool quickSwap = false;
@@ -99,15 +116,7 @@ protected:
 
 TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
     const std::string file = harness.File("batch.wpx", DefaultsWith({{"0012", "0012=12"}}));
-    queue = {
-        {TSimUnit::Factory(TUnitKind::Handset), nullptr},
-        {TSimUnit::Factory(TUnitKind::Handset), [](sim::TSimBench& b) { b.Faults.FailNext(sim::TSimCall::Write, 3); }},
-        {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Kesto), nullptr},
-        {TSimUnit::Factory(TUnitKind::Gateway, TEdition::Ardex, 0x0206), nullptr},
-        {TSimUnit::Factory(TUnitKind::Handset),
-         [](sim::TSimBench& b) { b.Faults.MisreportNextRead(24, devlink::PSKEY_HS_XSETTINGS); }},
-        {TSimUnit::Factory(TUnitKind::Tavin), nullptr},
-    };
+    queue = SixUnits();
 
     const std::string record = harness.Folder.Resolve("record.jsonl").string();
 
@@ -172,6 +181,88 @@ TEST_F(ProductionRun, ProgramsEachUnitInTurnAndGoesOnAfterAFailedOne) {
     }
     EXPECT_EQ(outcomes, (std::vector<std::string>{"yes verified", "no not reached", "yes verified", "yes verified",
                                                   "yes differs", "no not reached"}));
+}
+
+// Each unit's certificate, made from the record the run wrote and the job file, names
+// that unit's programming as its entry gives it, and the words read back from the unit
+// are the record the sheet names for the settings the file gave a unit of its kind and
+// edition, or it says they are not. A unit whose record was not read back, or a number
+// past the last entry, gets none; a job file changed since is said to be, and its
+// settings are not shown, unless the file as it was is given in its place.
+TEST_F(ProductionRun, CertifiesEachUnitFromItsEntryAndTheJobFile) {
+    const std::string job = DefaultsWith({{"0012", "0012=12"}});
+    const std::string file = harness.File("batch.wpx", job);
+    queue = SixUnits();
+    const std::string record = harness.Folder.Resolve("record.jsonl").string();
+    ASSERT_EQ(Run({"--count", "6", "--log", record, file}), cli::kExitUnitsFailed) << harness.Err.str();
+    ASSERT_EQ(done.size(), 6u);
+    std::vector<cli::TRecordEntry> entries;
+    std::istringstream lines(*ui::ReadWholeFile(record));
+    for (std::string line; std::getline(lines, line);) entries.push_back(*cli::EntryOfLine(line));
+    ASSERT_EQ(entries.size(), 6u);
+
+    const auto certify = [this, &record](int entry, const std::vector<std::string>& more = {}) {
+        harness.Out.str("");
+        harness.Err.str("");
+        const std::string output = harness.Folder.Resolve("unit" + std::to_string(entry) + ".html").string();
+        cli::TArgs line{"report", "--record", record, "--entry", std::to_string(entry), "--output", output};
+        line.insert(line.end(), more.begin(), more.end());
+        const int code = cli::RunCommandLine(line, harness.Context);
+        const std::optional<std::string> html = ui::ReadWholeFile(output);
+        std::filesystem::remove(output);
+        return std::pair{code, html.value_or("")};
+    };
+    const std::string named = "<dt>Record SHA-256</dt><dd><code>";
+    const struct {
+        int Code;
+        const char* Says;  // the certificate, or the refusal on the error stream
+    } expected[] = {
+        {cli::kExitOk, "are the record these settings give a handset of the Ardex edition"},
+        {cli::kExitFileError, "entry 2 (handset, write failed) holds no SHA-256 of a record read back"},
+        {cli::kExitOk, "are the record these settings give a gateway of the Kesto edition"},
+        {cli::kExitOk, "are the record these settings give a gateway of the Ardex edition"},
+        {cli::kExitFindings, "are not the record these settings give a handset of the Ardex edition"},
+        {cli::kExitFileError, "entry 6 (Tavin unit, refused) holds no SHA-256"},
+        {cli::kExitFileError, "no entry 7: the record holds 6 units' entries"},
+    };
+    for (int n = 1; n <= 7; ++n) {
+        const auto& [code, html] = certify(n);
+        const auto& want = expected[n - 1];
+        ASSERT_EQ(code, want.Code) << "entry " << n << ": " << harness.Err.str();
+        if (code == cli::kExitFileError) {
+            EXPECT_NE(harness.Err.str().find(want.Says), std::string::npos) << harness.Err.str();
+            EXPECT_EQ(html, "") << "entry " << n;
+            continue;
+        }
+        EXPECT_NE(html.find(want.Says), std::string::npos) << "entry " << n;
+        const cli::TRecordEntry& entry = entries[static_cast<std::size_t>(n - 1)];
+        const TSimUnit& unit = done[static_cast<std::size_t>(n - 1)];
+        const auto key = entry.Kind == "gateway" ? devlink::PSKEY_GW_XSETTINGS : devlink::PSKEY_HS_XSETTINGS;
+        // What the unit holds, and what the run read back from it unless a read misreported.
+        const std::string held = report::RecordSha256(Record(unit, key));
+        EXPECT_EQ(entry.ReadBackSha256 == held, code == cli::kExitOk) << "entry " << n;
+        for (const std::string& fact :
+             {"<dt>Programmed</dt><dd>" + entry.Time + "</dd>",
+              "<dt>Adapter</dt><dd>" + report::Escaped(entry.Adapter) + "</dd>",
+              "<dt>Result</dt><dd>" + entry.Result + "</dd>",
+              "<dt>Read-back SHA-256</dt><dd><code>" + entry.ReadBackSha256,
+              "<dt>Unit version</dt><dd>" + std::string(entry.Kind == "gateway" ? "GW: " : "HS: ") + entry.Version +
+                  " " + entry.Edition + "</dd>",
+              named + held + "</code>"})
+            EXPECT_NE(html.find(fact), std::string::npos) << "entry " << n << ": " << fact;
+    }
+
+    std::ofstream(file, std::ios::binary) << DefaultsWith({{"0012", "0012=13"}});
+    const auto& [changedCode, changed] = certify(3);
+    EXPECT_EQ(changedCode, cli::kExitFindings);
+    EXPECT_NE(harness.Err.str().find(file + ": not the job file unit 3 was programmed with"), std::string::npos);
+    EXPECT_NE(changed.find("does not have the SHA-256 recorded"), std::string::npos);
+    EXPECT_EQ(changed.find(named), std::string::npos) << "a changed file's settings are shown";
+    const std::string kept = harness.File("kept.wpx", job);
+    const auto& [keptCode, fromKept] = certify(3, {"--file", kept});
+    EXPECT_EQ(keptCode, cli::kExitOk) << harness.Err.str();
+    EXPECT_NE(fromKept.find("<dt>Settings file</dt><dd>" + report::Escaped(kept) + "</dd>"), std::string::npos);
+    EXPECT_NE(fromKept.find(named + entries[2].ReadBackSha256), std::string::npos);
 }
 
 TEST_F(ProductionRun, EndsBetweenUnitsOnCtrlC) {

@@ -32,6 +32,12 @@ TEST(CommandLines, EveryCommandRefusesABadLineWithOneUniformLine) {
         {"zenta restart", {"restart", "now"}, "now"},
         {"zenta restore", {"restore"}, "BACKUP.wpx"},
         {"zenta log", {"log"}, "RECORD"},
+        // A certificate is of one entry of one record, and of nothing else.
+        {"zenta report", {"report", "--output", "c.html", "--record", "r.jsonl"}, "--entry"},
+        {"zenta report", {"report", "--output", "c.html", "--entry", "3", "a.wpx"}, "--record"},
+        {"zenta report", {"report", "--output", "c.html", "--record", "r.jsonl", "--entry", "3", "--unit"}, "--unit"},
+        {"zenta report", {"report", "--output", "c.html", "--record", "r.jsonl", "--entry", "0"}, "--entry"},
+        {"zenta report", {"report", "--output", "c.html", "--file", "a.wpx", "--unit"}, "--record"},
         {"zenta script", {"script", "--quiet", "a.zs"}, "--quiet"},
         // The bench's vocabulary names the command the line reached.
         {"zenta sim", {"sim"}, "COMMAND"},
