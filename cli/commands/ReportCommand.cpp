@@ -6,11 +6,11 @@
 
 #include "app/MajorForm.h"
 #include "cli/commands/Commands.h"
-#include "cli/commands/UnitCertificate.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/DeviceSession.h"
 #include "cli/host/FileSnapshot.h"
 #include "cli/host/UnitAccess.h"
+#include "cli/record/UnitCertificate.h"
 #include "files/ShownSettings.h"
 #include "report/ConfigurationSheet.h"
 #include "ui/BenchIdentity.h"

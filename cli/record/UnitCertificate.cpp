@@ -1,7 +1,7 @@
-#include "cli/commands/UnitCertificate.h"
+#include "cli/record/UnitCertificate.h"
 
 #include "cli/commands/UnitText.h"
-#include "cli/host/LoadedFile.h"
+#include "cli/host/FileSnapshot.h"
 #include "cli/record/RecordSummary.h"
 #include "report/HeadlessEditor.h"
 #include "report/RecordDigest.h"
