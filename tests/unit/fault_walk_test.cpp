@@ -393,8 +393,8 @@ TEST_F(FaultWalk, EveryCallOfEveryFlowMeetsEveryFault) {
                  EXPECT_EQ(run.Record, UnitRecord()) << at << ": restored, yet";
              }
          }},
-        // The limit is far above what a call of the simulated bench takes on a busy
-        // machine, and costs each hang no more than itself.
+        // The limit stands far above what a call of the simulated bench takes on a busy
+        // machine; each hang costs the walk about that limit.
         {"production unit",
          {"program", "--count", "1", "--call-timeout", "0.25", "--log", "RECORD", "FILE"},
          {cli::kExitOk, cli::kExitUnitsFailed, cli::kExitInterrupted},
