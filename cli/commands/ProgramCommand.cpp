@@ -54,8 +54,14 @@ int RunProgram(const TProgramCommandOptions& options, TCommandContext& context) 
     if (library == nullptr) return kExitNoUnit;
     if (options.Worker && (options.Transports.size() != 1 || options.Transports.front() == "all"))
         throw TUsageError("--worker belongs to a run over several adapters");
-    const std::vector<TChosenAdapter> adapters =
-        options.Worker ? std::vector<TChosenAdapter>() : ResolveAdapters(*library, options.Transports);
+    std::chrono::milliseconds callTimeout = TProductionOptions().CallTimeout;
+    if (options.CallTimeoutSeconds)
+        callTimeout = std::chrono::milliseconds(std::llround(*options.CallTimeoutSeconds * 1000));
+    std::vector<TChosenAdapter> adapters;
+    if (options.Count && !options.Worker)
+        adapters = ResolveProductionAdapters(*library, options.Transports, callTimeout, context);
+    else if (!options.Worker)
+        adapters = ResolveAdapters(*library, options.Transports);
     if (adapters.size() > 1 && !options.Count)
         throw TUsageError("several transports belong to a production run (--count N)");
     const TUnitPlace place{adapters.empty() ? std::nullopt : std::optional(adapters.front().Transport), options.Backup};
@@ -65,9 +71,8 @@ int RunProgram(const TProgramCommandOptions& options, TCommandContext& context) 
             return kExitFileError;
         }
     }
-    TProductionOptions production{options.Count.value_or(0), options.Unit.Restart, place, options.Log.value_or("")};
-    if (options.CallTimeoutSeconds)
-        production.CallTimeout = std::chrono::milliseconds(std::llround(*options.CallTimeoutSeconds * 1000));
+    const TProductionOptions production{options.Count.value_or(0), options.Unit.Restart, place,
+                                        options.Log.value_or(""), callTimeout};
     if (options.Worker)
         return RunProductionWorker(options.Path, options.Transports.front(), production, *library, context, std::cin);
     if (adapters.size() > 1) return RunProductionOverAdapters(file, production, adapters, context);

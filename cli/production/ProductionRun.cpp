@@ -38,6 +38,20 @@ std::optional<int> RecordRefusal(const TProductionOptions& options, TCommandCont
 
 }  // namespace
 
+std::vector<TChosenAdapter> ResolveProductionAdapters(devlink::IChipLibrary& library,
+                                                      const std::vector<std::string>& specs,
+                                                      std::chrono::milliseconds callTimeout, TCommandContext& context) {
+    TWatchedLibrary watched(library);
+    const TCallGuard guard(watched, callTimeout, context.Interrupt,
+                           {.Stuck =
+                                [&context](const std::string& why) {
+                                    context.Err << "zenta program: the adapter does not answer: " << why << '\n';
+                                    context.EndProcess(kExitUnitsFailed);
+                                },
+                            .Forced = [&context] { context.EndProcess(kExitInterrupted); }});
+    return ResolveAdapters(watched, specs);
+}
+
 int RunProduction(const std::shared_ptr<const TFileSnapshot>& file, const TProductionOptions& options,
                   devlink::IChipLibrary& library, TCommandContext& context) {
     if (const std::optional<int> refusal = RefusalOf(file, context)) return *refusal;

@@ -28,6 +28,13 @@ struct TProductionOptions {
     std::chrono::milliseconds CallTimeout{30000};
 };
 
+// The adapters `specs` name (ResolveAdapters), listed under the run's limit on a library
+// call: a listing that does not return ends the run, as a unit's call would, before any
+// unit is in hand.
+std::vector<TChosenAdapter> ResolveProductionAdapters(devlink::IChipLibrary& library,
+                                                      const std::vector<std::string>& specs,
+                                                      std::chrono::milliseconds callTimeout, TCommandContext& context);
+
 // The exit code: 0 every unit programmed, kExitUnitsFailed when one failed or the
 // adapter does not answer, kExitInterrupted after Ctrl-C, kExitFindings when the check of
 // the file found anything and kExitFileError when the record cannot be appended to (then
