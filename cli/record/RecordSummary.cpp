@@ -26,8 +26,12 @@ bool Blank(std::string_view piece) { return piece.find_first_not_of(" \t\r") == 
 
 }  // namespace
 
-TRecordScanner::TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable)
-    : summary_(summary), record_(std::move(record)), onUnreadable_(std::move(onUnreadable)) {
+TRecordScanner::TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable,
+                               TOnPiece onPiece)
+    : summary_(summary),
+      record_(std::move(record)),
+      onUnreadable_(std::move(onUnreadable)),
+      onPiece_(std::move(onPiece)) {
     ++summary_.Records;
 }
 
@@ -73,11 +77,14 @@ void TRecordScanner::EndPiece(std::size_t end, bool unended) {
     const std::string_view piece(line_.data() + begin_, end - begin_);
     if (overlong_) {
         Unreadable(unended);
+        if (onPiece_) onPiece_({.Bytes = {}, .Line = number_, .Unended = unended, .Entry = false});
     } else if (!Blank(piece)) {
-        if (const std::optional<TRecordEntry> entry = EntryOfLine(piece))
+        const std::optional<TRecordEntry> entry = EntryOfLine(piece);
+        if (entry)
             Count(*entry, summary_);
         else
             Unreadable(unended);
+        if (onPiece_) onPiece_({.Bytes = piece, .Line = number_, .Unended = unended, .Entry = entry.has_value()});
     }
     begin_ = end;
     overlong_ = false;
@@ -98,8 +105,9 @@ void TRecordScanner::Unreadable(bool unended) {
     if (onUnreadable_) onUnreadable_(piece);
 }
 
-bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable) {
-    TRecordScanner scanner(summary, path, onUnreadable);
+bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable,
+                   const TOnPiece& onPiece) {
+    TRecordScanner scanner(summary, path, onUnreadable, onPiece);
     if (!ui::ReadFileInBlocks(path, [&scanner](std::string_view block) { scanner.Feed(block); })) return false;
     scanner.Finish();
     return true;

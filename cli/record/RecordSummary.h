@@ -54,11 +54,22 @@ struct TRecordSummary {
 
 using TOnUnreadable = std::function<void(const TUnreadablePiece&)>;
 
+// Each piece of a record that is not blank, as the reader cut it: its bytes (none for a
+// piece too long to be kept), line, whether it ends the record without a line feed, and
+// whether it is a unit's entry.
+struct TRecordPiece {
+    std::string_view Bytes;
+    int Line = 0;
+    bool Unended = false;
+    bool Entry = false;
+};
+using TOnPiece = std::function<void(const TRecordPiece&)>;
+
 // One record added to the sums as its bytes come, in blocks cut anywhere.
 class TRecordScanner {
 public:
-    // `onUnreadable` hears of each unreadable piece as it is found.
-    TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable = {});
+    // `onUnreadable` hears of each unreadable piece as it is found, `onPiece` of every piece.
+    TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable = {}, TOnPiece onPiece = {});
     void Feed(std::string_view bytes);
     // The record's end, which ends a last line that has no line feed.
     void Finish();
@@ -72,6 +83,7 @@ private:
     TRecordSummary& summary_;
     const std::string record_;
     const TOnUnreadable onUnreadable_;
+    const TOnPiece onPiece_;
     // The line read so far, of which the bytes from begin_ on are the piece being read (its
     // tail alone once it grew too long).
     std::string line_;
@@ -82,7 +94,8 @@ private:
 };
 
 // Adds the record file `path`; false when it cannot be read to its end.
-bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable = {});
+bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable = {},
+                   const TOnPiece& onPiece = {});
 
 // The sums of one record's bytes.
 TRecordSummary SummarizeRecord(std::string_view bytes);
