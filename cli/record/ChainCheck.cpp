@@ -29,7 +29,7 @@ void TChainCheck::Piece(const TRecordPiece& piece) {
     // the entry before it but not its own value was edited.
     const bool cutOff = link && CutOffWithinChain(piece.Bytes, *link, computed);
     if (!link || cutOff) {
-        if (piece.Entry) {
+        if (EntryOfLine(piece.Bytes)) {
             ++verdict_.Entries;
             if (lastLine_ == 0)
                 ++verdict_.UnchainedBefore;

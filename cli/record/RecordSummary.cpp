@@ -75,16 +75,16 @@ void TRecordScanner::Take(std::string_view bytes) {
 
 void TRecordScanner::EndPiece(std::size_t end, bool unended) {
     const std::string_view piece(line_.data() + begin_, end - begin_);
-    if (overlong_) {
+    if (onPiece_) {
+        if (overlong_ || !Blank(piece))
+            onPiece_({.Bytes = overlong_ ? std::string_view() : piece, .Line = number_, .Unended = unended});
+    } else if (overlong_) {
         Unreadable(unended);
-        if (onPiece_) onPiece_({.Bytes = {}, .Line = number_, .Unended = unended, .Entry = false});
     } else if (!Blank(piece)) {
-        const std::optional<TRecordEntry> entry = EntryOfLine(piece);
-        if (entry)
+        if (const std::optional<TRecordEntry> entry = EntryOfLine(piece))
             Count(*entry, summary_);
         else
             Unreadable(unended);
-        if (onPiece_) onPiece_({.Bytes = piece, .Line = number_, .Unended = unended, .Entry = entry.has_value()});
     }
     begin_ = end;
     overlong_ = false;

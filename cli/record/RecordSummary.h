@@ -55,20 +55,19 @@ struct TRecordSummary {
 using TOnUnreadable = std::function<void(const TUnreadablePiece&)>;
 
 // Each piece of a record that is not blank, as the reader cut it: its bytes (none for a
-// piece too long to be kept), line, whether it ends the record without a line feed, and
-// whether it is a unit's entry.
+// piece too long to be kept), line, and whether it ends the record without a line feed.
 struct TRecordPiece {
     std::string_view Bytes;
     int Line = 0;
     bool Unended = false;
-    bool Entry = false;
 };
 using TOnPiece = std::function<void(const TRecordPiece&)>;
 
 // One record added to the sums as its bytes come, in blocks cut anywhere.
 class TRecordScanner {
 public:
-    // `onUnreadable` hears of each unreadable piece as it is found, `onPiece` of every piece.
+    // `onUnreadable` hears of each unreadable piece as it is found. `onPiece`, when given,
+    // takes every piece instead of the sums, for a reader that reads them in its own way.
     TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable = {}, TOnPiece onPiece = {});
     void Feed(std::string_view bytes);
     // The record's end, which ends a last line that has no line feed.
