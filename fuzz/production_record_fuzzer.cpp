@@ -3,7 +3,9 @@
 // rest into blocks of that many bytes (and 1 more), as a read of the file might come:
 // the sums are those of the record read whole. An entry appended whole after whatever
 // the record holds always counts, and changes nothing else of the sums. An entry read
-// from the bytes writes back into a line that reads as the same entry.
+// from the bytes writes back into a line that reads as the same entry. The chain check
+// takes every piece the reader counts, and an entry appended as a writer appends it, after
+// the record's last line, is chained and breaks nothing.
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +15,11 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
+#include "cli/record/ChainCheck.h"
 #include "cli/record/ProductionRecord.h"
+#include "cli/record/RecordChain.h"
 #include "cli/record/RecordSummary.h"
+#include "ui/LastLine.h"
 
 namespace {
 
@@ -48,6 +53,28 @@ const cli::TRecordEntry kAppended{.Time = "2024-06-03T14:05:09+02:00",
                                   .Verification = "verified",
                                   .Seconds = 1.5};
 
+cli::TChainVerdict Checked(std::string_view bytes) {
+    cli::TChainCheck check("record");
+    cli::TRecordSummary unused;
+    cli::TRecordScanner scanner(unused, "record", {}, [&check](const cli::TRecordPiece& p) { check.Piece(p); });
+    scanner.Feed(bytes);
+    scanner.Finish();
+    return check.Finish();
+}
+
+// The record with an entry appended as AppendToRecord appends it to a file of these bytes.
+std::string WithChainedEntry(std::string_view record) {
+    const std::string last =
+        ui::LastFilledLine(record.size(), 2 * cli::kLongestEntry, cli::EndsAsWritten,
+                           [record](std::uint64_t offset, std::size_t count, std::string& bytes) {
+                               bytes.assign(record.substr(static_cast<std::size_t>(offset), count));
+                               return true;
+                           });
+    std::string appended(record);
+    if (!record.empty() && record.back() != '\n') appended.push_back('\n');
+    return appended.append(cli::ChainedLine(cli::RecordLine(kAppended), last)).append("\n");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -67,6 +94,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::Require(after.ByAdapter.at(kAppended.Adapter) ==
                          (whole.ByAdapter.contains(kAppended.Adapter) ? whole.ByAdapter.at(kAppended.Adapter) + 1 : 1),
                      "the entry appended counted under another adapter");
+
+    const cli::TChainVerdict checked = Checked(record);
+    fuzzing::Require(checked.Entries + checked.UnreadablePieces == whole.Units + whole.UnreadablePieces,
+                     "the chain check took other pieces than the reader");
+    const std::string chained = WithChainedEntry(record);
+    const cli::TChainVerdict extended = Checked(chained);
+    const int line = static_cast<int>(std::count(chained.begin(), chained.end(), '\n'));
+    fuzzing::Require(extended.ChainedEntries == checked.ChainedEntries + 1, "an entry appended is not chained");
+    for (const cli::TChainFinding& finding : extended.Findings)
+        fuzzing::Require(finding.Line != line, "an entry appended breaks the chain: " + cli::ChainFindingText(finding));
 
     // The seconds are written to the millisecond; everything else as read.
     if (const std::optional<cli::TRecordEntry> entry = cli::EntryOfLine(record)) {

@@ -35,13 +35,24 @@ TNewFile CreateNewFile(const std::string& path, std::string_view bytes);
 // folder, or cannot be read to its end.
 bool ReadFileInBlocks(const std::string& path, const std::function<void(std::string_view block)>& block);
 
-// Adds `line` and a line feed at the end of the file, creating it, and returns once they
+// The line an append adds, made from the file's last line (the last that holds more than
+// blanks; a last line without its line feed only when `whole` says it was written whole,
+// else it is passed over as cut off; empty when there is none within the file's last
+// `lookBack` bytes).
+using TLineAfter = std::function<std::string(std::string_view lastLine)>;
+// Whether a last line without its line feed was written whole, rather than cut off.
+using TWrittenWhole = std::function<bool(std::string_view line)>;
+
+// Adds a line and a line feed at the end of the file, creating it, and returns once they
 // are on the disk (fsync, FlushFileBuffers). Writers that append this way, in this
 // process or another, take turns through a lock on the file, and each adds its line with
-// one write on a file opened for appending. A last line that a writer left without its
-// line feed (it crashed, or the disk was full) is ended first, so that `line` stands on a
-// line of its own. False when the line could not be written whole or flushed.
-bool AppendLineDurably(const std::string& path, std::string_view line);
+// one write on a file opened for appending. The line is made by `lineAfter` under the
+// lock, so that no other writer's line comes between the last line it was made from and
+// it; only the file's end is read for that. A last line that a writer left without its
+// line feed (it crashed, or the disk was full) is ended first, so that the line stands on
+// a line of its own. False when the line could not be written whole or flushed.
+bool AppendLineDurably(const std::string& path, std::size_t lookBack, const TWrittenWhole& whole,
+                       const TLineAfter& lineAfter);
 // Whether AppendLineDurably would find the file: opened as it opens it (created when
 // missing), nothing written.
 bool CanAppend(const std::string& path);

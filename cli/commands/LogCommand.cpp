@@ -1,10 +1,11 @@
 // `zenta log RECORD...`: what production records hold, summed over them, counted by
 // result, whether written, unit kind, settings file, adapter, bench, operator and program
-// version.
+// version; with --check, whether each record's chain holds.
 
 #include "cli/commands/Commands.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
+#include "cli/record/ChainCheck.h"
 #include "cli/record/RecordSummary.h"
 
 namespace cli {
@@ -81,11 +82,86 @@ int RunLog(bool json, const std::vector<std::string>& paths, TCommandContext& co
     return summary.UnreadablePieces == 0 ? kExitOk : kExitRecordDamaged;
 }
 
+const char* FaultName(TChainFault fault) {
+    switch (fault) {
+    case TChainFault::Edited: return "edited";
+    case TChainFault::OutOfOrder: return "out of order";
+    case TChainFault::Unchained: return "unchained";
+    case TChainFault::NotAnEntry: return "not an entry";
+    }
+    return "";
+}
+
+const char* VerdictName(const TChainVerdict& verdict) {
+    if (verdict.Broken()) return "broken";
+    return verdict.ChainedEntries > 0 ? "intact" : "unchained";
+}
+
+std::string Count(int count, const char* one, const char* many) {
+    return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
+
+void WriteVerdictText(std::ostream& out, const TChainVerdict& verdict) {
+    for (const TChainFinding& finding : verdict.Findings)
+        out << verdict.Record << ':' << finding.Line << ": " << ChainFindingText(finding) << '\n';
+    out << verdict.Record << ": ";
+    if (verdict.Broken()) {
+        out << "the chain is broken (" << Count(verdict.Entries, "entry", "entries") << ")";
+    } else if (verdict.ChainedEntries == 0) {
+        out << "unchained: " << Count(verdict.Entries, "entry", "entries") << ", written before records were chained";
+    } else {
+        out << "intact: " << Count(verdict.ChainedEntries, "entry", "entries") << " chained";
+        if (verdict.UnchainedBefore > 0)
+            out << " from line " << verdict.FirstChainedLine << ", after "
+                << Count(verdict.UnchainedBefore, "entry", "entries") << " written before records were chained";
+    }
+    if (verdict.UnreadablePieces > 0)
+        out << "; " << Count(verdict.UnreadablePieces, "piece that is", "pieces that are") << " no unit's entry";
+    out << '\n';
+}
+
+TJson JsonVerdict(const TChainVerdict& verdict) {
+    TJson findings = TJson::array();
+    for (const TChainFinding& finding : verdict.Findings)
+        findings.push_back(
+            {{"line", finding.Line}, {"kind", FaultName(finding.Fault)}, {"text", ChainFindingText(finding)}});
+    return {{"record", JsonText(verdict.Record)},
+            {"verdict", VerdictName(verdict)},
+            {"entries", verdict.Entries},
+            {"chained_entries", verdict.ChainedEntries},
+            {"first_chained_line", verdict.FirstChainedLine > 0 ? TJson(verdict.FirstChainedLine) : TJson()},
+            {"unreadable_pieces", verdict.UnreadablePieces},
+            {"findings", findings}};
+}
+
+int RunCheck(bool json, const std::vector<std::string>& paths, TCommandContext& context) {
+    TJson records = TJson::array();
+    bool broken = false;
+    bool damaged = false;
+    for (const std::string& path : paths) {
+        const std::optional<TChainVerdict> verdict = CheckRecordFile(path);
+        if (!verdict) {
+            context.Err << "zenta log: " << path << ": cannot be read\n";
+            return kExitFileError;
+        }
+        broken = broken || verdict->Broken();
+        damaged = damaged || verdict->UnreadablePieces > 0;
+        if (json)
+            records.push_back(JsonVerdict(*verdict));
+        else
+            WriteVerdictText(context.Out, *verdict);
+    }
+    if (json) WriteJson(context.Out, {{"records", records}});
+    if (broken) return kExitChainBroken;
+    return damaged ? kExitRecordDamaged : kExitOk;
+}
+
 }  // namespace
 
 void AddLogCommand(TCommandLine& line) {
     struct TLogOptions {
         bool Json = false;
+        bool Check = false;
         std::vector<std::string> Paths;
     };
     auto options = std::make_shared<TLogOptions>();
@@ -95,10 +171,19 @@ void AddLogCommand(TCommandLine& line) {
         "records of a site's benches), summed together: the units by result, by whether they were written, by unit "
         "kind, by settings file (name and SHA-256), by adapter, by bench, by operator and by program version. Every "
         "whole entry counts, also one that follows a line a crash cut off; each piece that is no unit's entry is "
-        "named with its record and line on standard error.");
+        "named with its record and line on standard error.\n\nWith --check, checks the chain of each record "
+        "instead: every line that was edited, deleted, put in or moved since it was written is named with its record "
+        "and line, each record gets its verdict (intact, the chain is broken, or unchained: written before records "
+        "were chained). The chain shows alterations, it does not sign: whoever writes the chain anew from the "
+        "altered line to the end, or cuts lines off the end, leaves a record that checks as intact.");
     AddJsonFlag(log, options->Json);
+    log.add_flag("--check", options->Check, "check each record's chain instead of summing the records")
+        ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     log.add_option("RECORD", options->Paths, "a production record")->required();
-    line.OnRun(log, [options](TCommandContext& context) { return RunLog(options->Json, options->Paths, context); });
+    line.OnRun(log, [options](TCommandContext& context) {
+        return options->Check ? RunCheck(options->Json, options->Paths, context)
+                              : RunLog(options->Json, options->Paths, context);
+    });
 }
 
 }  // namespace cli

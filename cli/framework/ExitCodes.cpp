@@ -42,6 +42,7 @@ constexpr TExitCode kExitCodes[] = {
     {kExitRecordFailed, "a production run stopped: a unit's entry could not be appended to its record (`--log`)",
      "program --count"},
     {kExitRecordDamaged, "a record holds pieces that are no unit's entry", "log"},
+    {kExitChainBroken, "a record's chain is broken: a line edited, deleted, put in or moved (`log --check`)", "log"},
     {kExitInterrupted, "a production run ended by Ctrl-C", "program --count"},
 };
 

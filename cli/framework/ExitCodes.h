@@ -21,6 +21,7 @@ inline constexpr int kExitUnitsFailed = 8;     // a production run in which at l
 inline constexpr int kExitBackupFailed = 9;    // the unit's settings could not be read and saved before programming
 inline constexpr int kExitRecordFailed = 10;   // a production run stopped: an entry could not be appended to its record
 inline constexpr int kExitRecordDamaged = 11;  // log: a record holds pieces that are no unit's entry
+inline constexpr int kExitChainBroken = 12;    // log --check: a line of a record edited, deleted, put in or moved
 inline constexpr int kExitInterrupted = 130;   // a production run ended by Ctrl-C
 
 struct TExitCode {

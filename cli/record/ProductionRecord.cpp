@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "cli/framework/JsonOutput.h"
+#include "cli/record/RecordChain.h"
+#include "cli/record/RecordSummary.h"
 #include "ui/LocalFiles.h"
 
 namespace cli {
@@ -91,7 +93,12 @@ std::optional<TRecordEntry> EntryOfLine(std::string_view line) {
 bool CanAppendToRecord(const std::string& path) { return ui::CanAppend(path); }
 
 bool AppendToRecord(const std::string& path, const TRecordEntry& entry) {
-    return ui::AppendLineDurably(path, RecordLine(entry));
+    const std::string line = RecordLine(entry);
+    // The entry follows the record's last line, looked for behind a line cut off after
+    // it: two entries' length back at most. A line longer than an entry is none.
+    return ui::AppendLineDurably(path, 2 * kLongestEntry, EndsAsWritten, [&line](std::string_view lastLine) {
+        return ChainedLine(line, lastLine.size() > kLongestEntry ? std::string_view() : lastLine);
+    });
 }
 
 }  // namespace cli

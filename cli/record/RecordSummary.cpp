@@ -26,8 +26,12 @@ bool Blank(std::string_view piece) { return piece.find_first_not_of(" \t\r") == 
 
 }  // namespace
 
-TRecordScanner::TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable)
-    : summary_(summary), record_(std::move(record)), onUnreadable_(std::move(onUnreadable)) {
+TRecordScanner::TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable,
+                               TOnPiece onPiece)
+    : summary_(summary),
+      record_(std::move(record)),
+      onUnreadable_(std::move(onUnreadable)),
+      onPiece_(std::move(onPiece)) {
     ++summary_.Records;
 }
 
@@ -71,7 +75,10 @@ void TRecordScanner::Take(std::string_view bytes) {
 
 void TRecordScanner::EndPiece(std::size_t end, bool unended) {
     const std::string_view piece(line_.data() + begin_, end - begin_);
-    if (overlong_) {
+    if (onPiece_) {
+        if (overlong_ || !Blank(piece))
+            onPiece_({.Bytes = overlong_ ? std::string_view() : piece, .Line = number_, .Unended = unended});
+    } else if (overlong_) {
         Unreadable(unended);
     } else if (!Blank(piece)) {
         if (const std::optional<TRecordEntry> entry = EntryOfLine(piece)) {
@@ -100,8 +107,9 @@ void TRecordScanner::Unreadable(bool unended) {
     if (onUnreadable_) onUnreadable_(piece);
 }
 
-bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable) {
-    TRecordScanner scanner(summary, path, onUnreadable);
+bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable,
+                   const TOnPiece& onPiece) {
+    TRecordScanner scanner(summary, path, onUnreadable, onPiece);
     if (!ui::ReadFileInBlocks(path, [&scanner](std::string_view block) { scanner.Feed(block); })) return false;
     scanner.Finish();
     return true;

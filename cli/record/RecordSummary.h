@@ -56,11 +56,21 @@ struct TRecordSummary {
 using TOnUnreadable = std::function<void(const TUnreadablePiece&)>;
 using TOnEntry = std::function<void(const TRecordEntry&)>;
 
+// Each piece of a record that is not blank, as the reader cut it: its bytes (none for a
+// piece too long to be kept), line, and whether it ends the record without a line feed.
+struct TRecordPiece {
+    std::string_view Bytes;
+    int Line = 0;
+    bool Unended = false;
+};
+using TOnPiece = std::function<void(const TRecordPiece&)>;
+
 // One record added to the sums as its bytes come, in blocks cut anywhere.
 class TRecordScanner {
 public:
-    // `onUnreadable` hears of each unreadable piece as it is found.
-    TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable = {});
+    // `onUnreadable` hears of each unreadable piece as it is found. `onPiece`, when given,
+    // takes every piece instead of the sums, for a reader that reads them in its own way.
+    TRecordScanner(TRecordSummary& summary, std::string record, TOnUnreadable onUnreadable = {}, TOnPiece onPiece = {});
     void Feed(std::string_view bytes);
     // The record's end, which ends a last line that has no line feed.
     void Finish();
@@ -76,6 +86,7 @@ private:
     TRecordSummary& summary_;
     const std::string record_;
     const TOnUnreadable onUnreadable_;
+    const TOnPiece onPiece_;
     TOnEntry onEntry_;
     // The line read so far, of which the bytes from begin_ on are the piece being read (its
     // tail alone once it grew too long).
@@ -87,7 +98,8 @@ private:
 };
 
 // Adds the record file `path`; false when it cannot be read to its end.
-bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable = {});
+bool AddRecordFile(TRecordSummary& summary, const std::string& path, const TOnUnreadable& onUnreadable = {},
+                   const TOnPiece& onPiece = {});
 
 // The sums of one record's bytes.
 TRecordSummary SummarizeRecord(std::string_view bytes);

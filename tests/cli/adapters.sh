@@ -46,6 +46,8 @@ expect_in run.out '  \\.\CSR0: 2 programmed, 0 failed'
 grep -qx '4 units' log.out || fail "log: $(cat log.out)"
 grep -qx '  2  USB SPI A' log.out || fail "log by adapter: $(cat log.out)"
 grep -qxF '  2  \\.\CSR0' log.out || fail "log by adapter: $(cat log.out)"
+expect_exit 0 log --check record.jsonl
+expect_in out 'record.jsonl: intact: 4 entries chained'
 
 # Ctrl-C while both wait for a unit ends every worker and the run with its summary.
 attach none "$A"

@@ -10,8 +10,10 @@
 #include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
+#include "cli/record/ChainCheck.h"
 #include "cli/record/LocalTimestamp.h"
 #include "cli/record/ProductionRecord.h"
+#include "cli/record/RecordChain.h"
 #include "cli/record/RecordSummary.h"
 #include "records/UnitKind.h"
 #include "report/Sha256.h"
@@ -113,9 +115,10 @@ void AppendTornEntry(const std::string& record, std::size_t length) {
 }
 
 // Appenders each opening the record per line, as runs sharing a record do, and a writer
-// that keeps dying in the middle of its line: no line mixes with another, and a cut-off
-// line swallows no whole entry, whether the next appender ended it with a line feed or
-// (landing between that look and its write) was glued to it.
+// that keeps dying in the middle of its line: no line mixes with another, a cut-off line
+// swallows no whole entry, whether the next appender ended it with a line feed or
+// (landing between that look and its write) was glued to it, and every entry follows the
+// one before it in the chain.
 TEST(ProductionRecord, AppendersAndCutOffLinesLoseNoWholeEntry) {
     TCliHarness harness;
     const std::string record = harness.Folder.Resolve("record.jsonl").string();
@@ -136,6 +139,12 @@ TEST(ProductionRecord, AppendersAndCutOffLinesLoseNoWholeEntry) {
     EXPECT_EQ(summary.UnreadablePieces, kTorn);
     ASSERT_EQ(summary.ByAdapter.size(), static_cast<std::size_t>(kWriters));
     for (const auto& [adapter, count] : summary.ByAdapter) EXPECT_EQ(count, kLines) << adapter;
+
+    const std::optional<cli::TChainVerdict> verdict = cli::CheckRecordFile(record);
+    ASSERT_TRUE(verdict);
+    EXPECT_FALSE(verdict->Broken()) << cli::ChainFindingText(verdict->Findings.front());
+    EXPECT_EQ(verdict->ChainedEntries, kWriters * kLines);
+    EXPECT_EQ(verdict->UnreadablePieces, kTorn);
 }
 
 // A record a crash cut off, in the middle of an entry: the next append ends the line
@@ -149,7 +158,7 @@ TEST(ProductionRecord, ACutOffLineIsEndedByTheNextAppendAndAGluedEntryIsFound) {
 
     ASSERT_TRUE(cli::AppendToRecord(record, EntryOf("SPI3", "write failed")));
     EXPECT_EQ(*ui::ReadWholeFile(record),
-              whole + torn + "\n" + cli::RecordLine(EntryOf("SPI3", "write failed")) + "\n");
+              whole + torn + "\n" + cli::ChainedLine(cli::RecordLine(EntryOf("SPI3", "write failed")), "") + "\n");
     // A unit's entry is asked for by its number among the whole entries, as they are
     // counted: the cut-off line is none of them.
     const std::optional<cli::TNumberedEntry> second = cli::NumberedEntry(record, 2);

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "ui/LastLine.h"
+
 namespace ui {
 
 bool ReadFileInBlocks(const std::string& path, const std::function<void(std::string_view block)>& block) {
@@ -49,11 +51,29 @@ bool EndsInsideALine(int file, const struct stat& status) {
     return ::pread(file, &last, 1, status.st_size - 1) == 1 && last != '\n';
 }
 
-bool AppendLocked(int file, std::string_view line) {
+bool ReadAt(int file, std::uint64_t offset, std::size_t count, std::string& bytes) {
+    bytes.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t read = ::pread(file, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
+        if (read < 0 && errno == EINTR) continue;
+        if (read <= 0) return false;
+        got += static_cast<std::size_t>(read);
+    }
+    return true;
+}
+
+bool AppendLocked(int file, std::size_t lookBack, const TWrittenWhole& whole, const TLineAfter& lineAfter) {
     struct stat status {};
     if (::fstat(file, &status) != 0) return false;
+    const std::string lastLine =
+        S_ISREG(status.st_mode) ? LastFilledLine(static_cast<std::uint64_t>(status.st_size), lookBack, whole,
+                                                 [file](std::uint64_t offset, std::size_t count, std::string& bytes) {
+                                                     return ReadAt(file, offset, count, bytes);
+                                                 })
+                                : std::string();
     std::string bytes = EndsInsideALine(file, status) ? "\n" : "";
-    bytes.append(line).push_back('\n');
+    bytes.append(lineAfter(lastLine)).push_back('\n');
     // O_APPEND moves to the end and writes in one step. A write that EINTR cut off wrote
     // nothing and is made again; one that fell short is not, since its rest would be a
     // second write.
@@ -68,13 +88,14 @@ bool AppendLocked(int file, std::string_view line) {
 
 // flock is taken per open file, so that threads of one process, each with a file of its
 // own, take turns as processes do.
-bool AppendLineDurably(const std::string& path, std::string_view line) {
+bool AppendLineDurably(const std::string& path, std::size_t lookBack, const TWrittenWhole& whole,
+                       const TLineAfter& lineAfter) {
     const int file = OpenForAppend(path);
     if (file < 0) return false;
     int locked = 0;
     while ((locked = ::flock(file, LOCK_EX)) != 0 && errno == EINTR) {
     }
-    const bool appended = locked == 0 && AppendLocked(file, line);
+    const bool appended = locked == 0 && AppendLocked(file, lookBack, whole, lineAfter);
     const bool closed = ::close(file) == 0;
     return appended && closed;
 }

@@ -6,6 +6,7 @@
 
 #include <system_error>
 
+#include "ui/LastLine.h"
 #include "ui/win32/WideText.h"
 
 namespace ui {
@@ -69,9 +70,31 @@ bool EndsInsideALine(HANDLE file) {
     return ReadFile(file, &byte, 1, &count, &at) && count == 1 && byte != '\n';
 }
 
-bool AppendLocked(HANDLE file, std::string_view line) {
+bool ReadAt(HANDLE file, std::uint64_t offset, std::size_t count, std::string& bytes) {
+    bytes.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset + got);
+        at.OffsetHigh = static_cast<DWORD>((offset + got) >> 32);
+        DWORD read = 0;
+        if (!ReadFile(file, bytes.data() + got, static_cast<DWORD>(count - got), &read, &at) || read == 0) return false;
+        got += read;
+    }
+    return true;
+}
+
+bool AppendLocked(HANDLE file, std::size_t lookBack, const TWrittenWhole& whole, const TLineAfter& lineAfter) {
+    LARGE_INTEGER size{};
+    const std::string lastLine =
+        GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size)
+            ? LastFilledLine(static_cast<std::uint64_t>(size.QuadPart), lookBack, whole,
+                             [file](std::uint64_t offset, std::size_t count, std::string& bytes) {
+                                 return ReadAt(file, offset, count, bytes);
+                             })
+            : std::string();
     std::string bytes = EndsInsideALine(file) ? "\n" : "";
-    bytes.append(line).push_back('\n');
+    bytes.append(lineAfter(lastLine)).push_back('\n');
     DWORD written = 0;
     return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size() && FlushFileBuffers(file);
@@ -79,13 +102,14 @@ bool AppendLocked(HANDLE file, std::string_view line) {
 
 }  // namespace
 
-bool AppendLineDurably(const std::string& path, std::string_view line) {
+bool AppendLineDurably(const std::string& path, std::size_t lookBack, const TWrittenWhole& whole,
+                       const TLineAfter& lineAfter) {
     HANDLE file = OpenForAppend(path);
     if (file == INVALID_HANDLE_VALUE) return false;
     OVERLAPPED place = LockPlace();
     bool appended = false;
     if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &place)) {
-        appended = AppendLocked(file, line);
+        appended = AppendLocked(file, lookBack, whole, lineAfter);
         place = LockPlace();
         UnlockFileEx(file, 0, 1, 0, &place);
     }
