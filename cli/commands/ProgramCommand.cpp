@@ -6,12 +6,12 @@
 #include <iostream>
 
 #include "cli/commands/Commands.h"
-#include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/FileSnapshot.h"
 #include "cli/host/UnitAccess.h"
 #include "cli/host/UnitProgramming.h"
 #include "cli/production/ProductionRun.h"
+#include "records/UnitText.h"
 #include "report/UnitBackup.h"
 
 namespace cli {
@@ -38,7 +38,7 @@ int ProgramOnce(const TFileSnapshot& file, const TProgramOptions& options, const
     if (!programming.BackupPath.empty()) context.Out << "backup saved to " << programming.BackupPath << '\n';
     const app::TDeviceResult& result = programming.Result;
     if (result.Outcome == app::TDeviceOutcome::Succeeded) {
-        const TUnitText unit = DescribeUnit(*result.Unit);
+        const records::TUnitText unit = records::DescribeUnit(*result.Unit);
         context.Out << "programmed " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition
                     << (options.Verify ? ", verified" : "") << (options.Restart ? ", restarted" : "") << '\n';
     }

@@ -4,12 +4,12 @@
 #include <sstream>
 
 #include "cli/commands/Commands.h"
-#include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/host/FileSnapshot.h"
 #include "cli/host/UnitAccess.h"
 #include "cli/host/UnitProgramming.h"
 #include "files/UnitBackup.h"
+#include "records/UnitText.h"
 
 namespace cli {
 namespace {
@@ -47,7 +47,7 @@ int RunRestore(const TRestoreOptions& options, TCommandContext& context) {
     const app::TDeviceResult result =
         session.Program({.Words = backup->Words, .AfterWrite = ReadBackProblem, .Restart = false});
     if (result.Outcome == app::TDeviceOutcome::Succeeded) {
-        const TUnitText unit = DescribeUnit(*result.Unit);
+        const records::TUnitText unit = records::DescribeUnit(*result.Unit);
         context.Out << "restored " << unit.Kind << ' ' << unit.Version << ' ' << unit.Edition << " from " << path
                     << ", " << backup->Words.size() << " words, verified\n";
     }

@@ -136,7 +136,7 @@ TAdapterRun::TStep TAdapterRun::Report(int number, const TProgramming& programmi
     const app::TDeviceResult& result = programming.Result;
     const ui::TLocalTime end = context_.Clock.Now();
     const bool succeeded = result.Outcome == app::TDeviceOutcome::Succeeded;
-    const TUnitText unit = result.Unit ? DescribeUnit(*result.Unit) : kUnknownUnit;
+    const records::TUnitText unit = result.Unit ? records::DescribeUnit(*result.Unit) : kUnknownUnit;
     const TRecordEntry entry = EntryOf(stamp_, watcher_->Adapter(),
                                        {.Unit = unit,
                                         .Result = OutcomeName(result.Outcome),

@@ -22,8 +22,8 @@ int MillisecondOfDay(const ui::TLocalTime& time) {
 
 }  // namespace
 
-std::string UnitLine(const ui::TLocalTime& time, int number, int count, const TUnitText& unit, std::string_view result,
-                     std::string_view message) {
+std::string UnitLine(const ui::TLocalTime& time, int number, int count, const records::TUnitText& unit,
+                     std::string_view result, std::string_view message) {
     std::string line = TimeText(time) + "  " + std::to_string(number) + "/" + std::to_string(count) + "  " + unit.Kind +
                        "  " + unit.Version + "  " + unit.Edition + "  ";
     line.append(result);

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/commands/UnitText.h"
 #include "cli/host/FileSnapshot.h"
 #include "cli/record/ProductionRecord.h"
+#include "records/UnitText.h"
 #include "ui/Services.h"
 
 namespace cli {
@@ -19,10 +19,10 @@ inline constexpr const char* kWorkerEnded = "worker ended";
 inline constexpr const char* kNoAnswer = "no answer";
 inline constexpr const char* kInterrupted = "interrupted";
 // A unit not identified.
-inline const TUnitText kUnknownUnit{"-", "-", "-"};
+inline const records::TUnitText kUnknownUnit{"-", "-", "-"};
 
-std::string UnitLine(const ui::TLocalTime& time, int number, int count, const TUnitText& unit, std::string_view result,
-                     std::string_view message);
+std::string UnitLine(const ui::TLocalTime& time, int number, int count, const records::TUnitText& unit,
+                     std::string_view result, std::string_view message);
 
 // The seconds from `start` to `end`, times of one day: a unit takes far less than a day,
 // so an end before the start is a unit that went past midnight.
@@ -39,7 +39,7 @@ TRunStamp StampOf(const TFileSnapshot& file);
 
 // The entry of one unit, at the local time now.
 struct TUnitOutcome {
-    TUnitText Unit = kUnknownUnit;
+    records::TUnitText Unit = kUnknownUnit;
     std::string Result;
     TWritten Written = TWritten::No;
     std::string Verification = "not reached";

@@ -1,8 +1,8 @@
 #include "cli/record/UnitCertificate.h"
 
-#include "cli/commands/UnitText.h"
 #include "cli/host/FileSnapshot.h"
 #include "cli/record/RecordSummary.h"
+#include "records/UnitText.h"
 #include "report/HeadlessEditor.h"
 #include "report/RecordDigest.h"
 #include "report/Sha256.h"
@@ -51,7 +51,8 @@ std::optional<TCertifiable> CertifiableEntry(const TCertificateRequest& request,
         return std::nullopt;
     }
     const TRecordEntry& entry = *found->Entry;
-    const std::optional<records::TUnitIdentity> unit = IdentityOfText({entry.Kind, entry.Version, entry.Edition});
+    const std::optional<records::TUnitIdentity> unit =
+        records::IdentityOfText({entry.Kind, entry.Version, entry.Edition});
     if (!unit || !IsDigest(entry.ReadBackSha256)) {
         refuse() << "entry " << request.Entry << " (" << entry.Kind << ", " << entry.Result
                  << ") holds no SHA-256 of a record read back from a handset or gateway: the unit failed before the "

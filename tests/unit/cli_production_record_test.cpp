@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "CliHarness.h"
-#include "cli/commands/UnitText.h"
 #include "cli/framework/ExitCodes.h"
 #include "cli/framework/JsonOutput.h"
 #include "cli/record/ChainCheck.h"
@@ -16,6 +15,7 @@
 #include "cli/record/RecordChain.h"
 #include "cli/record/RecordSummary.h"
 #include "records/UnitKind.h"
+#include "records/UnitText.h"
 #include "report/Sha256.h"
 #include "ui/LocalFiles.h"
 
@@ -94,17 +94,17 @@ TEST(ProductionRecord, AnEntrysUnitWordsGiveBackTheUnit) {
                 const auto version =
                     static_cast<std::uint16_t>((digits / 100) << 8 | (digits / 10 % 10) << 4 | digits % 10);
                 const records::TUnitIdentity unit{kind->Type, edition, version};
-                const std::optional<records::TUnitIdentity> back = cli::IdentityOfText(cli::DescribeUnit(unit));
+                const std::optional<records::TUnitIdentity> back = records::IdentityOfText(records::DescribeUnit(unit));
                 ASSERT_TRUE(back) << kind->Name << ' ' << version;
                 EXPECT_EQ(back->Type, unit.Type);
                 EXPECT_EQ(back->Version, unit.Version);
                 EXPECT_EQ(back->Ardex(), unit.Ardex());
             }
-    for (const cli::TUnitText& text :
-         {cli::TUnitText{"-", "-", "-"}, cli::TUnitText{"Tavin unit", "V2.05", "Ardex"},
-          cli::TUnitText{"handset", "V2.5", "Ardex"}, cli::TUnitText{"gateway", "V2.05", "Ardex edition"},
-          cli::TUnitText{"gateway", "2.05", "Kesto"}})
-        EXPECT_FALSE(cli::IdentityOfText(text)) << text.Kind << ' ' << text.Version << ' ' << text.Edition;
+    for (const records::TUnitText& text :
+         {records::TUnitText{"-", "-", "-"}, records::TUnitText{"Tavin unit", "V2.05", "Ardex"},
+          records::TUnitText{"handset", "V2.5", "Ardex"}, records::TUnitText{"gateway", "V2.05", "Ardex edition"},
+          records::TUnitText{"gateway", "2.05", "Kesto"}})
+        EXPECT_FALSE(records::IdentityOfText(text)) << text.Kind << ' ' << text.Version << ' ' << text.Edition;
 }
 
 // A writer that dies in the middle of its line: part of an entry, appended without the

@@ -1,23 +1,23 @@
-#include "cli/commands/UnitText.h"
+#include "records/UnitText.h"
 
 #include <cctype>
 #include <sstream>
 
 #include "records/UnitKind.h"
 
-namespace cli {
+namespace records {
 namespace {
 
 std::string KindName(std::uint16_t type) {
-    if (const records::TUnitKind* kind = records::KindOfType(type)) return kind->Name;
-    return records::OfNewerSeries(type) ? "Tavin unit" : "unknown unit";
+    if (const TUnitKind* kind = KindOfType(type)) return kind->Name;
+    return OfNewerSeries(type) ? "Tavin unit" : "unknown unit";
 }
 
 }  // namespace
 
 // The version text is made the same for every kind but for its prefix, so the handset's
 // serves every unit: "PREFIX: VERSION EDITION".
-TUnitText DescribeUnit(const records::TUnitIdentity& unit) {
+TUnitText DescribeUnit(const TUnitIdentity& unit) {
     std::istringstream words(records::VersionText(records::kHandsetKind, unit));
     std::string prefix;
     TUnitText text{KindName(unit.Type), "", ""};
@@ -25,9 +25,9 @@ TUnitText DescribeUnit(const records::TUnitIdentity& unit) {
     return text;
 }
 
-std::optional<records::TUnitIdentity> IdentityOfText(const TUnitText& text) {
-    const records::TUnitKind* kind = nullptr;
-    for (const records::TUnitKind* known : {&records::kHandsetKind, &records::kGatewayKind})
+std::optional<TUnitIdentity> IdentityOfText(const TUnitText& text) {
+    const TUnitKind* kind = nullptr;
+    for (const TUnitKind* known : {&records::kHandsetKind, &records::kGatewayKind})
         if (text.Kind == known->Name) kind = known;
     const std::string& v = text.Version;
     const auto digit = [&v](std::size_t at) { return std::isdigit(static_cast<unsigned char>(v[at])) != 0; };
@@ -37,7 +37,7 @@ std::optional<records::TUnitIdentity> IdentityOfText(const TUnitText& text) {
     const auto version = static_cast<std::uint16_t>((v[1] - '0') << 8 | (v[3] - '0') << 4 | (v[4] - '0'));
     // Kesto is any code but Ardex's; the one after it stands for them all.
     const std::uint16_t edition = text.Edition == "Ardex" ? records::kArdexEdition : records::kArdexEdition + 1;
-    return records::TUnitIdentity{kind->Type, edition, version};
+    return TUnitIdentity{kind->Type, edition, version};
 }
 
-}  // namespace cli
+}  // namespace records
