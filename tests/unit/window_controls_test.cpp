@@ -104,10 +104,10 @@ TEST_F(WindowControls, EveryControlIsNamedForAScreenReader) {
         EXPECT_EQ(name.find("  "), std::string::npos) << c->Name;
         EXPECT_NE(name.front(), ' ') << c->Name;
         EXPECT_NE(name.back(), ' ') << c->Name;
-        std::string setting = c->Name;
-        for (const char* kind : {"UpDown", "StaticText"})
-            if (setting.ends_with(kind)) setting.resize(setting.size() - std::char_traits<char>::length(kind));
-        settingsNamed[name].insert(setting);
+        std::string_view setting = c->Name;
+        for (const std::string_view kind : {"UpDown", "StaticText"})
+            if (setting.ends_with(kind)) setting.remove_suffix(kind.size());
+        settingsNamed[name].insert(std::string(setting));
     }
     for (const auto& [name, settings] : settingsNamed)
         EXPECT_EQ(settings.size(), 1u) << "\"" << name << "\" names " << settings.size() << " settings";
