@@ -17,6 +17,7 @@
 #include "records/UnitKind.h"
 #include "records/UnitText.h"
 #include "report/Sha256.h"
+#include "tests/support/RecordEntries.h"
 #include "ui/LocalFiles.h"
 
 namespace cli_test {
@@ -65,24 +66,6 @@ TEST(LocalTimestamp, GivesTheOffsetAlsoAcrossADateOrYearEnd) {
         {TimeOf(2024, 7, 1, 9, 0), TimeOf(2024, 7, 1, 9, 0), "2024-07-01T09:00:00+00:00"},
     };
     for (const auto& c : cases) EXPECT_EQ(cli::Iso8601Local(c.Local, c.Utc), c.Text);
-}
-
-cli::TRecordEntry EntryOf(const std::string& adapter, const std::string& result) {
-    return {.Time = "2024-06-03T14:05:09+02:00",
-            .Bench = "BENCH1",
-            .Operator = "anna",
-            .ProgramVersion = "v2.05A",
-            .Adapter = adapter,
-            .Kind = "handset",
-            .Version = "V2.05",
-            .Edition = "Ardex",
-            .File = "batch.wpx",
-            .Sha256 = report::Sha256Hex("batch"),
-            .Result = result,
-            .Written = "yes",
-            .Verification = "verified",
-            .ReadBackSha256 = report::Sha256Hex("read back"),
-            .Seconds = 1.25};
 }
 
 // A certificate builds the record a unit got from the words its entry names it by: they

@@ -14,6 +14,7 @@
 #include "cli/record/ProductionRecord.h"
 #include "cli/record/RecordChain.h"
 #include "report/Sha256.h"
+#include "tests/support/RecordEntries.h"
 #include "ui/LocalFiles.h"
 
 namespace cli_test {
@@ -22,24 +23,6 @@ namespace {
 using cli::TChainFault;
 using cli::TChainFinding;
 using TLines = std::vector<std::string>;
-
-cli::TRecordEntry EntryOf(const std::string& adapter) {
-    return {.Time = "2024-06-03T14:05:09+02:00",
-            .Bench = "BENCH1",
-            .Operator = "anna",
-            .ProgramVersion = "v2.05A",
-            .Adapter = adapter,
-            .Kind = "handset",
-            .Version = "V2.05",
-            .Edition = "Ardex",
-            .File = "batch.wpx",
-            .Sha256 = report::Sha256Hex("batch"),
-            .Result = "ok",
-            .Written = "yes",
-            .Verification = "verified",
-            .ReadBackSha256 = report::Sha256Hex("words"),
-            .Seconds = 1.25};
-}
 
 // The lines of a record of `count` entries, appended one by one as a run appends them,
 // each naming the record and its unit as its adapter.
